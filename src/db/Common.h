@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "db/Connection.h"
+
+// The one connection and the one shared recordset every query of the program runs on. Created by
+// ConnectDb, released by DisconnectDb.
+extern std::unique_ptr<Connection> gConn;
+extern std::unique_ptr<Recordset> gRs;
+// Full path of the DUZEDO file.
+extern std::string gDbPath;
+
+// The application's directory, always ending in a path separator.
+std::string AppDir();
+// Tests and tools point the program at another directory.
+void SetAppDir(std::string dir);
+
+// The description the connection keeps: the classic connection string, built and never parsed.
+std::string ConnectionString(std::string_view dbPath);
+
+// Opens gConn on gDbPath and creates gRs. Returns false (with the reason in error, when given)
+// when the file is missing, empty, not a database or unreadable; the caller shows the message
+// and ends the program.
+bool ConnectDb(std::string* error = nullptr);
+void DisconnectDb();
+
+// First field of the first record of sql, through NullToZero; 0 when there is no record. Read as
+// 64 bits: totals of a real DUZEDO exceed the 16-bit range. Throws DbError when the engine
+// rejects sql or the value is not a number.
+std::int64_t ScalarQuery(std::string_view sql);
+// 0 for null, else the value as a whole number (a fraction rounds half to even).
+std::int64_t NullToZero(const DbValue& value);
+// Records from the current position to the end; leaves rs on its first record.
+std::int64_t CountRecords(Recordset& rs);
+
+// A name as an SQL text literal: between single quotes, with every single quote inside doubled,
+// so "O'Neil S" gives 'O''Neil S'. Every name the program puts into SQL goes through here.
+std::string SqlQuote(std::string_view name);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// A failure reported by the database layer: a query the engine rejects, a value that cannot be
+// converted, a file that cannot be loaded.
+class DbError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One field value as a query returns it. Yes/no values arrive as the whole numbers -1 and 0;
+// Date/Time values keep their kind so they can be shown in the user's date format.
+class DbValue {
+public:
+    enum class Kind { Null, Integer, Real, Text, Date };
+
+    DbValue() = default;
+    static DbValue integer(std::int64_t v);
+    static DbValue real(double v);
+    static DbValue text(std::string v);
+    // iso is "YYYY-MM-DD HH:MM:SS".
+    static DbValue date(std::string iso);
+
+    Kind kind() const { return kind_; }
+    bool isNull() const { return kind_ == Kind::Null; }
+
+    // Whole-number view: integers as they are, reals rounded half to even, numeric text parsed,
+    // Dates refused. Throws DbError for null and for text that is not a number.
+    std::int64_t toInt64() const;
+    double toDouble() const;
+    // The value as text, as the database would show it when concatenated with text; empty for
+    // null. Dates give their "YYYY-MM-DD HH:MM:SS" form.
+    std::string toString() const;
+
+    friend bool operator==(const DbValue&, const DbValue&) = default;
+
+private:
+    Kind kind_ = Kind::Null;
+    std::int64_t int_ = 0;
+    double real_ = 0;
+    std::string text_;
+};

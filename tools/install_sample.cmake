@@ -1,0 +1,18 @@
+# Copies the sample database beside the program unless a database of the user's own is there.
+# A file whose hash matches the last sample copied here is ours and is refreshed.
+set(target "${TARGET_DIR}/duzedo.mdb")
+set(stamp "${TARGET_DIR}/.duzedo-sample.sha256")
+file(SHA256 "${SAMPLE}" new_hash)
+if(EXISTS "${target}")
+    file(SHA256 "${target}" current_hash)
+    set(previous_hash "")
+    if(EXISTS "${stamp}")
+        file(READ "${stamp}" previous_hash)
+    endif()
+    if(NOT current_hash STREQUAL previous_hash AND NOT current_hash STREQUAL new_hash)
+        message(STATUS "Keeping the user's own ${target}")
+        return()
+    endif()
+endif()
+file(COPY_FILE "${SAMPLE}" "${target}")
+file(WRITE "${stamp}" "${new_hash}")
