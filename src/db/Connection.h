@@ -12,7 +12,7 @@ struct sqlite3;
 // The one connection to the DUZEDO. The file is read once, read-only, into an in-memory engine
 // that answers the program's Access-dialect SQL; the file itself is never written.
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -33,7 +33,7 @@ public:
     // Names of the loaded tables, in the file's order.
     std::vector<std::string> tableNames() const;
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     std::string description_;
     std::string path_;
@@ -46,7 +46,7 @@ enum LockType { adLockReadOnly = 1 };
 // The shared recordset: a query is opened on it, read front to back (or again from the first
 // record) and closed before the next one.
 class Recordset {
-public:
+  public:
     // Runs source (Access-dialect SQL) on conn. Throws DbError when the engine rejects it.
     void open(std::string_view source, Connection& conn, int cursorType = adOpenForwardOnly,
               int lockType = adLockReadOnly);
@@ -68,7 +68,7 @@ public:
     void setMaxRecords(long n) { maxRecords_ = n < 0 ? 0 : n; }
     long maxRecords() const { return maxRecords_; }
 
-private:
+  private:
     int indexOf(std::string_view name) const;
 
     bool open_ = false;
@@ -77,3 +77,7 @@ private:
     std::vector<std::vector<DbValue>> rows_;
     std::size_t current_ = 0;
 };
+
+class TableSink;
+// Hands every loaded table of conn, with its columns and rows in order, to sink.
+void CopyTables(const Connection& conn, TableSink& sink);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,7 @@ struct ColumnDef {
 // Receives one table after the other, in the file's order, each with its rows in stored order.
 // Values follow the engine's conventions: yes/no as -1/0, dates as DbValue::date.
 class TableSink {
-public:
+  public:
     virtual ~TableSink() = default;
     virtual void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) = 0;
     virtual void addRow(const std::vector<DbValue>& row) = 0;
@@ -39,3 +40,24 @@ public:
 void ReadAccessFile(const std::string& path, TableSink& sink);
 // Reads every table of an SQLite file, opened read-only. Throws DbError likewise.
 void ReadSqliteFile(const std::string& path, TableSink& sink);
+
+// Writes tables into a new SQLite file at path, replacing any file there. The file holds plain
+// declared types (DeclaredType) and no engine-specific collations, so any SQLite tool reads it,
+// and the program opens it as a DUZEDO. finish() commits; without it the file is left incomplete
+// and removed. Throws DbError on failure.
+class SqliteFileWriter : public TableSink {
+  public:
+    explicit SqliteFileWriter(const std::string& path);
+    ~SqliteFileWriter() override;
+    SqliteFileWriter(const SqliteFileWriter&) = delete;
+    SqliteFileWriter& operator=(const SqliteFileWriter&) = delete;
+
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override;
+    void addRow(const std::vector<DbValue>& row) override;
+    void endTable() override;
+    void finish();
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};

@@ -7,14 +7,14 @@
 // A failure reported by the database layer: a query the engine rejects, a value that cannot be
 // converted, a file that cannot be loaded.
 class DbError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // One field value as a query returns it. Yes/no values arrive as the whole numbers -1 and 0;
 // Date/Time values keep their kind so they can be shown in the user's date format.
 class DbValue {
-public:
+  public:
     enum class Kind { Null, Integer, Real, Text, Date };
 
     DbValue() = default;
@@ -37,7 +37,7 @@ public:
 
     friend bool operator==(const DbValue&, const DbValue&) = default;
 
-private:
+  private:
     Kind kind_ = Kind::Null;
     std::int64_t int_ = 0;
     double real_ = 0;

@@ -1,0 +1,111 @@
+#pragma once
+
+// Inner workings of ReadAccessFile, visible to its tests: the byte stream by which the isolated
+// reader process hands tables to the program, the supervision of that process, and the decoding
+// of Jet's fixed-size values.
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/DbFile.h"
+#include "db/DbValue.h"
+
+namespace access_detail {
+
+// Stream layout. Every frame is a little-endian u32 body length followed by the body, whose first
+// byte is the frame kind:
+//   Table:    u16 name length, name, u16 column count, per column: u16 name length, name, u8 type
+//   Row:      u16 value count, per value: u8 kind, then i64 (Integer), f64 bits (Real),
+//             u32 length and UTF-8 text (Text), u8 length and "YYYY-MM-DD HH:MM:SS" (Date)
+//   EndTable, Done: nothing more
+//   Failure:  u16 length, reason
+enum class FrameKind : std::uint8_t { Table = 1, Row, EndTable, Done, Failure };
+
+// Jet allows 255 columns and object names of 64 characters; the limits leave room and still
+// keep a garbled stream from making the program allocate without bound.
+inline constexpr std::size_t kMaxColumns = 255;
+inline constexpr std::size_t kMaxNameBytes = 1024;
+inline constexpr std::size_t kMaxFrameBytes = 64u << 20;
+
+// Builds frames. Given a file descriptor, it writes them there whenever enough has gathered or a
+// second has passed, so the reading side sees steady progress; otherwise they stay in buffer().
+class StreamWriter {
+  public:
+    explicit StreamWriter(int fd = -1);
+
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns);
+    void addRow(const std::vector<DbValue>& row);
+    void endTable();
+    void done();
+    void failure(std::string_view reason);
+    // Writes out everything gathered. Throws std::system_error when the pipe is gone.
+    void flush();
+
+    const std::string& buffer() const { return buffer_; }
+
+  private:
+    void putFrame(FrameKind kind, const std::string& body);
+    void flushWhenDue();
+
+    int fd_;
+    std::string buffer_;
+    std::chrono::steady_clock::time_point lastFlush_;
+};
+
+// Checks a stream frame by frame and hands what it carries to a sink. Every length is checked
+// before anything is allocated or read; anything out of order or out of bounds throws DbError.
+class StreamDecoder {
+  public:
+    StreamDecoder(TableSink& sink, std::uint64_t maxStreamBytes);
+
+    void feed(std::string_view bytes);
+    // Throws DbError unless the stream ended with Done and nothing after it.
+    void finish() const;
+    bool done() const { return state_ == State::Done; }
+
+  private:
+    enum class State { Between, InTable, Done };
+    void handleFrame(std::string_view body);
+    void handleTable(std::string_view payload);
+    void handleRow(std::string_view payload);
+
+    TableSink& sink_;
+    std::uint64_t maxStreamBytes_;
+    std::uint64_t received_ = 0;
+    std::string pending_;
+    State state_ = State::Between;
+    std::size_t columnCount_ = 0;
+};
+
+struct ChildLimits {
+    // Longest silence from the reader before it counts as hung.
+    std::chrono::milliseconds stall{15'000};
+    // Hard limit on the reader's life, against loops that keep producing output.
+    unsigned lifetimeSeconds = 300;
+    std::uint64_t maxStreamBytes = 1ull << 30;
+};
+
+// Runs body in a forked process that writes its frames through a pipe, and feeds the decoded
+// tables to sink in this process. A body that throws reports the exception's text. The child's
+// death by a signal, an exit other than a clean one, a malformed stream or a stall throws DbError;
+// the child is killed and reaped whatever happens, also when the sink throws.
+using ChildBody = std::function<void(StreamWriter& out)>;
+void RunIsolated(const ChildBody& body, TableSink& sink, const ChildLimits& limits);
+
+// Jet values stored as raw bytes (little-endian), as engine values.
+// Date/Time: days since 1899-12-30; before that day the fraction still counts forward from
+// midnight. Null outside the years 100 to 9999, which Jet cannot hold.
+DbValue JetDateValue(double days);
+// Currency: a 64-bit integer of ten-thousandths.
+double JetCurrency(std::span<const unsigned char, 8> bytes);
+// Decimal: a sign byte, then a 96/128-bit magnitude as four little-endian 32-bit words, most
+// significant first, scaled by 10^-scale.
+double JetDecimal(std::span<const unsigned char, 17> bytes, int scale);
+
+}  // namespace access_detail

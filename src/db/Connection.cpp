@@ -1,0 +1,263 @@
+#include "db/Connection.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "db/AccessSql.h"
+#include "db/DbFile.h"
+#include "db/JetText.h"
+#include "db/SqliteUtil.h"
+
+namespace {
+
+int JetCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return JetCompare(
+        std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
+        std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+}
+
+std::string_view TextArgument(sqlite3_value* value) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_value_bytes(value)))
+                : std::string_view();
+}
+
+// like(pattern, value): Jet's LIKE ignores letter case for every alphabet, not only ASCII.
+void JetLikeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    if (argc < 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL ||
+        sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, JetLike(TextArgument(argv[1]), TextArgument(argv[0])) ? 1 : 0);
+}
+
+void RegisterJetText(sqlite3* db) {
+    CheckSqlite(db, sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, JetCollation),
+                "Registering the text collation");
+    for (const int argc : {2, 3}) {
+        CheckSqlite(db,
+                    sqlite3_create_function(db, "like", argc, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                            nullptr, JetLikeFunction, nullptr, nullptr),
+                    "Registering LIKE");
+    }
+}
+
+bool IsText(ColumnType type) {
+    return type == ColumnType::Text || type == ColumnType::Memo;
+}
+
+// Creates each table it is handed in the in-memory engine and fills it in one transaction.
+class MemoryLoader : public TableSink {
+  public:
+    explicit MemoryLoader(sqlite3* db) : db_(db) {}
+
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        std::string create = "CREATE TABLE " + QuoteIdentifier(name) + " (";
+        std::string insert = "INSERT INTO " + QuoteIdentifier(name) + " VALUES (";
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            create += (i ? ", " : "") + QuoteIdentifier(columns[i].name) + " " +
+                      std::string(DeclaredType(columns[i].type));
+            if (IsText(columns[i].type)) create += " COLLATE JET";
+            insert += i ? ", ?" : "?";
+        }
+        Execute(db_, create + ")");
+        insert_ = Prepare(db_, insert + ")");
+        columnCount_ = columns.size();
+    }
+
+    void addRow(const std::vector<DbValue>& row) override {
+        if (row.size() != columnCount_) throw DbError("A row does not match its table");
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            BindValue(insert_.get(), static_cast<int>(i + 1), row[i]);
+        }
+        CheckSqlite(db_, sqlite3_step(insert_.get()), "Loading a row", SQLITE_DONE);
+        sqlite3_reset(insert_.get());
+    }
+
+    void endTable() override { insert_.reset(); }
+
+  private:
+    sqlite3* db_;
+    Statement insert_;
+    std::size_t columnCount_ = 0;
+};
+
+bool HasColumn(sqlite3* db, const char* table, const char* column) {
+    return sqlite3_table_column_metadata(db, "main", table, column, nullptr, nullptr, nullptr,
+                                         nullptr, nullptr) == SQLITE_OK;
+}
+
+// The columns the program's queries select on and join by.
+void CreateIndexes(sqlite3* db) {
+    struct Key {
+        const char* table;
+        const char* column;
+    };
+    static constexpr std::array keys{
+        Key{"scores", "TEAM A"},
+        Key{"scores", "TEAM B"},
+        Key{"scores", "TOURNAMENT"},
+        Key{"scores", "id"},
+        Key{"tables", "player"},
+        Key{"tables", "tournament"},
+        Key{"tournament players", "tournament"},
+        Key{"rankings", "player"},
+    };
+    int n = 0;
+    for (const Key& key : keys) {
+        if (!HasColumn(db, key.table, key.column)) continue;
+        Execute(db, "CREATE INDEX " + QuoteIdentifier("vpa_index_" + std::to_string(n++)) + " ON " +
+                        QuoteIdentifier(key.table) + " (" + QuoteIdentifier(key.column) + ")");
+    }
+    Execute(db, "ANALYZE");
+}
+
+void LoadFile(sqlite3* db, const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+        throw DbError("No database file at '" + path + "'");
+    }
+    MemoryLoader loader(db);
+    Execute(db, "BEGIN");
+    switch (DetectDbFileFormat(path)) {
+        case DbFileFormat::Sqlite:
+            ReadSqliteFile(path, loader);
+            break;
+        case DbFileFormat::Jet3:
+        case DbFileFormat::Jet4:
+        case DbFileFormat::Ace:
+            ReadAccessFile(path, loader);
+            break;
+        case DbFileFormat::Unknown:
+            throw DbError("'" + path + "' is not a database file");
+    }
+    Execute(db, "COMMIT");
+    CreateIndexes(db);
+}
+
+}  // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection() {
+    close();
+}
+
+void Connection::open(const std::string& path, std::string description) {
+    close();
+    sqlite3* raw = nullptr;
+    const int rc =
+        sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    SqliteDb db(raw);
+    CheckSqlite(db.get(), rc, "Creating the in-memory engine");
+    RegisterJetText(db.get());
+    LoadFile(db.get(), path);
+    db_ = db.release();
+    description_ = std::move(description);
+    path_ = path;
+}
+
+void Connection::close() {
+    if (db_ != nullptr) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+std::vector<std::string> Connection::tableNames() const {
+    return db_ != nullptr ? UserTableNames(db_) : std::vector<std::string>{};
+}
+
+void CopyTables(const Connection& conn, TableSink& sink) {
+    if (!conn.isOpen()) throw DbError("The connection is not open");
+    CopyAllTables(conn.handle(), sink);
+}
+
+namespace {
+
+bool IsDeclared(sqlite3_stmt* stmt, int column, ColumnType type) {
+    const char* declared = sqlite3_column_decltype(stmt, column);
+    return declared != nullptr && ColumnTypeFromDeclared(declared) == type;
+}
+
+bool SameTieValues(const std::vector<DbValue>& a, const std::vector<DbValue>& b,
+                   const std::vector<int>& columns) {
+    return std::all_of(columns.begin(), columns.end(), [&](int c) {
+        const DbValue& x = a[static_cast<std::size_t>(c)];
+        const DbValue& y = b[static_cast<std::size_t>(c)];
+        if (x.kind() == DbValue::Kind::Text && y.kind() == DbValue::Kind::Text) {
+            return JetEqual(x.toString(), y.toString());
+        }
+        return x == y;
+    });
+}
+
+}  // namespace
+
+void Recordset::open(std::string_view source, Connection& conn, int, int) {
+    close();
+    if (!conn.isOpen()) throw DbError("The connection is not open");
+    const TranslatedQuery query = TranslateAccessSql(source);
+    Statement stmt = Prepare(conn.handle(), query.sql);
+    sqlite3_stmt* s = stmt.get();
+    const int columns = sqlite3_column_count(s);
+    const int visible = columns - query.hiddenColumns;
+    std::vector<bool> isDate(static_cast<std::size_t>(columns)), isYesNo(isDate);
+    for (int i = 0; i < columns; ++i) {
+        if (i < visible) names_.emplace_back(sqlite3_column_name(s, i));
+        isDate[static_cast<std::size_t>(i)] = IsDeclared(s, i, ColumnType::DateTime);
+        isYesNo[static_cast<std::size_t>(i)] = IsDeclared(s, i, ColumnType::YesNo);
+    }
+    const auto limit = static_cast<std::size_t>(maxRecords_);
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        std::vector<DbValue> row(static_cast<std::size_t>(columns));
+        for (int i = 0; i < columns; ++i) {
+            const auto c = static_cast<std::size_t>(i);
+            row[c] = ColumnValue(s, i, isDate[c], isYesNo[c]);
+        }
+        if (query.top && rows_.size() >= static_cast<std::size_t>(*query.top) &&
+            (rows_.empty() || !SameTieValues(rows_.back(), row, query.tieColumns))) {
+            break;
+        }
+        rows_.push_back(std::move(row));
+        if (limit != 0 && rows_.size() >= limit) break;
+    }
+    if (rc != SQLITE_ROW) CheckSqlite(conn.handle(), rc, source, SQLITE_DONE);
+    for (auto& row : rows_) row.resize(static_cast<std::size_t>(visible));
+    current_ = 0;
+    open_ = true;
+}
+
+void Recordset::close() {
+    open_ = false;
+    names_.clear();
+    rows_.clear();
+    current_ = 0;
+}
+
+void Recordset::moveNext() {
+    if (!eof()) ++current_;
+}
+
+const std::string& Recordset::fieldName(int index) const {
+    if (index < 0 || index >= fieldCount()) throw DbError("Item not found in this collection");
+    return names_[static_cast<std::size_t>(index)];
+}
+
+const DbValue& Recordset::fields(int index) const {
+    if (eof()) throw DbError("Either BOF or EOF is True, or the current record has been deleted");
+    if (index < 0 || index >= fieldCount()) throw DbError("Item not found in this collection");
+    return rows_[current_][static_cast<std::size_t>(index)];
+}
+
+const DbValue& Recordset::fields(std::string_view name) const {
+    return fields(indexOf(name));
+}
+
+int Recordset::indexOf(std::string_view name) const {
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (JetEqual(names_[static_cast<std::size_t>(i)], name)) return i;
+    }
+    throw DbError("Item '" + std::string(name) + "' not found in this collection");
+}

@@ -1,0 +1,220 @@
+#include "db/DbFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "db/SqliteUtil.h"
+
+namespace {
+
+std::string Upper(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return out;
+}
+
+bool Contains(const std::string& haystack, std::string_view needle) {
+    return haystack.find(needle) != std::string::npos;
+}
+
+// A file name as an SQLite URI path, so that '?', '#' and '%' in it stay part of the name.
+std::string FileUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    // immutable: the file is only read, so the engine neither locks it nor looks for journals.
+    return uri + "?mode=ro&immutable=1";
+}
+
+}  // namespace
+
+std::vector<std::string> UserTableNames(sqlite3* db) {
+    std::vector<std::string> names;
+    Statement stmt = Prepare(db,
+                             "SELECT name FROM sqlite_master WHERE type='table' AND name NOT GLOB "
+                             "'sqlite_*' ORDER BY rowid");
+    while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
+        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
+    }
+    return names;
+}
+
+namespace {
+
+std::vector<ColumnDef> TableColumns(sqlite3* db, const std::string& table) {
+    std::vector<ColumnDef> columns;
+    Statement stmt = Prepare(db, "PRAGMA table_info(" + QuoteIdentifier(table) + ")");
+    int rc;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 1));
+        const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 2));
+        columns.push_back({name != nullptr ? name : "", ColumnTypeFromDeclared(type ? type : "")});
+    }
+    CheckSqlite(db, rc, "Reading the columns of " + table, SQLITE_DONE);
+    return columns;
+}
+
+void CopyRows(sqlite3* db, const std::string& table, const std::vector<ColumnDef>& columns,
+              TableSink& sink) {
+    Statement stmt = Prepare(db, "SELECT * FROM " + QuoteIdentifier(table) + " ORDER BY rowid");
+    std::vector<DbValue> row(columns.size());
+    int rc;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            row[i] = ColumnValue(stmt.get(), static_cast<int>(i),
+                                 columns[i].type == ColumnType::DateTime,
+                                 columns[i].type == ColumnType::YesNo);
+        }
+        sink.addRow(row);
+    }
+    CheckSqlite(db, rc, "Reading " + table, SQLITE_DONE);
+}
+
+}  // namespace
+
+DbFileFormat DetectDbFileFormat(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char header[32] = {};
+    if (!in.read(header, sizeof header)) return DbFileFormat::Unknown;
+    const std::string_view head(header, sizeof header);
+    if (head.substr(0, 16) == std::string_view("SQLite format 3\0", 16))
+        return DbFileFormat::Sqlite;
+    if (head.substr(0, 4) != std::string_view("\0\1\0\0", 4)) return DbFileFormat::Unknown;
+    if (head.substr(4, 15) == "Standard ACE DB") return DbFileFormat::Ace;
+    if (head.substr(4, 15) != "Standard Jet DB") return DbFileFormat::Unknown;
+    return header[0x14] == 0 ? DbFileFormat::Jet3 : DbFileFormat::Jet4;
+}
+
+std::string_view DeclaredType(ColumnType type) {
+    switch (type) {
+        case ColumnType::Text:
+            return "TEXT";
+        case ColumnType::Memo:
+            return "LONGTEXT";
+        case ColumnType::Byte:
+            return "TINYINT";
+        case ColumnType::Integer16:
+            return "SMALLINT";
+        case ColumnType::Integer32:
+            return "INTEGER";
+        case ColumnType::YesNo:
+            return "BOOLEAN";
+        case ColumnType::Real:
+            return "DOUBLE";
+        case ColumnType::Currency:
+            return "CURRENCY";
+        case ColumnType::DateTime:
+            return "DATETIME";
+    }
+    return "TEXT";
+}
+
+ColumnType ColumnTypeFromDeclared(std::string_view declared) {
+    const std::string t = Upper(declared);
+    if (Contains(t, "DATE") || Contains(t, "TIME")) return ColumnType::DateTime;
+    if (Contains(t, "BOOL") || t == "BIT" || Contains(t, "YESNO")) return ColumnType::YesNo;
+    if (Contains(t, "TINYINT") || t == "BYTE") return ColumnType::Byte;
+    if (Contains(t, "SMALLINT") || Contains(t, "SHORT")) return ColumnType::Integer16;
+    if (Contains(t, "INT")) return ColumnType::Integer32;
+    if (Contains(t, "CURRENCY") || Contains(t, "MONEY") || Contains(t, "DECIMAL") ||
+        Contains(t, "NUMERIC")) {
+        return ColumnType::Currency;
+    }
+    if (Contains(t, "REAL") || Contains(t, "FLOA") || Contains(t, "DOUB")) return ColumnType::Real;
+    if (Contains(t, "LONGTEXT") || Contains(t, "MEMO") || Contains(t, "CLOB")) {
+        return ColumnType::Memo;
+    }
+    return ColumnType::Text;
+}
+
+void ReadSqliteFile(const std::string& path, TableSink& sink) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(FileUri(path).c_str(), &raw,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    SqliteDb db(raw);
+    CheckSqlite(db.get(), rc, "Opening " + path);
+    Execute(db.get(), "PRAGMA cell_size_check=ON");
+    CopyAllTables(db.get(), sink);
+}
+
+void CopyAllTables(sqlite3* db, TableSink& sink) {
+    for (const std::string& table : UserTableNames(db)) {
+        const std::vector<ColumnDef> columns = TableColumns(db, table);
+        sink.beginTable(table, columns);
+        CopyRows(db, table, columns, sink);
+        sink.endTable();
+    }
+}
+
+struct SqliteFileWriter::State {
+    std::string path;
+    std::string partialPath;
+    SqliteDb db;
+    Statement insert;
+    bool finished = false;
+};
+
+SqliteFileWriter::SqliteFileWriter(const std::string& path) : state_(std::make_unique<State>()) {
+    state_->path = path;
+    state_->partialPath = path + ".partial";
+    std::error_code ignored;
+    std::filesystem::remove(state_->partialPath, ignored);
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(state_->partialPath.c_str(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    state_->db.reset(raw);
+    CheckSqlite(state_->db.get(), rc, "Creating " + path);
+    Execute(state_->db.get(), "PRAGMA journal_mode=OFF");
+    Execute(state_->db.get(), "BEGIN");
+}
+
+SqliteFileWriter::~SqliteFileWriter() {
+    if (state_->finished) return;
+    state_->insert.reset();
+    state_->db.reset();
+    std::error_code ignored;
+    std::filesystem::remove(state_->partialPath, ignored);
+}
+
+void SqliteFileWriter::beginTable(const std::string& name, const std::vector<ColumnDef>& columns) {
+    std::string create = "CREATE TABLE " + QuoteIdentifier(name) + " (";
+    std::string insert = "INSERT INTO " + QuoteIdentifier(name) + " VALUES (";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        create += (i ? ", " : "") + QuoteIdentifier(columns[i].name) + " " +
+                  std::string(DeclaredType(columns[i].type));
+        insert += i ? ", ?" : "?";
+    }
+    Execute(state_->db.get(), create + ")");
+    state_->insert = Prepare(state_->db.get(), insert + ")");
+}
+
+void SqliteFileWriter::addRow(const std::vector<DbValue>& row) {
+    sqlite3_stmt* stmt = state_->insert.get();
+    for (std::size_t i = 0; i < row.size(); ++i) BindValue(stmt, static_cast<int>(i + 1), row[i]);
+    CheckSqlite(state_->db.get(), sqlite3_step(stmt), "Writing a row", SQLITE_DONE);
+    sqlite3_reset(stmt);
+}
+
+void SqliteFileWriter::endTable() {
+    state_->insert.reset();
+}
+
+void SqliteFileWriter::finish() {
+    state_->insert.reset();
+    Execute(state_->db.get(), "COMMIT");
+    state_->db.reset();
+    std::error_code error;
+    std::filesystem::rename(state_->partialPath, state_->path, error);
+    if (error) throw DbError("Writing " + state_->path + ": " + error.message());
+    state_->finished = true;
+}

@@ -1,0 +1,116 @@
+#include "db/JetText.h"
+
+#include <QString>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+std::string_view WithoutTrailingBlanks(std::string_view s) {
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool IsAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string AsciiFolded(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
+    return out;
+}
+
+QString CaseFolded(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toCaseFolded();
+}
+
+// The folded text with accents taken off, so that "Á" sorts among the "a"s.
+QString BaseLetters(const QString& folded) {
+    const QString decomposed = folded.normalized(QString::NormalizationForm_D);
+    QString out;
+    out.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing) out.append(c);
+    }
+    return out;
+}
+
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+int CompareUnicode(std::string_view a, std::string_view b) {
+    const QString fa = CaseFolded(a);
+    const QString fb = CaseFolded(b);
+    if (const int primary = QString::compare(BaseLetters(fa), BaseLetters(fb)); primary != 0) {
+        return Sign(primary);
+    }
+    return Sign(QString::compare(fa, fb));
+}
+
+// LIKE over folded text: % matches any run, _ one character. Backtracks only to the last %.
+template <typename Text, typename Char>
+bool LikeFolded(const Text& value, const Text& pattern, Char any, Char one) {
+    using Index = decltype(value.size());
+    Index v = 0, p = 0, starV = 0;
+    bool haveStar = false;
+    Index starP = 0;
+    while (v < value.size()) {
+        if (p < pattern.size() && (pattern[p] == one || pattern[p] == value[v])) {
+            ++v;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == any) {
+            haveStar = true;
+            starP = p++;
+            starV = v;
+        } else if (haveStar) {
+            p = starP + 1;
+            v = ++starV;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == any) ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+int JetCompare(std::string_view a, std::string_view b) {
+    a = WithoutTrailingBlanks(a);
+    b = WithoutTrailingBlanks(b);
+    if (IsAscii(a) && IsAscii(b)) {
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const char ca = AsciiLower(a[i]);
+            const char cb = AsciiLower(b[i]);
+            if (ca != cb)
+                return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+    return CompareUnicode(a, b);
+}
+
+bool JetEqual(std::string_view a, std::string_view b) {
+    return JetCompare(a, b) == 0;
+}
+
+std::string JetFoldKey(std::string_view text) {
+    text = WithoutTrailingBlanks(text);
+    if (IsAscii(text)) return AsciiFolded(text);
+    return CaseFolded(text).toStdString();
+}
+
+bool JetLike(std::string_view value, std::string_view pattern) {
+    if (IsAscii(value) && IsAscii(pattern)) {
+        return LikeFolded(AsciiFolded(value), AsciiFolded(pattern), '%', '_');
+    }
+    return LikeFolded(CaseFolded(value), CaseFolded(pattern), QChar(u'%'), QChar(u'_'));
+}
