@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+class QLocale;
+
 // A moment as the clock on the wall shows it (local time), to the second.
 struct LocalDateTime {
     int year = 0;
@@ -16,7 +18,7 @@ struct LocalDateTime {
 // Everything the program shows that depends on the user's locale. The program uses the system's
 // locale; tests pin one so their expectations do not depend on the machine.
 class DisplayLocale {
-public:
+  public:
     virtual ~DisplayLocale() = default;
     virtual char32_t decimalSeparator() const = 0;
     // Full name of month 1 to 12, as the user's locale writes it ("May").
@@ -34,3 +36,7 @@ void SetCurrentLocale(std::shared_ptr<const DisplayLocale> locale);
 // A fixed locale for tests and reports: '.' or ',' as separator, English month names, dates as
 // dd/mm/yyyy and times as hh:mm:ss.
 std::shared_ptr<const DisplayLocale> MakeFixedLocale(char32_t decimalSeparator = '.');
+
+// The conventions of a Qt locale; the program runs with QLocale::system(). The long time is taken
+// without its time-zone field, which the general date does not show.
+std::shared_ptr<const DisplayLocale> MakeQtLocale(const QLocale& locale);

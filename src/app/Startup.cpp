@@ -1,0 +1,114 @@
+#include "app/Startup.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/AppServices.h"
+#include "app/Settings.h"
+#include "app/frmSplash.h"
+#include "db/Common.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+
+// A clock that never reaches the end of the wait must not keep the splash up for ever.
+constexpr double kSplashMaxWait = 2.0;
+constexpr double kSplashPollInterval = 0.01;
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+void DeleteMiscCache() {
+    std::error_code ignored;
+    std::filesystem::remove(MiscCacheFilePath(), ignored);
+}
+
+std::string RequirementText() {
+    return std::string(
+               "This application requires the Velmoor Players Association Tournament Database "
+               "(DUZEDO) to function. On the next dialog you will be asked to locate the "
+               "DUZEDO.mdb file in your disk. If you don't already have it, you can download it "
+               "from ") +
+           kDuzedoDownloadUrl + ".";
+}
+
+// Asks the user for the database when it is not where the settings say.
+void EnsureDbPath() {
+    if (FileExists(gDbPath)) {
+        return;
+    }
+    Services().message(MessageIcon::Information, RequirementText(), "Requirement");
+    // The cache's figures may belong to another database.
+    DeleteMiscCache();
+    gDbPath = Services().locateDb();
+}
+
+bool Connect() {
+    std::string reason;
+    if (ConnectDb(&reason)) {
+        return true;
+    }
+    std::fprintf(stderr, "VPAStats: cannot open the DUZEDO at '%s': %s\n", gDbPath.c_str(),
+                 reason.c_str());
+    Services().message(MessageIcon::Critical,
+                       "There was an error accessing the DUZEDO - closing app", "Critical error!");
+    return false;
+}
+
+void WaitForSplash(double startSecond) {
+    AppServices& services = Services();
+    double waited = 0;
+    while (!SplashTimeUp(startSecond, services.timeOfDay()) && waited < kSplashMaxWait) {
+        services.sleep(kSplashPollInterval);
+        waited += kSplashPollInterval;
+    }
+}
+
+}  // namespace
+
+bool SplashTimeUp(double startSecond, double now) {
+    // The start was rounded by at most half a second, so only a clock that went back can read
+    // more than that below it.
+    return now - startSecond >= 1 || now < startSecond - 0.5;
+}
+
+std::unique_ptr<frmMain> RunStartup() {
+    AppServices& services = Services();
+    const double startSecond = std::nearbyint(services.timeOfDay());
+    gMiscCacheValid = true;
+    gDbPath = DefaultDbPath();
+    gDbSignature.clear();
+
+    auto splash = std::make_unique<frmSplash>();
+    splash->show();
+    services.processEvents();
+
+    SetOptionDefaults();
+    if (FileExists(SettingsFilePath())) {
+        ReadSettings();
+    }
+    if (!gMiscCacheValid) {
+        DeleteMiscCache();
+    }
+    // A run count that has reached the top of its range stays there.
+    if (gTimesRun < INT16_MAX) {
+        ++gTimesRun;
+    }
+    EnsureDbPath();
+    if (!Connect()) {
+        return nullptr;
+    }
+    WriteSettings();
+
+    auto mainWindow = std::make_unique<frmMain>();
+    mainWindow->Load();
+    WaitForSplash(startSecond);
+    splash.reset();
+    services.showMainWindow(*mainWindow);
+    return mainWindow;
+}

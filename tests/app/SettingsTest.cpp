@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/FakeServices.h"
+#include "app/Settings.h"
+#include "db/Common.h"
+
+namespace {
+
+const std::string kReadFailed =
+    "The VPAStats ini file could not be read. This can happen when updating from an older "
+    "version - if this is the case, this message won't appear again.";
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+void SetModified(const std::string& path, QDate date, QTime time) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime(date, time), QFileDevice::FileModificationTime));
+}
+
+class SettingsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        SetAppDir(Dir());
+        SetServices(services);
+        SetCurrentLocale(MakeFixedLocale());
+        SetOptionDefaults();
+        gDbSignature.clear();
+        gMiscCacheValid = true;
+        // The settings need only the database file's date, not its content.
+        dbPath = Dir() + "duzedo.mdb";
+        WriteBytes(dbPath, "db");
+    }
+    void TearDown() override {
+        SetAppDir("");
+        SetServices(nullptr);
+        SetCurrentLocale(nullptr);
+        gDbPath.clear();
+        SetOptionDefaults();
+    }
+
+    std::string Dir() const { return dir_.path().toStdString() + "/"; }
+    // A settings file naming dbPath, followed by the given lines 2 onwards.
+    void WriteIni(const std::string& rest) { WriteBytes(SettingsFilePath(), dbPath + rest); }
+
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+    std::string dbPath;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsTest, WrittenFileReadsBackWithTheSameValues) {
+    dbPath = Dir() + "Jürgen's € db/duzedo.mdb";
+    WriteBytes(dbPath, "db");
+    SetModified(dbPath, QDate(2003, 5, 18), QTime(21, 14, 5));
+    gDbPath = dbPath;
+    gOptFrameAnimation = 0;
+    gOptMinGames = 35;
+    gTimesRun = 7;
+    gOptShowCountries = -1;
+    gDbSignature = *DbSignature(dbPath);
+    WriteSettings();
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), dbPath + "\r\n 0 \r\n 35 \r\n 1 \r\n 7 \r\n-1 \r\n" +
+                                                 "0.918/5/200318/05/2003 21:14:05" + dbPath +
+                                                 "\r\n");
+
+    SetOptionDefaults();
+    gDbPath.clear();
+    ReadSettings();
+    EXPECT_EQ(gDbPath, dbPath);
+    EXPECT_EQ(gOptFrameAnimation, 0);
+    EXPECT_EQ(gOptMinGames, 35);
+    EXPECT_EQ(gTimesRun, 7);
+    EXPECT_EQ(gOptShowCountries, -1);
+    EXPECT_TRUE(gMiscCacheValid);
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(SettingsTest, CacheInvalidWhenDatabaseChangedOrLine7Empty) {
+    WriteIni("\r\n 1 \r\n 20 \r\n 1 \r\n 3 \r\n 1 \r\n" + *DbSignature(dbPath) + "\r\n");
+    SetModified(dbPath, QDate(2003, 6, 1), QTime(9, 0, 0));
+    ReadSettings();
+    EXPECT_FALSE(gMiscCacheValid);
+
+    gMiscCacheValid = true;
+    WriteIni("\r\n 1 \r\n 20 \r\n 1 \r\n 3 \r\n 1 \r\n\r\n");
+    ReadSettings();
+    EXPECT_FALSE(gMiscCacheValid);
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(SettingsTest, SixLineFileOfOlderVersionComplainsOnceThenIsRewritten) {
+    WriteIni("\r\n 0 \r\n 12 \r\n 0 \r\n 41 \r\n 0 \r\n");
+    ReadSettings();
+    EXPECT_EQ(gTimesRun, 41);
+    EXPECT_EQ(gOptShowCountries, 0);
+    EXPECT_TRUE(gMiscCacheValid);
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_EQ(services->messages[0].text, kReadFailed);
+    EXPECT_EQ(services->messages[0].title, "Error!");
+    EXPECT_EQ(services->messages[0].icon, MessageIcon::Information);
+
+    WriteSettings();
+    ReadSettings();
+    EXPECT_EQ(services->messages.size(), 1u);
+}
+
+TEST_F(SettingsTest, ReadsOlderWindows1252FilesAndBareLineFeeds) {
+    dbPath = Dir() + "M\xC3\xBCller \xE2\x82\xAC/duzedo.mdb";  // "Müller €"
+    WriteBytes(dbPath, "db");
+    WriteBytes(SettingsFilePath(),
+               Dir() + "M\xFCller \x80/duzedo.mdb\n\t0\n  2.5  \n+3.5\n 1e2 \n-0.5\n\n");
+    ReadSettings();
+    EXPECT_EQ(gDbPath, dbPath);
+    EXPECT_EQ(gOptFrameAnimation, 0);
+    EXPECT_EQ(gOptMinGames, 2);  // halves go to the even number
+    EXPECT_EQ(gOptRankingLimit, 4);
+    EXPECT_EQ(gTimesRun, 100);
+    EXPECT_EQ(gOptShowCountries, 0);
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLineKeepingEarlierValues) {
+    for (const std::string bad : {"abc", "40000", "32767.5", "", "12 13", "nan"}) {
+        SCOPED_TRACE("line 4: '" + bad + "'");
+        SetOptionDefaults();
+        services->messages.clear();
+        WriteIni("\r\n 0 \r\n 30 \r\n" + bad + "\r\n 9 \r\n 0 \r\n\r\n");
+        ReadSettings();
+        EXPECT_EQ(gOptMinGames, 30);
+        EXPECT_EQ(gOptRankingLimit, 1);
+        EXPECT_EQ(gTimesRun, 0);
+        EXPECT_EQ(services->titles(), std::vector<std::string>{"Error!"});
+    }
+}
+
+TEST_F(SettingsTest, FailedWritesAreReportedAndLeaveThePreviousFileWhole) {
+    gDbPath = dbPath;
+    WriteSettings();
+    const std::string before = ReadBytes(SettingsFilePath());
+
+    // A disk that fills up part way: no file may grow beyond 64 bytes for the moment.
+    gDbPath = dbPath + std::string(200, 'x');
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    WriteSettings();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir()), {}), 2)
+        << "a temporary file was left behind";
+
+    SetAppDir(Dir() + "no such folder/");
+    WriteSettings();
+    ASSERT_EQ(services->messages.size(), 2u);
+    for (const auto& message : services->messages) {
+        EXPECT_EQ(message.text, "The VPAStats ini file could not be written");
+        EXPECT_EQ(message.title, "Error!");
+        EXPECT_EQ(message.icon, MessageIcon::Information);
+    }
+}
+
+}  // namespace

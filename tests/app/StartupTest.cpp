@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/CloseAnimation.h"
+#include "app/FakeServices.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/TestDb.h"
+#include "db/Common.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+
+using Titles = std::vector<std::string>;
+
+bool Exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+std::string ReadText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+bool SplashShowing() {
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "frmSplash" && w->isVisible()) return true;
+    }
+    return false;
+}
+
+class StartupTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        SetAppDir(dir_.path().toStdString());
+        SetServices(services);
+        SetCurrentLocale(MakeFixedLocale());
+        // Closing the main window must not queue a quit for the rest of the test program.
+        QApplication::setQuitOnLastWindowClosed(false);
+        WriteTestDuzedo(DefaultDbPath());
+        services->clock = 36000.2;
+    }
+    void TearDown() override {
+        Stop();
+        SetAppDir("");
+        SetServices(nullptr);
+        SetCurrentLocale(nullptr);
+        QApplication::setQuitOnLastWindowClosed(true);
+        gDbPath.clear();
+        SetOptionDefaults();
+    }
+
+    void Start() { window = RunStartup(); }
+    void Stop() {
+        window.reset();
+        DisconnectDb();
+    }
+    void MakeCache() { std::ofstream(MiscCacheFilePath()) << "figures\n"; }
+
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+    std::unique_ptr<frmMain> window;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+TEST_F(StartupTest, FirstRunOpensTheMainWindowAndCountsTheRun) {
+    bool splashDuringWait = false;
+    services->onSleep = [&] { splashDuringWait = SplashShowing(); };
+    services->onShow = [&] { EXPECT_FALSE(SplashShowing()); };
+    Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(services->messages.empty());
+    EXPECT_TRUE(splashDuringWait);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(gConn, nullptr);
+    EXPECT_EQ(ReadText(SettingsFilePath()),
+              DefaultDbPath() + "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n");
+
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              "VPA Stats Analyser (using db from " + DbFileDate() + ")");
+    EXPECT_EQ(window->minimumSize(), QSize(600, 460));
+    EXPECT_EQ(window->maximumSize(), QSize(1600, 1200));
+    EXPECT_EQ(window->mInitialised, 1);
+    EXPECT_EQ(window->mCurrentFrame, 0);
+}
+
+TEST_F(StartupTest, CacheSurvivesOnlyRunsWhoseStoredSignatureMatches) {
+    Start();  // the first run has no signature to store yet
+    Stop();
+    MakeCache();
+    Start();
+    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    Stop();
+    MakeCache();
+    Start();
+    EXPECT_TRUE(Exists(MiscCacheFilePath()));
+    EXPECT_EQ(gTimesRun, 3);
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(StartupTest, MissingDatabaseAndCancelledDialogEndWithoutWritingSettings) {
+    std::filesystem::remove(DefaultDbPath());
+    MakeCache();
+    Start();
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(services->locateCalls, 1);
+    ASSERT_EQ(services->titles(), (Titles{"Requirement", "Critical error!"}));
+    EXPECT_EQ(services->messages[0].text,
+              "This application requires the Velmoor Players Association Tournament Database "
+              "(DUZEDO) to function. On the next dialog you will be asked to locate the "
+              "DUZEDO.mdb file in your disk. If you don't already have it, you can download it "
+              "from " +
+                  std::string(kDuzedoDownloadUrl) + ".");
+    EXPECT_EQ(services->messages[1].text, "There was an error accessing the DUZEDO - closing app");
+    EXPECT_EQ(services->messages[1].icon, MessageIcon::Critical);
+    EXPECT_FALSE(Exists(SettingsFilePath()));
+    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    EXPECT_FALSE(SplashShowing());
+}
+
+TEST_F(StartupTest, MovedDatabaseIsLocatedAndRemembered) {
+    Start();
+    Stop();
+    Start();  // now with a matching signature, so only the move removes the cache
+    Stop();
+    MakeCache();
+    const std::string moved = AppDir() + "elsewhere.mdb";
+    std::filesystem::rename(DefaultDbPath(), moved);
+    services->locateAnswer = moved;
+
+    Start();
+    ASSERT_NE(window, nullptr);
+    // The stored database's date cannot be read, then the user is asked for it.
+    EXPECT_EQ(services->titles(), (Titles{"Error!", "Requirement"}));
+    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    EXPECT_TRUE(ReadText(SettingsFilePath()).starts_with(moved + "\r\n 1 \r\n 20 \r\n 1 \r\n 3 "));
+}
+
+TEST_F(StartupTest, SplashWaitsForTheSecondAfterTheRoundedStartAndNoLonger) {
+    const struct {
+        double start;
+        bool clockRuns;
+        double shownFrom, shownBefore, sleptBefore;
+    } cases[] = {
+        {10.4, true, 11.0, 11.02, 1},
+        {10.6, true, 12.0, 12.02, 2},
+        {86399.7, true, 0.0, 0.02, 0.4},  // passes midnight
+        {500.0, false, 500.0, 500.01, 2.02},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        services->clock = c.start;
+        services->clockRuns = c.clockRuns;
+        services->slept = 0;
+        Start();
+        EXPECT_GE(services->shownAt, c.shownFrom - 1e-9);
+        EXPECT_LT(services->shownAt, c.shownBefore);
+        EXPECT_LT(services->slept, c.sleptBefore);
+        Stop();
+    }
+}
+
+TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn) {
+    const struct {
+        std::int16_t animation;
+        bool maximised, animates;
+    } cases[] = {{1, false, true}, {1, true, false}, {0, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.animation << c.maximised);
+        Start();
+        ASSERT_NE(window, nullptr);
+        if (c.maximised) window->showMaximized();
+        gOptFrameAnimation = c.animation;
+        const int eventRunsBefore = services->eventRuns;
+        EXPECT_TRUE(window->close());
+        EXPECT_EQ(services->eventRuns > eventRunsBefore, c.animates);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(gConn, nullptr);
+        Stop();
+    }
+}
+
+TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {
+    // A 9000 x 6000 twip window on a 19200 x 14400 twip screen.
+    const auto steps = CloseAnimationSteps({5100, 4200, 9000, 6000}, 19200, 14400);
+    ASSERT_EQ(steps.size(), 55u + 1 + 70);
+    EXPECT_EQ(steps[0], (TwipsRect{5100, 4250, 9000, 5900}));
+    EXPECT_EQ(steps[54], (TwipsRect{5100, 6950, 9000, 500}));
+    EXPECT_EQ(steps[55], (TwipsRect{5100, 6950, 9000, 30}));
+    EXPECT_EQ(steps[56], (TwipsRect{5150, 6950, 8900, 30}));
+    EXPECT_EQ(steps.back(), (TwipsRect{8600, 6950, 2000, 30}));
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "app/TestDb.h"
+
+#include <vector>
+
+#include "db/DbFile.h"
+
+namespace {
+
+DbValue I(std::int64_t v) {
+    return DbValue::integer(v);
+}
+DbValue T(const char* v) {
+    return DbValue::text(v);
+}
+
+void AddTable(SqliteFileWriter& out, const std::string& name, const std::vector<ColumnDef>& columns,
+              const std::vector<std::vector<DbValue>>& rows) {
+    out.beginTable(name, columns);
+    for (const auto& row : rows) {
+        out.addRow(row);
+    }
+    out.endTable();
+}
+
+}  // namespace
+
+void WriteTestDuzedo(const std::string& path) {
+    using enum ColumnType;
+    SqliteFileWriter out(path);
+    AddTable(out, "scores",
+             {{"TEAM A", Text},
+              {"TEAM B", Text},
+              {"A", Integer16},
+              {"B", Integer16},
+              {"TOURNAMENT", Text},
+              {"id", Integer32}},
+             {{T("Aris"), T("Bodo"), I(2), I(1), T("Spring League 2003"), I(1)},
+              {T("Bodo"), T("Cleo"), I(0), I(0), T("Spring League 2003"), I(2)},
+              {T("Cleo"), T("Aris"), I(1), I(3), T("Spring League 2003"), I(3)}});
+    AddTable(
+        out, "tables",
+        {{"tournament", Text},
+         {"player", Text},
+         {"p", Integer16},
+         {"g", Integer16},
+         {"w", Integer16},
+         {"d", Integer16},
+         {"l", Integer16},
+         {"gs", Integer16},
+         {"gc", Integer16},
+         {"pts", Integer16},
+         {"chrono", Integer16}},
+        {{T("Spring League 2003"), T("Aris"), I(1), I(2), I(2), I(0), I(0), I(5), I(2), I(6), I(1)},
+         {T("Spring League 2003"), T("Bodo"), I(2), I(2), I(0), I(1), I(1), I(1), I(2), I(1), I(1)},
+         {T("Spring League 2003"), T("Cleo"), I(3), I(2), I(0), I(1), I(1), I(1), I(3), I(1),
+          I(1)}});
+    AddTable(out, "tournament players",
+             {{"tournament", Text},
+              {"chrono", Integer16},
+              {"country", Text},
+              {"date", Text},
+              {"Cup?", YesNo},
+              {"players", Integer16}},
+             {{T("Spring League 2003"), I(1), T("Velmoor"), T("April 2003"), I(0), I(3)}});
+    AddTable(out, "rankings",
+             {{"player", Text},
+              {"country", Text},
+              {"r", Integer16},
+              {"R0403", Integer16},
+              {"R0503", Integer16}},
+             {{T("Aris"), T("Velmoor"), I(1), I(-1), I(120)},
+              {T("Bodo"), T("Ostland"), I(2), I(-1), I(95)},
+              {T("Cleo"), T("Velmoor"), I(3), I(-1), I(80)}});
+    out.finish();
+}
