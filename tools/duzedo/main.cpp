@@ -1,0 +1,456 @@
+// duzedo: sample databases, queries through the program's own engine, conversions.
+//
+// Every command is one row of kCommands: its name, usage, options and handler. A failure of any
+// kind prints one line on stderr and exits with status 2.
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "db/Common.h"
+#include "db/Connection.h"
+#include "db/DbFile.h"
+#include "db/DbValue.h"
+#include "duzedo/SampleDuzedo.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kExitError = 2;
+
+// A failure to report: the message is printed as the one line on stderr.
+class ToolError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// ----------------------------------------------------------------------------------------------
+// Command table and argument parsing.
+
+struct Args {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> values;
+    std::set<std::string, std::less<>> flags;
+
+    bool has(std::string_view flag) const { return flags.count(flag) != 0; }
+    const std::string* value(std::string_view option) const {
+        const auto it = values.find(option);
+        return it == values.end() ? nullptr : &it->second;
+    }
+    const std::string& required(std::string_view option) const {
+        const std::string* v = value(option);
+        if (v == nullptr) throw ToolError("missing option " + std::string(option));
+        return *v;
+    }
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // arguments after the command name
+    std::string_view summary;
+    std::vector<std::string_view> valueOptions;  // options that take a value, e.g. --seed N
+    std::vector<std::string_view> flagOptions;   // options without a value, e.g. --json
+    std::size_t minPositional;                   // positional arguments: at least ...
+    std::size_t maxPositional;                   // ... and at most
+    int (*run)(const Args&);
+};
+
+int RunSample(const Args& args);
+int RunSql(const Args& args);
+int RunToSqlite(const Args& args);
+
+const std::vector<Command> kCommands = {
+    {"sample",
+     "--seed N [--scale K] --out DIR",
+     "write the sample DUZEDO as DIR/duzedo.sqlite and DIR/duzedo.mdb",
+     {"--seed", "--scale", "--out"},
+     {},
+     0,
+     0,
+     RunSample},
+    {"sql",
+     "DB \"SQL TEXT\" [--json]",
+     "run a query through the program's engine; tab-separated output, or JSON with --json",
+     {},
+     {"--json"},
+     2,
+     2,
+     RunSql},
+    {"to-sqlite",
+     "IN OUT",
+     "copy every table of a DUZEDO (Access or SQLite) into an SQLite file",
+     {},
+     {},
+     2,
+     2,
+     RunToSqlite},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: duzedo COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const Command& c : kCommands) {
+        out << "  duzedo " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
+    }
+    out << "\n  duzedo --help            this text; duzedo COMMAND --help for one command\n"
+           "\nExit status: 0 on success, 2 on any error.\n";
+}
+
+bool Contains(const std::vector<std::string_view>& list, std::string_view s) {
+    for (std::string_view x : list) {
+        if (x == s) return true;
+    }
+    return false;
+}
+
+Args ParseArgs(const Command& command, const std::vector<std::string>& words) {
+    Args args;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word.size() < 2 || word[0] != '-') {
+            args.positional.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = word;
+        std::string value;
+        bool inlineValue = false;
+        if (const auto eq = word.find('='); word.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = word.substr(0, eq);
+            value = word.substr(eq + 1);
+            inlineValue = true;
+        }
+        if (Contains(command.valueOptions, name)) {
+            if (!inlineValue) {
+                if (i + 1 >= words.size()) throw ToolError("option " + name + " needs a value");
+                value = words[++i];
+            }
+            if (!args.values.emplace(name, value).second) {
+                throw ToolError("option " + name + " given twice");
+            }
+        } else if (Contains(command.flagOptions, name) && !inlineValue) {
+            args.flags.insert(name);
+        } else {
+            throw ToolError("unknown option " + word + " for " + std::string(command.name));
+        }
+    }
+    const std::size_t given = args.positional.size();
+    if (given < command.minPositional || given > command.maxPositional) {
+        throw ToolError(std::string(given < command.minPositional ? "missing" : "unexpected") +
+                        " argument; usage: duzedo " + std::string(command.name) + " " +
+                        std::string(command.usage));
+    }
+    return args;
+}
+
+template <typename T>
+T ParseNumber(std::string_view option, const std::string& text, T min, T max) {
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max) {
+        throw ToolError("option " + std::string(option) + ": '" + text +
+                        "' is not a whole number from " + std::to_string(min) + " to " +
+                        std::to_string(max));
+    }
+    return value;
+}
+
+// ----------------------------------------------------------------------------------------------
+// Output files: written under a temporary name and renamed into place once complete, so an
+// interrupted run never leaves a half-written file under the final name.
+
+class SqliteOutput {
+  public:
+    explicit SqliteOutput(fs::path path)
+        : path_(std::move(path)),
+          temp_(path_.parent_path() / ("." + path_.filename().string() + ".partial")),
+          writer_(temp_.string()) {}
+
+    TableSink& sink() { return writer_; }
+
+    void commit() {
+        writer_.finish();
+        fs::rename(temp_, path_);
+    }
+
+  private:
+    fs::path path_;
+    fs::path temp_;
+    SqliteFileWriter writer_;
+};
+
+// Hands every table to several sinks at once.
+class TeeSink : public TableSink {
+  public:
+    explicit TeeSink(std::vector<TableSink*> sinks) : sinks_(std::move(sinks)) {}
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        for (TableSink* s : sinks_) s->beginTable(name, columns);
+    }
+    void addRow(const std::vector<DbValue>& row) override {
+        for (TableSink* s : sinks_) s->addRow(row);
+    }
+    void endTable() override {
+        for (TableSink* s : sinks_) s->endTable();
+    }
+
+  private:
+    std::vector<TableSink*> sinks_;
+};
+
+// ----------------------------------------------------------------------------------------------
+// JSON.
+
+// Appends s as a JSON string; invalid UTF-8 becomes U+FFFD.
+void AppendJsonString(std::string& out, std::string_view s) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            switch (c) {
+                case '"':
+                    out += "\\\"";
+                    break;
+                case '\\':
+                    out += "\\\\";
+                    break;
+                case '\n':
+                    out += "\\n";
+                    break;
+                case '\r':
+                    out += "\\r";
+                    break;
+                case '\t':
+                    out += "\\t";
+                    break;
+                case '\b':
+                    out += "\\b";
+                    break;
+                case '\f':
+                    out += "\\f";
+                    break;
+                default:
+                    if (c < 0x20) {
+                        out += "\\u00";
+                        out += kHex[c >> 4];
+                        out += kHex[c & 0xF];
+                    } else {
+                        out += static_cast<char>(c);
+                    }
+            }
+            ++i;
+            continue;
+        }
+        // A multi-byte sequence: check its length, continuation bytes and value range.
+        std::size_t length = 0;
+        std::uint32_t code = 0;
+        std::uint32_t min = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+            code = c & 0x1Fu;
+            min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            code = c & 0x0Fu;
+            min = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            code = c & 0x07u;
+            min = 0x10000;
+        }
+        bool valid = length != 0 && i + length <= s.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            valid = (cc & 0xC0) == 0x80;
+            code = (code << 6) | (cc & 0x3F);
+        }
+        valid = valid && code >= min && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+        if (valid) {
+            out.append(s.substr(i, length));
+            i += length;
+        } else {
+            out += "\\ufffd";
+            ++i;
+        }
+    }
+    out += '"';
+}
+
+void AppendJsonValue(std::string& out, const DbValue& v) {
+    switch (v.kind()) {
+        case DbValue::Kind::Null:
+            out += "null";
+            break;
+        case DbValue::Kind::Integer:
+            out += std::to_string(v.toInt64());
+            break;
+        case DbValue::Kind::Real: {
+            const double d = v.toDouble();
+            if (!std::isfinite(d)) {
+                out += "null";
+                break;
+            }
+            char buffer[64];
+            const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
+            out.append(buffer, result.ptr);
+            break;
+        }
+        case DbValue::Kind::Text:
+        case DbValue::Kind::Date:
+            AppendJsonString(out, v.toString());
+            break;
+    }
+}
+
+// ----------------------------------------------------------------------------------------------
+// Commands.
+
+int RunSample(const Args& args) {
+    SampleOptions options;
+    options.seed = ParseNumber<std::uint64_t>("--seed", args.required("--seed"), 0, UINT64_MAX);
+    if (const std::string* scale = args.value("--scale")) {
+        options.scale = ParseNumber<int>("--scale", *scale, 1, 1000);
+    }
+    const fs::path dir = args.required("--out");
+    if (dir.empty()) throw ToolError("option --out: empty directory name");
+    fs::create_directories(dir);
+
+    // Both files are SQLite for now; the program tells the format from the content.
+    SqliteOutput sqlite(dir / "duzedo.sqlite");
+    SqliteOutput mdb(dir / "duzedo.mdb");
+    TeeSink both({&sqlite.sink(), &mdb.sink()});
+    WriteSampleDuzedo(options, both);
+    sqlite.commit();
+    mdb.commit();
+    std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
+              << (dir / "duzedo.mdb").string() << "\n";
+    return 0;
+}
+
+int RunSql(const Args& args) {
+    const std::string& db = args.positional[0];
+    const std::string& sql = args.positional[1];
+    gDbPath = db;
+    std::string error;
+    if (!ConnectDb(&error)) {
+        throw ToolError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
+    }
+    struct Disconnect {
+        ~Disconnect() { DisconnectDb(); }
+    } disconnect;
+
+    Recordset& rs = *gRs;
+    rs.open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
+    std::string out;
+    if (args.has("--json")) {
+        out += "[";
+        bool first = true;
+        for (; !rs.eof(); rs.moveNext()) {
+            out += first ? "\n{" : ",\n{";
+            first = false;
+            for (int f = 0; f < rs.fieldCount(); ++f) {
+                if (f > 0) out += ", ";
+                AppendJsonString(out, rs.fieldName(f));
+                out += ": ";
+                AppendJsonValue(out, rs.fields(f));
+            }
+            out += "}";
+        }
+        out += first ? "]\n" : "\n]\n";
+    } else {
+        for (int f = 0; f < rs.fieldCount(); ++f) {
+            if (f > 0) out += '\t';
+            out += rs.fieldName(f);
+        }
+        out += '\n';
+        for (; !rs.eof(); rs.moveNext()) {
+            for (int f = 0; f < rs.fieldCount(); ++f) {
+                if (f > 0) out += '\t';
+                out += rs.fields(f).toString();
+            }
+            out += '\n';
+        }
+    }
+    rs.close();
+    std::cout << out;
+    return 0;
+}
+
+int RunToSqlite(const Args& args) {
+    const std::string& in = args.positional[0];
+    const fs::path out = args.positional[1];
+    Connection conn;
+    conn.open(in, ConnectionString(in));
+    // The input is held in memory, so OUT may even be IN.
+    SqliteOutput output(out);
+    CopyTables(conn, output.sink());
+    output.commit();
+    return 0;
+}
+
+std::string OneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    return text;
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "duzedo: " << OneLine(message) << "\n";
+    return kExitError;
+}
+
+int Main(const std::vector<std::string>& words) {
+    if (words.empty()) return Fail("missing command; see duzedo --help");
+    const std::string& name = words[0];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (command.name != name) continue;
+        const std::vector<std::string> rest(words.begin() + 1, words.end());
+        for (const std::string& w : rest) {
+            if (w == "--") break;
+            if (w == "--help" || w == "-h") {
+                std::cout << "usage: duzedo " << command.name << " " << command.usage << "\n  "
+                          << command.summary << "\n";
+                return 0;
+            }
+        }
+        return command.run(ParseArgs(command, rest));
+    }
+    return Fail("unknown command '" + name + "'; see duzedo --help");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const std::vector<std::string> words(argv + 1, argv + argc);
+        const int status = Main(words);
+        std::cout.flush();
+        return status;
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    } catch (...) {
+        return Fail("unexpected failure");
+    }
+}
