@@ -67,7 +67,6 @@ class StreamDecoder {
     void feed(std::string_view bytes);
     // Throws DbError unless the stream ended with Done and nothing after it.
     void finish() const;
-    bool done() const { return state_ == State::Done; }
 
   private:
     enum class State { Between, InTable, Done };

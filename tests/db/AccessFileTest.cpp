@@ -1,0 +1,413 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "db/AccessFileDetail.h"
+#include "db/DbFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace access_detail;
+using Clock = std::chrono::steady_clock;
+
+struct RecordingSink : TableSink {
+    struct Table {
+        std::string name;
+        std::vector<ColumnDef> columns;
+        std::vector<std::vector<DbValue>> rows;
+        bool ended = false;
+    };
+    std::vector<Table> tables;
+
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        tables.push_back({name, columns, {}, false});
+    }
+    void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
+    void endTable() override { tables.back().ended = true; }
+};
+
+const std::vector<ColumnDef> kColumns = {{"id", ColumnType::Integer32},
+                                         {"TEAM A", ColumnType::Text},
+                                         {"Cup?", ColumnType::YesNo},
+                                         {"Cost", ColumnType::Currency},
+                                         {"when", ColumnType::DateTime}};
+
+const std::vector<DbValue> kRow = {DbValue::integer(-7), DbValue::text("Ünal \"O'Neil\"\n"),
+                                   DbValue::integer(-1), DbValue::real(0.1),
+                                   DbValue::date("2003-05-17 14:30:00")};
+const std::vector<DbValue> kSparseRow = {DbValue::integer(1), DbValue::text(""),
+                                         DbValue::integer(0), DbValue(), DbValue()};
+
+std::string ValidStream() {
+    StreamWriter out;
+    out.beginTable("scores", kColumns);
+    out.addRow(kRow);
+    out.addRow(kSparseRow);
+    out.endTable();
+    out.beginTable("empty", {{"x", ColumnType::Memo}});
+    out.endTable();
+    out.done();
+    return out.buffer();
+}
+
+void Decode(std::string_view stream, TableSink& sink) {
+    StreamDecoder decoder(sink, 1 << 20);
+    decoder.feed(stream);
+    decoder.finish();
+}
+
+void ExpectMalformed(std::string_view stream) {
+    RecordingSink sink;
+    EXPECT_THROW(Decode(stream, sink), DbError);
+}
+
+std::string Frame(std::string_view body) {
+    std::string frame(4, '\0');
+    for (int i = 0; i < 4; ++i) frame[i] = static_cast<char>((body.size() >> (8 * i)) & 0xff);
+    return frame + std::string(body);
+}
+
+// --- Stream ------------------------------------------------------------------------------------
+
+TEST(AccessStream, CarriesTablesAndEveryValueKind) {
+    RecordingSink sink;
+    Decode(ValidStream(), sink);
+    ASSERT_EQ(sink.tables.size(), 2u);
+    const auto& scores = sink.tables[0];
+    EXPECT_EQ(scores.name, "scores");
+    ASSERT_EQ(scores.columns.size(), kColumns.size());
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        EXPECT_EQ(scores.columns[i].name, kColumns[i].name);
+        EXPECT_EQ(scores.columns[i].type, kColumns[i].type);
+    }
+    ASSERT_EQ(scores.rows.size(), 2u);
+    EXPECT_EQ(scores.rows[0], kRow);
+    EXPECT_EQ(scores.rows[1], kSparseRow);  // empty text stays apart from null
+    EXPECT_TRUE(scores.ended);
+    EXPECT_TRUE(sink.tables[1].rows.empty());
+    EXPECT_TRUE(sink.tables[1].ended);
+}
+
+TEST(AccessStream, DecodesTheSameWhateverTheChunking) {
+    const std::string stream = ValidStream();
+    RecordingSink sink;
+    StreamDecoder decoder(sink, 1 << 20);
+    for (const char c : stream) decoder.feed(std::string_view(&c, 1));
+    decoder.finish();
+    ASSERT_EQ(sink.tables.size(), 2u);
+    EXPECT_EQ(sink.tables[0].rows[0], kRow);
+}
+
+TEST(AccessStream, RefusesEveryCutShortStream) {
+    const std::string stream = ValidStream();
+    for (std::size_t length = 0; length < stream.size(); ++length) {
+        SCOPED_TRACE(length);
+        ExpectMalformed(std::string_view(stream).substr(0, length));
+    }
+}
+
+TEST(AccessStream, RefusesFramesOutOfPlace) {
+    StreamWriter parts;
+    parts.addRow(kRow);
+    ExpectMalformed(parts.buffer());  // a row before any table
+
+    StreamWriter nested;
+    nested.beginTable("a", kColumns);
+    nested.beginTable("b", kColumns);
+    ExpectMalformed(nested.buffer());
+
+    StreamWriter unfinished;
+    unfinished.beginTable("a", kColumns);
+    unfinished.done();
+    ExpectMalformed(unfinished.buffer());
+
+    ExpectMalformed(ValidStream() + ValidStream());  // data after the end
+}
+
+TEST(AccessStream, RefusesBadLengthsBeforeAllocating) {
+    // A 4 GiB frame and an empty one are refused at once, not after 4 GiB more.
+    for (const std::string& length : {std::string("\xff\xff\xff\xff", 4), std::string(4, '\0')}) {
+        RecordingSink sink;
+        StreamDecoder decoder(sink, 1ull << 40);
+        EXPECT_THROW(decoder.feed(length), DbError);
+    }
+    ExpectMalformed(Frame("\x09"));  // unknown frame kind
+
+    // A table whose column count and type are out of range, and one with a name past the frame.
+    ExpectMalformed(Frame(std::string("\x01\x01\x00t\x00\x00", 6)));
+    ExpectMalformed(Frame(std::string("\x01\x01\x00t\x00\x01\x01\x00x\x63", 10)));
+    ExpectMalformed(Frame(std::string("\x01\xff\x00t", 4)));
+}
+
+TEST(AccessStream, RefusesRowsThatDoNotFit) {
+    StreamWriter table;
+    table.beginTable("t", {{"x", ColumnType::Text}});
+    const std::string head = table.buffer();
+    ExpectMalformed(head + Frame(std::string("\x02\x02\x00\x00\x00", 5)));  // two values for one
+    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x03\xff\xff\xff\x7f", 8)));  // text
+    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x04\x03", 5) + "abc"));      // date
+    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x07", 4)));      // unknown value kind
+    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x00\x00", 5)));  // trailing byte
+}
+
+TEST(AccessStream, SurvivesRandomDamage) {
+    const std::string stream = ValidStream();
+    std::mt19937 random(1234);
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = stream;
+        for (int i = 0; i < 1 + round % 4; ++i) {
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        }
+        RecordingSink sink;
+        try {
+            Decode(damaged, sink);
+        } catch (const DbError&) {
+        }
+    }
+}
+
+// --- The reader process ------------------------------------------------------------------------
+
+ChildLimits QuickLimits() {
+    ChildLimits limits;
+    limits.stall = std::chrono::milliseconds(300);
+    limits.lifetimeSeconds = 5;
+    return limits;
+}
+
+// The child announces its process id as its first row, so tests can see it was reaped.
+void SendPid(StreamWriter& out) {
+    out.beginTable("pid", {{"pid", ColumnType::Integer32}});
+    out.addRow({DbValue::integer(::getpid())});
+    out.flush();
+}
+
+void ExpectReaped(const RecordingSink& sink) {
+    ASSERT_FALSE(sink.tables.empty());
+    ASSERT_FALSE(sink.tables[0].rows.empty());
+    const auto pid = static_cast<pid_t>(sink.tables[0].rows[0][0].toInt64());
+    EXPECT_NE(pid, ::getpid());
+    EXPECT_EQ(::kill(pid, 0), -1);  // neither running nor a zombie
+}
+
+std::string IsolatedFailure(const ChildBody& body, RecordingSink& sink) {
+    try {
+        RunIsolated(body, sink, QuickLimits());
+    } catch (const DbError& e) {
+        return e.what();
+    }
+    return "(no failure)";
+}
+
+TEST(AccessReaderProcess, DeliversWhatTheChildWrites) {
+    RecordingSink sink;
+    RunIsolated(
+        [](StreamWriter& out) {
+            SendPid(out);
+            out.endTable();
+            out.beginTable("scores", kColumns);
+            out.addRow(kRow);
+            out.endTable();
+        },
+        sink, QuickLimits());
+    ASSERT_EQ(sink.tables.size(), 2u);
+    EXPECT_EQ(sink.tables[1].rows.at(0), kRow);
+    ExpectReaped(sink);
+}
+
+TEST(AccessReaderProcess, TurnsEveryWayOfDyingIntoDbError) {
+    RecordingSink thrown;
+    // The child's own account of the failure reaches the caller.
+    EXPECT_EQ(
+        IsolatedFailure([](StreamWriter&) { throw std::runtime_error("no catalog"); }, thrown),
+        "no catalog");
+
+    RecordingSink crashed;
+    const auto crash = [](StreamWriter& out) {
+        SendPid(out);
+        ::raise(SIGSEGV);
+    };
+    EXPECT_NE(IsolatedFailure(crash, crashed).find("crashed"), std::string::npos);
+    ExpectReaped(crashed);
+
+    RecordingSink quit;
+    EXPECT_NE(IsolatedFailure([](StreamWriter&) { ::_exit(0); }, quit), "(no failure)");
+}
+
+TEST(AccessReaderProcess, KillsAHungChild) {
+    RecordingSink sink;
+    const auto start = Clock::now();
+    const auto hang = [](StreamWriter& out) {
+        SendPid(out);
+        for (;;) ::pause();
+    };
+    EXPECT_NE(IsolatedFailure(hang, sink).find("progress"), std::string::npos);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+    ExpectReaped(sink);
+}
+
+void Flood(StreamWriter& out) {
+    SendPid(out);
+    for (;;) out.addRow({DbValue::integer(1)});
+}
+
+TEST(AccessReaderProcess, KillsAChildThatNeverStops) {
+    RecordingSink sink;
+    ChildLimits limits = QuickLimits();
+    limits.maxStreamBytes = 1 << 20;
+    EXPECT_THROW(RunIsolated(Flood, sink, limits), DbError);
+    ExpectReaped(sink);
+}
+
+TEST(AccessReaderProcess, ReapsTheChildWhenTheSinkFails) {
+    struct FailingSink : RecordingSink {
+        void addRow(const std::vector<DbValue>& row) override {
+            RecordingSink::addRow(row);
+            throw std::runtime_error("disk full");
+        }
+    } sink;
+    EXPECT_THROW(RunIsolated(Flood, sink, QuickLimits()), std::runtime_error);
+    ExpectReaped(sink);
+}
+
+pid_t gTestPid = 0;
+fs::path gAtExitMarker;
+
+TEST(AccessReaderProcess, LeavesTheParentsExitHandlersAlone) {
+    gTestPid = ::getpid();
+    gAtExitMarker = fs::temp_directory_path() / ("vpa-atexit-" + std::to_string(gTestPid));
+    fs::remove(gAtExitMarker);
+    std::atexit([] {
+        if (::getpid() != gTestPid) std::ofstream(gAtExitMarker) << "ran";
+    });
+    RecordingSink sink;
+    RunIsolated([](StreamWriter&) {}, sink, QuickLimits());
+    EXPECT_FALSE(fs::exists(gAtExitMarker));
+}
+
+// --- Files that are not sound Access files ---------------------------------------------------
+
+class AccessFileRefusal : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vpa-access-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string write(const std::string& bytes) {
+        const fs::path file = dir_ / ("f" + std::to_string(count_++) + ".mdb");
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
+    }
+
+    // Each must fail cleanly and soon.
+    void expectRefused(const std::string& path) {
+        RecordingSink sink;
+        const auto start = Clock::now();
+        EXPECT_THROW(ReadAccessFile(path, sink), DbError);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+    }
+
+    static std::string Header(bool jet3, std::size_t size) {
+        std::string bytes(size, '\0');
+        const std::string head = std::string("\0\1\0\0Standard Jet DB", 19);
+        bytes.replace(0, head.size(), head);
+        bytes[0x14] = jet3 ? 0 : 1;
+        return bytes;
+    }
+
+    static std::string RandomAfterHeader(bool jet3, std::size_t pages) {
+        std::string bytes = Header(jet3, pages * (jet3 ? 2048 : 4096));
+        std::mt19937 random(jet3 ? 3 : 4);
+        for (std::size_t i = 0x15; i < bytes.size(); ++i) bytes[i] = static_cast<char>(random());
+        return bytes;
+    }
+
+    fs::path dir_;
+    int count_ = 0;
+};
+
+TEST_F(AccessFileRefusal, MissingEmptyAndForeignFiles) {
+    expectRefused((dir_ / "absent.mdb").string());
+    expectRefused(write(""));
+    expectRefused(write("games, goals and tournaments, as plain text\n"));
+    expectRefused(write(std::string("SQLite format 3\0", 16) + std::string(4080, '\0')));
+    expectRefused(dir_.string());  // a directory
+}
+
+TEST_F(AccessFileRefusal, DamagedHeaders) {
+    expectRefused(write(Header(false, 4096).substr(0, 12)));  // cut inside the signature
+    std::string garbled = Header(false, 4 * 4096);
+    garbled[9] = 'X';
+    expectRefused(write(garbled));
+    expectRefused(write(Header(false, 4 * 4096 + 100)));  // not whole pages
+    expectRefused(write(Header(true, 3 * 2048 + 1)));
+}
+
+TEST_F(AccessFileRefusal, ZerosAndRandomPages) {
+    expectRefused(write(std::string(8 * 4096, '\0')));
+    expectRefused(write(Header(false, 8 * 4096)));  // a header and nothing else
+    expectRefused(write(Header(true, 8 * 2048)));
+    expectRefused(write(RandomAfterHeader(false, 16)));
+    expectRefused(write(RandomAfterHeader(true, 16)));
+}
+
+// --- Jet values --------------------------------------------------------------------------------
+
+TEST(JetValues, DatesCountDaysFrom1899_12_30) {
+    EXPECT_EQ(JetDateValue(0), DbValue::date("1899-12-30 00:00:00"));
+    EXPECT_EQ(JetDateValue(37758.6041666667), DbValue::date("2003-05-17 14:30:00"));
+    EXPECT_EQ(JetDateValue(1.9999999), DbValue::date("1900-01-01 00:00:00"));  // rounds up a day
+    EXPECT_EQ(JetDateValue(-463126), DbValue::date("0632-01-01 00:00:00"));
+    EXPECT_EQ(JetDateValue(2958465), DbValue::date("9999-12-31 00:00:00"));
+    // Before the epoch the day counts backwards but the time of day still forwards.
+    EXPECT_EQ(JetDateValue(-1.25), DbValue::date("1899-12-29 06:00:00"));
+    EXPECT_EQ(JetDateValue(-0.5), DbValue::date("1899-12-30 12:00:00"));
+    EXPECT_EQ(JetDateValue(-1.9999999), DbValue::date("1899-12-30 00:00:00"));
+}
+
+TEST(JetValues, ImpossibleDatesAreNull) {
+    EXPECT_TRUE(JetDateValue(std::nan("")).isNull());
+    EXPECT_TRUE(JetDateValue(1e300).isNull());
+    EXPECT_TRUE(JetDateValue(-657435).isNull());  // year 99
+    EXPECT_TRUE(JetDateValue(2958466).isNull());  // year 10000
+}
+
+std::array<unsigned char, 8> Le64(std::int64_t v) {
+    std::array<unsigned char, 8> bytes{};
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<unsigned char>(static_cast<std::uint64_t>(v) >> (8 * i));
+    return bytes;
+}
+
+TEST(JetValues, CurrencyHasFourDecimals) {
+    EXPECT_EQ(JetCurrency(Le64(19955000)), 1995.5);
+    EXPECT_EQ(JetCurrency(Le64(-1)), -0.0001);
+    EXPECT_EQ(JetCurrency(Le64(INT64_MIN)), -922337203685477.5808);
+}
+
+TEST(JetValues, DecimalsKeepSignScaleAndWideMagnitudes) {
+    std::array<unsigned char, 17> bytes{};
+    bytes[13] = 0x39;  // least significant word: 12345
+    bytes[14] = 0x30;
+    EXPECT_EQ(JetDecimal(bytes, 2), 123.45);
+    bytes[0] = 0x80;
+    EXPECT_EQ(JetDecimal(bytes, 0), -12345.0);
+    std::array<unsigned char, 17> wide{};
+    wide[1] = 1;  // 2^96
+    EXPECT_EQ(JetDecimal(wide, 0), 79228162514264337593543950336.0);
+}
+
+}  // namespace
