@@ -566,7 +566,8 @@ constexpr int kRowOffsetMask = 0x1fff;
 constexpr int kDeletedRow = 0x8000;
 constexpr int kOverflowRow = 0x4000;
 constexpr int kMaxOverflowHops = 4;
-constexpr std::uint32_t kSystemObject = 0x80000000;
+// System objects carry the top bit; hidden ones the 0x2 bit. Neither is a table of the user's.
+constexpr std::uint32_t kSystemObject = 0x80000002;
 constexpr std::size_t kDefaultBindSize = MDB_BIND_SIZE;
 
 [[noreturn]] void Damaged(const std::string& what) {

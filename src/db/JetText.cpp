@@ -85,17 +85,21 @@ bool LikeFolded(const Text& value, const Text& pattern, Char any, Char one) {
 int JetCompare(std::string_view a, std::string_view b) {
     a = WithoutTrailingBlanks(a);
     b = WithoutTrailingBlanks(b);
-    if (IsAscii(a) && IsAscii(b)) {
-        const std::size_t n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            const char ca = AsciiLower(a[i]);
-            const char cb = AsciiLower(b[i]);
-            if (ca != cb)
-                return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    // Folding and accent removal work letter by letter, so an equal ASCII start can be skipped
+    // and only the rest needs the (slower) Unicode comparison.
+    std::size_t i = 0;
+    const std::size_t n = std::min(a.size(), b.size());
+    for (; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca >= 0x80 || cb >= 0x80) return CompareUnicode(a.substr(i), b.substr(i));
+        const char la = AsciiLower(static_cast<char>(ca));
+        const char lb = AsciiLower(static_cast<char>(cb));
+        if (la != lb)
+            return static_cast<unsigned char>(la) < static_cast<unsigned char>(lb) ? -1 : 1;
     }
-    return CompareUnicode(a, b);
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
 }
 
 bool JetEqual(std::string_view a, std::string_view b) {

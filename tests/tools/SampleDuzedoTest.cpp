@@ -20,6 +20,7 @@
 #include "db/Common.h"
 #include "db/Connection.h"
 #include "db/DbFile.h"
+#include "db/JetWriter.h"
 #include "duzedo/SampleDuzedo.h"
 
 namespace {
@@ -757,10 +758,14 @@ TEST(DuzedoTool, WritesTheSampleAndFailsWithStatusTwo) {
 
     EXPECT_EQ(RunTool("--help"), 0);
     EXPECT_EQ(RunTool("sample --seed 1 --out " + out), 0);
-    WriteSample(dir / "library.mdb", 1, 1);
-    const std::string expected = ReadBytes(dir / "library.mdb");
-    EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.mdb") == expected);
-    EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.sqlite") == expected);
+    WriteSample(dir / "library.sqlite", 1, 1);
+    {
+        JetFileWriter jet((dir / "library.mdb").string());
+        WriteSampleDuzedo(SampleOptions{1, 1}, jet);
+        jet.finish();
+    }
+    EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.mdb") == ReadBytes(dir / "library.mdb"));
+    EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.sqlite") == ReadBytes(dir / "library.sqlite"));
     EXPECT_EQ(RunTool("sql " + out + "/duzedo.mdb 'select count(*) from scores' --json"), 0);
     EXPECT_EQ(RunTool("to-sqlite " + out + "/duzedo.mdb '" + (dir / "copy.sqlite").string() + "'"),
               0);

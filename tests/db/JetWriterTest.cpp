@@ -1,0 +1,367 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/Connection.h"
+#include "db/DbFile.h"
+#include "db/JetWriter.h"
+#include "duzedo/SampleDuzedo.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using enum ColumnType;
+
+struct Table {
+    std::string name;
+    std::vector<ColumnDef> columns;
+    std::vector<std::vector<DbValue>> rows;
+};
+
+struct RecordingSink : TableSink {
+    std::vector<Table> tables;
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        tables.push_back({name, columns, {}});
+    }
+    void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
+    void endTable() override {}
+};
+
+constexpr auto I = &DbValue::integer;
+constexpr auto R = &DbValue::real;
+constexpr auto T = &DbValue::text;
+constexpr auto D = &DbValue::date;
+const DbValue kNull;
+
+std::string Repeat(std::string_view unit, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) out += unit;
+    return out;
+}
+
+void ExpectSameTables(const std::vector<Table>& actual, const std::vector<Table>& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t t = 0; t < expected.size(); ++t) {
+        SCOPED_TRACE(expected[t].name);
+        EXPECT_EQ(actual[t].name, expected[t].name);
+        ASSERT_EQ(actual[t].columns.size(), expected[t].columns.size());
+        for (std::size_t c = 0; c < expected[t].columns.size(); ++c) {
+            EXPECT_EQ(actual[t].columns[c].name, expected[t].columns[c].name);
+            EXPECT_EQ(actual[t].columns[c].type, expected[t].columns[c].type);
+        }
+        ASSERT_EQ(actual[t].rows.size(), expected[t].rows.size());
+        for (std::size_t r = 0; r < expected[t].rows.size(); ++r) {
+            ASSERT_EQ(actual[t].rows[r], expected[t].rows[r]) << "row " << r;
+        }
+    }
+}
+
+// Output of a command, and whether it exited with status 0.
+std::pair<std::string, bool> RunCommand(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen((command + " 2>/dev/null").c_str(), "r"),
+                                               ::pclose);
+    std::string out;
+    char buffer[65536];
+    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) {
+        out.append(buffer, n);
+    }
+    const int status = pipe ? ::pclose(pipe.release()) : -1;
+    return {out, status == 0};
+}
+
+bool HaveMdbTools() {
+    return RunCommand("command -v mdb-export && command -v mdb-tables").second;
+}
+
+std::string Quoted(std::string_view word) {
+    std::string out = "'";
+    for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// A table as mdb-export writes it: a header, then comma-separated values, text quoted.
+std::string ExportedCsv(const Table& table) {
+    std::string out;
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        out += (c ? "," : "") + table.columns[c].name;
+    }
+    out += "\n";
+    for (const auto& row : table.rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c) out += ",";
+            const ColumnType type = table.columns[c].type;
+            if (type == YesNo) {
+                out += !row[c].isNull() && row[c].toInt64() != 0 ? "1" : "0";
+            } else if (row[c].isNull() || row[c].toString().empty()) {
+                // mdb-export shows empty text as it shows null: as nothing.
+            } else if (type == Text || type == Memo) {
+                out += "\"";
+                for (const char ch : row[c].toString())
+                    out += ch == '"' ? "\"\"" : std::string(1, ch);
+                out += "\"";
+            } else {
+                out += row[c].toString();
+            }
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+// Where two long texts part, or nothing when they are equal.
+std::string FirstDifference(const std::string& actual, const std::string& expected) {
+    if (actual == expected) return {};
+    const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    const auto offset = static_cast<std::size_t>(at.first - actual.begin());
+    return "at byte " + std::to_string(offset) + ": '" + actual.substr(offset, 40) +
+           "' instead of '" + expected.substr(offset, 40) + "'";
+}
+
+// What mdb-tables and mdb-export make of the file must be the tables themselves. (Column types
+// reach the program through libmdb too, so the round trip through the program checks them.)
+void ExpectMdbToolsSee(const std::string& path, const std::vector<Table>& tables) {
+    std::string names;
+    for (const Table& table : tables) names += table.name + "\n";
+    EXPECT_EQ(RunCommand("mdb-tables -1 " + Quoted(path)).first, names);
+    for (const Table& table : tables) {
+        SCOPED_TRACE(table.name);
+        const auto [csv, ok] = RunCommand("mdb-export " + Quoted(path) + " " + Quoted(table.name));
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(FirstDifference(csv, ExportedCsv(table)), "");
+    }
+}
+
+class JetWriterTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vpa-jet-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    static void Write(const std::string& file, const std::vector<Table>& tables) {
+        JetFileWriter writer(file);
+        for (const Table& table : tables) {
+            writer.beginTable(table.name, table.columns);
+            for (const auto& row : table.rows) writer.addRow(row);
+            writer.endTable();
+        }
+        writer.finish();
+    }
+
+    static std::vector<Table> Read(const std::string& file) {
+        RecordingSink sink;
+        ReadAccessFile(file, sink);
+        return sink.tables;
+    }
+
+    static std::vector<Table> Import(const std::string& file) {
+        Connection conn;
+        conn.open(file, "");
+        RecordingSink sink;
+        CopyTables(conn, sink);
+        return sink.tables;
+    }
+
+    // Writing fails with DbError (giving reason) and leaves neither the file nor its partial copy.
+    void expectRefused(const std::vector<Table>& tables, const std::string& reason = "") {
+        const std::string file = path("refused.mdb");
+        try {
+            Write(file, tables);
+            ADD_FAILURE() << "written";
+        } catch (const DbError& e) {
+            EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(file));
+        EXPECT_FALSE(fs::exists(file + ".partial"));
+    }
+
+    fs::path dir_;
+};
+
+// --- The sample --------------------------------------------------------------------------------
+
+TEST_F(JetWriterTest, SampleImportsAsFromItsSqliteCopyAndMdbToolsAgree) {
+    SqliteFileWriter sqlite(path("sample.sqlite"));
+    WriteSampleDuzedo({.seed = 1, .scale = 1}, sqlite);
+    sqlite.finish();
+    JetFileWriter jet(path("sample.mdb"));
+    WriteSampleDuzedo({.seed = 1, .scale = 1}, jet);
+    jet.finish();
+    EXPECT_EQ(DetectDbFileFormat(path("sample.mdb")), DbFileFormat::Jet4);
+    const std::vector<Table> expected = Import(path("sample.sqlite"));
+    ExpectSameTables(Import(path("sample.mdb")), expected);
+    if (!HaveMdbTools()) GTEST_SKIP() << "mdbtools is not installed";
+    ExpectMdbToolsSee(path("sample.mdb"), expected);
+}
+
+// --- Table sizes -------------------------------------------------------------------------------
+
+TEST_F(JetWriterTest, EmptySingleRowFullPageAndHundredThousandRowTables) {
+    // Eight texts of characters that cannot be compressed (low byte zero), a memo and a yes/no:
+    // 2 bytes of column count, 2 per character, 22 of offsets and 2 of null mask make 2027
+    // characters exactly the 4080 bytes a row may have on a 4096-byte page.
+    std::vector<ColumnDef> wide;
+    for (int i = 1; i <= 8; ++i) wide.push_back({"t" + std::to_string(i), Text});
+    wide.push_back({"memo", Memo});
+    wide.push_back({"flag", YesNo});
+    std::vector<DbValue> fullRow(7, T(Repeat("Ā", 255)));
+    fullRow.push_back(T(Repeat("Ā", 242)));
+    fullRow.push_back(kNull);
+    fullRow.push_back(I(-1));
+    Table big{
+        "big", {{"id", Integer32}, {"player", Text}, {"won", YesNo}, {"goals", Integer16}}, {}};
+    for (int i = 0; i < 100'000; ++i) {
+        const int id = (i * 7919) % 100'000;  // stored order, not id order, must come back
+        big.rows.push_back({I(id), T("player " + std::to_string(id)), I(id % 3 == 0 ? -1 : 0),
+                            id % 10 == 0 ? kNull : I(id % 11)});
+    }
+    const std::vector<Table> tables{{"empty", {{"id", Integer32}, {"note", Memo}}, {}},
+                                    {"one", {{"id", Integer32}}, {{I(7)}}},
+                                    {"full", wide, {fullRow, fullRow, fullRow}},
+                                    big};
+    Write(path("sizes.mdb"), tables);
+    // Far more data pages than one inline usage map can list.
+    EXPECT_GT(fs::file_size(path("sizes.mdb")), 600u * 4096u);
+    ExpectSameTables(Read(path("sizes.mdb")), tables);
+
+    const std::string tooLong = "a page holds rows of at most 4080";
+    fullRow[7] = T(Repeat("Ā", 243));
+    expectRefused({{"full", wide, {fullRow}}}, tooLong);
+    fullRow[7] = T(Repeat("Ā", 242));
+    fullRow[8] = T("m");  // taken out of the row, its pointer is still too much
+    expectRefused({{"full", wide, {fullRow}}}, tooLong);
+}
+
+// --- Values ------------------------------------------------------------------------------------
+
+const std::vector<ColumnDef> kEveryType{
+    {"text", Text}, {"memo", Memo}, {"byte", Byte},      {"int", Integer16}, {"long", Integer32},
+    {"yes", YesNo}, {"real", Real}, {"money", Currency}, {"when", DateTime}};
+
+TEST_F(JetWriterTest, EveryColumnTypeAtItsExtremesAndNull) {
+    const double maxMoney = 922337203685477.5807;  // the nearest double, a little above
+    const Table written{
+        "types",
+        kEveryType,
+        {
+            {T(Repeat("z", 255)), T("m"), I(255), I(32767), I(2147483647), I(-1),
+             R(std::numeric_limits<double>::max()), R(maxMoney), D("9999-12-31 23:59:59")},
+            {T(""), T(""), I(0), I(-32768), I(-2147483648LL), I(0),
+             R(-std::numeric_limits<double>::denorm_min()), R(-maxMoney), D("0100-01-01 00:00:00")},
+            {kNull, kNull, kNull, kNull, kNull, kNull, kNull, kNull, kNull},
+            {T("0.1"), T("x"), R(2.5), R(-3.5), T("42"), I(1), R(0.1), R(0.1),
+             D("1899-12-29 06:00:00")},
+            {T("a"), T("b"), I(1), I(1), I(1), I(0), R(-0.0), R(1995.5), D("2003-05-17 14:30:00")},
+        }};
+    Write(path("types.mdb"), {written});
+    Table expected = written;
+    expected.rows[0][7] = R(922337203685477.5807);  // as the reader's own decimal conversion gives
+    expected.rows[1][7] = R(-922337203685477.5808);
+    expected.rows[2][5] = I(0);  // a yes/no is never null
+    expected.rows[3][2] = I(2);  // whole-number columns round half to even
+    expected.rows[3][3] = I(-4);
+    expected.rows[3][4] = I(42);
+    expected.rows[3][5] = I(-1);
+    ExpectSameTables(Read(path("types.mdb")), {expected});
+}
+
+TEST_F(JetWriterTest, RefusesValuesAndNamesTheFileCannotHold) {
+    const auto row = [](std::size_t column, DbValue value) {
+        std::vector<DbValue> values(kEveryType.size());
+        values[column] = std::move(value);
+        return Table{"types", kEveryType, {values}};
+    };
+    expectRefused({row(0, T(Repeat("x", 256)))});
+    expectRefused({row(2, I(256))});
+    expectRefused({row(2, I(-1))});
+    expectRefused({row(3, I(32768))});
+    expectRefused({row(4, I(2147483648LL))});
+    expectRefused({row(5, T("yes"))});
+    expectRefused({row(7, R(1e15))});
+    expectRefused({row(8, D("2003-02-29 00:00:00"))});
+    expectRefused({row(8, D("0099-12-31 00:00:00"))});
+    expectRefused({row(8, T("17 May 2003"))});
+    expectRefused({{"t", {{"id", Integer32}}, {{I(1), I(2)}}}});  // a value too many
+    expectRefused({{"", {{"id", Integer32}}, {}}});
+    expectRefused({{Repeat("n", 65), {{"id", Integer32}}, {}}});
+    expectRefused({{"MSysPlayers", {{"id", Integer32}}, {}}});  // readers would hide it
+    expectRefused({{"t", {}, {}}});
+    expectRefused({{"t", std::vector<ColumnDef>(256, {"c", Byte}), {}}});
+}
+
+TEST_F(JetWriterTest, NamesAndTextsInAnyAlphabet) {
+    const std::vector<Table> tables{
+        {"Spieler & Länder?",
+         {{"Cup?", YesNo}, {"Größe ÿ", Text}, {"名前", Text}, {"[bracket] name", Memo}},
+         {
+             {I(-1), T("Ñandú \"O'Neil\""), T("日本語"), T("Ελλάδα")},
+             {I(0), T("😀 beyond the BMP"), T("Āra ĀĀ"),
+              T("\xEF\xBB\xBF"
+                "starts like compressed")},
+             {I(-1), T("tab\tand\nnewline"), T(""), T("Ÿ and ÿ and Ā")},
+         }},
+        {"World Cup I Tables", {{"tournament", Text}}, {{T("Group A")}}},
+    };
+    Write(path("names.mdb"), tables);
+    ExpectSameTables(Read(path("names.mdb")), tables);
+    if (!HaveMdbTools()) GTEST_SKIP() << "mdbtools is not installed";
+    EXPECT_EQ(RunCommand("mdb-tables -1 " + Quoted(path("names.mdb"))).first,
+              "Spieler & Länder?\nWorld Cup I Tables\n");
+}
+
+TEST_F(JetWriterTest, MemosInTheRowOnTheirOwnPageAndChainedOverPages) {
+    std::string longMemo;
+    for (int i = 0; longMemo.size() < 150'000; ++i) longMemo += "game " + std::to_string(i) + "; ";
+    const std::string wideMemo = Repeat("Ж", 2000);  // 4000 bytes: one long-value page
+    Table memos{"memos",
+                {{"id", Integer32}, {"a", Memo}, {"b", Memo}},
+                {
+                    {I(1), T("short"), kNull},
+                    {I(2), T(wideMemo), T(wideMemo)},  // together too long for a row
+                    {I(3), T(longMemo), T(Repeat("ab", 3000))},
+                    {I(4), T(std::string(4076 * 2, 'q')), T("")},  // whole pages exactly
+                }};
+    // Data pages far apart, with hundreds of long-value pages between them.
+    for (int id = 5; id < 35; ++id) {
+        memos.rows.push_back({I(id), T(longMemo.substr(0, 60'000 + id)), T(Repeat("b", 1000))});
+    }
+    Write(path("memos.mdb"), {memos});
+    ExpectSameTables(Read(path("memos.mdb")), {memos});
+    if (!HaveMdbTools()) GTEST_SKIP() << "mdbtools is not installed";
+    EXPECT_EQ(
+        FirstDifference(RunCommand("mdb-export " + Quoted(path("memos.mdb")) + " memos").first,
+                        ExportedCsv(memos)),
+        "");
+}
+
+// --- The file itself ---------------------------------------------------------------------------
+
+TEST_F(JetWriterTest, AppearsOnlyWhenFinishedAndReplacesAnOlderFile) {
+    const std::string file = path("out.mdb");
+    {
+        JetFileWriter writer(file);
+        writer.beginTable("t", {{"id", Integer32}});
+        writer.addRow({I(1)});
+        EXPECT_TRUE(fs::exists(file + ".partial"));
+    }
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(file + ".partial"));
+
+    Write(file, {{"old", {{"id", Integer32}}, {{I(1)}}}});
+    const Table fresh{"new", {{"id", Integer32}}, {{I(2)}}};
+    Write(file, {fresh});
+    ExpectSameTables(Read(file), {fresh});
+    EXPECT_EQ(fs::file_size(file) % 4096, 0u);
+}
+
+}  // namespace
