@@ -2,15 +2,7 @@
 
 #include <vector>
 
-// A window's outline in twips.
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
-};
+#include "app/Twips.h"
 
 // The outlines a window passes through as it shrinks away on closing, on a screen of the given
 // size (twips): first its height shrinks 100 twips a step, kept centred vertically, down to a

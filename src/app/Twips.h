@@ -13,3 +13,15 @@ constexpr int TwipsToPixels(int twips) {
 constexpr int PixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }
+
+// A rectangle in twips: a window's outline, or a control's place in its container.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};

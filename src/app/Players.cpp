@@ -1,0 +1,3 @@
+#include "app/Players.h"
+
+std::vector<std::string> gPlayers;

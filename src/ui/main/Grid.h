@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QTableWidget>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The table control of every frame (named apart from the cell texts `Grid` of app/ViewTexts.h).
+// All cells hold text. Row 0 is a header row (a model row drawn like a header, never selected by
+// the user and never sorted) when fixedRows() is 1; label grids have none. Qt's own row and
+// column headers are hidden.
+//
+// The current cell is Qt's (currentRow(), currentColumn(); -1 when there is none). The selection
+// runs from the current cell to the selection end; moving the current cell, by code or by the
+// user, collapses the selection onto it.
+//
+// Notifications: gridClicked and gridDoubleClicked for a click anywhere on the grid (after the
+// current cell has moved; mouseRow() tells which row was hit), Qt's currentCellChanged for every
+// move of the current cell.
+class GridControl : public QTableWidget {
+    Q_OBJECT
+
+  public:
+    enum class SortOrder { NumericAscending, NumericDescending };
+
+    explicit GridControl(QWidget* parent = nullptr);
+
+    int rows() const { return rowCount(); }
+    // Never fewer than the fixed rows; new rows come empty at the bottom.
+    void setRows(int count);
+    int cols() const { return columnCount(); }
+    void setCols(int count);
+    // 1 on data grids (the default), 0 on label grids.
+    int fixedRows() const { return mFixedRows; }
+    void setFixedRows(int count);
+
+    // Empty text outside the grid; writing outside it does nothing.
+    std::string textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string_view text);
+
+    // Sizes in twips; a column of width 0 is hidden.
+    int colWidthTwips(int col) const;
+    void setColWidthTwips(int col, int twips);
+    int rowHeightTwips(int row) const;
+    void setRowHeightTwips(int row, int twips);
+    // Height every row gets unless set one by one.
+    void setDefaultRowHeightTwips(int twips);
+
+    // Moves the current cell, keeping the other coordinate (0 when there was none).
+    void setRow(int row);
+    void setCol(int col);
+    int rowSel() const { return mRowSel; }
+    int colSel() const { return mColSel; }
+    // Extends the selection from the current cell to this row or column.
+    void setRowSel(int row);
+    void setColSel(int col);
+
+    // Bold (or plain) text in every selected cell.
+    void setCellFontBold(bool bold);
+    bool cellFontBold(int row, int col) const;
+
+    // Row hit by the last click or double-click; -1 below the last row.
+    int mouseRow() const { return mMouseRow; }
+
+    // Sorts the rows below the header by the current column as numbers. Cells that are not
+    // numbers (empty ones included) go after all numbers, in their previous order; rows with
+    // equal values keep their order.
+    void sort(SortOrder order);
+
+    // Repaints at once, without waiting for the event loop.
+    void refresh();
+
+  signals:
+    void gridClicked();
+    void gridDoubleClicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    struct Range {
+        int top, bottom, left, right;
+    };
+    // The selected cells; none while there is no current cell.
+    std::optional<Range> selection() const;
+    QTableWidgetItem* cell(int row, int col);
+    void fillMissingItems();
+    void styleRow(int row);
+    void showSelection();
+    void onCurrentCellChanged(int row, int col);
+
+    int mFixedRows = 1;
+    int mRowSel = -1;
+    int mColSel = -1;
+    int mMouseRow = -1;
+    bool mPressed = false;
+    std::vector<int> mColWidths;  // twips, as last set
+};
+
+// The value a numeric sort orders a cell by; false when the text is not a number. Accepts the
+// user's decimal separator as well as '.', and blanks around the number.
+bool GridNumber(std::string_view text, double& value);

@@ -1,0 +1,47 @@
+#include "ui/main/Grid.h"
+#include "ui/main/Layout.h"
+#include "ui/main/StatusLine.h"
+#include "ui/main/TwipsGeometry.h"
+#include "ui/main/frmMain.h"
+
+namespace {
+
+// The control's rectangle in twips: the last layout's exact value while the widget still sits
+// there, else wherever other code has put it since.
+TwipsRect Current(const ControlGeometry& last, const std::string& name, const QWidget& widget) {
+    if (last.Has(name) && ToPixels(last[name]) == widget.geometry()) return last[name];
+    return ToTwips(widget.geometry());
+}
+
+}  // namespace
+
+void frmMain::Layout() {
+    if (mInitialised == 0 || isMinimized()) return;
+    ControlGeometry g;
+    for (const auto& [name, widget] : ui.byName) {
+        g.Set(name, mGeometry ? Current(*mGeometry, name, *widget) : ToTwips(widget->geometry()));
+        if (const auto* grid = qobject_cast<const GridControl*>(widget)) {
+            g.SetRowHeight(name, grid->rowHeightTwips(0));
+        }
+    }
+    LayoutMainWindow(g, {.width = OuterWidth(),
+                         .height = OuterHeight(),
+                         .minimised = isMinimized(),
+                         .maximised = isMaximized(),
+                         .mCurrentFrame = mCurrentFrame,
+                         .mInitialised = mInitialised});
+    for (const auto& [name, rect] : g.Rects()) {
+        QWidget* widget = ui.byName.at(name);
+        const QRect pixels = ToPixels(rect);
+        if (widget->geometry() != pixels) widget->setGeometry(pixels);
+    }
+    for (const auto& [name, widths] : g.AllColumns()) {
+        auto* grid = static_cast<GridControl*>(ui.byName.at(name));
+        for (std::size_t col = 0; col < widths.size(); ++col) {
+            grid->setColWidthTwips(static_cast<int>(col), widths[col]);
+        }
+    }
+    ui.picResize->setVisible(g.Visible("picResize"));
+    ui.picResize->update();
+    mGeometry = std::make_shared<const ControlGeometry>(std::move(g));
+}
