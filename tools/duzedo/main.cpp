@@ -22,6 +22,8 @@
 #include "db/Connection.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
+#include "db/JetWriter.h"
+#include "duzedo/Report.h"
 #include "duzedo/SampleDuzedo.h"
 
 namespace {
@@ -70,11 +72,13 @@ struct Command {
 int RunSample(const Args& args);
 int RunSql(const Args& args);
 int RunToSqlite(const Args& args);
+int RunToMdb(const Args& args);
+int RunReportCommand(const Args& args);
 
 const std::vector<Command> kCommands = {
     {"sample",
      "--seed N [--scale K] --out DIR",
-     "write the sample DUZEDO as DIR/duzedo.sqlite and DIR/duzedo.mdb",
+     "write the sample DUZEDO as DIR/duzedo.mdb (Jet 4) and DIR/duzedo.sqlite",
      {"--seed", "--scale", "--out"},
      {},
      0,
@@ -96,6 +100,25 @@ const std::vector<Command> kCommands = {
      2,
      2,
      RunToSqlite},
+    {"to-mdb",
+     "IN OUT",
+     "copy every table of a DUZEDO (Access or SQLite) into a new Access (Jet 4) file",
+     {},
+     {},
+     2,
+     2,
+     RunToMdb},
+    {"report",
+     "VIEW DB [--option value ...]",
+     "print as JSON what a view shows (--format csv: its grid as CSV); views: rankings "
+     "[--month N] [--country NAME] [--limit 0|1], months, player --name NAME, games --player "
+     "NAME [--mode 1|2] [--order 0..5], positions --player NAME [--row K], progress --player "
+     "NAME; graphs take [--width W] [--height H] in twips",
+     ReportOptionNames(),
+     {},
+     2,
+     2,
+     RunReportCommand},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -332,13 +355,12 @@ int RunSample(const Args& args) {
     if (dir.empty()) throw ToolError("option --out: empty directory name");
     fs::create_directories(dir);
 
-    // Both files are SQLite for now; the program tells the format from the content.
     SqliteOutput sqlite(dir / "duzedo.sqlite");
-    SqliteOutput mdb(dir / "duzedo.mdb");
-    TeeSink both({&sqlite.sink(), &mdb.sink()});
+    JetFileWriter mdb((dir / "duzedo.mdb").string());
+    TeeSink both({&sqlite.sink(), &mdb});
     WriteSampleDuzedo(options, both);
     sqlite.commit();
-    mdb.commit();
+    mdb.finish();
     std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
               << (dir / "duzedo.mdb").string() << "\n";
     return 0;
@@ -402,6 +424,22 @@ int RunToSqlite(const Args& args) {
     SqliteOutput output(out);
     CopyTables(conn, output.sink());
     output.commit();
+    return 0;
+}
+
+int RunReportCommand(const Args& args) {
+    RunReport(args.positional[0], args.positional[1], args.values, std::cout);
+    return 0;
+}
+
+int RunToMdb(const Args& args) {
+    const std::string& in = args.positional[0];
+    Connection conn;
+    conn.open(in, ConnectionString(in));
+    // The input is held in memory, so OUT may even be IN.
+    JetFileWriter output(args.positional[1]);
+    CopyTables(conn, output);
+    output.finish();
     return 0;
 }
 

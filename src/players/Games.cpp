@@ -1,0 +1,62 @@
+#include "players/Games.h"
+
+#include <stdexcept>
+
+#include "db/Common.h"
+
+namespace {
+
+// A - B as text, empty when either is missing.
+std::string Difference(const DbValue& a, const DbValue& b) {
+    if (a.isNull() || b.isNull()) return "";
+    return std::to_string(a.toInt64() - b.toInt64());
+}
+
+}  // namespace
+
+std::string GamesCaption(std::string_view player, int mode) {
+    return std::string(player) + ": " + (mode == kHomeGames ? " home games" : " away games");
+}
+
+std::string GamesQuery(std::string_view player, int mode, int order) {
+    const bool home = mode == kHomeGames;
+    const std::string own = home ? "[TEAM A]" : "[TEAM B]";
+    const std::string opponent = home ? "[TEAM B]" : "[TEAM A]";
+    const std::string ownGoals = home ? "A" : "B";
+    const std::string opponentGoals = home ? "B" : "A";
+    const std::string select = "select [TEAM A], [TEAM B], a, b, scores.tournament from scores";
+    const std::string where = " where " + own + " = " + SqlQuote(player);
+    switch (order) {
+        case 0:
+            return select + " " + where + " ";
+        case 1:
+            return select + where + " order by tournament";
+        case 2:
+            return select + where + " order by " + opponent;
+        case 3:
+            return select + where + " order by " + ownGoals + " desc";
+        case 4:
+            return select + where + " order by " + opponentGoals + " desc";
+        case 5:
+            return select + where + " order by " + ownGoals + " - " + opponentGoals + " desc";
+        default:
+            throw std::out_of_range("no games order " + std::to_string(order));
+    }
+}
+
+ViewTexts GamesView(std::string_view player, int mode, int order) {
+    Grid grid = {{"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"}};
+    gRs->open(GamesQuery(player, mode, order), *gConn, adOpenForwardOnly, adLockReadOnly);
+    for (; !gRs->eof(); gRs->moveNext()) {
+        const DbValue& a = gRs->fields("A");
+        const DbValue& b = gRs->fields("B");
+        grid.push_back({std::to_string(grid.size()), gRs->fields("TEAM A").toString(),
+                        gRs->fields("TEAM B").toString(), a.toString(), b.toString(),
+                        Difference(a, b), gRs->fields("TOURNAMENT").toString()});
+    }
+    gRs->close();
+    ViewTexts view;
+    view.set("frmGames", GamesCaption(player, mode));
+    view.set("grdGames", std::move(grid));
+    return view;
+}

@@ -1,0 +1,92 @@
+#include "players/PlayerRecord.h"
+
+#include "db/Common.h"
+#include "rankings/RankingColumn.h"
+
+namespace {
+
+std::int64_t CountWorldCups(const std::string& quoted) {
+    std::int64_t count = 0;
+    // The blank before % keeps "World Cup I %" from matching the later World Cups.
+    for (const char* cup : {"World Cup I %", "World Cup II %", "World Cup III %"}) {
+        gRs->open("select distinct tournament from scores where ([TEAM A]=" + quoted +
+                      " or [TEAM B]=" + quoted + ") and tournament like '" + cup + "'",
+                  *gConn, adOpenForwardOnly, adLockReadOnly);
+        if (!gRs->eof()) ++count;
+        gRs->close();
+    }
+    return count;
+}
+
+std::int64_t RankingPoints(const std::string& quoted, const std::string& column) {
+    gRs->open("select " + column + ", player from rankings where player=" + quoted + " ", *gConn,
+              adOpenForwardOnly, adLockReadOnly);
+    const std::int64_t points = gRs->eof() ? 0 : NullToZero(gRs->fields(0));
+    gRs->close();
+    return points;
+}
+
+// The place in the order of the players of two or more tournaments, compared exactly.
+std::int64_t RankingPosition(std::string_view name, const std::string& column) {
+    gRs->open(
+        "select player from rankings where (select count(player) from tables where "
+        "player=rankings.player) > 1 order by " +
+            column + " desc",
+        *gConn, adOpenForwardOnly, adLockReadOnly);
+    std::int64_t position = 0;
+    for (std::int64_t count = 1; !gRs->eof(); gRs->moveNext(), ++count) {
+        if (gRs->fields("PLAYER").toString() == name) {
+            position = count;
+            break;
+        }
+    }
+    gRs->close();
+    return position;
+}
+
+}  // namespace
+
+PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view rankingColumn) {
+    PlayerRecord r;
+    r.Name = name;
+    const std::string n = SqlQuote(name);
+    r.Tournaments = ScalarQuery("select count(*) from tables where player=" + n);
+    r.WorldCups = CountWorldCups(n);
+    r.Games = ScalarQuery("select count(*) from scores where ([TEAM A]=" + n + " or [TEAM B]=" + n +
+                          ") ");
+    if (r.Games == 0) return r;
+
+    const std::string home = "SELECT Count(*) FROM scores WHERE [Team A]=" + n;
+    const std::string away = "SELECT Count(*) FROM scores WHERE [Team B]=" + n;
+    r.HomeWins = ScalarQuery(home + " and A>B");
+    r.HomeDraws = ScalarQuery(home + " and A=B");
+    r.HomeLosses = ScalarQuery(home + " and A<B");
+    r.AwayWins = ScalarQuery(away + " and A<B");
+    r.AwayDraws = ScalarQuery(away + " and A=B");
+    r.AwayLosses = ScalarQuery(away + " and A>B");
+
+    r.HomeGoalsFor = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
+    r.HomeGoalsAgainst = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
+    r.AwayGoalsFor = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
+    r.AwayGoalsAgainst = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
+
+    if (!rankingColumn.empty()) {
+        const std::string column(rankingColumn);
+        r.RankingPoints = RankingPoints(n, column);
+        r.RankingPosition = RankingPosition(name, column);
+    }
+    r.TournamentsWon = ScalarQuery("select count(*) from tables where player=" + n + " and p=1");
+
+    r.HomeGames = r.HomeWins + r.HomeDraws + r.HomeLosses;
+    r.AwayGames = r.AwayWins + r.AwayDraws + r.AwayLosses;
+    r.Wins = r.HomeWins + r.AwayWins;
+    r.Draws = r.HomeDraws + r.AwayDraws;
+    r.Losses = r.HomeLosses + r.AwayLosses;
+    r.GoalsFor = r.HomeGoalsFor + r.AwayGoalsFor;
+    r.GoalsAgainst = r.HomeGoalsAgainst + r.AwayGoalsAgainst;
+    return r;
+}
+
+PlayerRecord ComputePlayerRecord(std::string_view name) {
+    return ComputePlayerRecord(name, CurrentRankingPeriod().column);
+}

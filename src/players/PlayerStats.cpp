@@ -1,0 +1,88 @@
+#include "players/PlayerStats.h"
+
+#include "app/DisplayFormat.h"
+#include "rankings/RankingColumn.h"
+
+namespace {
+
+// Share of n in per cent, whole: "63", or empty when it rounds to 0.
+std::string Percent(std::int64_t x, std::int64_t n) {
+    return FormatNumber(static_cast<double>(x) * 100 / static_cast<double>(n), "###");
+}
+
+// Per game, two decimals without a leading zero: "1.75", ".33".
+std::string Average(std::int64_t x, std::int64_t n) {
+    return FormatNumber(static_cast<double>(x) / static_cast<double>(n), ".00");
+}
+
+std::string WithPercent(std::int64_t x, std::int64_t n) {
+    if (n <= 0) return std::to_string(x);
+    return std::to_string(x) + " (" + Percent(x, n) + "%)";
+}
+
+std::string WithAverage(std::int64_t x, std::int64_t n) {
+    if (n <= 0) return std::to_string(x);
+    return std::to_string(x) + " (" + Average(x, n) + ")";
+}
+
+ViewTexts FrameTexts(std::string heading, Grid grid, bool enabled, std::string note) {
+    ViewTexts view;
+    view.set("Label2_1", std::move(heading));
+    view.set("grdPlayerStats", std::move(grid));
+    for (const std::string_view button : kPlayerButtons) view.set(button, ButtonState{enabled});
+    view.set("lblNote", std::move(note));
+    return view;
+}
+
+}  // namespace
+
+std::string PlayerHeading(const PlayerRecord& r) {
+    if (r.RankingPosition == 0) return r.Name;
+    return r.Name + " ( #" + std::to_string(r.RankingPosition) + " - " +
+           std::to_string(r.RankingPoints) + " pts )";
+}
+
+std::array<std::string, 19> PlayerStatsCells(const PlayerRecord& r) {
+    return {std::to_string(r.Tournaments),
+            std::to_string(r.WorldCups),
+            std::to_string(r.TournamentsWon),
+            std::to_string(r.Games),
+            WithPercent(r.Wins, r.Games),
+            WithPercent(r.Draws, r.Games),
+            WithPercent(r.Losses, r.Games),
+            WithAverage(r.GoalsFor, r.Games),
+            WithAverage(r.GoalsAgainst, r.Games),
+            WithPercent(r.HomeWins, r.HomeGames),
+            WithPercent(r.HomeDraws, r.HomeGames),
+            WithPercent(r.HomeLosses, r.HomeGames),
+            WithAverage(r.HomeGoalsFor, r.HomeGames),
+            WithAverage(r.HomeGoalsAgainst, r.HomeGames),
+            WithPercent(r.AwayWins, r.AwayGames),
+            WithPercent(r.AwayDraws, r.AwayGames),
+            WithPercent(r.AwayLosses, r.AwayGames),
+            WithAverage(r.AwayGoalsFor, r.AwayGames),
+            WithAverage(r.AwayGoalsAgainst, r.AwayGames)};
+}
+
+ViewTexts NoPlayerView() {
+    Grid grid;
+    for (const std::string_view label : kPlayerStatsLabels) {
+        grid.push_back({std::string(label), std::string(kNoPlayerCell)});
+    }
+    return FrameTexts(std::string(kNoPlayerHeading), std::move(grid), false, "");
+}
+
+ViewTexts PlayerStatsView(const PlayerRecord& record, std::string note) {
+    if (record.Games == 0) return NoPlayerView();
+    const std::array<std::string, 19> cells = PlayerStatsCells(record);
+    Grid grid;
+    for (std::size_t row = 0; row < cells.size(); ++row) {
+        grid.push_back({std::string(kPlayerStatsLabels[row]), cells[row]});
+    }
+    return FrameTexts(PlayerHeading(record), std::move(grid), true, std::move(note));
+}
+
+ViewTexts PlayerStatsView(std::string_view name) {
+    const RankingPeriod period = CurrentRankingPeriod();
+    return PlayerStatsView(ComputePlayerRecord(name, period.column), period.note);
+}

@@ -1,0 +1,92 @@
+#include "players/Positions.h"
+
+#include <charconv>
+
+#include "app/DisplayFormat.h"
+#include "db/Common.h"
+
+namespace {
+
+std::optional<double> Number(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::vector<TournamentPosition> TournamentPositions(std::string_view player) {
+    gRs->open(
+        "select tables.p, tables.tournament, [tournament players].players from tables, "
+        "[tournament players] where tables.tournament=[tournament players].tournament and "
+        "player=" +
+            SqlQuote(player) + " order by [tournament players].chrono",
+        *gConn, adOpenForwardOnly, adLockReadOnly);
+    std::vector<TournamentPosition> rows;
+    for (; !gRs->eof(); gRs->moveNext()) {
+        rows.push_back({gRs->fields("tournament").toString(), gRs->fields("p").toString(),
+                        gRs->fields(2).toString()});
+    }
+    gRs->close();
+    return rows;
+}
+
+Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int height,
+                     std::optional<int> selectedRow) {
+    struct Point {
+        std::size_t row;
+        double position;
+        double players;
+    };
+    std::vector<Point> points;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto position = Number(rows[i].position);
+        const auto players = Number(rows[i].players);
+        if (position && players && *players > 0) points.push_back({i + 1, *position, *players});
+    }
+
+    Graph graph{.width = width, .height = height};
+    if (points.empty()) return graph;
+    const double step = static_cast<double>(width) / static_cast<double>(points.size());
+    graph.scale = {{"step", step}};
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const int x =
+            static_cast<int>(RoundHalfEven(kPositionsMargin + step * static_cast<double>(i)));
+        const int y = static_cast<int>(RoundHalfEven(
+            (points[i].position - 1) * height / points[i].players + kPositionsMargin));
+        graph.circles.push_back({.x = x, .y = y, .radius = kPositionsPointRadius});
+        if (i > 0) {
+            const GraphCircle& before = graph.circles[graph.circles.size() - 2];
+            graph.lines.push_back({before.x, before.y, x, y, kRed});
+        }
+    }
+    // The highlight is the last circle, so it is painted over the point and its lines.
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (selectedRow && points[i].row == static_cast<std::size_t>(*selectedRow)) {
+            const GraphCircle point = graph.circles[i];
+            graph.circles.push_back(
+                {point.x, point.y, kPositionsPointRadius, kYellow, 1, /*filled=*/true});
+        }
+    }
+    return graph;
+}
+
+ViewTexts PositionsView(std::string_view player, int width, int height,
+                        std::optional<int> selectedRow) {
+    const std::vector<TournamentPosition> rows = TournamentPositions(player);
+    Grid grid = {{"Tournament", "Pos", "", ""}};
+    for (const TournamentPosition& row : rows) {
+        grid.push_back(
+            {row.tournament, row.position + " / " + row.players, row.position, row.players});
+    }
+    const Graph graph = PositionsGraph(rows, width, height, selectedRow);
+
+    ViewTexts view;
+    view.set("frmPositions", std::string(player) + ": Tournament positions");
+    view.set("grdPos", std::move(grid));
+    view.set("picGraph", graph);
+    view.set("lblNote", graph.empty() ? "No tournament positions to draw" : "");
+    return view;
+}

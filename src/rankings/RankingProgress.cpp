@@ -1,0 +1,143 @@
+#include "rankings/RankingProgress.h"
+
+#include <algorithm>
+
+#include "app/DisplayFormat.h"
+#include "db/Common.h"
+#include "rankings/RankingColumn.h"
+
+namespace {
+
+// Fixed places of the drawing, in twips.
+constexpr int kAxisX = 580;            // the vertical axis
+constexpr int kTopY = 60;              // the top value's height
+constexpr int kAxisAboveBottom = 800;  // the horizontal axis, above the picture's bottom
+constexpr int kRightMargin = 100;
+constexpr int kLabelStep = 150;  // between the characters of a vertical label
+
+int Round(double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
+
+// The first n characters of a UTF-8 text.
+std::string FirstCharacters(const std::string& text, std::size_t n) {
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < text.size() && count < n; ++count) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return text.substr(0, end);
+}
+
+struct Scale {
+    std::int64_t top = 0;
+    std::int64_t bottom = 3000;
+    std::int64_t step = 0;  // of the value grid
+    double ys = 0;
+    double xs = 0;
+    int y(std::int64_t v) const { return Round(static_cast<double>(top - v) * ys + kTopY); }
+    int x(std::size_t m) const { return Round(static_cast<double>(m) * xs + kAxisX); }
+};
+
+void DrawAxesAndGrid(Graph& g, const Scale& s, std::size_t months) {
+    const int w = g.width;
+    const int h = g.height;
+    const int axisY = h - kAxisAboveBottom;
+    g.lines.push_back({kAxisX, kTopY, kAxisX, h - 520});
+    g.lines.push_back({kAxisX, axisY, w - kRightMargin, axisY});
+
+    for (std::int64_t v = s.bottom; v <= s.top; v += s.step) {
+        g.lines.push_back(
+            {.x1 = 520, .y1 = s.y(v), .x2 = w - kRightMargin, .y2 = s.y(v), .dotted = true});
+        g.texts.push_back({60, s.y(v), FormatNumber(static_cast<double>(v), "0###")});
+    }
+    for (std::size_t k = 0; k <= months; ++k) {
+        const double x = static_cast<double>(k) * s.xs;
+        g.boxes.push_back({Round(x + 550), h - 830, Round(x + 610), h - 770, kBlue});
+        g.lines.push_back({.x1 = Round(x + kAxisX),
+                           .y1 = axisY,
+                           .x2 = Round(x + kAxisX),
+                           .y2 = 100,
+                           .dotted = true});
+    }
+}
+
+void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months) {
+    const int labelY = g.height - kAxisAboveBottom + 80;
+    for (std::size_t m = 1; m <= months.size(); ++m) {
+        const RankedMonth& month = months[m - 1];
+        const double x = static_cast<double>(m) * s.xs;
+        const int monthNumber = static_cast<int>(RankingItemData(month.column) / 100);
+        g.texts.push_back({Round(x + 430), labelY,
+                           FirstCharacters(CurrentLocale().monthName(monthNumber), 3), kLabelStep});
+        g.texts.push_back({Round(x + 570), labelY, "20" + month.column.substr(3, 2), kLabelStep});
+        if (!month.points) continue;
+
+        const int y = s.y(*month.points);
+        g.circles.push_back({.x = s.x(m), .y = y, .radius = 40, .width = 3});
+        // Only months are joined: the first month has no predecessor to join.
+        if (m == 1) continue;
+        const RankedMonth& before = months[m - 2];
+        if (before.points) {
+            g.lines.push_back({s.x(m - 1), s.y(*before.points), s.x(m), y, kRed, 3});
+        } else {
+            g.lines.push_back({kAxisX, s.y(1000), s.x(m), y, kRed, 1});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<RankedMonth> PlayerRankingMonths(std::string_view player) {
+    gRs->open("select * from rankings where player=" + SqlQuote(player), *gConn, adOpenForwardOnly,
+              adLockReadOnly);
+    std::vector<RankedMonth> months;
+    if (!gRs->eof()) {
+        for (int i = 0; i < gRs->fieldCount(); ++i) {
+            if (!IsRankingColumnName(gRs->fieldName(i))) continue;
+            const DbValue& value = gRs->fields(i);
+            RankedMonth month{gRs->fieldName(i), std::nullopt};
+            if (!value.isNull() && value.toInt64() != -1) month.points = value.toInt64();
+            months.push_back(std::move(month));
+        }
+    }
+    gRs->close();
+    return months;
+}
+
+Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int height) {
+    Graph graph{.width = width, .height = height};
+    Scale s;
+    bool ranked = false;
+    for (const RankedMonth& month : months) {
+        if (!month.points) continue;
+        ranked = true;
+        s.top = std::max(s.top, *month.points);
+        s.bottom = std::min(s.bottom, *month.points);
+    }
+    if (!ranked) return graph;
+    s.top += 100;
+    s.bottom -= 100;
+    s.step = RoundHalfEven(static_cast<double>(s.top - s.bottom) / 4);
+    // The plotting area leaves 800 twips for the labels and 100 of margin.
+    s.ys = static_cast<double>(height - 800 - 100) / static_cast<double>(s.top - s.bottom);
+    s.xs = static_cast<double>(width - 800 - 100) / static_cast<double>(months.size());
+    graph.scale = {{"top", static_cast<double>(s.top)},
+                   {"bottom", static_cast<double>(s.bottom)},
+                   {"span", static_cast<double>(s.top - s.bottom)},
+                   {"step", static_cast<double>(s.step)},
+                   {"ys", s.ys},
+                   {"xs", s.xs}};
+    DrawAxesAndGrid(graph, s, months.size());
+    DrawMonths(graph, s, months);
+    return graph;
+}
+
+ViewTexts ProgressView(std::string_view player, int width, int height) {
+    const Graph graph = ProgressGraph(PlayerRankingMonths(player), width, height);
+    ViewTexts view;
+    view.set("Label1", std::string(player));
+    view.set("picGraph", graph);
+    view.set("lblNote", graph.empty() ? "No ranked month to draw" : "");
+    return view;
+}

@@ -1,0 +1,145 @@
+// The player record and the texts of the Player Stats frame. The worked examples are checked on
+// plain records; the queries against the hand-made DUZEDO, whose figures were counted by hand
+// from its games, and against the sample, whose totals must add up.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "db/HandMadeDuzedo.h"
+#include "duzedo/SampleDuzedo.h"
+#include "players/PlayerStats.h"
+#include "rankings/ConnectedDuzedo.h"
+
+namespace {
+
+std::vector<std::string> ValueCells(const ViewTexts& view) {
+    std::vector<std::string> cells;
+    for (const auto& row : view.grid("grdPlayerStats")) cells.push_back(row.at(1));
+    return cells;
+}
+
+void ExpectNoPlayer(const ViewTexts& view) {
+    EXPECT_EQ(view.text("Label2_1"), "< no player selected >");
+    EXPECT_EQ(ValueCells(view), std::vector<std::string>(19, "<no player>"));
+    for (const std::string_view button : kPlayerButtons) EXPECT_FALSE(view.enabled(button));
+}
+
+TEST(PlayerStatsTexts, FollowTheWorkedExamples) {
+    PlayerRecord r;
+    r.Name = "Vodad R";
+    r.Games = 8, r.Wins = 5, r.Draws = 0, r.Losses = 3, r.GoalsFor = 7, r.GoalsAgainst = 1;
+    r.HomeGames = 8, r.HomeWins = 5, r.HomeLosses = 3;
+    r.HomeGoalsFor = 7, r.HomeGoalsAgainst = 1;
+    const auto cells = PlayerStatsCells(r);
+    EXPECT_EQ(cells[4], "5 (63%)");
+    EXPECT_EQ(cells[5], "0 (%)");
+    EXPECT_EQ(cells[6], "3 (38%)");
+    EXPECT_EQ(cells[7], "7 (.88)");
+    EXPECT_EQ(cells[10], "0 (%)");
+    // Home games only: the away rows are bare counts.
+    for (std::size_t row = 14; row <= 18; ++row) EXPECT_EQ(cells[row], "0") << row;
+
+    r.Games = 4, r.GoalsFor = 7;
+    EXPECT_EQ(PlayerStatsCells(r)[7], "7 (1.75)");
+    r.Games = 3, r.GoalsFor = 1;
+    EXPECT_EQ(PlayerStatsCells(r)[7], "1 (.33)");
+
+    EXPECT_EQ(PlayerHeading(r), "Vodad R");
+    r.RankingPosition = 3, r.RankingPoints = 1540;
+    EXPECT_EQ(PlayerHeading(r), "Vodad R ( #3 - 1540 pts )");
+    r.RankingPosition = 7, r.RankingPoints = -1;
+    EXPECT_EQ(PlayerHeading(r), "Vodad R ( #7 - -1 pts )");
+}
+
+class PlayerStats : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        db_ = std::make_unique<ConnectedDuzedo>("players", WriteHandMadeDuzedo);
+    }
+    static void TearDownTestSuite() { db_.reset(); }
+    void SetUp() override { ASSERT_TRUE(db_->connected()) << db_->error(); }
+
+    static inline std::unique_ptr<ConnectedDuzedo> db_;
+};
+
+TEST_F(PlayerStats, RecordCountsEveryGameWhateverTheNamesLetterCase) {
+    // Game 7 is stored under "VODAD R"; the goal totals pass 32767.
+    const PlayerRecord r = ComputePlayerRecord("Vodad R", "R0303");
+    EXPECT_EQ(r.Tournaments, 5);
+    EXPECT_EQ(r.WorldCups, 2);
+    EXPECT_EQ(r.TournamentsWon, 3);
+    EXPECT_EQ(r.RankingPoints, 1560);
+    EXPECT_EQ(r.RankingPosition, 1);
+
+    const ViewTexts view = PlayerStatsView(r);
+    EXPECT_EQ(view.text("Label2_1"), "Vodad R ( #1 - 1560 pts )");
+    EXPECT_EQ(ValueCells(view),
+              (std::vector<std::string>{"5", "2", "3", "16", "11 (69%)", "3 (19%)", "2 (13%)",
+                                        "35027 (2189.19)", "15 (.94)", "8 (80%)", "2 (20%)",
+                                        "0 (%)", "35017 (3501.70)", "10 (1.00)", "3 (50%)",
+                                        "1 (17%)", "2 (33%)", "10 (1.67)", "5 (.83)"}));
+    EXPECT_EQ(view.grid("grdPlayerStats")[18][0], "Away goals against");
+    for (const std::string_view button : kPlayerButtons) EXPECT_TRUE(view.enabled(button));
+
+    // Typed in lower case: the same figures, but no ranking position.
+    PlayerRecord lower = ComputePlayerRecord("vodad r", "R0303");
+    EXPECT_EQ(lower.RankingPosition, 0);
+    EXPECT_EQ(PlayerStatsView(lower).text("Label2_1"), "vodad r");
+    lower.Name = r.Name, lower.RankingPosition = r.RankingPosition;
+    EXPECT_EQ(lower, r);
+}
+
+TEST_F(PlayerStats, RankingPositionNeedsTwoTournaments) {
+    // One tournament: no position, even with points.
+    const PlayerRecord jose = ComputePlayerRecord("José P", "R0303");
+    EXPECT_EQ(jose.RankingPoints, 1600);
+    EXPECT_EQ(jose.RankingPosition, 0);
+    // Not ranked this month but two tournaments: last of the order. The apostrophe is no problem.
+    const PlayerRecord oneil = ComputePlayerRecord("O'Neil S", "R0303");
+    EXPECT_EQ(oneil.Games, 4);
+    EXPECT_EQ(PlayerHeading(oneil), "O'Neil S ( #7 - -1 pts )");
+}
+
+TEST_F(PlayerStats, NamesWithoutGamesShowNoPlayer) {
+    ExpectNoPlayer(NoPlayerView());
+    ExpectNoPlayer(PlayerStatsView(""));
+    ExpectNoPlayer(PlayerStatsView("Nobody X"));
+    const PlayerRecord unknown = ComputePlayerRecord("Nobody X", "R0303");
+    EXPECT_EQ(unknown, PlayerRecord{.Name = "Nobody X"});
+}
+
+TEST(PlayerStatsSample, EveryPlayersFiguresAddUpToTheDatabaseTotals) {
+    const ConnectedDuzedo db("players-sample", [](const std::string& path) {
+        SqliteFileWriter out(path);
+        WriteSampleDuzedo({}, out);
+        out.finish();
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    std::vector<std::string> names;
+    gRs->open("select player from rankings", *gConn);
+    for (; !gRs->eof(); gRs->moveNext()) names.push_back(gRs->fields(0).toString());
+    gRs->close();
+
+    std::int64_t games = 0, homeGoals = 0, awayGoals = 0;
+    std::vector<std::int64_t> positions;
+    for (const std::string& name : names) {
+        const PlayerRecord r = ComputePlayerRecord(name, "R1203");
+        EXPECT_EQ(r.HomeGames + r.AwayGames, r.Games) << name;
+        games += r.HomeGames;
+        homeGoals += r.HomeGoalsFor;
+        awayGoals += r.AwayGoalsFor;
+        if (r.RankingPosition != 0) positions.push_back(r.RankingPosition);
+    }
+    EXPECT_EQ(games, ScalarQuery("select count(*) from scores"));
+    EXPECT_EQ(homeGoals, ScalarQuery("select sum(a) from scores"));
+    EXPECT_EQ(awayGoals, ScalarQuery("select sum(b) from scores"));
+    // Every player of two or more tournaments has his own place.
+    std::sort(positions.begin(), positions.end());
+    for (std::size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(positions[i], std::int64_t(i + 1));
+    EXPECT_EQ(static_cast<std::int64_t>(positions.size()),
+              ScalarQuery("select count(*) from rankings where (select count(player) from tables "
+                          "where player=rankings.player) > 1"));
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The ranking progress graph: its scale, grid, ticks, labels, points and lines in twips.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "db/HandMadeDuzedo.h"
+#include "rankings/ConnectedDuzedo.h"
+#include "rankings/RankingProgress.h"
+
+namespace {
+
+TEST(ProgressGraph, ScalePointsAndLines) {
+    SetCurrentLocale(MakeFixedLocale());
+    // 1180 to 1420 give the scale 1080 to 1520 in steps of 110; with this picture ys is 10 and
+    // xs 1000, so y(v) = (1520 - v) * 10 + 60 and x(m) = m * 1000 + 580.
+    const std::vector<RankedMonth> months = {
+        {"R0503", 1180}, {"R0603", std::nullopt}, {"R0703", 1420}, {"R0803", 1300}};
+    const Graph g = ProgressGraph(months, 4900, 5300);
+    SetCurrentLocale(nullptr);
+    EXPECT_EQ(g.scaleValue("top"), 1520);
+    EXPECT_EQ(g.scaleValue("bottom"), 1080);
+    EXPECT_EQ(g.scaleValue("step"), 110);
+
+    std::vector<std::string> gridLabels;
+    for (const GraphText& t : g.texts) {
+        if (t.lineStep == 0) gridLabels.push_back(t.text + "@" + std::to_string(t.y));
+    }
+    EXPECT_EQ(gridLabels, (std::vector<std::string>{"1080@4460", "1190@3360", "1300@2260",
+                                                    "1410@1160", "1520@60"}));
+    // Month labels run down from below the axis, one character per line.
+    EXPECT_NE(std::find(g.texts.begin(), g.texts.end(), GraphText{1430, 4580, "May", 150}),
+              g.texts.end());
+    EXPECT_NE(std::find(g.texts.begin(), g.texts.end(), GraphText{1570, 4580, "2003", 150}),
+              g.texts.end());
+    ASSERT_EQ(g.boxes.size(), 5u);
+    EXPECT_EQ(g.boxes[0], (GraphBox{550, 4470, 610, 4530, kBlue}));
+
+    EXPECT_EQ(g.circles, (std::vector<GraphCircle>{{1580, 3460, 40, std::nullopt, 3},
+                                                   {3580, 1060, 40, std::nullopt, 3},
+                                                   {4580, 2260, 40, std::nullopt, 3}}));
+    std::vector<GraphLine> red;
+    for (const GraphLine& line : g.lines) {
+        if (line.colour == kRed) red.push_back(line);
+    }
+    // No line into the first month; a thin one from the value 1000 after the gap.
+    EXPECT_EQ(red, (std::vector<GraphLine>{{580, 5260, 3580, 1060, kRed, 1},
+                                           {3580, 1060, 4580, 2260, kRed, 3}}));
+}
+
+TEST(ProgressGraph, PlayersWithoutRankedMonthsGetANote) {
+    const ConnectedDuzedo db("progress", WriteHandMadeDuzedo);
+    ASSERT_TRUE(db.connected()) << db.error();
+    const ViewTexts abel = ProgressView("abel M", 9135, 5295);
+    EXPECT_EQ(abel.text("Label1"), "abel M");
+    EXPECT_EQ(abel.graph("picGraph").circles.size(), 2u);
+    EXPECT_EQ(abel.text("lblNote"), "");
+    for (const std::string name : {"O'Neil S", "Nobody X"}) {
+        const ViewTexts view = ProgressView(name, 9135, 5295);
+        EXPECT_TRUE(view.graph("picGraph").empty()) << name;
+        EXPECT_NE(view.text("lblNote"), "") << name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// duzedo report VIEW DB [--option value ...]: prints, as JSON, what one view's controls show for
+// the database DB, through the same functions the windows use; --format csv prints the view's
+// main grid as CSV instead.
+//
+// Views and their options:
+//   rankings   [--month N] [--country NAME] [--limit 0|1]
+//   months
+//   player     --name NAME
+//   games      --player NAME [--mode 1|2] [--order 0..5]
+//   positions  --player NAME [--row K] [--width W] [--height H]
+//   progress   --player NAME [--width W] [--height H]
+using ReportOptions = std::map<std::string, std::string, std::less<>>;
+
+// Every option some view accepts, for the tool's argument parser.
+const std::vector<std::string_view>& ReportOptionNames();
+
+// Writes the report to out. Throws std::runtime_error, with a one-line message, for an unknown
+// view, an option the view does not take, a bad value or a database that cannot be opened.
+void RunReport(std::string_view view, const std::string& db, const ReportOptions& options,
+               std::ostream& out);
