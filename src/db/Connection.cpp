@@ -149,10 +149,13 @@ void Connection::open(const std::string& path, std::string description) {
     close();
     sqlite3* raw = nullptr;
     const int rc =
-        sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(":memory:", &raw,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteDb db(raw);
     CheckSqlite(db.get(), rc, "Creating the in-memory engine");
     RegisterJetText(db.get());
+    // The engine is filled once and only read after that: no rollback journal is needed.
+    Execute(db.get(), "PRAGMA journal_mode=OFF");
     LoadFile(db.get(), path);
     db_ = db.release();
     description_ = std::move(description);

@@ -139,8 +139,9 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
 
 void ReadSqliteFile(const std::string& path, TableSink& sink) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(FileUri(path).c_str(), &raw,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const int rc =
+        sqlite3_open_v2(FileUri(path).c_str(), &raw,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteDb db(raw);
     CheckSqlite(db.get(), rc, "Opening " + path);
     Execute(db.get(), "PRAGMA cell_size_check=ON");
