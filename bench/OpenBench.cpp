@@ -122,5 +122,3 @@ void BM_EveryQueryShapeOnce(benchmark::State& state) {
 BENCHMARK(BM_EveryQueryShapeOnce)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
