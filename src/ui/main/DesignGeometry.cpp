@@ -111,9 +111,10 @@ void AddTournaments(Builder& b) {
     b.Add("lblFilter_1", Size(495, kLabelHeight));
 
     b.In(2, "fraDadidurez");
-    b.Add("lblDadidurez", Size(0, 645));  // three lines of text at the design width
+    // Three lines of text; the window measures the text for the width the layout gives it.
+    b.Add("lblDadidurez", Size(0, 645));
     b.Add("shpDadidurez");
-    for (int i = 0; i <= 4; ++i) b.Add(N("chbRounds", i), {0, 900 + 420 * i, 1815, kButtonHeight});
+    for (int i = 0; i <= 4; ++i) b.Add(N("chbRounds", i), Size(1815, kButtonHeight));
 
     b.In(2, "fraTournamentWinners");
     b.Fixed("Label2_3", {0, 0, 6000, kLabelHeight});

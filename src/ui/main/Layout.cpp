@@ -1,5 +1,6 @@
 #include "ui/main/Layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -161,18 +162,46 @@ void LayoutTournamentGames(G& g) {
     g.Move("lblFilter_1", filter.left - 600, filter.top + 30);
 }
 
-void LayoutDadidurez(G& g) {
+// The phase buttons stand below the framed text: one column with the designed spacing where the
+// panel is high enough, else three and two buttons side by side, closer together if need be.
+constexpr int kRoundsGap = 45;         // between two buttons of a column
+constexpr int kRoundsBelowShape = 75;  // from the frame around the text to the first row
+constexpr int kRoundsBottomMargin = 60;
+constexpr int kRoundsColumnGap = 240;
+
+void LayoutDadidurez(G& g, const WindowInfo& window) {
     g["fraDadidurez"] = g["fraTournaments_0"];  // shown in place of the table panel
-    const int width = g["fraDadidurez"].width;
-    g.Move("lblDadidurez", 120, 120, width - 240);
-    g.Move("shpDadidurez", 60, 60, width - 120, g["lblDadidurez"].height + 120);
+    const TwipsRect panel = g["fraDadidurez"];
+    g.Move("lblDadidurez", 120, 120, panel.width - 240);
+    // The text wraps to more lines as the panel narrows; the frame around it grows with it.
+    if (window.textHeight) {
+        g["lblDadidurez"].height = window.textHeight("lblDadidurez", g["lblDadidurez"]);
+    }
+    g.Move("shpDadidurez", 60, 60, panel.width - 120, g["lblDadidurez"].height + 120);
+
+    int buttonWidth = 0, buttonHeight = 0;
+    for (int i = 0; i <= 4; ++i) {
+        buttonWidth = std::max(buttonWidth, g[N("chbRounds", i)].width);
+        buttonHeight = std::max(buttonHeight, g[N("chbRounds", i)].height);
+    }
+    const int first = g["shpDadidurez"].Bottom() + kRoundsBelowShape;
+    const int room = panel.height - kRoundsBottomMargin - first;
+    const bool oneColumn = 5 * buttonHeight + 4 * kRoundsGap <= room;
+    const int rows = oneColumn ? 5 : 3;
+    const int columns = oneColumn ? 1 : 2;
+    const int gap =
+        oneColumn ? kRoundsGap : std::clamp((room - 3 * buttonHeight) / 2, 0, kRoundsGap);
+    const double columnPitch = buttonWidth + kRoundsColumnGap;
     for (int i = 0; i <= 4; ++i) {
         const std::string button = N("chbRounds", i);
-        g[button].left = Round((width - g[button].width) / 2.0);
+        const int column = i / rows;
+        const double offset = (column - (columns - 1) / 2.0) * columnPitch;
+        g[button].left = Round((panel.width - g[button].width) / 2.0 + offset);
+        g[button].top = first + (i % rows) * (buttonHeight + gap);
     }
 }
 
-void LayoutTournaments(G& g, int FW, int FH) {
+void LayoutTournaments(G& g, int FW, int FH, const WindowInfo& window) {
     g.Move("chbShowTournamentWinners",
            FW - g["chbPlayerHelp_1"].width - 160 - g["chbShowTournamentWinners"].width, 0);
 
@@ -191,7 +220,7 @@ void LayoutTournaments(G& g, int FW, int FH) {
 
     LayoutTournamentTables(g);
     LayoutTournamentGames(g);
-    LayoutDadidurez(g);
+    LayoutDadidurez(g, window);
 
     const double GW = g["grdTournamentWinners"].width;
     const int column = Round((GW - 320) / 2);
@@ -344,14 +373,14 @@ void LayoutFantasy(G& g, int FW, int FH) {
     g.Move("lblFantasyResults", 0, 0, frame.width);
 }
 
-void LayoutFrame(G& g, int frame, int FW, int FH) {
-    switch (frame) {
+void LayoutFrame(G& g, const WindowInfo& window, int FW, int FH) {
+    switch (window.mCurrentFrame) {
         case 0:
             return LayoutRankings(g, FW, FH);
         case 1:
             return LayoutPlayerStats(g, FW, FH);
         case 2:
-            return LayoutTournaments(g, FW, FH);
+            return LayoutTournaments(g, FW, FH, window);
         case 3:
             return LayoutWorldCups(g, FW, FH);
         case 4:
@@ -387,5 +416,5 @@ void LayoutMainWindow(ControlGeometry& g, const WindowInfo& window) {
     g.Move("picResize", window.width - g["picResize"].width - 120, 0);
     g.SetVisible("picResize", !window.maximised);
 
-    LayoutFrame(g, window.mCurrentFrame, FW, FH);
+    LayoutFrame(g, window, FW, FH);
 }

@@ -4,6 +4,7 @@
 // rectangle (in twips, relative to its container) into a ControlGeometry, runs LayoutMainWindow
 // and writes the rectangles, grid column widths and visibility flags back to its widgets.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -58,6 +59,9 @@ struct WindowInfo {
     bool minimised = false, maximised = false;
     int mCurrentFrame = 0;
     int mInitialised = 0;
+    // Height in twips that a word-wrapped label's text needs at the width of the given rectangle,
+    // measured by the window in its own font. Without it such labels keep their height.
+    std::function<int(const std::string& label, const TwipsRect& rect)> textHeight = {};
 };
 
 // Stretches the eight frames to the window, places the information panel, the help buttons and
@@ -84,8 +88,8 @@ std::vector<std::string> LayoutControlNames();
 
 // The design-time rectangles of the main window's controls for an 800 x 600 pixel window
 // (12000 x 9000 twips outer size), including controls the layout never moves (the option check
-// boxes, the tournament winners box and its contents, the Dadidurez phase buttons' tops), and the
-// row height of every grid. The window creates its widgets at these sizes; the tests lay them out.
+// boxes, the tournament winners box and its contents), and the row height of every grid. The window
+// creates its widgets at these sizes; the tests lay them out.
 ControlGeometry DesignGeometry();
 inline constexpr int kDesignWindowWidth = 12000;
 inline constexpr int kDesignWindowHeight = 9000;

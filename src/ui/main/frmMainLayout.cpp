@@ -1,3 +1,5 @@
+#include <QLabel>
+
 #include "ui/main/Grid.h"
 #include "ui/main/Layout.h"
 #include "ui/main/StatusLine.h"
@@ -11,6 +13,13 @@ namespace {
 TwipsRect Current(const ControlGeometry& last, const std::string& name, const QWidget& widget) {
     if (last.Has(name) && ToPixels(last[name]) == widget.geometry()) return last[name];
     return ToTwips(widget.geometry());
+}
+
+// Height of a word-wrapped label's text in the label's font at the width it will be given.
+int TextHeight(const QWidget& widget, const TwipsRect& rect) {
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const int pixels = label ? label->heightForWidth(ToPixels(rect).width()) : -1;
+    return pixels < 0 ? rect.height : PixelsToTwips(pixels);
 }
 
 }  // namespace
@@ -29,7 +38,10 @@ void frmMain::Layout() {
                          .minimised = isMinimized(),
                          .maximised = isMaximized(),
                          .mCurrentFrame = mCurrentFrame,
-                         .mInitialised = mInitialised});
+                         .mInitialised = mInitialised,
+                         .textHeight = [this](const std::string& name, const TwipsRect& rect) {
+                             return TextHeight(*ui.byName.at(name), rect);
+                         }});
     for (const auto& [name, rect] : g.Rects()) {
         QWidget* widget = ui.byName.at(name);
         const QRect pixels = ToPixels(rect);
