@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "app/Json.h"
+
 std::optional<double> Graph::scaleValue(std::string_view name) const {
     for (const auto& [key, value] : scale) {
         if (key == name) return value;
@@ -65,66 +67,6 @@ const Grid* ViewTexts::mainGrid() const {
 
 namespace {
 
-// Length of the valid UTF-8 sequence starting s[i], or 0 when it is not one.
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    std::uint32_t min = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2, code = c & 0x1Fu, min = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3, code = c & 0x0Fu, min = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4, code = c & 0x07u, min = 0x10000;
-    }
-    if (length == 0 || i + length > s.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (cc & 0x3Fu);
-    }
-    const bool valid = code >= min && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    return valid ? length : 0;
-}
-
-void AppendString(std::string& out, std::string_view s) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(s, i);
-            if (length == 0) {
-                out += "\\ufffd";
-                ++i;
-            } else {
-                out.append(s.substr(i, length));
-                i += length;
-            }
-            continue;
-        }
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out += static_cast<char>(c);
-        }
-        ++i;
-    }
-    out += '"';
-}
-
 void AppendNumber(std::string& out, double value) {
     if (!std::isfinite(value)) {
         out += "null";
@@ -155,7 +97,7 @@ void AppendFields(std::string& out, std::initializer_list<std::pair<const char*,
     for (const auto& [key, value] : fields) {
         if (!first) out += ", ";
         first = false;
-        AppendString(out, key);
+        AppendJsonString(out, key);
         out += ": ";
         AppendNumber(out, static_cast<std::int64_t>(value));
     }
@@ -164,7 +106,7 @@ void AppendFields(std::string& out, std::initializer_list<std::pair<const char*,
 template <typename T, typename F>
 void AppendList(std::string& out, const char* key, const std::vector<T>& items, F appendItem) {
     out += ",\n    ";
-    AppendString(out, key);
+    AppendJsonString(out, key);
     out += ": [";
     for (std::size_t i = 0; i < items.size(); ++i) {
         out += i == 0 ? "\n      {" : ",\n      {";
@@ -180,7 +122,7 @@ void AppendGraph(std::string& out, const Graph& graph) {
     out += ",\n    \"scale\": {";
     for (std::size_t i = 0; i < graph.scale.size(); ++i) {
         if (i > 0) out += ", ";
-        AppendString(out, graph.scale[i].first);
+        AppendJsonString(out, graph.scale[i].first);
         out += ": ";
         AppendNumber(out, graph.scale[i].second);
     }
@@ -207,7 +149,7 @@ void AppendGraph(std::string& out, const Graph& graph) {
     AppendList(out, "texts", graph.texts, [&](const GraphText& t) {
         AppendFields(out, {{"x", t.x}, {"y", t.y}});
         out += ", \"text\": ";
-        AppendString(out, t.text);
+        AppendJsonString(out, t.text);
         out += ", \"lineStep\": " + std::to_string(t.lineStep);
     });
     out += "\n  }";
@@ -219,7 +161,7 @@ void AppendGrid(std::string& out, const Grid& grid) {
         out += r == 0 ? "\n    [" : ",\n    [";
         for (std::size_t c = 0; c < grid[r].size(); ++c) {
             if (c > 0) out += ", ";
-            AppendString(out, grid[r][c]);
+            AppendJsonString(out, grid[r][c]);
         }
         out += "]";
     }
@@ -230,7 +172,7 @@ void AppendCombo(std::string& out, const ComboList& combo) {
     out += "{\"items\": [";
     for (std::size_t i = 0; i < combo.items.size(); ++i) {
         out += i == 0 ? "\n    {\"text\": " : ",\n    {\"text\": ";
-        AppendString(out, combo.items[i].text);
+        AppendJsonString(out, combo.items[i].text);
         out += ", \"data\": ";
         AppendNumber(out, combo.items[i].data);
         out += "}";
@@ -247,13 +189,13 @@ std::string ToJson(const ViewTexts& view) {
     for (const ViewTexts::Control& control : view.controls()) {
         out += first ? "\n  " : ",\n  ";
         first = false;
-        AppendString(out, control.name);
+        AppendJsonString(out, control.name);
         out += ": ";
         std::visit(
             [&](const auto& content) {
                 using T = std::decay_t<decltype(content)>;
                 if constexpr (std::is_same_v<T, std::string>) {
-                    AppendString(out, content);
+                    AppendJsonString(out, content);
                 } else if constexpr (std::is_same_v<T, Grid>) {
                     AppendGrid(out, content);
                 } else if constexpr (std::is_same_v<T, Graph>) {
