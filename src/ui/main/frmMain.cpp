@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr double kCloseAnimationStepSeconds = 0.004;
+
 constexpr int kInitialWidth = 800;
 constexpr int kInitialHeight = 600;
 constexpr int kFontPointSize = 8;
@@ -108,11 +110,6 @@ void frmMain::HelpClick(int k) {
     ui.picInfo->show();
 }
 
-void frmMain::FillRankings(const std::string&) {
-    // The rankings table of the given month column (empty: the current period) is filled by the
-    // rankings feature.
-}
-
 void frmMain::ComputeMiscStats() {
     // The misc statistics feature computes the figures and writes the marker cell.
 }
@@ -133,6 +130,8 @@ void frmMain::ConnectControls() {
                            static_cast<QWidget*>(ui.lblInfo[1])}) {
         panel->installEventFilter(this);
     }
+    ConnectRankings();
+    ConnectPlayerStats();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -185,6 +184,8 @@ void frmMain::CloseAnimation() {
     for (const TwipsRect& step : CloseAnimationSteps(window, PixelsToTwips(screen.width()),
                                                      PixelsToTwips(screen.height()))) {
         Services().processEvents();
+        // A step each few milliseconds, so the window is seen to shrink on any machine.
+        Services().sleep(kCloseAnimationStepSeconds);
         setGeometry(screen.left() + TwipsToPixels(step.left),
                     screen.top() + TwipsToPixels(step.top), TwipsToPixels(step.width),
                     TwipsToPixels(step.height));

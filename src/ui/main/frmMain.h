@@ -39,6 +39,23 @@ class frmMain : public QWidget {
     void ComputeMiscStats();
     void LoadOptions();
 
+    // World Rankings frame: a new country or month refills the table; a double-click on a player
+    // shows his statistics.
+    void RankingFilterClick();
+    void RankMonthClick();
+    void RankingsDoubleClick();
+
+    // Player Stats frame. Go shows the statistics of the name in txtPlayer and makes him the
+    // current player, whom the four buttons' windows show.
+    void PlayerGo();
+    // A list row only copies its player's name into txtPlayer.
+    void PlayerListClick(int row);
+    // The player of the last Go (txtPlayer's tag), whatever txtPlayer shows since.
+    std::string CurrentPlayer() const;
+    void ShowGames(int mode);
+    void ShowPositions();
+    void ShowRankGraph();
+
     // Index of the frame in front: 0 World Rankings ... 7 Fantasy League.
     std::int16_t mCurrentFrame = 0;
     // 0 while controls are being filled and once closing has begun; resizing does nothing then.
@@ -57,6 +74,10 @@ class frmMain : public QWidget {
 
   private:
     void ConnectControls();
+    void ConnectRankings();
+    void ConnectPlayerStats();
+    // Keeps the rankings note in the free space between the country and the month choices.
+    void PlaceRankingsNote();
     void CloseAnimation();
     // The window's outer size in twips.
     int OuterWidth() const;
@@ -65,4 +86,6 @@ class frmMain : public QWidget {
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)
     std::shared_ptr<const ControlGeometry> mGeometry;
+    // Says which month the rankings show when the current one has no ranking.
+    QLabel* mRankingsNote = nullptr;
 };

@@ -1,0 +1,85 @@
+#pragma once
+
+// Driving the main window's frames and the modal windows they open, on the sample DUZEDO.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QMouseEvent>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "app/Settings.h"
+#include "rankings/ConnectedDuzedo.h"
+#include "ui/main/Grid.h"
+#include "ui/main/MainTestDb.h"
+#include "ui/main/frmMain.h"
+
+class SampleMainWindow : public testing::Test {
+  protected:
+    SampleMainWindow() : db("frames", WriteSampleDb) {
+        SetOptionDefaults();
+        gOptFrameAnimation = 0;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(db.connected()) << db.error();
+        window.Load();
+        window.show();
+    }
+    ~SampleMainWindow() override { SetOptionDefaults(); }
+
+    template <typename W>
+    W* Find(const QObject& parent, const char* name) const {
+        W* widget = parent.findChild<W*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    ConnectedDuzedo db;
+    frmMain window;
+};
+
+inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A click, or a double-click, on a row of a list or grid, as the mouse makes them.
+inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
+    const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
+    QWidget* target = view.viewport();
+    SendMouse(target, QEvent::MouseButtonPress, at);
+    SendMouse(target, QEvent::MouseButtonRelease, at);
+    if (!twice) return;
+    SendMouse(target, QEvent::MouseButtonDblClick, at);
+    SendMouse(target, QEvent::MouseButtonRelease, at);
+}
+
+// The texts of the grid's first columns, all of them by default.
+inline Grid Texts(const GridControl& grid, int columns = -1) {
+    Grid texts;
+    const int shown = columns < 0 ? grid.cols() : columns;
+    for (int row = 0; row < grid.rows(); ++row) {
+        texts.emplace_back();
+        for (int col = 0; col < shown; ++col) texts.back().push_back(grid.textMatrix(row, col));
+    }
+    return texts;
+}
+
+// Runs inspect on the modal window that owner opens next, from inside its event loop, then
+// closes it.
+inline void WhenModal(QWidget& owner, std::function<void(QDialog&)> inspect) {
+    QTimer::singleShot(0, &owner, [&owner, inspect] {
+        auto* dialog = owner.findChild<QDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        EXPECT_EQ(dialog->parentWidget(), &owner);
+        inspect(*dialog);
+        dialog->reject();
+    });
+}
