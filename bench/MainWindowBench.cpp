@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "BenchSample.h"
 #include "app/Settings.h"
 #include "db/Common.h"
 #include "db/DbFile.h"
@@ -16,23 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void ConnectSample(int scale) {
-    static std::map<int, std::string> paths;
-    std::string& path = paths[scale];
-    if (path.empty()) {
-        const fs::path dir = fs::temp_directory_path() / "vpa-bench";
-        fs::create_directories(dir);
-        path = (dir / ("window-" + std::to_string(scale) + ".sqlite")).string();
-        SqliteFileWriter writer(path);
-        WriteSampleDuzedo({.seed = 1, .scale = scale}, writer);
-        writer.finish();
-    }
-    gDbPath = path;
-    if (!ConnectDb()) throw DbError("The sample could not be opened");
-}
-
 void BM_InitControls(benchmark::State& state) {
-    ConnectSample(static_cast<int>(state.range(0)));
+    ConnectBenchSample(static_cast<int>(state.range(0)));
     SetOptionDefaults();
     for (auto _ : state) {
         state.PauseTiming();
@@ -45,7 +31,7 @@ void BM_InitControls(benchmark::State& state) {
 BENCHMARK(BM_InitControls)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_FrameSwitchWithoutAnimation(benchmark::State& state) {
-    ConnectSample(static_cast<int>(state.range(0)));
+    ConnectBenchSample(static_cast<int>(state.range(0)));
     SetOptionDefaults();
     gOptFrameAnimation = 0;
     frmMain window;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSample.h"
 #include "db/Common.h"
 #include "duzedo/SampleDuzedo.h"
 
@@ -14,27 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string& SamplePath(int scale) {
-    static std::map<int, std::string> paths;
-    auto& path = paths[scale];
-    if (path.empty()) {
-        const fs::path dir = fs::temp_directory_path() / "vpa-bench";
-        fs::create_directories(dir);
-        path = (dir / ("duzedo-" + std::to_string(scale) + ".mdb")).string();
-        SqliteFileWriter writer(path);
-        WriteSampleDuzedo({.seed = 1, .scale = scale}, writer);
-        writer.finish();
-    }
-    return path;
-}
-
-void Connect(int scale) {
-    gDbPath = SamplePath(scale);
-    if (!ConnectDb()) throw DbError("The sample could not be opened");
-}
-
 void BM_OpenSample(benchmark::State& state) {
-    const std::string& path = SamplePath(static_cast<int>(state.range(0)));
+    const std::string& path = BenchSamplePath(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         gDbPath = path;
         benchmark::DoNotOptimize(ConnectDb());
@@ -107,7 +89,7 @@ std::vector<std::string> QueryShapes() {
 }
 
 void BM_EveryQueryShapeOnce(benchmark::State& state) {
-    Connect(static_cast<int>(state.range(0)));
+    ConnectBenchSample(static_cast<int>(state.range(0)));
     const std::vector<std::string> shapes = QueryShapes();
     for (auto _ : state) {
         for (const std::string& sql : shapes) {

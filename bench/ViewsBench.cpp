@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSample.h"
 #include "db/Common.h"
 #include "duzedo/SampleDuzedo.h"
 #include "players/Games.h"
@@ -21,21 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void ConnectSample(int scale) {
-    static std::map<int, std::string> paths;
-    std::string& path = paths[scale];
-    if (path.empty()) {
-        const fs::path dir = fs::temp_directory_path() / "vpa-views-bench";
-        fs::create_directories(dir);
-        path = (dir / ("duzedo-" + std::to_string(scale) + ".mdb")).string();
-        SqliteFileWriter writer(path);
-        WriteSampleDuzedo({.seed = 1, .scale = scale}, writer);
-        writer.finish();
-    }
-    gDbPath = path;
-    if (!ConnectDb()) throw DbError("The sample could not be opened");
-}
 
 std::vector<std::string> AllPlayers() {
     std::vector<std::string> names;
@@ -61,7 +47,7 @@ std::string BusiestPlayer() {
 // Runs fill once per iteration on the sample of the benchmark's scale.
 template <typename F>
 void Measure(benchmark::State& state, F fill) {
-    ConnectSample(static_cast<int>(state.range(0)));
+    ConnectBenchSample(static_cast<int>(state.range(0)));
     const std::string player = BusiestPlayer();
     for (auto _ : state) benchmark::DoNotOptimize(fill(player));
     DisconnectDb();
@@ -79,7 +65,7 @@ BENCHMARK(BM_RankingMonths)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 // The per_player counter gives the mean time of one ComputePlayerRecord.
 void BM_ComputePlayerRecordEveryPlayer(benchmark::State& state) {
-    ConnectSample(static_cast<int>(state.range(0)));
+    ConnectBenchSample(static_cast<int>(state.range(0)));
     const std::vector<std::string> players = AllPlayers();
     for (auto _ : state) {
         for (const std::string& name : players) benchmark::DoNotOptimize(ComputePlayerRecord(name));
