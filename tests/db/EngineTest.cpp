@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TestTables.h"
 #include "db/AccessSql.h"
 #include "db/Common.h"
 #include "db/DbFile.h"
@@ -18,13 +19,6 @@ fs::path FreshDir(const std::string& name) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
-}
-
-DbValue T(const char* s) {
-    return DbValue::text(s);
-}
-DbValue I(std::int64_t v) {
-    return DbValue::integer(v);
 }
 
 // Four games with goal totals 5, 5, 3, 5 and two players whose names differ only in case

@@ -3,26 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "TestTables.h"
 #include "db/DbFile.h"
 
 namespace {
 
-DbValue I(std::int64_t v) {
-    return DbValue::integer(v);
-}
-DbValue T(const char* v) {
-    return DbValue::text(v);
-}
 const DbValue kNull;
-
-void AddTable(SqliteFileWriter& out, const std::string& name, const std::vector<ColumnDef>& columns,
-              const std::vector<std::vector<DbValue>>& rows) {
-    out.beginTable(name, columns);
-    for (const auto& row : rows) {
-        out.addRow(row);
-    }
-    out.endTable();
-}
 
 std::vector<ColumnDef> TableColumns() {
     using enum ColumnType;
