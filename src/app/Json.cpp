@@ -1,5 +1,7 @@
 #include "app/Json.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 
 void AppendJsonString(std::string& out, std::string_view s) {
@@ -76,4 +78,14 @@ void AppendJsonString(std::string& out, std::string_view s) {
         }
     }
     out += '"';
+}
+
+void AppendJsonNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
 }

@@ -1,7 +1,5 @@
 #include "app/ViewTexts.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <type_traits>
@@ -68,13 +66,7 @@ const Grid* ViewTexts::mainGrid() const {
 namespace {
 
 void AppendNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    AppendJsonNumber(out, value);
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {

@@ -62,21 +62,7 @@ DbValue DbValue::date(std::string iso) {
 }
 
 std::int64_t DbValue::toInt64() const {
-    switch (kind_) {
-        case Kind::Integer:
-            return int_;
-        case Kind::Real:
-            return RoundHalfToEven(real_);
-        case Kind::Text: {
-            if (const auto v = ParseNumber(text_)) return RoundHalfToEven(*v);
-            throw DbError("Type mismatch: '" + text_ + "' is not a number");
-        }
-        case Kind::Null:
-            throw DbError("Invalid use of Null");
-        case Kind::Date:
-            break;
-    }
-    throw DbError("Type mismatch: a date is not a number");
+    return kind_ == Kind::Integer ? int_ : RoundHalfToEven(toDouble());
 }
 
 double DbValue::toDouble() const {

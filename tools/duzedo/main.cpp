@@ -4,7 +4,6 @@
 // kind prints one line on stderr and exits with status 2.
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -248,17 +247,9 @@ void AppendJsonValue(std::string& out, const DbValue& v) {
         case DbValue::Kind::Integer:
             out += std::to_string(v.toInt64());
             break;
-        case DbValue::Kind::Real: {
-            const double d = v.toDouble();
-            if (!std::isfinite(d)) {
-                out += "null";
-                break;
-            }
-            char buffer[64];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, d);
-            out.append(buffer, result.ptr);
+        case DbValue::Kind::Real:
+            AppendJsonNumber(out, v.toDouble());
             break;
-        }
         case DbValue::Kind::Text:
         case DbValue::Kind::Date:
             AppendJsonString(out, v.toString());
