@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "db/Connection.h"
-#include "db/JetWriter.h"
 #include "duzedo/SampleDuzedo.h"
+#include "jetwriter/JetWriter.h"
 
 extern char** environ;
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <map>
 
-#include "db/Common.h"
+#include "db/Database.h"
 #include "db/DbFile.h"
 #include "duzedo/SampleDuzedo.h"
 

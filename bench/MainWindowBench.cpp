@@ -7,8 +7,8 @@
 #include <string>
 
 #include "BenchSample.h"
-#include "app/Settings.h"
-#include "db/Common.h"
+#include "core/Settings.h"
+#include "db/Database.h"
 #include "db/DbFile.h"
 #include "duzedo/SampleDuzedo.h"
 #include "ui/main/frmMain.h"

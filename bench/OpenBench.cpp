@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchSample.h"
-#include "db/Common.h"
+#include "db/Database.h"
 #include "duzedo/SampleDuzedo.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "BenchSample.h"
-#include "db/Common.h"
+#include "db/Database.h"
 #include "duzedo/SampleDuzedo.h"
 #include "players/Games.h"
 #include "players/PlayerRecord.h"

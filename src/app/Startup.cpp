@@ -6,10 +6,10 @@
 #include <string>
 #include <system_error>
 
-#include "app/AppServices.h"
-#include "app/Settings.h"
 #include "app/frmSplash.h"
-#include "db/Common.h"
+#include "core/AppServices.h"
+#include "core/Settings.h"
+#include "db/Database.h"
 #include "ui/main/frmMain.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 namespace {
 

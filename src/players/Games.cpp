@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "db/Common.h"
+#include "db/Database.h"
 
 namespace {
 

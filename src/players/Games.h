@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 
 // The home and away games window frmGames: one player's games as Team A (home, mode 1) or as
 // Team B (away, any other mode), in one of six orders.

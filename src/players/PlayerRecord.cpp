@@ -1,6 +1,6 @@
 #include "players/PlayerRecord.h"
 
-#include "db/Common.h"
+#include "db/Database.h"
 #include "rankings/RankingColumn.h"
 
 namespace {

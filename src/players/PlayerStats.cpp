@@ -1,6 +1,6 @@
 #include "players/PlayerStats.h"
 
-#include "app/DisplayFormat.h"
+#include "core/DisplayFormat.h"
 #include "rankings/RankingColumn.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 #include "players/PlayerRecord.h"
 
 // The Player Stats frame: the heading Label2_1, the grid grdPlayerStats (19 rows of a label and a

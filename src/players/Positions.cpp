@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "app/DisplayFormat.h"
-#include "db/Common.h"
+#include "core/DisplayFormat.h"
+#include "db/Database.h"
 
 namespace {
 

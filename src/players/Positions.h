@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 
 // The finishing positions window frmPositions: a table of the player's tournaments in date order
 // and a graph of his positions scaled by each field's size, so that a win is always on the top

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/Settings.h"
-#include "db/Common.h"
+#include "core/Settings.h"
+#include "db/Database.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/DisplayLocale.h"
+#include "core/DisplayLocale.h"
 
 // A ranking column of table rankings is "R", the two-digit month and the two-digit year of its
 // period: R0503 holds the ranking points of May 2003, -1 when the player was not ranked.

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 
 // The ranking progress window frmRankGraph: one player's ranking points month by month.
 

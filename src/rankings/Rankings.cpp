@@ -1,6 +1,6 @@
 #include "rankings/Rankings.h"
 
-#include "db/Common.h"
+#include "db/Database.h"
 #include "rankings/RankingColumn.h"
 
 std::string RankingsQuery(std::string_view column, bool participationLimit,
@@ -33,4 +33,12 @@ ViewTexts RankingsView(const RankingsChoice& choice) {
     view.set("grdRankings", std::move(grid));
     view.set("lblNote", period.note);
     return view;
+}
+
+Texts RankingCountryItems() {
+    Texts items{std::string(kAllItem)};
+    gRs->open("select distinct country from rankings", *gConn, adOpenForwardOnly, adLockReadOnly);
+    for (; !gRs->eof(); gRs->moveNext()) items.push_back(gRs->fields(0).toString());
+    gRs->close();
+    return items;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 
 // What the World Rankings frame asks for.
 struct RankingsChoice {
@@ -21,3 +21,9 @@ std::string RankingsQuery(std::string_view column, bool participationLimit,
 // the positions 1, 2, 3... even for equal points. lblNote: what CurrentRankingPeriod() says when
 // the current period was asked for, else empty.
 ViewTexts RankingsView(const RankingsChoice& choice);
+
+// Column 4 is hidden and has no header.
+inline const Texts kRankingsHeader = {"Pos", "Player", "Country", "Points", ""};
+
+// "<all>", then every country of table rankings in the order the database returns them.
+Texts RankingCountryItems();

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/DisplayFormat.h"
-#include "app/DisplayLocale.h"
+#include "core/DisplayFormat.h"
+#include "core/DisplayLocale.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 
 // Services without a person or a real clock: messages are recorded, the file dialog answers
 // with a preset path, and the time of day moves only when start-up sleeps.

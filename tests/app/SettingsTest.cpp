@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "app/FakeServices.h"
-#include "app/Settings.h"
-#include "db/Common.h"
+#include "core/Settings.h"
+#include "db/Database.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/CloseAnimation.h"
 #include "app/FakeServices.h"
-#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/TestDb.h"
-#include "db/Common.h"
+#include "core/Settings.h"
+#include "db/Database.h"
+#include "ui/main/CloseAnimation.h"
 #include "ui/main/frmMain.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "TestTables.h"
 #include "db/AccessSql.h"
-#include "db/Common.h"
+#include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/JetText.h"
 

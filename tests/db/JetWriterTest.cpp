@@ -11,8 +11,8 @@
 
 #include "db/Connection.h"
 #include "db/DbFile.h"
-#include "db/JetWriter.h"
 #include "duzedo/SampleDuzedo.h"
+#include "jetwriter/JetWriter.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <random>
 #include <string>
 
-#include "db/Common.h"
-#include "db/JetWriter.h"
+#include "db/Database.h"
 #include "duzedo/SampleDuzedo.h"
+#include "jetwriter/JetWriter.h"
 
 namespace {
 

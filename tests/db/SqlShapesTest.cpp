@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "db/Common.h"
+#include "db/Database.h"
 #include "db/HandMadeDuzedo.h"
 
 namespace {

@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/Players.h"
+#include "core/PlayerNames.h"
 #include "players/PlayerStats.h"
-#include "rankings/frmRankGraph.h"
-#include "ui/main/Button.h"
+#include "players/ui/PlayerStatsFrame.h"
+#include "rankings/ui/frmRankGraph.h"
+#include "support/WindowControls.h"
 #include "ui/main/FrameTestSupport.h"
-#include "ui/main/ViewToWidgets.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/ViewToWidgets.h"
 
 namespace {
 
@@ -22,14 +24,14 @@ class PlayerFrame : public SampleMainWindow {
         SampleMainWindow::SetUp();
         window.BarClick(1);
     }
-    std::string Heading() const { return window.ui.Label2[1]->text().toStdString(); }
+    std::string Heading() const { return Ctl<QLabel>(window, "Label2_1")->text().toStdString(); }
     void PressEnter(QWidget* target) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QApplication::sendEvent(target, &press);
     }
     void Go(const std::string& name) {
-        window.ui.txtPlayer->setText(ToQString(name));
-        window.ui.chbPlayerGo->click();
+        Ctl<QLineEdit>(window, "txtPlayer")->setText(ToQString(name));
+        Ctl<Button>(window, "chbPlayerGo")->click();
     }
     // The four buttons' states as one text, "1111" or "0000".
     std::string Buttons() const {
@@ -42,32 +44,32 @@ class PlayerFrame : public SampleMainWindow {
 };
 
 TEST_F(PlayerFrame, ListClickCopiesTheBareNameAndDoubleClickShowsThePlayer) {
-    QListWidget& list = *window.ui.lstPlayers;
+    QListWidget& list = *Ctl<QListWidget>(window, "lstPlayers");
     ASSERT_TRUE(list.item(3)->text().endsWith(")"));  // "Name (Country)"
     ClickRow(list, 3);
-    EXPECT_EQ(window.ui.txtPlayer->text().toStdString(), gPlayers[3]);
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text().toStdString(), gPlayers[3]);
     EXPECT_EQ(Heading(), kNoPlayerHeading);
     EXPECT_EQ(Buttons(), "0000");
 
     ClickRow(list, 5, true);
-    EXPECT_EQ(window.ui.txtPlayer->text().toStdString(), gPlayers[5]);
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text().toStdString(), gPlayers[5]);
     EXPECT_TRUE(Heading().starts_with(gPlayers[5])) << Heading();
     EXPECT_EQ(Buttons(), "1111");
 }
 
 TEST_F(PlayerFrame, EnterInTheTextBoxOrTheListIsGo) {
-    window.ui.txtPlayer->setText(ToQString(gPlayers[1]));
-    PressEnter(window.ui.txtPlayer);
+    Ctl<QLineEdit>(window, "txtPlayer")->setText(ToQString(gPlayers[1]));
+    PressEnter(Ctl<QLineEdit>(window, "txtPlayer"));
     EXPECT_TRUE(Heading().starts_with(gPlayers[1])) << Heading();
 
     // Enter in the list shows the row's player without copying anew.
-    window.ui.lstPlayers->setCurrentRow(2);
-    PressEnter(window.ui.lstPlayers);
-    EXPECT_EQ(window.CurrentPlayer(), gPlayers[2]);
+    Ctl<QListWidget>(window, "lstPlayers")->setCurrentRow(2);
+    PressEnter(Ctl<QListWidget>(window, "lstPlayers"));
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), gPlayers[2]);
     EXPECT_TRUE(Heading().starts_with(gPlayers[2])) << Heading();
 
-    window.ui.txtPlayer->setText("Nobody X");
-    PressEnter(window.ui.txtPlayer);
+    Ctl<QLineEdit>(window, "txtPlayer")->setText("Nobody X");
+    PressEnter(Ctl<QLineEdit>(window, "txtPlayer"));
     EXPECT_EQ(Heading(), kNoPlayerHeading);
     EXPECT_EQ(Buttons(), "0000");
 }
@@ -75,8 +77,8 @@ TEST_F(PlayerFrame, EnterInTheTextBoxOrTheListIsGo) {
 TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysSince) {
     const std::string player = gPlayers[0];
     Go(player);
-    window.ui.txtPlayer->setText("Somebody Else");
-    EXPECT_EQ(window.CurrentPlayer(), player);
+    Ctl<QLineEdit>(window, "txtPlayer")->setText("Somebody Else");
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
 
     int games = 0;
     WhenModal(window, [&](QDialog& dialog) {
@@ -87,7 +89,7 @@ TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysS
         Find<QComboBox>(dialog, "cmbOrder")->setCurrentIndex(3);
         EXPECT_EQ(grid->rows() - 1, games);
     });
-    window.ui.chbPlayerHome->click();
+    Ctl<Button>(window, "chbPlayerHome")->click();
     EXPECT_GT(games, 0);
 
     WhenModal(window, [&](QDialog& dialog) {
@@ -95,7 +97,7 @@ TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysS
         Find<QPushButton>(dialog, "chbClose")->click();
         EXPECT_TRUE(dialog.isHidden());
     });
-    window.ui.chbPlayerAway->click();
+    Ctl<Button>(window, "chbPlayerAway")->click();
     EXPECT_EQ(window.findChild<QDialog*>(), nullptr);
 }
 
@@ -122,7 +124,7 @@ TEST_F(PlayerFrame, PositionsWindowHighlightsTheClickedTournament) {
         EXPECT_EQ(picture->graph().width, picture->widthTwips());
         EXPECT_TRUE(highlighted());
     });
-    window.ui.chbPlayerPositions->click();
+    Ctl<Button>(window, "chbPlayerPositions")->click();
 }
 
 TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
@@ -136,7 +138,7 @@ TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
         EXPECT_FALSE(picture->graph().empty());
         EXPECT_EQ(picture->graph().width, picture->widthTwips());
     });
-    window.ui.chbPlayerRankGraph->click();
+    Ctl<Button>(window, "chbPlayerRankGraph")->click();
 
     frmRankGraph unranked(&window);
     unranked.Init("Nobody X");

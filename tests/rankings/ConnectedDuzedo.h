@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/DisplayLocale.h"
-#include "db/Common.h"
+#include "core/DisplayLocale.h"
+#include "db/Database.h"
 
 // A database written into a fresh temporary directory and connected as gConn, shown with the
 // fixed English locale; disconnected and removed again on destruction.

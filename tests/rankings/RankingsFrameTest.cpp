@@ -4,48 +4,51 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "players/ui/PlayerStatsFrame.h"
 #include "rankings/Rankings.h"
+#include "rankings/ui/RankingsFrame.h"
+#include "support/WindowControls.h"
 #include "ui/main/FrameTestSupport.h"
 
 namespace {
 
-class RankingsFrame : public SampleMainWindow {
+class WorldRankings : public SampleMainWindow {
   protected:
     // The four named columns; the fifth is a hidden spare.
-    Grid Table() const { return Texts(*window.ui.grdRankings, 4); }
+    Grid Table() const { return CellTexts(*Ctl<GridControl>(window, "grdRankings"), 4); }
 };
 
-TEST_F(RankingsFrame, MonthAndCountryRefillTheTable) {
-    const MainControls& ui = window.ui;
+TEST_F(WorldRankings, MonthAndCountryRefillTheTable) {
     // The sample's file is dated today, long after its last ranking month.
     EXPECT_EQ(Table(), RankingsView({"", std::nullopt}).grid("grdRankings"));
-    EXPECT_EQ(ui.cmbRankMonth->currentText(), "December 2003");
-    auto* note = Find<QLabel>(*ui.fraFrame[0], "lblNote");
-    EXPECT_TRUE(note->isVisibleTo(ui.fraFrame[0]));
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentText(), "December 2003");
+    auto* note = Find<QLabel>(*window.ui.fraFrame[0], "lblNote");
+    EXPECT_TRUE(note->isVisibleTo(window.ui.fraFrame[0]));
     EXPECT_TRUE(note->toolTip().endsWith("yet: showing December 2003"))
         << note->toolTip().toStdString();
 
-    ui.cmbRankMonth->setCurrentIndex(0);
+    Ctl<QComboBox>(window, "cmbRankMonth")->setCurrentIndex(0);
     EXPECT_EQ(Table(), RankingsView({"R0101", std::nullopt}).grid("grdRankings"));
     EXPECT_TRUE(note->isHidden());
 
     // A country shows the current period again; the month list keeps the month it shows.
-    ui.cmbRankingFilter->setCurrentIndex(1);
-    const std::string country = ui.cmbRankingFilter->currentText().toStdString();
+    Ctl<QComboBox>(window, "cmbRankingFilter")->setCurrentIndex(1);
+    const std::string country =
+        Ctl<QComboBox>(window, "cmbRankingFilter")->currentText().toStdString();
     EXPECT_EQ(Table(), RankingsView({"", country}).grid("grdRankings"));
-    EXPECT_EQ(ui.cmbRankMonth->currentIndex(), 0);
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentIndex(), 0);
     EXPECT_FALSE(note->isHidden());
 
     // Coming back to the frame shows the current period, whatever the month list shows.
-    ui.cmbRankMonth->setCurrentIndex(1);
+    Ctl<QComboBox>(window, "cmbRankMonth")->setCurrentIndex(1);
     window.BarClick(1);
     window.BarClick(0);
-    EXPECT_EQ(ui.cmbRankMonth->currentIndex(), 1);
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentIndex(), 1);
     EXPECT_EQ(Table(), RankingsView({"", country}).grid("grdRankings"));
 }
 
-TEST_F(RankingsFrame, DoubleClickOnAPlayerShowsHisStatistics) {
-    GridControl& grid = *window.ui.grdRankings;
+TEST_F(WorldRankings, DoubleClickOnAPlayerShowsHisStatistics) {
+    GridControl& grid = *Ctl<GridControl>(window, "grdRankings");
     ClickRow(grid, 0, true);
     EXPECT_EQ(window.mCurrentFrame, 0);
 
@@ -53,9 +56,9 @@ TEST_F(RankingsFrame, DoubleClickOnAPlayerShowsHisStatistics) {
     ClickRow(grid, 2, true);
     EXPECT_EQ(window.mCurrentFrame, 1);
     EXPECT_FALSE(window.ui.fraFrame[1]->isHidden());
-    EXPECT_EQ(window.ui.txtPlayer->text().toStdString(), player);
-    EXPECT_EQ(window.CurrentPlayer(), player);
-    EXPECT_EQ(window.ui.Label2[1]->text().toStdString(),
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text().toStdString(), player);
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
+    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text().toStdString(),
               player + " ( #2 - " + grid.textMatrix(2, 3) + " pts )");
 }
 
@@ -67,10 +70,10 @@ TEST(RankingsFrameOnAnOddDuzedo, UnreadableRankingsLeaveTheHeaderAndSaySo) {
     gOptFrameAnimation = 0;
     frmMain window;
     window.Load();
-    EXPECT_EQ(window.ui.grdRankings->rows(), 1);
+    EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->rows(), 1);
     const auto* note = window.ui.fraFrame[0]->findChild<QLabel*>("lblNote");
     EXPECT_FALSE(note->isHidden());
-    EXPECT_EQ(note->property("note").toString(), "The rankings table cannot be read");
+    EXPECT_EQ(FrameOf<RankingsFrame>(window).Note(), "The rankings table cannot be read");
 }
 
 }  // namespace

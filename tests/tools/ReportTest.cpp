@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/ViewTexts.h"
+#include "core/ViewTexts.h"
 #include "db/HandMadeDuzedo.h"
 #include "duzedo/Report.h"
 

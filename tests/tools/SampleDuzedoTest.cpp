@@ -17,11 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "db/Common.h"
 #include "db/Connection.h"
+#include "db/Database.h"
 #include "db/DbFile.h"
-#include "db/JetWriter.h"
 #include "duzedo/SampleDuzedo.h"
+#include "jetwriter/JetWriter.h"
 
 namespace {
 

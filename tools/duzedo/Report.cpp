@@ -6,8 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "app/ViewTexts.h"
-#include "db/Common.h"
+#include "core/ViewTexts.h"
+#include "db/Database.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"

@@ -17,14 +17,14 @@
 #include <system_error>
 #include <vector>
 
-#include "app/Json.h"
-#include "db/Common.h"
+#include "core/Json.h"
 #include "db/Connection.h"
+#include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
-#include "db/JetWriter.h"
 #include "duzedo/Report.h"
 #include "duzedo/SampleDuzedo.h"
+#include "jetwriter/JetWriter.h"
 
 namespace {
 

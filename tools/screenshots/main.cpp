@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Settings.h"
-#include "db/Common.h"
+#include "core/Settings.h"
+#include "db/Database.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/frmMain.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Twips.h"
+#include "core/Twips.h"
 
 // Named control rectangles. Control arrays are named "name_index" ("fraFrame_0", "lstPair_1").
 // Every accessor throws std::out_of_range naming the control when it was never added, so a

@@ -1,6 +1,6 @@
 #include "ui/main/Navigation.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 std::vector<int> SlideTops(int windowHeight) {
     std::vector<int> tops;

@@ -4,9 +4,8 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "app/Settings.h"
-#include "app/Twips.h"
-#include "ui/main/InitData.h"
+#include "core/Settings.h"
+#include "core/Twips.h"
 
 namespace {
 

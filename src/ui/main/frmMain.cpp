@@ -5,18 +5,30 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <optional>
 
-#include "app/AppServices.h"
-#include "app/CloseAnimation.h"
-#include "app/Settings.h"
-#include "app/SizeLimit.h"
-#include "app/Twips.h"
-#include "db/Common.h"
-#include "ui/main/Button.h"
-#include "ui/main/Grid.h"
+#include "core/AppServices.h"
+#include "core/PlayerNames.h"
+#include "core/Settings.h"
+#include "core/Twips.h"
+#include "db/Database.h"
+#include "fantasy/ui/FantasyFrame.h"
+#include "headtohead/ui/PairFrame.h"
+#include "misc/ui/MiscFrame.h"
+#include "options/ui/OptionsFrame.h"
+#include "players/PlayerLists.h"
+#include "players/ui/PlayerStatsFrame.h"
+#include "rankings/ui/RankingsFrame.h"
+#include "tournaments/ui/TournamentsFrame.h"
+#include "tournaments/ui/WorldCupsFrame.h"
+#include "ui/main/CloseAnimation.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/StatusLine.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/Grid.h"
+#include "ui/widgets/SizeLimit.h"
 
 namespace {
 
@@ -39,9 +51,19 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     font.setPointSize(kFontPointSize);
     font.setStretch(QFont::SemiCondensed);
     setFont(font);
-    ui = BuildMainControls(*this);
+    mFrames = MakeFrames();
+    ui = BuildMainControls(*this, mFrames);
     resize(kInitialWidth, kInitialHeight);
     ConnectControls();
+}
+
+std::array<Frame*, 8> frmMain::MakeFrames() {
+    mPlayerStats = new PlayerStatsFrame(this);
+    mTournaments = new TournamentsFrame(this);
+    // In index order; a new frame is one more entry here.
+    return {new RankingsFrame(this),  mPlayerStats,          mTournaments,
+            new WorldCupsFrame(this), new MiscFrame(this),   new PairFrame(this),
+            new OptionsFrame(this),   new FantasyFrame(this)};
 }
 
 void frmMain::Load() {
@@ -78,23 +100,7 @@ void frmMain::ShowFrame() {
         ui.fraFrame[i]->move(0, TwipsToPixels(height));
         ui.fraFrame[i]->hide();
     }
-    switch (mCurrentFrame) {
-        case 0:
-            FillRankings("");
-            break;
-        case 2:
-            ui.fraTournamentWinners->hide();
-            break;
-        case 4:
-            // The marker cell stays empty until the statistics have been computed.
-            if (ui.grdMisc[0]->textMatrix(0, 1).empty()) ComputeMiscStats();
-            break;
-        case 6:
-            LoadOptions();
-            break;
-        default:
-            break;
-    }
+    mFrames[mCurrentFrame]->Entered();
 }
 
 void frmMain::BarClick(int i) {
@@ -104,18 +110,39 @@ void frmMain::BarClick(int i) {
 }
 
 void frmMain::HelpClick(int k) {
-    ui.lblInfo[0]->setText(
-        QString::fromStdString(HelpText(k, ui.cmbTournamentFilter->isEnabled())));
+    ui.lblInfo[0]->setText(QString::fromStdString(HelpText(k, mTournaments->CountryFilterWorks())));
     ui.picInfo->raise();
     ui.picInfo->show();
 }
 
-void frmMain::ComputeMiscStats() {
-    // The misc statistics feature computes the figures and writes the marker cell.
+void frmMain::ShowPlayer(const QString& name) {
+    mPlayerStats->SetPlayerText(name);
+    mCurrentFrame = PlayerStatsFrame::kIndex;
+    ShowFrame();
+    mPlayerStats->PlayerGo();
 }
 
-void frmMain::LoadOptions() {
-    // The options feature loads its controls from the option globals.
+void frmMain::InitControls() {
+    std::optional<PlayerLists> players;
+    FrameInit init{.playerItems = [&players]() -> const Texts& {
+        if (!players) {
+            players = ReadPlayerLists(gOptShowCountries == 1);
+            gPlayers = players->names;
+        }
+        return players->items;
+    }};
+    for (Frame* frame : mFrames) frame->InitControls(init);
+}
+
+void frmMain::ShowWait(bool shown) {
+    ui.fraWait->setVisible(shown);
+    if (shown) ui.fraWait->raise();
+    ui.fraWait->repaint();
+}
+
+void frmMain::ShowWaitProgress(const QString& text) {
+    ui.txtWait->setText(text);
+    ui.txtWait->repaint();
 }
 
 void frmMain::ConnectControls() {
@@ -125,13 +152,20 @@ void frmMain::ConnectControls() {
     for (int k = 0; k < kHelpCount; ++k) {
         connect(ui.chbPlayerHelp[k], &QPushButton::clicked, this, [this, k] { HelpClick(k); });
     }
-    connect(ui.chbClose, &QPushButton::clicked, ui.fraTournamentWinners, &QWidget::hide);
     for (QWidget* panel : {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
                            static_cast<QWidget*>(ui.lblInfo[1])}) {
         panel->installEventFilter(this);
     }
-    ConnectRankings();
-    ConnectPlayerStats();
+    for (Frame* frame : mFrames) ConnectFrame(*frame);
+}
+
+void frmMain::ConnectFrame(Frame& frame) {
+    frame.SetReadyCheck([this] { return mInitialised != 0; });
+    connect(&frame, &Frame::showPlayerRequested, this, &frmMain::ShowPlayer);
+    connect(&frame, &Frame::waitShown, this, &frmMain::ShowWait);
+    connect(&frame, &Frame::waitProgress, this, &frmMain::ShowWaitProgress);
+    connect(&frame, &Frame::statusText, this,
+            [this](const QString& text) { ui.picStatus->setToolTip(text); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

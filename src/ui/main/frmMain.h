@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,10 +9,14 @@
 #include "ui/main/MainControls.h"
 
 class ControlGeometry;
+class Frame;
+class PlayerStatsFrame;
+class TournamentsFrame;
 
 // The main window: eight frames behind a navigation bar, a status line with a resize grip, an
-// information panel and a wait box. Loading sets its limits, position and title and fills its
-// controls; closing it ends the connection and shrinks it away.
+// information panel and a wait box. It owns the frames and routes what one frame asks of another.
+// Loading sets its limits, position and title and fills the controls; closing it ends the
+// connection and shrinks it away.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -21,7 +26,7 @@ class frmMain : public QWidget {
     // The load handler: run once by start-up, before the window is shown.
     void Load();
 
-    // Fills every grid, list and combo box once, while mInitialised is 0.
+    // Has every frame fill its grids, lists and combo boxes once, while mInitialised is 0.
     void InitControls();
     // Brings frame mCurrentFrame forward and runs its entry action.
     void ShowFrame();
@@ -33,34 +38,15 @@ class frmMain : public QWidget {
     void BarClick(int i);
     // Help button k: the information panel with the help text of k.
     void HelpClick(int k);
-
-    // Entry actions of the frames, completed by the features.
-    void FillRankings(const std::string& column);
-    void ComputeMiscStats();
-    void LoadOptions();
-
-    // World Rankings frame: a new country or month refills the table; a double-click on a player
-    // shows his statistics.
-    void RankingFilterClick();
-    void RankMonthClick();
-    void RankingsDoubleClick();
-
-    // Player Stats frame. Go shows the statistics of the name in txtPlayer and makes him the
-    // current player, whom the four buttons' windows show.
-    void PlayerGo();
-    // A list row only copies its player's name into txtPlayer.
-    void PlayerListClick(int row);
-    // The player of the last Go (txtPlayer's tag), whatever txtPlayer shows since.
-    std::string CurrentPlayer() const;
-    void ShowGames(int mode);
-    void ShowPositions();
-    void ShowRankGraph();
+    // Player Stats comes forward with the statistics of name.
+    void ShowPlayer(const QString& name);
 
     // Index of the frame in front: 0 World Rankings ... 7 Fantasy League.
     std::int16_t mCurrentFrame = 0;
     // 0 while controls are being filled and once closing has begun; resizing does nothing then.
     std::int16_t mInitialised = 0;
 
+    // The window's own controls, and every control by name.
     MainControls ui;
 
   protected:
@@ -73,19 +59,22 @@ class frmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::array<Frame*, 8> MakeFrames();
     void ConnectControls();
-    void ConnectRankings();
-    void ConnectPlayerStats();
-    // Keeps the rankings note in the free space between the country and the month choices.
-    void PlaceRankingsNote();
+    void ConnectFrame(Frame& frame);
+    void ShowWait(bool shown);
+    void ShowWaitProgress(const QString& text);
     void CloseAnimation();
     // The window's outer size in twips.
     int OuterWidth() const;
     int OuterHeight() const;
 
+    std::array<Frame*, 8> mFrames{};
+    // The frames others ask for by name.
+    PlayerStatsFrame* mPlayerStats = nullptr;
+    TournamentsFrame* mTournaments = nullptr;
+
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)
     std::shared_ptr<const ControlGeometry> mGeometry;
-    // Says which month the rankings show when the current one has no ranking.
-    QLabel* mRankingsNote = nullptr;
 };

@@ -1,10 +1,10 @@
 #include <QLabel>
 
-#include "ui/main/Grid.h"
 #include "ui/main/Layout.h"
 #include "ui/main/StatusLine.h"
-#include "ui/main/TwipsGeometry.h"
 #include "ui/main/frmMain.h"
+#include "ui/widgets/Grid.h"
+#include "ui/widgets/TwipsGeometry.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <functional>
 #include <string>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "rankings/ConnectedDuzedo.h"
-#include "ui/main/Grid.h"
 #include "ui/main/MainTestDb.h"
 #include "ui/main/frmMain.h"
+#include "ui/widgets/Grid.h"
 
 class SampleMainWindow : public testing::Test {
   protected:
@@ -61,7 +61,7 @@ inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
 }
 
 // The texts of the grid's first columns, all of them by default.
-inline Grid Texts(const GridControl& grid, int columns = -1) {
+inline Grid CellTexts(const GridControl& grid, int columns = -1) {
     Grid texts;
     const int shown = columns < 0 ? grid.cols() : columns;
     for (int row = 0; row < grid.rows(); ++row) {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "app/DisplayLocale.h"
-#include "ui/main/Grid.h"
+#include "core/DisplayLocale.h"
+#include "ui/widgets/Grid.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "players/PlayerLists.h"
 #include "rankings/ConnectedDuzedo.h"
 #include "rankings/RankingMonths.h"
-#include "ui/main/InitData.h"
+#include "rankings/Rankings.h"
+#include "tournaments/TournamentLists.h"
 #include "ui/main/MainTestDb.h"
 
 namespace {

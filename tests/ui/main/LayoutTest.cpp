@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/SizeLimit.h"
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "ui/main/Layout.h"
+#include "ui/widgets/SizeLimit.h"
 
 // Readable failures.
 void PrintTo(const TwipsRect& r, std::ostream* os) {

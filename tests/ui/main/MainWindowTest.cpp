@@ -9,18 +9,19 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
-#include "app/Players.h"
-#include "app/Settings.h"
-#include "app/SizeLimit.h"
-#include "app/Twips.h"
+#include "core/PlayerNames.h"
+#include "core/Settings.h"
+#include "core/Twips.h"
 #include "rankings/ConnectedDuzedo.h"
-#include "ui/main/Button.h"
-#include "ui/main/Grid.h"
+#include "support/WindowControls.h"
 #include "ui/main/Layout.h"
 #include "ui/main/MainTestDb.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/StatusLine.h"
 #include "ui/main/frmMain.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/Grid.h"
+#include "ui/widgets/SizeLimit.h"
 
 namespace {
 
@@ -95,44 +96,46 @@ TEST_F(MainWindow, EveryControlIsThereUnderItsName) {
 }
 
 TEST_F(MainWindow, InitControlsFillsGridsAndLists) {
-    const MainControls& ui = window.ui;
-    EXPECT_EQ(Row(*ui.grdRankings, 0),
+    EXPECT_EQ(Row(*Ctl<GridControl>(window, "grdRankings"), 0),
               (std::vector<std::string>{"Pos", "Player", "Country", "Points", ""}));
-    EXPECT_GT(ui.grdRankings->rows(), 1);
-    EXPECT_TRUE(ui.grdRankings->cellFontBold(0, 4));
-    EXPECT_EQ(ui.grdMisc[2]->textMatrix(0, 5), "Gls");
-    EXPECT_EQ(ui.grdMisc[1]->textMatrix(0, 5), "Diff");
-    EXPECT_EQ(ui.grdMisc[3]->rows(), 22);
-    EXPECT_EQ(ui.grdMisc[3]->textMatrix(21, 0), "Most tournaments won");
-    EXPECT_EQ(ui.grdMisc[0]->textMatrix(0, 1), "");
-    EXPECT_EQ(Row(*ui.grdPlayerStats, 18),
+    EXPECT_GT(Ctl<GridControl>(window, "grdRankings")->rows(), 1);
+    EXPECT_TRUE(Ctl<GridControl>(window, "grdRankings")->cellFontBold(0, 4));
+    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_2")->textMatrix(0, 5), "Gls");
+    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_1")->textMatrix(0, 5), "Diff");
+    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_3")->rows(), 22);
+    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_3")->textMatrix(21, 0), "Most tournaments won");
+    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_0")->textMatrix(0, 1), "");
+    EXPECT_EQ(Row(*Ctl<GridControl>(window, "grdPlayerStats"), 18),
               (std::vector<std::string>{"Away goals against", "<no player>"}));
-    EXPECT_TRUE(ui.grdPlayerStats->cellFontBold(18, 0));
-    EXPECT_FALSE(ui.grdPlayerStats->cellFontBold(18, 1));
-    EXPECT_EQ(ui.grdPlayerStats->currentRow(), 0);
-    EXPECT_FALSE(ui.chbPlayerRankGraph->isEnabled());
-    EXPECT_EQ(ui.Label2[1]->text(), "< no player selected >");
-    EXPECT_EQ(ui.lblOpt[2]->text(), "v0.9 - 18/5/2003");
-    EXPECT_EQ(ui.cmbWC[1]->count(), 9);
+    EXPECT_TRUE(Ctl<GridControl>(window, "grdPlayerStats")->cellFontBold(18, 0));
+    EXPECT_FALSE(Ctl<GridControl>(window, "grdPlayerStats")->cellFontBold(18, 1));
+    EXPECT_EQ(Ctl<GridControl>(window, "grdPlayerStats")->currentRow(), 0);
+    EXPECT_FALSE(Ctl<Button>(window, "chbPlayerRankGraph")->isEnabled());
+    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
+    EXPECT_EQ(Ctl<QLabel>(window, "lblOpt_2")->text(), "v0.9 - 18/5/2003");
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbWC_1")->count(), 9);
 
     // The sample ranks 36 months, January 2001 to December 2003.
-    EXPECT_EQ(ui.cmbRankMonth->count(), 36);
-    EXPECT_EQ(ui.cmbRankMonth->currentText(), "December 2003");
-    EXPECT_EQ(ui.cmbRankMonth->currentData().toLongLong(), 1203);
-    EXPECT_EQ(ui.cmbRankMonth->itemText(0), "January 2001");
-    EXPECT_EQ(ui.cmbRankingFilter->itemText(0), "<all>");
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->count(), 36);
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentText(), "December 2003");
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentData().toLongLong(), 1203);
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->itemText(0), "January 2001");
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankingFilter")->itemText(0), "<all>");
 
     const int players = static_cast<int>(ScalarQuery("select count(*) from rankings"));
-    EXPECT_EQ(ui.lstPair[1]->count(), players);
+    EXPECT_EQ(Ctl<QListWidget>(window, "lstPair_1")->count(), players);
     ASSERT_EQ(gPlayers.size(), static_cast<std::size_t>(players) + 1);
-    EXPECT_EQ(ui.lstFantasyPlayers->item(0)->text().toStdString(), gPlayers[0] + " (England)");
+    EXPECT_EQ(Ctl<QListWidget>(window, "lstFantasyPlayers")->item(0)->text().toStdString(),
+              gPlayers[0] + " (England)");
     EXPECT_EQ(gPlayers.back(), "");
 
-    EXPECT_TRUE(ui.lstTournaments->findItems("World Cup", Qt::MatchContains).isEmpty());
-    EXPECT_EQ(ui.lstTournaments->item(0)->text(), "Dadidurez I");
-    EXPECT_TRUE(ui.cmbTournamentFilter->isEnabled());
-    EXPECT_EQ(ui.cmbTournamentFilter->itemText(0), "<all>");
-    EXPECT_TRUE(ui.cmbTournamentFilter->findText("WC") < 0);
+    EXPECT_TRUE(Ctl<QListWidget>(window, "lstTournaments")
+                    ->findItems("World Cup", Qt::MatchContains)
+                    .isEmpty());
+    EXPECT_EQ(Ctl<QListWidget>(window, "lstTournaments")->item(0)->text(), "Dadidurez I");
+    EXPECT_TRUE(Ctl<QComboBox>(window, "cmbTournamentFilter")->isEnabled());
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbTournamentFilter")->itemText(0), "<all>");
+    EXPECT_TRUE(Ctl<QComboBox>(window, "cmbTournamentFilter")->findText("WC") < 0);
 }
 
 TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
@@ -150,9 +153,9 @@ TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
     window.ui.chbBar[3]->click();
     EXPECT_EQ(window.ui.fraFrame[3]->pos(), QPoint(5, 5));
 
-    window.ui.fraTournamentWinners->show();
+    Ctl<QFrame>(window, "fraTournamentWinners")->show();
     window.BarClick(2);
-    EXPECT_TRUE(window.ui.fraTournamentWinners->isHidden());
+    EXPECT_TRUE(Ctl<QFrame>(window, "fraTournamentWinners")->isHidden());
 }
 
 TEST_F(MainWindow, FramesSlideInFromTheBottom) {
@@ -177,8 +180,8 @@ TEST_F(MainWindow, LayoutFollowsTheWindowSize) {
     const QRect frame = window.ui.fraFrame[0]->geometry();
     EXPECT_EQ(frame, QRect(4, 52, outer.width() - 14, outer.height() - 100));
     // Column widths come from the layout: four tenths-based columns and the hidden fifth.
-    EXPECT_GT(window.ui.grdRankings->colWidthTwips(1), 0);
-    EXPECT_EQ(window.ui.grdRankings->colWidthTwips(4), 0);
+    EXPECT_GT(Ctl<GridControl>(window, "grdRankings")->colWidthTwips(1), 0);
+    EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->colWidthTwips(4), 0);
     EXPECT_EQ(window.ui.Picture1->width(), 1000);
     EXPECT_EQ(window.ui.picStatus->geometry(), QRect(0, 683, 1000, 17));
     EXPECT_EQ(StatusLineTexts(1000, 700)[1].text, "1000 x 700 pixels");
@@ -199,10 +202,11 @@ TEST_F(MainWindow, LayoutFollowsTheWindowSize) {
 TEST_F(MainWindow, PhaseChooserFitsTheSmallestWindow) {
     window.resize(kMainMinWidth, kMainMinHeight);
     window.BarClick(2);
-    const QLabel& text = *window.ui.lblDadidurez;
+    const QLabel& text = *Ctl<QLabel>(window, "lblDadidurez");
     EXPECT_EQ(text.height(), text.heightForWidth(text.width()));
-    for (const Button* button : window.ui.chbRounds) {
-        EXPECT_TRUE(window.ui.fraDadidurez->rect().contains(button->geometry()))
+    for (int i = 0; i < 5; ++i) {
+        const Button* button = Ctl<Button>(window, "chbRounds_" + std::to_string(i));
+        EXPECT_TRUE(Ctl<QFrame>(window, "fraDadidurez")->rect().contains(button->geometry()))
             << button->objectName().toStdString();
     }
 }
@@ -234,8 +238,8 @@ class MainWindowWithoutHostCountries : public MainWindow {
 };
 
 TEST_F(MainWindowWithoutHostCountries, FilterIsNotSupported) {
-    EXPECT_FALSE(window.ui.cmbTournamentFilter->isEnabled());
-    EXPECT_EQ(window.ui.cmbTournamentFilter->currentText(), "<not supported>");
+    EXPECT_FALSE(Ctl<QComboBox>(window, "cmbTournamentFilter")->isEnabled());
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbTournamentFilter")->currentText(), "<not supported>");
     window.HelpClick(1);
     EXPECT_EQ(window.ui.lblInfo[0]->text(),
               "Select a tournament from the list to view the final table and the results. ");

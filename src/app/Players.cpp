@@ -1,3 +1,0 @@
-#include "app/Players.h"
-
-std::vector<std::string> gPlayers;

@@ -1,0 +1,56 @@
+#include "core/AppServices.h"
+
+#include <QCoreApplication>
+#include <QTime>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+namespace {
+
+// Until the program puts in the window services: the clock and the event loop are real,
+// messages go to standard error and no file can be chosen. Tools and tests run with these.
+class PlainServices : public AppServices {
+  public:
+    double timeOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+    void sleep(double seconds) override {
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    }
+
+    void processEvents() override { QCoreApplication::processEvents(); }
+
+    void message(MessageIcon, const std::string& text, const std::string& title) override {
+        std::cerr << title << ": " << text << '\n';
+    }
+
+    std::string locateDb() override { return {}; }
+
+    void showMainWindow(QWidget&) override {}
+};
+
+std::shared_ptr<AppServices>& Current() {
+    static std::shared_ptr<AppServices> services = std::make_shared<PlainServices>();
+    return services;
+}
+
+std::shared_ptr<AppServices>& Default() {
+    static std::shared_ptr<AppServices> services = std::make_shared<PlainServices>();
+    return services;
+}
+
+}  // namespace
+
+AppServices& Services() {
+    return *Current();
+}
+
+void SetServices(std::shared_ptr<AppServices> services) {
+    Current() = services ? std::move(services) : Default();
+}
+
+void SetDefaultServices(std::shared_ptr<AppServices> services) {
+    const bool wasDefault = Current() == Default();
+    Default() = std::move(services);
+    if (wasDefault) Current() = Default();
+}

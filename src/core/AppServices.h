@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QWidget;
+
+enum class MessageIcon { Information, Critical };
+
+// What start-up and shutdown need from the outside world: the clock, the user's answers and the
+// event loop. The program runs with the Qt ones; tests put in their own, so the whole sequence
+// runs without a person at the screen and without real waiting.
+class AppServices {
+  public:
+    virtual ~AppServices() = default;
+
+    // Seconds since local midnight, with fractions; starts again from 0 at midnight.
+    virtual double timeOfDay() = 0;
+    // Blocks for about the given seconds without processing window events.
+    virtual void sleep(double seconds) = 0;
+    // Lets pending window events run once.
+    virtual void processEvents() = 0;
+    // A modal message box with a single OK button.
+    virtual void message(MessageIcon icon, const std::string& text, const std::string& title) = 0;
+    // Asks for the database file (LocateDb); empty when the user cancels.
+    virtual std::string locateDb() = 0;
+    virtual void showMainWindow(QWidget& window) = 0;
+};
+
+AppServices& Services();
+// Replaces the services (tests); nullptr goes back to the default ones.
+void SetServices(std::shared_ptr<AppServices> services);
+// The services nullptr goes back to: the program puts in the window ones at its start.
+void SetDefaultServices(std::shared_ptr<AppServices> services);

@@ -1,0 +1,3 @@
+#include "core/PlayerNames.h"
+
+std::vector<std::string> gPlayers;

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+// What the controls of one view show, computed without any widget: the windows move these texts
+// into their controls and the duzedo tool prints them, so the two always agree.
+
+// Rows of cell texts; row 0 is the header row where the grid has one.
+using Grid = std::vector<std::vector<std::string>>;
+// A header row, the items of a list or combo box, the labels down a label grid.
+using Texts = std::vector<std::string>;
+
+// The first item of every filter combo box.
+inline constexpr std::string_view kAllItem = "<all>";
+
+struct ComboItem {
+    std::string text;
+    std::int64_t data = 0;  // the item's data number
+};
+
+struct ComboList {
+    std::vector<ComboItem> items;
+    int selected = -1;  // -1: nothing selected
+};
+
+struct ButtonState {
+    bool enabled = true;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// No colour means the picture's own foreground colour.
+using GraphColour = std::optional<Rgb>;
+
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kYellow{255, 255, 0};
+
+// Drawing data in twips of the picture, y growing downwards. A window paints the boxes, then the
+// lines, the circles and the texts, each list in its order.
+struct GraphLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    GraphColour colour{};
+    int width = 1;
+    bool dotted = false;
+    friend bool operator==(const GraphLine&, const GraphLine&) = default;
+};
+
+struct GraphCircle {
+    int x = 0, y = 0, radius = 0;
+    GraphColour colour{};
+    int width = 1;
+    bool filled = false;
+    friend bool operator==(const GraphCircle&, const GraphCircle&) = default;
+};
+
+struct GraphBox {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    GraphColour fill{};
+    friend bool operator==(const GraphBox&, const GraphBox&) = default;
+};
+
+struct GraphText {
+    int x = 0, y = 0;  // top left of the first character
+    std::string text{};
+    int lineStep = 0;  // 0: one line; else one character per line, lineStep twips apart
+    friend bool operator==(const GraphText&, const GraphText&) = default;
+};
+
+struct Graph {
+    int width = 0;  // the picture's size the coordinates were computed for
+    int height = 0;
+    std::vector<std::pair<std::string, double>> scale{};  // named figures of the scale, in order
+    std::vector<GraphBox> boxes{};
+    std::vector<GraphLine> lines{};
+    std::vector<GraphCircle> circles{};
+    std::vector<GraphText> texts{};
+
+    bool empty() const {
+        return boxes.empty() && lines.empty() && circles.empty() && texts.empty();
+    }
+    // A scale figure by name; nullopt when the graph has none of that name.
+    std::optional<double> scaleValue(std::string_view name) const;
+};
+
+// The controls of one view by name, in the order they were set: a label or caption (text), a
+// grid, a graph, a combo box's items or a button's state.
+class ViewTexts {
+  public:
+    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState>;
+    struct Control {
+        std::string name;
+        Content content;
+    };
+
+    // Sets a control, replacing any earlier content of that name.
+    void set(std::string_view name, Content content);
+
+    const std::vector<Control>& controls() const { return controls_; }
+    bool has(std::string_view name) const { return find(name) != nullptr; }
+
+    // The content of a control; throws std::out_of_range when there is no such control or it holds
+    // another kind of content.
+    const std::string& text(std::string_view name) const;
+    const Grid& grid(std::string_view name) const;
+    const Graph& graph(std::string_view name) const;
+    const ComboList& combo(std::string_view name) const;
+    bool enabled(std::string_view name) const;
+
+    // The view's first grid, the one a CSV export writes; nullptr when it has none.
+    const Grid* mainGrid() const;
+
+  private:
+    const Content* find(std::string_view name) const;
+    template <typename T>
+    const T& get(std::string_view name) const;
+
+    std::vector<Control> controls_;
+};
+
+// One JSON object, UTF-8: a key per control, in order. A label is a string, a grid an array of rows
+// of strings, a combo box {"items": [{"text", "data"}...], "selected"}, a button {"enabled"}, a
+// graph its size, scale and shapes. Invalid UTF-8 in a text becomes U+FFFD.
+std::string ToJson(const ViewTexts& view);
+// The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
+// break or an outer blank is quoted, with quotes doubled.
+std::string ToCsv(const Grid& grid);

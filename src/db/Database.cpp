@@ -1,0 +1,113 @@
+#include "db/Database.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "db/JetText.h"
+
+std::unique_ptr<Connection> gConn;
+std::unique_ptr<Recordset> gRs;
+std::string gDbPath;
+
+namespace {
+
+std::string& AppDirOverride() {
+    static std::string dir;
+    return dir;
+}
+
+std::string WithSeparator(std::string dir) {
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+// The tables every view reads; a file without them is not a DUZEDO.
+bool HasDuzedoTables(const Connection& conn) {
+    const std::vector<std::string> names = conn.tableNames();
+    for (const std::string_view required : {"scores", "tables", "tournament players", "rankings"}) {
+        bool found = false;
+        for (const std::string& name : names) found = found || JetEqual(name, required);
+        if (!found) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string AppDir() {
+    if (!AppDirOverride().empty()) return AppDirOverride();
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return WithSeparator(exe.parent_path().string());
+    return WithSeparator(std::filesystem::current_path(error).string());
+}
+
+void SetAppDir(std::string dir) {
+    AppDirOverride() = dir.empty() ? dir : WithSeparator(dir);
+}
+
+std::string ConnectionString(std::string_view dbPath) {
+    std::string text = "Provider=Microsoft.Jet.OLEDB.4.0;";
+    text += "Data Source=";
+    text += dbPath;
+    text += ";User Id=Admin;";
+    text += "Password=; Jet OLEDB:Database";
+    return text;
+}
+
+bool ConnectDb(std::string* error) {
+    try {
+        auto conn = std::make_unique<Connection>();
+        conn->open(gDbPath, ConnectionString(gDbPath));
+        if (!HasDuzedoTables(*conn)) throw DbError("'" + gDbPath + "' holds no DUZEDO tables");
+        gConn = std::move(conn);
+        gRs = std::make_unique<Recordset>();
+        return true;
+    } catch (const std::exception& e) {
+        if (error != nullptr) *error = e.what();
+        gConn.reset();
+        gRs.reset();
+        return false;
+    }
+}
+
+void DisconnectDb() {
+    if (gConn) gConn->close();
+    gConn.reset();
+    gRs.reset();
+}
+
+std::int64_t ScalarQuery(std::string_view sql) {
+    gRs->open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
+    try {
+        const std::int64_t result = gRs->eof() ? 0 : NullToZero(gRs->fields(0));
+        gRs->close();
+        return result;
+    } catch (...) {
+        gRs->close();
+        throw;
+    }
+}
+
+std::int64_t NullToZero(const DbValue& value) {
+    return value.isNull() ? 0 : value.toInt64();
+}
+
+std::int64_t CountRecords(Recordset& rs) {
+    std::int64_t count = 0;
+    while (!rs.eof()) {
+        ++count;
+        rs.moveNext();
+    }
+    rs.moveFirst();
+    return count;
+}
+
+std::string SqlQuote(std::string_view name) {
+    std::string quoted = "'";
+    for (const char c : name) {
+        if (c == '\'') quoted += '\'';
+        quoted += c;
+    }
+    return quoted + "'";
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "ui/widgets/Frame.h"
+
+class Button;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// The Options frame: the four options, and what the program is.
+class OptionsFrame : public Frame {
+    Q_OBJECT
+
+  public:
+    static constexpr int kIndex = 6;
+    explicit OptionsFrame(QWidget* parent);
+
+    void InitControls(FrameInit& init) override;
+    // Coming forward shows the options as they stand.
+    void Entered() override { LoadOptions(); }
+
+    void LoadOptions();
+
+  private:
+    struct Widgets {
+        std::array<QCheckBox*, 4> chkOpt{};
+        QLineEdit* txtOptGames = nullptr;
+        Button* chbApplyOptions = nullptr;
+        QLabel* lblOptInfo = nullptr;
+        QFrame* shpOpt = nullptr;
+        std::array<QLabel*, 5> lblOpt{};
+    } ui;
+};

@@ -1,0 +1,111 @@
+#include "players/ui/PlayerStatsFrame.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "core/PlayerNames.h"
+#include "players/Games.h"
+#include "players/PlayerStats.h"
+#include "players/ui/frmGames.h"
+#include "players/ui/frmPositions.h"
+#include "rankings/ui/frmRankGraph.h"
+#include "ui/widgets/Button.h"
+#include "ui/widgets/EventHook.h"
+#include "ui/widgets/Grid.h"
+#include "ui/widgets/ViewToWidgets.h"
+
+PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
+    ControlBuilder b = Builder();
+    ui.lstPlayers = b.List(this, "lstPlayers");
+    ui.txtPlayer = b.Make<QLineEdit>(this, "txtPlayer");
+    ui.chbPlayerGo = b.Btn(this, "chbPlayerGo", ">");
+    ui.fraPlayerStats = b.Panel(this, "fraPlayerStats");
+    QFrame* s = ui.fraPlayerStats;
+    ui.Label2_1 = b.Heading(s, "Label2_1", "Player");
+    ui.grdPlayerStats = b.Grid(s, "grdPlayerStats");
+    ui.grdPlayerStats->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui.chbPlayerHome = b.Btn(s, "chbPlayerHome", "Home games");
+    ui.chbPlayerAway = b.Btn(s, "chbPlayerAway", "Away games");
+    ui.chbPlayerPositions = b.Btn(s, "chbPlayerPositions", "Positions");
+    ui.chbPlayerRankGraph = b.Btn(s, "chbPlayerRankGraph", "Progress");
+    Connect();
+}
+
+void PlayerStatsFrame::Connect() {
+    QListWidget* list = ui.lstPlayers;
+    // Moving through the list by keyboard copies too; a click on the row already current as well.
+    connect(list, &QListWidget::currentRowChanged, this, [this](int row) { PlayerListClick(row); });
+    connect(list, &QListWidget::itemClicked, this,
+            [this, list](QListWidgetItem* item) { PlayerListClick(list->row(item)); });
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, list](QListWidgetItem* item) {
+        PlayerListClick(list->row(item));
+        PlayerGo();
+    });
+    OnEnterKey(*list, [this] { PlayerGo(); });
+    connect(ui.txtPlayer, &QLineEdit::returnPressed, this, [this] { PlayerGo(); });
+    connect(ui.chbPlayerGo, &QPushButton::clicked, this, [this] { PlayerGo(); });
+
+    connect(ui.chbPlayerHome, &QPushButton::clicked, this, [this] { ShowGames(kHomeGames); });
+    connect(ui.chbPlayerAway, &QPushButton::clicked, this, [this] { ShowGames(kAwayGames); });
+    connect(ui.chbPlayerPositions, &QPushButton::clicked, this, [this] { ShowPositions(); });
+    connect(ui.chbPlayerRankGraph, &QPushButton::clicked, this, [this] { ShowRankGraph(); });
+}
+
+void PlayerStatsFrame::InitControls(FrameInit& init) {
+    const ViewTexts noPlayer = NoPlayerView();
+    GridControl& stats = *ui.grdPlayerStats;
+    stats.setFixedRows(0);
+    stats.setCols(2);
+    ShowGridTexts(stats, noPlayer.grid("grdPlayerStats"));
+    stats.setRow(0);
+    stats.setCol(0);
+    stats.setRowSel(stats.rows() - 1);
+    stats.setCellFontBold(true);
+    stats.setRow(0);
+    for (Button* button :
+         {ui.chbPlayerHome, ui.chbPlayerAway, ui.chbPlayerPositions, ui.chbPlayerRankGraph}) {
+        button->setEnabled(false);
+    }
+    AddListItems(*ui.lstPlayers, init.playerItems());
+    ui.Label2_1->setText(ToQString(noPlayer.text("Label2_1")));
+}
+
+void PlayerStatsFrame::SetPlayerText(const QString& name) {
+    ui.txtPlayer->setText(name);
+}
+
+void PlayerStatsFrame::PlayerListClick(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= gPlayers.size()) return;
+    ui.txtPlayer->setText(ToQString(gPlayers[static_cast<std::size_t>(row)]));
+}
+
+void PlayerStatsFrame::PlayerGo() {
+    mCurrentPlayer = ui.txtPlayer->text().toStdString();
+    const ViewTexts view = PlayerStatsView(mCurrentPlayer);
+    ui.Label2_1->setText(ToQString(view.text("Label2_1")));
+    // Tells which month's ranking the heading gives when the current month has none yet.
+    ui.Label2_1->setToolTip(ToQString(view.text("lblNote")));
+    ShowGridTexts(*ui.grdPlayerStats, view.grid("grdPlayerStats"));
+    for (const std::string_view button : kPlayerButtons) {
+        Controls().at(std::string(button))->setEnabled(view.enabled(button));
+    }
+}
+
+void PlayerStatsFrame::ShowGames(int mode) {
+    frmGames window(this->window());
+    window.Init(mCurrentPlayer, mode);
+    window.exec();
+}
+
+void PlayerStatsFrame::ShowPositions() {
+    frmPositions window(this->window());
+    window.Init(mCurrentPlayer);
+    window.exec();
+}
+
+void PlayerStatsFrame::ShowRankGraph() {
+    frmRankGraph window(this->window());
+    window.Init(mCurrentPlayer);
+    window.exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "ui/widgets/Frame.h"
+
+class Button;
+class GridControl;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The Player Stats frame: a player's career record, and the windows of his games, finishing
+// positions and ranking progress.
+class PlayerStatsFrame : public Frame {
+    Q_OBJECT
+
+  public:
+    static constexpr int kIndex = 1;
+    explicit PlayerStatsFrame(QWidget* parent);
+
+    void InitControls(FrameInit& init) override;
+
+    // Shows the statistics of the name in txtPlayer and makes him the current player, whom the
+    // four buttons' windows show.
+    void PlayerGo();
+    // Puts a name into txtPlayer, as typing it would.
+    void SetPlayerText(const QString& name);
+    // A list row only copies its player's name into txtPlayer.
+    void PlayerListClick(int row);
+    // The player of the last Go, whatever txtPlayer shows since.
+    const std::string& CurrentPlayer() const { return mCurrentPlayer; }
+
+    void ShowGames(int mode);
+    void ShowPositions();
+    void ShowRankGraph();
+
+  private:
+    void Connect();
+
+    struct Widgets {
+        QListWidget* lstPlayers = nullptr;
+        QLineEdit* txtPlayer = nullptr;
+        Button* chbPlayerGo = nullptr;
+        QFrame* fraPlayerStats = nullptr;
+        QLabel* Label2_1 = nullptr;
+        GridControl* grdPlayerStats = nullptr;
+        Button* chbPlayerHome = nullptr;
+        Button* chbPlayerAway = nullptr;
+        Button* chbPlayerPositions = nullptr;
+        Button* chbPlayerRankGraph = nullptr;
+    } ui;
+    std::string mCurrentPlayer;
+};

@@ -1,0 +1,121 @@
+#include "rankings/ui/RankingsFrame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
+
+#include "core/Settings.h"
+#include "db/DbValue.h"
+#include "rankings/RankingColumn.h"
+#include "rankings/RankingMonths.h"
+#include "rankings/Rankings.h"
+#include "ui/widgets/EventHook.h"
+#include "ui/widgets/Grid.h"
+#include "ui/widgets/ViewToWidgets.h"
+
+namespace {
+
+// The ranking column of the month the combo box shows; empty when it shows none.
+std::string ChosenColumn(const QComboBox& months) {
+    if (months.currentIndex() < 0) return {};
+    return RankingColumnFromItemData(months.currentData().toLongLong());
+}
+
+}  // namespace
+
+RankingsFrame::RankingsFrame(QWidget* parent) : Frame(kIndex, parent) {
+    ControlBuilder b = Builder();
+    ui.cmbRankMonth = b.Combo(this, "cmbRankMonth");
+    ui.cmbRankingFilter = b.Combo(this, "cmbRankingFilter");
+    ui.grdRankings = b.Grid(this, "grdRankings");
+    ui.lblRankMonth = b.Label(this, "lblRankMonth", "Month:");
+    ui.lblRankMonth->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.lblRankingFilter = b.Label(this, "lblRankingFilter", "Country Filter:");
+
+    // Not one of the window's named controls: the layout leaves it to this frame.
+    mRankingsNote = new QLabel(this);
+    mRankingsNote->setObjectName(QStringLiteral("lblNote"));
+    mRankingsNote->setTextFormat(Qt::PlainText);
+    mRankingsNote->setAlignment(Qt::AlignCenter);
+    mRankingsNote->setStyleSheet(QStringLiteral("QLabel { color: #8a4b00; font-style: italic; }"));
+    OnGeometryChange(*mRankingsNote, {ui.lblRankMonth, ui.cmbRankingFilter},
+                     [this] { PlaceRankingsNote(); });
+
+    connect(ui.cmbRankingFilter, &QComboBox::currentIndexChanged, this,
+            [this] { RankingFilterClick(); });
+    connect(ui.cmbRankMonth, &QComboBox::currentIndexChanged, this, [this] { RankMonthClick(); });
+    connect(ui.grdRankings, &GridControl::gridDoubleClicked, this,
+            [this] { RankingsDoubleClick(); });
+}
+
+void RankingsFrame::InitControls(FrameInit&) {
+    ShowGridHeader(*ui.grdRankings, kRankingsHeader);
+    ui.grdRankings->setColSel(0);
+
+    ShowComboItems(*ui.cmbRankingFilter, RankingCountryItems());
+    ui.cmbRankingFilter->setCurrentIndex(0);
+
+    ui.cmbRankMonth->clear();
+    for (const ComboItem& month : RankingMonthList().items) {
+        ui.cmbRankMonth->addItem(ToQString(month.text), QVariant::fromValue<qint64>(month.data));
+    }
+    ui.cmbRankMonth->setCurrentIndex(ui.cmbRankMonth->count() - 1);
+}
+
+void RankingsFrame::FillRankings(const std::string& column) {
+    if (!Ready()) return;
+    GridControl& grid = *ui.grdRankings;
+    grid.hide();
+    grid.setRows(1);
+    RankingPeriod period{column, ""};
+    try {
+        if (column.empty()) period = CurrentRankingPeriod();
+        RankingsChoice choice{period.column, std::nullopt, gOptRankingLimit == 1};
+        if (ui.cmbRankingFilter->currentIndex() > 0) {
+            choice.country = ui.cmbRankingFilter->currentText().toStdString();
+        }
+        ShowGridTexts(grid, RankingsView(choice).grid("grdRankings"));
+        SetNote(period.note, period.note);
+    } catch (const DbError& error) {
+        // A table without the columns the ranking needs: an empty table that says so.
+        SetNote("The rankings table cannot be read", error.what());
+    }
+    grid.show();
+    PlaceRankingsNote();
+}
+
+void RankingsFrame::RankingFilterClick() {
+    // A country is looked at in the current period; the month list is left as it is.
+    FillRankings("");
+}
+
+void RankingsFrame::RankMonthClick() {
+    if (!Ready()) return;
+    FillRankings(ChosenColumn(*ui.cmbRankMonth));
+}
+
+void RankingsFrame::RankingsDoubleClick() {
+    const GridControl& grid = *ui.grdRankings;
+    const int row = grid.mouseRow();
+    if (row < grid.fixedRows() || row >= grid.rows()) return;
+    emit showPlayerRequested(ToQString(grid.textMatrix(row, 1)));
+}
+
+void RankingsFrame::SetNote(const std::string& note, const std::string& detail) {
+    mNote = note;
+    mRankingsNote->setToolTip(ToQString(detail));
+}
+
+void RankingsFrame::PlaceRankingsNote() {
+    const QRect filter = ui.cmbRankingFilter->geometry();
+    const QRect month = ui.lblRankMonth->geometry();
+    const int gap = filter.height() / 2;
+    const QRect space(filter.right() + gap, filter.top(), month.left() - gap - filter.right() - gap,
+                      filter.height());
+    mRankingsNote->setGeometry(space);
+    const QString note = ToQString(mNote);
+    // Cut short rather than run under the month choice on a narrow window.
+    mRankingsNote->setText(
+        mRankingsNote->fontMetrics().elidedText(note, Qt::ElideRight, std::max(space.width(), 0)));
+    mRankingsNote->setVisible(!note.isEmpty() && space.width() > 0);
+}

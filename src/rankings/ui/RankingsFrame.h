@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "ui/widgets/Frame.h"
+
+class GridControl;
+class QComboBox;
+class QLabel;
+
+// The World Rankings frame: the ranking table of a month, all countries or one.
+class RankingsFrame : public Frame {
+    Q_OBJECT
+
+  public:
+    static constexpr int kIndex = 0;
+    explicit RankingsFrame(QWidget* parent);
+
+    void InitControls(FrameInit& init) override;
+    // Coming forward shows the current period.
+    void Entered() override { FillRankings(""); }
+
+    // The table of the given ranking column; empty: the current period (or the latest month
+    // when the current one has none).
+    void FillRankings(const std::string& column);
+    // A new country or month refills the table; a double-click on a player asks for his
+    // statistics.
+    void RankingFilterClick();
+    void RankMonthClick();
+    void RankingsDoubleClick();
+
+    // Says which month the table shows when it is not the one asked for; empty otherwise.
+    const std::string& Note() const { return mNote; }
+
+  private:
+    void SetNote(const std::string& note, const std::string& detail);
+    // Keeps the note in the free space between the country and the month choices.
+    void PlaceRankingsNote();
+
+    struct Widgets {
+        QComboBox* cmbRankMonth = nullptr;
+        QComboBox* cmbRankingFilter = nullptr;
+        GridControl* grdRankings = nullptr;
+        QLabel* lblRankMonth = nullptr;
+        QLabel* lblRankingFilter = nullptr;
+    } ui;
+    QLabel* mRankingsNote = nullptr;
+    std::string mNote;
+};

@@ -1,0 +1,56 @@
+#include "rankings/ui/frmRankGraph.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/Twips.h"
+#include "rankings/RankingProgress.h"
+#include "ui/widgets/ViewToWidgets.h"
+
+namespace {
+
+constexpr QSize kPictureSize(9135, 5295);
+// Below this the axes' labels leave no room for the chart.
+constexpr QSize kMinimumPicture(4500, 2700);
+
+}  // namespace
+
+frmRankGraph::frmRankGraph(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmRankGraph"));
+    setFont(parent != nullptr ? parent->font() : font());
+    setWindowTitle(QStringLiteral("Ranking Progress"));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont heading = Label1->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.25);
+    Label1->setFont(heading);
+
+    picGraph = new GraphPicture(kPictureSize, this);
+    picGraph->setObjectName(QStringLiteral("picGraph"));
+    picGraph->setMinimumSize(TwipsToPixels(kMinimumPicture.width()),
+                             TwipsToPixels(kMinimumPicture.height()));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(picGraph, 1);
+    resize(sizeHint());
+
+    connect(picGraph, &GraphPicture::resized, this, [this] {
+        if (!mPlayer.empty()) DrawGraph();
+    });
+}
+
+void frmRankGraph::Init(const std::string& player) {
+    CentreOnScreen(*this);
+    layout()->activate();
+    mPlayer = player;
+    DrawGraph();
+}
+
+void frmRankGraph::DrawGraph() {
+    const ViewTexts view = ProgressView(mPlayer, picGraph->widthTwips(), picGraph->heightTwips());
+    Label1->setText(ToQString(view.text("Label1")));
+    picGraph->setGraph(view.graph("picGraph"), view.text("lblNote"));
+}

@@ -1,0 +1,48 @@
+#include "tournaments/TournamentLists.h"
+
+#include <QString>
+
+#include "db/Database.h"
+
+namespace {
+
+// Field 0 of every record of sql, as text.
+Texts FirstFields(const std::string& sql) {
+    Texts result;
+    gRs->open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
+    for (; !gRs->eof(); gRs->moveNext()) result.push_back(gRs->fields(0).toString());
+    gRs->close();
+    return result;
+}
+
+}  // namespace
+
+bool IsWorldCup(std::string_view tournament) {
+    const QString name =
+        QString::fromUtf8(tournament.data(), static_cast<qsizetype>(tournament.size()));
+    return name.left(9).toUpper() == QStringLiteral("WORLD CUP");
+}
+
+Texts ListedTournaments() {
+    Texts listed;
+    for (std::string& name :
+         FirstFields("select tournament from [tournament players] order by chrono, tournament")) {
+        if (!IsWorldCup(name)) listed.push_back(std::move(name));
+    }
+    return listed;
+}
+
+CountryFilter TournamentCountryFilter() {
+    CountryFilter filter{{std::string(kAllItem)}, true};
+    try {
+        for (std::string& country :
+             FirstFields("select distinct country from [tournament players] order by country")) {
+            if (country != "WC") filter.items.push_back(std::move(country));
+        }
+    } catch (const DbError&) {
+        // Older databases have no host countries: the filter cannot work on them.
+        if (gRs->isOpen()) gRs->close();
+        filter = {{std::string(kNotSupportedItem)}, false};
+    }
+    return filter;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+#include "ui/widgets/Frame.h"
+
+class Button;
+class GridControl;
+class QComboBox;
+class QLabel;
+
+// The World Cups frame: a World Cup's group tables, games and play-off trees.
+class WorldCupsFrame : public Frame {
+    Q_OBJECT
+
+  public:
+    static constexpr int kIndex = 3;
+    explicit WorldCupsFrame(QWidget* parent);
+
+    void InitControls(FrameInit& init) override;
+
+  private:
+    struct Widgets {
+        std::array<QComboBox*, 2> cmbWC{};
+        std::array<Button*, 2> chbWC{};
+        std::array<QFrame*, 2> fraWC{};
+        std::array<GridControl*, 2> grdWC{};
+        std::array<QLabel*, 2> lblWC{};
+    } ui;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ViewTexts.h"
+
+class GridControl;
+class QComboBox;
+class QListWidget;
+class QPainter;
+
+// Moving the texts of a view (core/ViewTexts.h) into the widgets that show them.
+
+QString ToQString(std::string_view utf8);
+
+// The grid gets one row per row of texts, header row included; cells the texts leave out (a
+// hidden spare column) are emptied. The column count stays as the window set it.
+void ShowGridTexts(GridControl& grid, const Grid& texts);
+
+// A data grid of as many columns as header names, with only its header row, in bold; the
+// header's first cell is current.
+void ShowGridHeader(GridControl& grid, const std::vector<std::string>& header);
+
+// A label grid: the labels down column 0, an empty value column beside them, no header row.
+void ShowGridLabels(GridControl& grid, const Texts& labels);
+
+// The combo box shows exactly these items, none chosen yet.
+void ShowComboItems(QComboBox& combo, const Texts& items);
+// Appends the items to the list.
+void AddListItems(QListWidget& list, const Texts& items);
+
+// The grid's width less its border and a vertical scroll bar, shown or not: what its columns can
+// share without a horizontal scroll bar.
+int GridWidthInside(const GridControl& grid);
+
+// Draws a graph whose coordinates are twips of the picture onto a painter working in pixels:
+// boxes, then lines, circles and texts. Line widths are pixels, as the picture box counts them.
+void PaintGraph(QPainter& painter, const Graph& graph);
+
+// Centres a window on the screen it will appear on (its parent's, else the primary one).
+void CentreOnScreen(QWidget& window);
+
+// A picture box showing one graph of a view, repainted from the stored graph whenever the window
+// system asks, so covering or moving the window never loses the drawing. A picture with nothing
+// to draw shows the view's note in its middle instead.
+class GraphPicture : public QWidget {
+    Q_OBJECT
+
+  public:
+    // designSize: the picture's size at design, in twips.
+    GraphPicture(QSize designSize, QWidget* parent = nullptr);
+
+    void setGraph(Graph graph, std::string note);
+    const Graph& graph() const { return mGraph; }
+    const std::string& note() const { return mNote; }
+
+    // The drawing surface in twips, what the graph is computed for.
+    int widthTwips() const;
+    int heightTwips() const;
+
+    QSize sizeHint() const override { return mDesignSize; }
+
+  signals:
+    // The picture's size changed: its graph must be computed again for the new size.
+    void resized();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QSize mDesignSize;
+    Graph mGraph;
+    std::string mNote;
+};
