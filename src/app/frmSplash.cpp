@@ -99,8 +99,8 @@ frmSplash::frmSplash(QWidget* parent)
              QRect(16, kCreditsTop + 8, textWidth, 18), Qt::AlignLeft);
     AddLabel(1, QStringLiteral("DUZEDO maintained by the VPA records office"),
              QRect(16, kCreditsTop + 28, textWidth, 18), Qt::AlignLeft);
-    AddLabel(2, QString::fromStdString("v" + gVersion + " - " + gVersionDate),
-             QRect(16, kCreditsTop + 28, textWidth, 18), Qt::AlignRight);
+    AddLabel(2, QString::fromStdString(VersionText()), QRect(16, kCreditsTop + 28, textWidth, 18),
+             Qt::AlignRight);
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.left() + (screen.width() - width()) / 2,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/AppServices.h"
+#include "core/QtText.h"
 #include "db/Database.h"
 
 std::int16_t gOptFrameAnimation = 1;
@@ -29,10 +30,6 @@ constexpr const char* kReadFailed =
     "The VPAStats ini file could not be read. This can happen when updating from an older "
     "version - if this is the case, this message won't appear again.";
 constexpr const char* kWriteFailed = "The VPAStats ini file could not be written";
-
-QString ToQString(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // Code points of bytes 0x80 to 0x9F in Windows-1252; the rest of the code page is Latin-1. The
 // five unassigned bytes keep their Latin-1 (control) values, as Windows itself maps them.
@@ -197,6 +194,17 @@ void SetOptionDefaults() {
     gOptMinGames = 20;
     gOptRankingLimit = 1;
     gTimesRun = 0;
+}
+
+OptionValues CurrentOptions() {
+    return {gOptFrameAnimation, gOptMinGames, gOptRankingLimit, gOptShowCountries};
+}
+
+void SetOptions(const OptionValues& options) {
+    gOptFrameAnimation = options.frameAnimation;
+    gOptMinGames = options.minGames;
+    gOptRankingLimit = options.rankingLimit;
+    gOptShowCountries = options.showCountries;
 }
 
 void ReadSettings() {

@@ -33,6 +33,19 @@ std::string DefaultDbPath();      // duzedo.mdb
 
 void SetOptionDefaults();
 
+// The four options as one value: what Apply changed is told by comparing the value before with
+// the value after.
+struct OptionValues {
+    std::int16_t frameAnimation = 0;
+    std::int16_t minGames = 0;
+    std::int16_t rankingLimit = 0;
+    std::int16_t showCountries = 0;
+    friend bool operator==(const OptionValues&, const OptionValues&) = default;
+};
+// The option globals as they stand, and the globals set from a value.
+OptionValues CurrentOptions();
+void SetOptions(const OptionValues& options);
+
 // Reads the settings file into the globals. On a missing line, a bad number or a database whose
 // date cannot be read it stops there, keeps what it has read and tells the user.
 void ReadSettings();

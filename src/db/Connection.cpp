@@ -197,21 +197,22 @@ bool SameTieValues(const std::vector<DbValue>& a, const std::vector<DbValue>& b,
 
 }  // namespace
 
-void Recordset::open(std::string_view source, Connection& conn, int, int) {
-    close();
+QueryResult RunQuery(Connection& conn, std::string_view source, long maxRecords) {
     if (!conn.isOpen()) throw DbError("The connection is not open");
     const TranslatedQuery query = TranslateAccessSql(source);
     Statement stmt = Prepare(conn.handle(), query.sql);
     sqlite3_stmt* s = stmt.get();
     const int columns = sqlite3_column_count(s);
     const int visible = columns - query.hiddenColumns;
+    std::vector<std::string> names;
     std::vector<bool> isDate(static_cast<std::size_t>(columns)), isYesNo(isDate);
     for (int i = 0; i < columns; ++i) {
-        if (i < visible) names_.emplace_back(sqlite3_column_name(s, i));
+        if (i < visible) names.emplace_back(sqlite3_column_name(s, i));
         isDate[static_cast<std::size_t>(i)] = IsDeclared(s, i, ColumnType::DateTime);
         isYesNo[static_cast<std::size_t>(i)] = IsDeclared(s, i, ColumnType::YesNo);
     }
-    const auto limit = static_cast<std::size_t>(maxRecords_);
+    const auto limit = static_cast<std::size_t>(maxRecords < 0 ? 0 : maxRecords);
+    std::vector<std::vector<DbValue>> rows;
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         std::vector<DbValue> row(static_cast<std::size_t>(columns));
@@ -219,23 +220,28 @@ void Recordset::open(std::string_view source, Connection& conn, int, int) {
             const auto c = static_cast<std::size_t>(i);
             row[c] = ColumnValue(s, i, isDate[c], isYesNo[c]);
         }
-        if (query.top && rows_.size() >= static_cast<std::size_t>(*query.top) &&
-            (rows_.empty() || !SameTieValues(rows_.back(), row, query.tieColumns))) {
+        if (query.top && rows.size() >= static_cast<std::size_t>(*query.top) &&
+            (rows.empty() || !SameTieValues(rows.back(), row, query.tieColumns))) {
             break;
         }
-        rows_.push_back(std::move(row));
-        if (limit != 0 && rows_.size() >= limit) break;
+        rows.push_back(std::move(row));
+        if (limit != 0 && rows.size() >= limit) break;
     }
     if (rc != SQLITE_ROW) CheckSqlite(conn.handle(), rc, source, SQLITE_DONE);
-    for (auto& row : rows_) row.resize(static_cast<std::size_t>(visible));
+    for (auto& row : rows) row.resize(static_cast<std::size_t>(visible));
+    return {std::move(names), std::move(rows)};
+}
+
+void Recordset::open(std::string_view source, Connection& conn, int, int) {
+    close();
+    result_ = RunQuery(conn, source, maxRecords_);
     current_ = 0;
     open_ = true;
 }
 
 void Recordset::close() {
     open_ = false;
-    names_.clear();
-    rows_.clear();
+    result_ = {};
     current_ = 0;
 }
 
@@ -244,23 +250,40 @@ void Recordset::moveNext() {
 }
 
 const std::string& Recordset::fieldName(int index) const {
-    if (index < 0 || index >= fieldCount()) throw DbError("Item not found in this collection");
-    return names_[static_cast<std::size_t>(index)];
+    return result_.fieldName(index);
 }
 
 const DbValue& Recordset::fields(int index) const {
     if (eof()) throw DbError("Either BOF or EOF is True, or the current record has been deleted");
-    if (index < 0 || index >= fieldCount()) throw DbError("Item not found in this collection");
-    return rows_[current_][static_cast<std::size_t>(index)];
+    return result_[current_][index];
 }
 
 const DbValue& Recordset::fields(std::string_view name) const {
-    return fields(indexOf(name));
+    if (eof()) throw DbError("Either BOF or EOF is True, or the current record has been deleted");
+    return result_[current_][name];
 }
 
-int Recordset::indexOf(std::string_view name) const {
+// QueryResult and Record
+
+const std::string& QueryResult::fieldName(int index) const {
+    if (index < 0 || index >= fieldCount()) throw DbError("Item not found in this collection");
+    return names_[static_cast<std::size_t>(index)];
+}
+
+int QueryResult::fieldIndex(std::string_view name) const {
     for (int i = 0; i < fieldCount(); ++i) {
         if (JetEqual(names_[static_cast<std::size_t>(i)], name)) return i;
     }
     throw DbError("Item '" + std::string(name) + "' not found in this collection");
+}
+
+const DbValue& Record::operator[](int index) const {
+    if (index < 0 || index >= result_->fieldCount()) {
+        throw DbError("Item not found in this collection");
+    }
+    return result_->values(row_)[static_cast<std::size_t>(index)];
+}
+
+const DbValue& Record::operator[](std::string_view name) const {
+    return result_->values(row_)[static_cast<std::size_t>(result_->fieldIndex(name))];
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "db/DbValue.h"
+#include "db/Query.h"
 
 struct sqlite3;
 
@@ -44,7 +45,8 @@ enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1 };
 enum LockType { adLockReadOnly = 1 };
 
 // The shared recordset: a query is opened on it, read front to back (or again from the first
-// record) and closed before the next one.
+// record) and closed before the next one. Kept where a procedure works on the one shared cursor;
+// everything else reads a QueryResult of its own.
 class Recordset {
   public:
     // Runs source (Access-dialect SQL) on conn. Throws DbError when the engine rejects it.
@@ -53,11 +55,11 @@ class Recordset {
     void close();
     bool isOpen() const { return open_; }
 
-    bool eof() const { return current_ >= rows_.size(); }
+    bool eof() const { return current_ >= result_.size(); }
     void moveNext();
     void moveFirst() { current_ = 0; }
 
-    int fieldCount() const { return static_cast<int>(names_.size()); }
+    int fieldCount() const { return result_.fieldCount(); }
     const std::string& fieldName(int index) const;
     // The current record's field by position or by name (names compared without regard to
     // case). Throws DbError at the end of the records or for an unknown field.
@@ -69,12 +71,9 @@ class Recordset {
     long maxRecords() const { return maxRecords_; }
 
   private:
-    int indexOf(std::string_view name) const;
-
     bool open_ = false;
     long maxRecords_ = 0;
-    std::vector<std::string> names_;
-    std::vector<std::vector<DbValue>> rows_;
+    QueryResult result_;
     std::size_t current_ = 0;
 };
 

@@ -77,16 +77,14 @@ void DisconnectDb() {
     gRs.reset();
 }
 
+QueryResult Query(std::string_view sql, long maxRecords) {
+    if (!gConn) throw DbError("The connection is not open");
+    return RunQuery(*gConn, sql, maxRecords);
+}
+
 std::int64_t ScalarQuery(std::string_view sql) {
-    gRs->open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
-    try {
-        const std::int64_t result = gRs->eof() ? 0 : NullToZero(gRs->fields(0));
-        gRs->close();
-        return result;
-    } catch (...) {
-        gRs->close();
-        throw;
-    }
+    const QueryResult result = Query(sql, 1);
+    return result.empty() ? 0 : NullToZero(result[0][0]);
 }
 
 std::int64_t NullToZero(const DbValue& value) {

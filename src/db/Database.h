@@ -28,6 +28,10 @@ std::string ConnectionString(std::string_view dbPath);
 bool ConnectDb(std::string* error = nullptr);
 void DisconnectDb();
 
+// Runs sql on gConn: every record, or the first maxRecords when above 0. Throws DbError when the
+// engine rejects sql.
+QueryResult Query(std::string_view sql, long maxRecords = 0);
+
 // First field of the first record of sql, through NullToZero; 0 when there is no record. Read as
 // 64 bits: totals of a real DUZEDO exceed the 16-bit range. Throws DbError when the engine
 // rejects sql or the value is not a number.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "db/PartialFile.h"
 #include "db/SqliteUtil.h"
 
 namespace {
@@ -158,20 +159,17 @@ void CopyAllTables(sqlite3* db, TableSink& sink) {
 }
 
 struct SqliteFileWriter::State {
-    std::string path;
-    std::string partialPath;
+    explicit State(const std::string& path) : file(path) {}
+    // First, so the database is closed before an unfinished file is removed.
+    PartialFile file;
     SqliteDb db;
     Statement insert;
-    bool finished = false;
 };
 
-SqliteFileWriter::SqliteFileWriter(const std::string& path) : state_(std::make_unique<State>()) {
-    state_->path = path;
-    state_->partialPath = path + ".partial";
-    std::error_code ignored;
-    std::filesystem::remove(state_->partialPath, ignored);
+SqliteFileWriter::SqliteFileWriter(const std::string& path)
+    : state_(std::make_unique<State>(path)) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(state_->partialPath.c_str(), &raw,
+    const int rc = sqlite3_open_v2(state_->file.partialPath().c_str(), &raw,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     state_->db.reset(raw);
     CheckSqlite(state_->db.get(), rc, "Creating " + path);
@@ -179,13 +177,7 @@ SqliteFileWriter::SqliteFileWriter(const std::string& path) : state_(std::make_u
     Execute(state_->db.get(), "BEGIN");
 }
 
-SqliteFileWriter::~SqliteFileWriter() {
-    if (state_->finished) return;
-    state_->insert.reset();
-    state_->db.reset();
-    std::error_code ignored;
-    std::filesystem::remove(state_->partialPath, ignored);
-}
+SqliteFileWriter::~SqliteFileWriter() = default;
 
 void SqliteFileWriter::beginTable(const std::string& name, const std::vector<ColumnDef>& columns) {
     std::string create = "CREATE TABLE " + QuoteIdentifier(name) + " (";
@@ -214,8 +206,5 @@ void SqliteFileWriter::finish() {
     state_->insert.reset();
     Execute(state_->db.get(), "COMMIT");
     state_->db.reset();
-    std::error_code error;
-    std::filesystem::rename(state_->partialPath, state_->path, error);
-    if (error) throw DbError("Writing " + state_->path + ": " + error.message());
-    state_->finished = true;
+    state_->file.commit();
 }

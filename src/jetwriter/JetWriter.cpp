@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "db/PartialFile.h"
 #include "jetwriter/JetWriterDetail.h"
 
 using namespace jet_detail;
@@ -76,35 +77,25 @@ struct OpenTable {
 }  // namespace
 
 struct JetFileWriter::State {
-    explicit State(const std::string& target)
-        : path(target), partialPath(target + ".partial"), file(partialPath) {}
+    explicit State(const std::string& path) : target(path), file(target.partialPath()) {}
 
-    std::string path;
-    std::string partialPath;
+    // First, so the pages are closed before an unfinished file is removed.
+    PartialFile target;
     PageFile file;
     std::vector<WrittenTable> tables;
     std::optional<OpenTable> open;
-    bool finished = false;
 
     void writeCatalog(WrittenTable& catalog);
     void writeDefinitions(const WrittenTable& catalog);
 };
 
 JetFileWriter::JetFileWriter(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path + ".partial", ignored);
     state_ = std::make_unique<State>(path);
     // Pages 0 to 2 (kHeaderPage, kFirstMapPage, kCatalogPage), written by finish().
     for (int page = 0; page < 3; ++page) state_->file.allocate();
 }
 
-JetFileWriter::~JetFileWriter() {
-    if (state_->finished) return;
-    const std::string partial = state_->partialPath;
-    state_.reset();
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-}
+JetFileWriter::~JetFileWriter() = default;
 
 void JetFileWriter::beginTable(const std::string& name, const std::vector<ColumnDef>& columns) {
     if (state_->open) throw DbError("Table '" + name + "' begins inside another table");
@@ -150,10 +141,7 @@ void JetFileWriter::finish() {
     state_->writeDefinitions(catalog);
     state_->file.write(kHeaderPage, HeaderPage());
     state_->file.close();
-    std::error_code error;
-    std::filesystem::rename(state_->partialPath, state_->path, error);
-    if (error) throw DbError("Writing " + state_->path + ": " + error.message());
-    state_->finished = true;
+    state_->target.commit();
 }
 
 // One catalog row per table, the catalog's own first, in the order the tables were written:

@@ -46,15 +46,13 @@ std::string GamesQuery(std::string_view player, int mode, int order) {
 
 ViewTexts GamesView(std::string_view player, int mode, int order) {
     Grid grid = {{"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"}};
-    gRs->open(GamesQuery(player, mode, order), *gConn, adOpenForwardOnly, adLockReadOnly);
-    for (; !gRs->eof(); gRs->moveNext()) {
-        const DbValue& a = gRs->fields("A");
-        const DbValue& b = gRs->fields("B");
-        grid.push_back({std::to_string(grid.size()), gRs->fields("TEAM A").toString(),
-                        gRs->fields("TEAM B").toString(), a.toString(), b.toString(),
-                        Difference(a, b), gRs->fields("TOURNAMENT").toString()});
+    for (const Record game : Query(GamesQuery(player, mode, order))) {
+        const DbValue& a = game["A"];
+        const DbValue& b = game["B"];
+        grid.push_back({std::to_string(grid.size()), game["TEAM A"].toString(),
+                        game["TEAM B"].toString(), a.toString(), b.toString(), Difference(a, b),
+                        game["TOURNAMENT"].toString()});
     }
-    gRs->close();
     ViewTexts view;
     view.set("frmGames", GamesCaption(player, mode));
     view.set("grdGames", std::move(grid));

@@ -9,39 +9,31 @@ std::int64_t CountWorldCups(const std::string& quoted) {
     std::int64_t count = 0;
     // The blank before % keeps "World Cup I %" from matching the later World Cups.
     for (const char* cup : {"World Cup I %", "World Cup II %", "World Cup III %"}) {
-        gRs->open("select distinct tournament from scores where ([TEAM A]=" + quoted +
-                      " or [TEAM B]=" + quoted + ") and tournament like '" + cup + "'",
-                  *gConn, adOpenForwardOnly, adLockReadOnly);
-        if (!gRs->eof()) ++count;
-        gRs->close();
+        if (!Query("select distinct tournament from scores where ([TEAM A]=" + quoted +
+                   " or [TEAM B]=" + quoted + ") and tournament like '" + cup + "'")
+                 .empty()) {
+            ++count;
+        }
     }
     return count;
 }
 
 std::int64_t RankingPoints(const std::string& quoted, const std::string& column) {
-    gRs->open("select " + column + ", player from rankings where player=" + quoted + " ", *gConn,
-              adOpenForwardOnly, adLockReadOnly);
-    const std::int64_t points = gRs->eof() ? 0 : NullToZero(gRs->fields(0));
-    gRs->close();
-    return points;
+    const QueryResult rows =
+        Query("select " + column + ", player from rankings where player=" + quoted + " ");
+    return rows.empty() ? 0 : NullToZero(rows[0][0]);
 }
 
 // The place in the order of the players of two or more tournaments, compared exactly.
 std::int64_t RankingPosition(std::string_view name, const std::string& column) {
-    gRs->open(
+    const QueryResult ranked = Query(
         "select player from rankings where (select count(player) from tables where "
         "player=rankings.player) > 1 order by " +
-            column + " desc",
-        *gConn, adOpenForwardOnly, adLockReadOnly);
-    std::int64_t position = 0;
-    for (std::int64_t count = 1; !gRs->eof(); gRs->moveNext(), ++count) {
-        if (gRs->fields("PLAYER").toString() == name) {
-            position = count;
-            break;
-        }
+        column + " desc");
+    for (std::size_t row = 0; row < ranked.size(); ++row) {
+        if (ranked[row]["PLAYER"].toString() == name) return static_cast<std::int64_t>(row) + 1;
     }
-    gRs->close();
-    return position;
+    return 0;
 }
 
 }  // namespace

@@ -18,18 +18,15 @@ std::optional<double> Number(const std::string& text) {
 }  // namespace
 
 std::vector<TournamentPosition> TournamentPositions(std::string_view player) {
-    gRs->open(
+    const QueryResult tournaments = Query(
         "select tables.p, tables.tournament, [tournament players].players from tables, "
         "[tournament players] where tables.tournament=[tournament players].tournament and "
         "player=" +
-            SqlQuote(player) + " order by [tournament players].chrono",
-        *gConn, adOpenForwardOnly, adLockReadOnly);
+        SqlQuote(player) + " order by [tournament players].chrono");
     std::vector<TournamentPosition> rows;
-    for (; !gRs->eof(); gRs->moveNext()) {
-        rows.push_back({gRs->fields("tournament").toString(), gRs->fields("p").toString(),
-                        gRs->fields(2).toString()});
+    for (const Record t : tournaments) {
+        rows.push_back({t["tournament"].toString(), t["p"].toString(), t[2].toString()});
     }
-    gRs->close();
     return rows;
 }
 

@@ -68,12 +68,11 @@ std::optional<std::string> CurrentRankingColumn() {
 
 std::vector<std::string> RankingColumns() {
     // A query for a player no table holds: it returns the columns and no row.
-    gRs->open("select * from rankings where player='0'", *gConn, adOpenForwardOnly, adLockReadOnly);
+    const QueryResult none = Query("select * from rankings where player='0'");
     std::vector<std::string> columns;
-    for (int i = 0; i < gRs->fieldCount(); ++i) {
-        if (IsRankingColumnName(gRs->fieldName(i))) columns.push_back(gRs->fieldName(i));
+    for (int i = 0; i < none.fieldCount(); ++i) {
+        if (IsRankingColumnName(none.fieldName(i))) columns.push_back(none.fieldName(i));
     }
-    gRs->close();
     return columns;
 }
 

@@ -89,19 +89,16 @@ void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months
 }  // namespace
 
 std::vector<RankedMonth> PlayerRankingMonths(std::string_view player) {
-    gRs->open("select * from rankings where player=" + SqlQuote(player), *gConn, adOpenForwardOnly,
-              adLockReadOnly);
+    const QueryResult rows = Query("select * from rankings where player=" + SqlQuote(player));
     std::vector<RankedMonth> months;
-    if (!gRs->eof()) {
-        for (int i = 0; i < gRs->fieldCount(); ++i) {
-            if (!IsRankingColumnName(gRs->fieldName(i))) continue;
-            const DbValue& value = gRs->fields(i);
-            RankedMonth month{gRs->fieldName(i), std::nullopt};
-            if (!value.isNull() && value.toInt64() != -1) month.points = value.toInt64();
-            months.push_back(std::move(month));
-        }
+    if (rows.empty()) return months;
+    for (int i = 0; i < rows.fieldCount(); ++i) {
+        if (!IsRankingColumnName(rows.fieldName(i))) continue;
+        const DbValue& value = rows[0][i];
+        RankedMonth month{rows.fieldName(i), std::nullopt};
+        if (!value.isNull() && value.toInt64() != -1) month.points = value.toInt64();
+        months.push_back(std::move(month));
     }
-    gRs->close();
     return months;
 }
 

@@ -20,14 +20,12 @@ ViewTexts RankingsView(const RankingsChoice& choice) {
 
     Grid grid = {{"Pos", "Player", "Country", "Points"}};
     if (!period.column.empty()) {
-        gRs->open(RankingsQuery(period.column, choice.participationLimit, choice.country), *gConn,
-                  adOpenForwardOnly, adLockReadOnly);
-        for (; !gRs->eof(); gRs->moveNext()) {
-            grid.push_back({std::to_string(grid.size()), gRs->fields("player").toString(),
-                            gRs->fields("country").toString(),
-                            gRs->fields(period.column).toString()});
+        const QueryResult ranked =
+            Query(RankingsQuery(period.column, choice.participationLimit, choice.country));
+        for (const Record player : ranked) {
+            grid.push_back({std::to_string(grid.size()), player["player"].toString(),
+                            player["country"].toString(), player[period.column].toString()});
         }
-        gRs->close();
     }
     ViewTexts view;
     view.set("grdRankings", std::move(grid));
@@ -37,8 +35,8 @@ ViewTexts RankingsView(const RankingsChoice& choice) {
 
 Texts RankingCountryItems() {
     Texts items{std::string(kAllItem)};
-    gRs->open("select distinct country from rankings", *gConn, adOpenForwardOnly, adLockReadOnly);
-    for (; !gRs->eof(); gRs->moveNext()) items.push_back(gRs->fields(0).toString());
-    gRs->close();
+    for (const Record country : Query("select distinct country from rankings")) {
+        items.push_back(country[0].toString());
+    }
     return items;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/QtText.h"
 #include "db/Database.h"
 
 namespace {
@@ -9,18 +10,14 @@ namespace {
 // Field 0 of every record of sql, as text.
 Texts FirstFields(const std::string& sql) {
     Texts result;
-    gRs->open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
-    for (; !gRs->eof(); gRs->moveNext()) result.push_back(gRs->fields(0).toString());
-    gRs->close();
+    for (const Record row : Query(sql)) result.push_back(row[0].toString());
     return result;
 }
 
 }  // namespace
 
 bool IsWorldCup(std::string_view tournament) {
-    const QString name =
-        QString::fromUtf8(tournament.data(), static_cast<qsizetype>(tournament.size()));
-    return name.left(9).toUpper() == QStringLiteral("WORLD CUP");
+    return ToQString(tournament).left(9).toUpper() == QStringLiteral("WORLD CUP");
 }
 
 Texts ListedTournaments() {
@@ -41,7 +38,6 @@ CountryFilter TournamentCountryFilter() {
         }
     } catch (const DbError&) {
         // Older databases have no host countries: the filter cannot work on them.
-        if (gRs->isOpen()) gRs->close();
         filter = {{std::string(kNotSupportedItem)}, false};
     }
     return filter;

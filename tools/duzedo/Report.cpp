@@ -8,6 +8,7 @@
 
 #include "core/ViewTexts.h"
 #include "db/Database.h"
+#include "duzedo/WholeNumber.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
@@ -31,16 +32,7 @@ std::int64_t Number(const ReportOptions& options, std::string_view name, std::in
                     std::int64_t min, std::int64_t max) {
     const auto it = options.find(name);
     if (it == options.end()) return fallback;
-    const std::string& text = it->second;
-    std::int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max) {
-        throw ReportError("option " + std::string(name) + ": '" + text +
-                          "' is not a whole number from " + std::to_string(min) + " to " +
-                          std::to_string(max));
-    }
-    return value;
+    return WholeNumberOption(name, it->second, min, max);
 }
 
 const std::string& Required(const ReportOptions& options, std::string_view name) {

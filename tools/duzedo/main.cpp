@@ -24,6 +24,7 @@
 #include "db/DbValue.h"
 #include "duzedo/Report.h"
 #include "duzedo/SampleDuzedo.h"
+#include "duzedo/WholeNumber.h"
 #include "jetwriter/JetWriter.h"
 
 namespace {
@@ -181,43 +182,7 @@ Args ParseArgs(const Command& command, const std::vector<std::string>& words) {
     return args;
 }
 
-template <typename T>
-T ParseNumber(std::string_view option, const std::string& text, T min, T max) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max) {
-        throw ToolError("option " + std::string(option) + ": '" + text +
-                        "' is not a whole number from " + std::to_string(min) + " to " +
-                        std::to_string(max));
-    }
-    return value;
-}
-
 // ----------------------------------------------------------------------------------------------
-// Output files: written under a temporary name and renamed into place once complete, so an
-// interrupted run never leaves a half-written file under the final name.
-
-class SqliteOutput {
-  public:
-    explicit SqliteOutput(fs::path path)
-        : path_(std::move(path)),
-          temp_(path_.parent_path() / ("." + path_.filename().string() + ".partial")),
-          writer_(temp_.string()) {}
-
-    TableSink& sink() { return writer_; }
-
-    void commit() {
-        writer_.finish();
-        fs::rename(temp_, path_);
-    }
-
-  private:
-    fs::path path_;
-    fs::path temp_;
-    SqliteFileWriter writer_;
-};
-
 // Hands every table to several sinks at once.
 class TeeSink : public TableSink {
   public:
@@ -262,19 +227,21 @@ void AppendJsonValue(std::string& out, const DbValue& v) {
 
 int RunSample(const Args& args) {
     SampleOptions options;
-    options.seed = ParseNumber<std::uint64_t>("--seed", args.required("--seed"), 0, UINT64_MAX);
+    options.seed =
+        WholeNumberOption<std::uint64_t>("--seed", args.required("--seed"), 0, UINT64_MAX);
     if (const std::string* scale = args.value("--scale")) {
-        options.scale = ParseNumber<int>("--scale", *scale, 1, 1000);
+        options.scale = WholeNumberOption<int>("--scale", *scale, 1, 1000);
     }
     const fs::path dir = args.required("--out");
     if (dir.empty()) throw ToolError("option --out: empty directory name");
     fs::create_directories(dir);
 
-    SqliteOutput sqlite(dir / "duzedo.sqlite");
+    // Both writers keep their file under a temporary name until it is complete.
+    SqliteFileWriter sqlite((dir / "duzedo.sqlite").string());
     JetFileWriter mdb((dir / "duzedo.mdb").string());
-    TeeSink both({&sqlite.sink(), &mdb});
+    TeeSink both({&sqlite, &mdb});
     WriteSampleDuzedo(options, both);
-    sqlite.commit();
+    sqlite.finish();
     mdb.finish();
     std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
               << (dir / "duzedo.mdb").string() << "\n";
@@ -293,39 +260,35 @@ int RunSql(const Args& args) {
         ~Disconnect() { DisconnectDb(); }
     } disconnect;
 
-    Recordset& rs = *gRs;
-    rs.open(sql, *gConn, adOpenForwardOnly, adLockReadOnly);
+    const QueryResult rows = Query(sql);
     std::string out;
     if (args.has("--json")) {
         out += "[";
-        bool first = true;
-        for (; !rs.eof(); rs.moveNext()) {
-            out += first ? "\n{" : ",\n{";
-            first = false;
-            for (int f = 0; f < rs.fieldCount(); ++f) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            out += r == 0 ? "\n{" : ",\n{";
+            for (int f = 0; f < rows.fieldCount(); ++f) {
                 if (f > 0) out += ", ";
-                AppendJsonString(out, rs.fieldName(f));
+                AppendJsonString(out, rows.fieldName(f));
                 out += ": ";
-                AppendJsonValue(out, rs.fields(f));
+                AppendJsonValue(out, rows[r][f]);
             }
             out += "}";
         }
-        out += first ? "]\n" : "\n]\n";
+        out += rows.empty() ? "]\n" : "\n]\n";
     } else {
-        for (int f = 0; f < rs.fieldCount(); ++f) {
+        for (int f = 0; f < rows.fieldCount(); ++f) {
             if (f > 0) out += '\t';
-            out += rs.fieldName(f);
+            out += rows.fieldName(f);
         }
         out += '\n';
-        for (; !rs.eof(); rs.moveNext()) {
-            for (int f = 0; f < rs.fieldCount(); ++f) {
+        for (const Record row : rows) {
+            for (int f = 0; f < rows.fieldCount(); ++f) {
                 if (f > 0) out += '\t';
-                out += rs.fields(f).toString();
+                out += row[f].toString();
             }
             out += '\n';
         }
     }
-    rs.close();
     std::cout << out;
     return 0;
 }
@@ -336,9 +299,9 @@ int RunToSqlite(const Args& args) {
     Connection conn;
     conn.open(in, ConnectionString(in));
     // The input is held in memory, so OUT may even be IN.
-    SqliteOutput output(out);
-    CopyTables(conn, output.sink());
-    output.commit();
+    SqliteFileWriter output(out.string());
+    CopyTables(conn, output);
+    output.finish();
     return 0;
 }
 

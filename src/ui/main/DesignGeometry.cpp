@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "ui/main/Layout.h"
+#include "ui/widgets/ControlBuilder.h"
 
 // The main window's controls at design time, for an 800 x 600 pixel window. Only the values the
 // layout keeps matter for the laid-out controls (a button's width and height, a label's height,
@@ -21,10 +22,6 @@ struct DesignControl {
     LayoutControl control;
     TwipsRect rect;
 };
-
-std::string N(const std::string& base, int index) {
-    return base + "_" + std::to_string(index);
-}
 
 // Size only: the layout places the control.
 TwipsRect Size(int width, int height) {
@@ -59,10 +56,11 @@ constexpr int kTitleOfFrame[8] = {0, 1, 2, 6, 3, 4, 5, 7};
 constexpr int kHelpOfFrame[8] = {4, 0, 1, -1, 3, 2, -1, 5};
 
 void AddFrameChrome(Builder& b, int frame) {
-    b.In(frame, N("fraFrame", frame));
-    b.Add(N("lblTitle", kTitleOfFrame[frame]), {0, 0, kFrameWidth, 375});
+    b.In(frame, ArrayName("fraFrame", frame));
+    b.Add(ArrayName("lblTitle", kTitleOfFrame[frame]), {0, 0, kFrameWidth, 375});
     if (kHelpOfFrame[frame] >= 0) {
-        b.Add(N("chbPlayerHelp", kHelpOfFrame[frame]), Size(kHelpButtonSize, kHelpButtonSize));
+        b.Add(ArrayName("chbPlayerHelp", kHelpOfFrame[frame]),
+              Size(kHelpButtonSize, kHelpButtonSize));
     }
 }
 
@@ -114,7 +112,7 @@ void AddTournaments(Builder& b) {
     // Three lines of text; the window measures the text for the width the layout gives it.
     b.Add("lblDadidurez", Size(0, 645));
     b.Add("shpDadidurez");
-    for (int i = 0; i <= 4; ++i) b.Add(N("chbRounds", i), Size(1815, kButtonHeight));
+    for (int i = 0; i <= 4; ++i) b.Add(ArrayName("chbRounds", i), Size(1815, kButtonHeight));
 
     b.In(2, "fraTournamentWinners");
     b.Fixed("Label2_3", {0, 0, 6000, kLabelHeight});
@@ -123,19 +121,19 @@ void AddTournaments(Builder& b) {
 }
 
 void AddWorldCups(Builder& b) {
-    for (int i = 0; i <= 1; ++i) b.Add(N("cmbWC", i), Size(0, kComboHeight));
-    for (int i = 0; i <= 1; ++i) b.Add(N("chbWC", i), Size(0, kButtonHeight));
-    for (int i = 0; i <= 1; ++i) b.Add(N("fraWC", i));
+    for (int i = 0; i <= 1; ++i) b.Add(ArrayName("cmbWC", i), Size(0, kComboHeight));
+    for (int i = 0; i <= 1; ++i) b.Add(ArrayName("chbWC", i), Size(0, kButtonHeight));
+    for (int i = 0; i <= 1; ++i) b.Add(ArrayName("fraWC", i));
     for (int i = 0; i <= 1; ++i) {
-        b.In(3, N("fraWC", i));
-        b.Add(N("lblWC", i), Size(0, kLabelHeight));
-        b.Add(N("grdWC", i));
+        b.In(3, ArrayName("fraWC", i));
+        b.Add(ArrayName("lblWC", i), Size(0, kLabelHeight));
+        b.Add(ArrayName("grdWC", i));
     }
 }
 
 void AddMisc(Builder& b) {
     b.Add("chbMiscRecalc", Size(1215, kButtonHeight));
-    for (int i = 0; i <= 2; ++i) b.Add(N("fraMisc", i));
+    for (int i = 0; i <= 2; ++i) b.Add(ArrayName("fraMisc", i));
     b.In(4, "fraMisc_0");
     b.Add("lblMisc_0", Size(0, kLabelHeight));
     b.Add("lblMisc_4", Size(0, kLabelHeight));
@@ -145,9 +143,9 @@ void AddMisc(Builder& b) {
     // Sits on the heading line of the records grid, so no taller than that line.
     b.Add("chbMiscTop", Size(1095, 255));
     for (int i = 1; i <= 2; ++i) {
-        b.In(4, N("fraMisc", i));
-        b.Add(N("lblMisc", i), Size(0, kLabelHeight));
-        b.Add(N("grdMisc", i));
+        b.In(4, ArrayName("fraMisc", i));
+        b.Add(ArrayName("lblMisc", i), Size(0, kLabelHeight));
+        b.Add(ArrayName("grdMisc", i));
     }
 }
 
@@ -160,8 +158,8 @@ void AddFindPair(Builder& b) {
     b.In(5, "fraPair");
     b.Add("lblPair", Size(0, kLabelHeight));
     b.Add("grdPairGames");
-    for (int i = 0; i <= 1; ++i) b.Add(N("lstPairResults", i));
-    for (int i = 0; i <= 1; ++i) b.Add(N("lblPairResults", i), Size(0, 225));
+    for (int i = 0; i <= 1; ++i) b.Add(ArrayName("lstPairResults", i));
+    for (int i = 0; i <= 1; ++i) b.Add(ArrayName("lblPairResults", i), Size(0, 225));
 }
 
 void AddOptions(Builder& b) {
@@ -174,13 +172,13 @@ void AddOptions(Builder& b) {
     // Ends above the credit lines even in the smallest window (they start at frame height - 2000).
     b.Add("shpOpt", Size(0, 855));
     b.Add("lblOptInfo");
-    for (int i = 0; i <= 4; ++i) b.Add(N("lblOpt", i), Size(0, kLabelHeight));
+    for (int i = 0; i <= 4; ++i) b.Add(ArrayName("lblOpt", i), Size(0, kLabelHeight));
 }
 
 void AddFantasy(Builder& b) {
     b.Add("lstFantasyPlayers");
     b.Add("lstFantasySelected");
-    for (int i = 0; i <= 3; ++i) b.Add(N("chbFantasyLst", i), Size(450, kButtonHeight));
+    for (int i = 0; i <= 3; ++i) b.Add(ArrayName("chbFantasyLst", i), Size(450, kButtonHeight));
     b.Add("chbFantasyCalc", Size(1215, kButtonHeight));
     b.Add("fraFantasyResults");
     b.In(7, "fraFantasyResults");
@@ -193,7 +191,8 @@ const std::vector<DesignControl>& Design() {
     static const std::vector<DesignControl> design = [] {
         Builder b;
         b.In(-1, "window");
-        for (int i = 0; i <= 7; ++i) b.Add(N("fraFrame", i), {60, 780, kFrameWidth, kFrameHeight});
+        for (int i = 0; i <= 7; ++i)
+            b.Add(ArrayName("fraFrame", i), {60, 780, kFrameWidth, kFrameHeight});
         b.Add("picInfo", {kFrameWidth - 2655, 780, 2655, 1335});
         b.In(-1, "picInfo");
         b.Fixed("lblInfo_0", {120, 120, 2415, 855});

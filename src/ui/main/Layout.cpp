@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ui/widgets/ControlBuilder.h"
+
 // Arithmetic: every rule is evaluated in double precision in the order it is written, "/" being
 // true division, and a value becomes whole twips only where the rule says int(...) or where it is
 // stored as a position, size or column width. Both conversions round halves to the even number.
@@ -15,10 +17,6 @@ namespace {
 
 int Round(double twips) {
     return static_cast<int>(std::nearbyint(twips));  // default rounding mode: halves to even
-}
-
-std::string N(const std::string& base, int index) {
-    return base + "_" + std::to_string(index);
 }
 
 [[noreturn]] void Unknown(const std::string& what, const std::string& name) {
@@ -181,8 +179,8 @@ void LayoutDadidurez(G& g, const WindowInfo& window) {
 
     int buttonWidth = 0, buttonHeight = 0;
     for (int i = 0; i <= 4; ++i) {
-        buttonWidth = std::max(buttonWidth, g[N("chbRounds", i)].width);
-        buttonHeight = std::max(buttonHeight, g[N("chbRounds", i)].height);
+        buttonWidth = std::max(buttonWidth, g[ArrayName("chbRounds", i)].width);
+        buttonHeight = std::max(buttonHeight, g[ArrayName("chbRounds", i)].height);
     }
     const int first = g["shpDadidurez"].Bottom() + kRoundsBelowShape;
     const int room = panel.height - kRoundsBottomMargin - first;
@@ -193,7 +191,7 @@ void LayoutDadidurez(G& g, const WindowInfo& window) {
         oneColumn ? kRoundsGap : std::clamp((room - 3 * buttonHeight) / 2, 0, kRoundsGap);
     const double columnPitch = buttonWidth + kRoundsColumnGap;
     for (int i = 0; i <= 4; ++i) {
-        const std::string button = N("chbRounds", i);
+        const std::string button = ArrayName("chbRounds", i);
         const int column = i / rows;
         const double offset = (column - (columns - 1) / 2.0) * columnPitch;
         g[button].left = Round((panel.width - g[button].width) / 2.0 + offset);
@@ -239,9 +237,9 @@ void LayoutWorldCups(G& g, int FW, int FH) {
     g.Move("fraWC_0", 120, 1380, FW - 240, X - 160);
     g.Move("fraWC_1", 120, FH - X, FW - 240, X - 160);
     for (int i = 0; i <= 1; ++i) {
-        const TwipsRect frame = g[N("fraWC", i)];
-        g.Move(N("grdWC", i), 120, 320, frame.width - 240, frame.height - 620);
-        g.Move(N("lblWC", i), 0, 0, frame.width);
+        const TwipsRect frame = g[ArrayName("fraWC", i)];
+        g.Move(ArrayName("grdWC", i), 120, 320, frame.width - 240, frame.height - 620);
+        g.Move(ArrayName("lblWC", i), 0, 0, frame.width);
     }
 
     const double table = g["grdWC_0"].width;
@@ -263,9 +261,9 @@ void LayoutMisc(G& g, int FW, int FH) {
     g.Move("fraMisc_1", g["fraMisc_0"].Right() + 60, 540, rightWidth, rightHeight);
     g.Move("fraMisc_2", g["fraMisc_1"].left, g["fraMisc_1"].Bottom() + 60, rightWidth, rightHeight);
     for (int i = 0; i <= 2; ++i) {
-        const TwipsRect frame = g[N("fraMisc", i)];
-        g.Move(N("lblMisc", i), 0, 0, frame.width);
-        g.Move(N("grdMisc", i), 120, 320, frame.width - 240, frame.height - 420);
+        const TwipsRect frame = g[ArrayName("fraMisc", i)];
+        g.Move(ArrayName("lblMisc", i), 0, 0, frame.width);
+        g.Move(ArrayName("grdMisc", i), 120, 320, frame.width - 240, frame.height - 420);
     }
 
     const TwipsRect left = g["fraMisc_0"];
@@ -329,7 +327,7 @@ void LayoutFindPair(G& g, int FW, int FH) {
 
 void LayoutOptions(G& g, int FW, int FH) {
     for (int i = 0; i <= 4; ++i) {
-        const std::string label = N("lblOpt", i);
+        const std::string label = ArrayName("lblOpt", i);
         g.Move(label, 0, FH - 2000 + 320 * i, FW);
     }
     g.Move("shpOpt", 120, 2520, FW - 240);
@@ -350,7 +348,7 @@ void LayoutFantasy(G& g, int FW, int FH) {
     const int M = Round(selected.height / 2.0 - 200);
     const int offsets[] = {-600, -200, 200, 600};
     for (int i = 0; i <= 3; ++i) {
-        g.Move(N("chbFantasyLst", i), players.Right() + 80, selected.top + M + offsets[i]);
+        g.Move(ArrayName("chbFantasyLst", i), players.Right() + 80, selected.top + M + offsets[i]);
     }
     g.Move("chbFantasyCalc",
            Round(selected.left + (selected.width - g["chbFantasyCalc"].width) / 2.0),
@@ -404,13 +402,13 @@ void LayoutMainWindow(ControlGeometry& g, const WindowInfo& window) {
     const int FW = window.width - 210;
     const int FH = window.height - 1500;
     for (int i = 0; i <= 7; ++i) {
-        g.Move(N("fraFrame", i), 60, 780, FW, FH);
-        g[N("lblTitle", i)].width = FW;
+        g.Move(ArrayName("fraFrame", i), 60, 780, FW, FH);
+        g[ArrayName("lblTitle", i)].width = FW;
     }
 
     g.Move("picInfo", FW - g["picInfo"].width, 780);
     for (int k = 0; k <= 5; ++k) {
-        const std::string help = N("chbPlayerHelp", k);
+        const std::string help = ArrayName("chbPlayerHelp", k);
         g.Move(help, FW - g[help].width - 60, 60);
     }
     g.Move("picResize", window.width - g["picResize"].width - 120, 0);

@@ -13,6 +13,9 @@ constexpr int kTextTop = 20;
 constexpr int kSeparators[] = {1800, 3300};
 constexpr int kSeparatorHeight = 240;
 constexpr int kHatchStep = 60;
+// Where a frame's message may begin, and the room the grip keeps at the right.
+constexpr int kMessageLeft = 5200;
+constexpr int kGripRoom = 420;
 
 QPoint Pixels(int x, int y) {
     return {TwipsToPixels(x), TwipsToPixels(y)};
@@ -44,6 +47,11 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     setFont(small);
 }
 
+void StatusLine::setMessage(const QString& message) {
+    mMessage = message;
+    update();
+}
+
 void StatusLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().windowText().color());
@@ -55,6 +63,12 @@ void StatusLine::paintEvent(QPaintEvent*) {
         const int end = i < std::size(kSeparators) ? TwipsToPixels(kSeparators[i]) - 2 : width();
         painter.drawText(QRect(at, QPoint(end, height())), Qt::AlignLeft | Qt::AlignTop,
                          QString::fromStdString(texts[i].text));
+    }
+    const QRect room(Pixels(kMessageLeft, kTextTop),
+                     QPoint(width() - TwipsToPixels(kGripRoom), height()));
+    if (!mMessage.isEmpty() && room.width() > 0) {
+        painter.drawText(room, Qt::AlignRight | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(mMessage, Qt::ElideRight, room.width()));
     }
     painter.setPen(Qt::black);
     for (const int x : kSeparators) painter.drawLine(Pixels(x, 0), Pixels(x, kSeparatorHeight));

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -31,8 +32,15 @@ class StatusLine : public QWidget {
   public:
     explicit StatusLine(QWidget* parent = nullptr);
 
+    // A frame's word for the user, at the right end before the grip; empty clears it.
+    void setMessage(const QString& message);
+    const QString& message() const { return mMessage; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString mMessage;
 };
 
 // The resize grip at the right end of the status line (picResize): dragging it with the left

@@ -165,7 +165,10 @@ void frmMain::ConnectFrame(Frame& frame) {
     connect(&frame, &Frame::waitShown, this, &frmMain::ShowWait);
     connect(&frame, &Frame::waitProgress, this, &frmMain::ShowWaitProgress);
     connect(&frame, &Frame::statusText, this,
-            [this](const QString& text) { ui.picStatus->setToolTip(text); });
+            [this](const QString& text) { ui.picStatus->setMessage(text); });
+    connect(&frame, &Frame::optionsApplied, this, [this](const OptionValues& before) {
+        for (Frame* each : mFrames) each->OptionsChanged(before);
+    });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -3,14 +3,12 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "core/QtText.h"
+
 namespace {
 
 constexpr int kPictureSize = 16;
 constexpr int kStackGap = 2;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core/Settings.h"
 #include "core/ViewTexts.h"
 #include "ui/widgets/ControlBuilder.h"
 
@@ -30,6 +31,8 @@ class Frame : public QFrame {
     virtual void InitControls(FrameInit& init) = 0;
     // The entry action, run each time the frame is brought forward.
     virtual void Entered() {}
+    // The options were applied: before is what they were, the option globals what they are.
+    virtual void OptionsChanged(const OptionValues& before) { (void)before; }
 
     // The window tells whether it has finished loading and not begun closing; the frame's
     // handlers do nothing until then.
@@ -44,6 +47,8 @@ class Frame : public QFrame {
     // calculation has come.
     void waitShown(bool shown);
     void waitProgress(const QString& text);
+    // The options were applied (by the Options frame); every frame hears of it.
+    void optionsApplied(const OptionValues& before);
 
   protected:
     bool Ready() const { return !mReady || mReady(); }

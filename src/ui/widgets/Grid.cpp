@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "core/DisplayLocale.h"
+#include "core/QtText.h"
 #include "core/Twips.h"
 
 namespace {
@@ -101,7 +102,7 @@ std::string GridControl::textMatrix(int row, int col) const {
 
 void GridControl::setTextMatrix(int row, int col, std::string_view text) {
     if (QTableWidgetItem* it = cell(row, col)) {
-        it->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        it->setText(ToQString(text));
     }
 }
 

@@ -56,10 +56,6 @@ void PaintText(QPainter& painter, const GraphText& text) {
 
 }  // namespace
 
-QString ToQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 void ShowGridTexts(GridControl& grid, const Grid& texts) {
     grid.setRows(static_cast<int>(texts.size()));
     for (int row = 0; row < grid.rows(); ++row) {

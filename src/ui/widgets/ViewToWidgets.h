@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/QtText.h"
 #include "core/ViewTexts.h"
 
 class GridControl;
@@ -15,8 +16,6 @@ class QListWidget;
 class QPainter;
 
 // Moving the texts of a view (core/ViewTexts.h) into the widgets that show them.
-
-QString ToQString(std::string_view utf8);
 
 // The grid gets one row per row of texts, header row included; cells the texts leave out (a
 // hidden spare column) are emptied. The column count stays as the window set it.

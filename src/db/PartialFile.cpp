@@ -1,0 +1,25 @@
+#include "db/PartialFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "db/DbValue.h"
+
+PartialFile::PartialFile(std::string path)
+    : path_(std::move(path)), partialPath_(path_ + ".partial") {
+    std::error_code ignored;
+    std::filesystem::remove(partialPath_, ignored);
+}
+
+PartialFile::~PartialFile() {
+    if (committed_) return;
+    std::error_code ignored;
+    std::filesystem::remove(partialPath_, ignored);
+}
+
+void PartialFile::commit() {
+    std::error_code error;
+    std::filesystem::rename(partialPath_, path_, error);
+    if (error) throw DbError("Writing " + path_ + ": " + error.message());
+    committed_ = true;
+}
