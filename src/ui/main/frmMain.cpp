@@ -58,12 +58,15 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 std::array<Frame*, 8> frmMain::MakeFrames() {
-    mPlayerStats = new PlayerStatsFrame(this);
-    mTournaments = new TournamentsFrame(this);
-    // In index order; a new frame is one more entry here.
-    return {new RankingsFrame(this),  mPlayerStats,          mTournaments,
-            new WorldCupsFrame(this), new MiscFrame(this),   new PairFrame(this),
-            new OptionsFrame(this),   new FantasyFrame(this)};
+    // In index order (a braced list is evaluated left to right); a new frame is one more entry.
+    return {new RankingsFrame(this),
+            mPlayerStats = new PlayerStatsFrame(this),
+            mTournaments = new TournamentsFrame(this),
+            new WorldCupsFrame(this),
+            new MiscFrame(this),
+            new PairFrame(this),
+            new OptionsFrame(this),
+            new FantasyFrame(this)};
 }
 
 void frmMain::Load() {
