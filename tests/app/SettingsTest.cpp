@@ -3,15 +3,15 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QTemporaryDir>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "app/FakeServices.h"
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -24,12 +24,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ReadBytes(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
 void SetModified(const std::string& path, QDate date, QTime time) {
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -39,7 +33,7 @@ void SetModified(const std::string& path, QDate date, QTime time) {
 class SettingsTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(std::filesystem::is_directory(dir_.path()));
         SetAppDir(Dir());
         SetServices(services);
         SetCurrentLocale(MakeFixedLocale());
@@ -58,7 +52,7 @@ class SettingsTest : public testing::Test {
         SetOptionDefaults();
     }
 
-    std::string Dir() const { return dir_.path().toStdString() + "/"; }
+    std::string Dir() const { return dir_.path().string() + "/"; }
     // A settings file naming dbPath, followed by the given lines 2 onwards.
     void WriteIni(const std::string& rest) { WriteBytes(SettingsFilePath(), dbPath + rest); }
 
@@ -66,7 +60,7 @@ class SettingsTest : public testing::Test {
     std::string dbPath;
 
   private:
-    QTemporaryDir dir_;
+    TempDir dir_{"settings"};
 };
 
 TEST_F(SettingsTest, WrittenFileReadsBackWithTheSameValues) {

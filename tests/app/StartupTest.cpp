@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "app/FakeServices.h"
 #include "app/Startup.h"
-#include "app/TestDb.h"
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
+#include "support/TempDir.h"
+#include "support/TestDuzedo.h"
 #include "ui/main/CloseAnimation.h"
 #include "ui/main/frmMain.h"
 
@@ -20,12 +20,6 @@ using Titles = std::vector<std::string>;
 
 bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
-}
-
-std::string ReadText(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
 }
 
 bool SplashShowing() {
@@ -38,8 +32,8 @@ bool SplashShowing() {
 class StartupTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        SetAppDir(dir_.path().toStdString());
+        ASSERT_TRUE(std::filesystem::is_directory(dir_.path()));
+        SetAppDir(dir_.path().string());
         SetServices(services);
         SetCurrentLocale(MakeFixedLocale());
         // Closing the main window must not queue a quit for the rest of the test program.
@@ -68,7 +62,7 @@ class StartupTest : public testing::Test {
     std::unique_ptr<frmMain> window;
 
   private:
-    QTemporaryDir dir_;
+    TempDir dir_{"startup"};
 };
 
 TEST_F(StartupTest, FirstRunOpensTheMainWindowAndCountsTheRun) {
@@ -81,7 +75,7 @@ TEST_F(StartupTest, FirstRunOpensTheMainWindowAndCountsTheRun) {
     EXPECT_TRUE(splashDuringWait);
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(gConn, nullptr);
-    EXPECT_EQ(ReadText(SettingsFilePath()),
+    EXPECT_EQ(ReadBytes(SettingsFilePath()),
               DefaultDbPath() + "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n");
 
     EXPECT_EQ(window->windowTitle().toStdString(),
@@ -141,7 +135,7 @@ TEST_F(StartupTest, MovedDatabaseIsLocatedAndRemembered) {
     // The stored database's date cannot be read, then the user is asked for it.
     EXPECT_EQ(services->titles(), (Titles{"Error!", "Requirement"}));
     EXPECT_FALSE(Exists(MiscCacheFilePath()));
-    EXPECT_TRUE(ReadText(SettingsFilePath()).starts_with(moved + "\r\n 1 \r\n 20 \r\n 1 \r\n 3 "));
+    EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(moved + "\r\n 1 \r\n 20 \r\n 1 \r\n 3 "));
 }
 
 TEST_F(StartupTest, SplashWaitsForTheSecondAfterTheRoundedStartAndNoLonger) {

@@ -3,23 +3,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TestTables.h"
 #include "db/AccessSql.h"
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/JetText.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/TempDir.h"
+#include "support/TestTables.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path FreshDir(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vpa-engine-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
 
 // Four games with goal totals 5, 5, 3, 5 and two players whose names differ only in case
 // handling: enough to see ties, case folding and quoting.
@@ -56,16 +50,7 @@ void WriteTinyDuzedo(const fs::path& file) {
 
 class EngineTest : public testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = FreshDir(testing::UnitTest::GetInstance()->current_test_info()->name());
-        gDbPath = (dir_ / "duzedo.mdb").string();
-        WriteTinyDuzedo(gDbPath);
-        ASSERT_TRUE(ConnectDb());
-    }
-    void TearDown() override {
-        DisconnectDb();
-        fs::remove_all(dir_);
-    }
+    void SetUp() override { ASSERT_TRUE(db_.connected()) << db_.error(); }
 
     std::vector<std::string> Column(const std::string& sql, int field = 0) {
         std::vector<std::string> values;
@@ -75,7 +60,7 @@ class EngineTest : public testing::Test {
         return values;
     }
 
-    fs::path dir_;
+    ConnectedDuzedo db_{"engine", WriteTinyDuzedo};
 };
 
 using Names = std::vector<std::string>;
@@ -164,7 +149,7 @@ TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
 }
 
 TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
-    const fs::path dir = FreshDir("refuse");
+    const TempDir dir("refuse");
     auto refused = [&](const std::string& path) {
         gDbPath = path;
         std::string error;
@@ -174,7 +159,7 @@ TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     };
     EXPECT_TRUE(refused(""));
     EXPECT_TRUE(refused((dir / "missing.mdb").string()));
-    EXPECT_TRUE(refused(dir.string()));
+    EXPECT_TRUE(refused(dir.path().string()));
     std::ofstream(dir / "empty.mdb").close();
     EXPECT_TRUE(refused((dir / "empty.mdb").string()));
     std::ofstream(dir / "text.mdb") << "Hello, this is not a database at all.\n";
@@ -194,7 +179,6 @@ TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     }
     EXPECT_TRUE(refused((dir / "other.db").string()));
     EXPECT_FALSE(refused(good.string()));
-    fs::remove_all(dir);
 }
 
 TEST(ConnectionString, IsTheClassicTextAroundThePath) {

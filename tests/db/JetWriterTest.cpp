@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,32 +12,15 @@
 #include "db/DbFile.h"
 #include "duzedo/SampleDuzedo.h"
 #include "jetwriter/JetWriter.h"
+#include "support/RecordingSink.h"
+#include "support/SampleDb.h"
+#include "support/TempDir.h"
+#include "support/TestTables.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using enum ColumnType;
-
-struct Table {
-    std::string name;
-    std::vector<ColumnDef> columns;
-    std::vector<std::vector<DbValue>> rows;
-};
-
-struct RecordingSink : TableSink {
-    std::vector<Table> tables;
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        tables.push_back({name, columns, {}});
-    }
-    void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
-    void endTable() override {}
-};
-
-constexpr auto I = &DbValue::integer;
-constexpr auto R = &DbValue::real;
-constexpr auto T = &DbValue::text;
-constexpr auto D = &DbValue::date;
-const DbValue kNull;
 
 std::string Repeat(std::string_view unit, std::size_t times) {
     std::string out;
@@ -46,7 +28,8 @@ std::string Repeat(std::string_view unit, std::size_t times) {
     return out;
 }
 
-void ExpectSameTables(const std::vector<Table>& actual, const std::vector<Table>& expected) {
+void ExpectSameTables(const std::vector<RecordedTable>& actual,
+                      const std::vector<RecordedTable>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t t = 0; t < expected.size(); ++t) {
         SCOPED_TRACE(expected[t].name);
@@ -87,7 +70,7 @@ std::string Quoted(std::string_view word) {
 }
 
 // A table as mdb-export writes it: a header, then comma-separated values, text quoted.
-std::string ExportedCsv(const Table& table) {
+std::string ExportedCsv(const RecordedTable& table) {
     std::string out;
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         out += (c ? "," : "") + table.columns[c].name;
@@ -126,11 +109,11 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
 
 // What mdb-tables and mdb-export make of the file must be the tables themselves. (Column types
 // reach the program through libmdb too, so the round trip through the program checks them.)
-void ExpectMdbToolsSee(const std::string& path, const std::vector<Table>& tables) {
+void ExpectMdbToolsSee(const std::string& path, const std::vector<RecordedTable>& tables) {
     std::string names;
-    for (const Table& table : tables) names += table.name + "\n";
+    for (const RecordedTable& table : tables) names += table.name + "\n";
     EXPECT_EQ(RunCommand("mdb-tables -1 " + Quoted(path)).first, names);
-    for (const Table& table : tables) {
+    for (const RecordedTable& table : tables) {
         SCOPED_TRACE(table.name);
         const auto [csv, ok] = RunCommand("mdb-export " + Quoted(path) + " " + Quoted(table.name));
         EXPECT_TRUE(ok);
@@ -140,31 +123,22 @@ void ExpectMdbToolsSee(const std::string& path, const std::vector<Table>& tables
 
 class JetWriterTest : public testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vpa-jet-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    static void Write(const std::string& file, const std::vector<Table>& tables) {
+    static void Write(const std::string& file, const std::vector<RecordedTable>& tables) {
         JetFileWriter writer(file);
-        for (const Table& table : tables) {
-            writer.beginTable(table.name, table.columns);
-            for (const auto& row : table.rows) writer.addRow(row);
-            writer.endTable();
-        }
+        for (const RecordedTable& table : tables)
+            AddTable(writer, table.name, table.columns, table.rows);
         writer.finish();
     }
 
-    static std::vector<Table> Read(const std::string& file) {
+    static std::vector<RecordedTable> Read(const std::string& file) {
         RecordingSink sink;
         ReadAccessFile(file, sink);
         return sink.tables;
     }
 
-    static std::vector<Table> Import(const std::string& file) {
+    static std::vector<RecordedTable> Import(const std::string& file) {
         Connection conn;
         conn.open(file, "");
         RecordingSink sink;
@@ -173,7 +147,7 @@ class JetWriterTest : public testing::Test {
     }
 
     // Writing fails with DbError (giving reason) and leaves neither the file nor its partial copy.
-    void expectRefused(const std::vector<Table>& tables, const std::string& reason = "") {
+    void expectRefused(const std::vector<RecordedTable>& tables, const std::string& reason = "") {
         const std::string file = path("refused.mdb");
         try {
             Write(file, tables);
@@ -185,20 +159,18 @@ class JetWriterTest : public testing::Test {
         EXPECT_FALSE(fs::exists(file + ".partial"));
     }
 
-    fs::path dir_;
+    TempDir dir_{"jet"};
 };
 
 // --- The sample --------------------------------------------------------------------------------
 
 TEST_F(JetWriterTest, SampleImportsAsFromItsSqliteCopyAndMdbToolsAgree) {
-    SqliteFileWriter sqlite(path("sample.sqlite"));
-    WriteSampleDuzedo({.seed = 1, .scale = 1}, sqlite);
-    sqlite.finish();
+    WriteSampleDb(path("sample.sqlite"), {.seed = 1, .scale = 1});
     JetFileWriter jet(path("sample.mdb"));
     WriteSampleDuzedo({.seed = 1, .scale = 1}, jet);
     jet.finish();
     EXPECT_EQ(DetectDbFileFormat(path("sample.mdb")), DbFileFormat::Jet4);
-    const std::vector<Table> expected = Import(path("sample.sqlite"));
+    const std::vector<RecordedTable> expected = Import(path("sample.sqlite"));
     ExpectSameTables(Import(path("sample.mdb")), expected);
     if (!HaveMdbTools()) GTEST_SKIP() << "mdbtools is not installed";
     ExpectMdbToolsSee(path("sample.mdb"), expected);
@@ -218,17 +190,17 @@ TEST_F(JetWriterTest, EmptySingleRowFullPageAndHundredThousandRowTables) {
     fullRow.push_back(T(Repeat("Ā", 242)));
     fullRow.push_back(kNull);
     fullRow.push_back(I(-1));
-    Table big{
+    RecordedTable big{
         "big", {{"id", Integer32}, {"player", Text}, {"won", YesNo}, {"goals", Integer16}}, {}};
     for (int i = 0; i < 100'000; ++i) {
         const int id = (i * 7919) % 100'000;  // stored order, not id order, must come back
         big.rows.push_back({I(id), T("player " + std::to_string(id)), I(id % 3 == 0 ? -1 : 0),
                             id % 10 == 0 ? kNull : I(id % 11)});
     }
-    const std::vector<Table> tables{{"empty", {{"id", Integer32}, {"note", Memo}}, {}},
-                                    {"one", {{"id", Integer32}}, {{I(7)}}},
-                                    {"full", wide, {fullRow, fullRow, fullRow}},
-                                    big};
+    const std::vector<RecordedTable> tables{{"empty", {{"id", Integer32}, {"note", Memo}}, {}},
+                                            {"one", {{"id", Integer32}}, {{I(7)}}},
+                                            {"full", wide, {fullRow, fullRow, fullRow}},
+                                            big};
     Write(path("sizes.mdb"), tables);
     // Far more data pages than one inline usage map can list.
     EXPECT_GT(fs::file_size(path("sizes.mdb")), 600u * 4096u);
@@ -250,7 +222,7 @@ const std::vector<ColumnDef> kEveryType{
 
 TEST_F(JetWriterTest, EveryColumnTypeAtItsExtremesAndNull) {
     const double maxMoney = 922337203685477.5807;  // the nearest double, a little above
-    const Table written{
+    const RecordedTable written{
         "types",
         kEveryType,
         {
@@ -264,7 +236,7 @@ TEST_F(JetWriterTest, EveryColumnTypeAtItsExtremesAndNull) {
             {T("a"), T("b"), I(1), I(1), I(1), I(0), R(-0.0), R(1995.5), D("2003-05-17 14:30:00")},
         }};
     Write(path("types.mdb"), {written});
-    Table expected = written;
+    RecordedTable expected = written;
     expected.rows[0][7] = R(922337203685477.5807);  // as the reader's own decimal conversion gives
     expected.rows[1][7] = R(-922337203685477.5808);
     expected.rows[2][5] = I(0);  // a yes/no is never null
@@ -279,7 +251,7 @@ TEST_F(JetWriterTest, RefusesValuesAndNamesTheFileCannotHold) {
     const auto row = [](std::size_t column, DbValue value) {
         std::vector<DbValue> values(kEveryType.size());
         values[column] = std::move(value);
-        return Table{"types", kEveryType, {values}};
+        return RecordedTable{"types", kEveryType, {values}};
     };
     expectRefused({row(0, T(Repeat("x", 256)))});
     expectRefused({row(2, I(256))});
@@ -300,7 +272,7 @@ TEST_F(JetWriterTest, RefusesValuesAndNamesTheFileCannotHold) {
 }
 
 TEST_F(JetWriterTest, NamesAndTextsInAnyAlphabet) {
-    const std::vector<Table> tables{
+    const std::vector<RecordedTable> tables{
         {"Spieler & Länder?",
          {{"Cup?", YesNo}, {"Größe ÿ", Text}, {"名前", Text}, {"[bracket] name", Memo}},
          {
@@ -323,14 +295,14 @@ TEST_F(JetWriterTest, MemosInTheRowOnTheirOwnPageAndChainedOverPages) {
     std::string longMemo;
     for (int i = 0; longMemo.size() < 150'000; ++i) longMemo += "game " + std::to_string(i) + "; ";
     const std::string wideMemo = Repeat("Ж", 2000);  // 4000 bytes: one long-value page
-    Table memos{"memos",
-                {{"id", Integer32}, {"a", Memo}, {"b", Memo}},
-                {
-                    {I(1), T("short"), kNull},
-                    {I(2), T(wideMemo), T(wideMemo)},  // together too long for a row
-                    {I(3), T(longMemo), T(Repeat("ab", 3000))},
-                    {I(4), T(std::string(4076 * 2, 'q')), T("")},  // whole pages exactly
-                }};
+    RecordedTable memos{"memos",
+                        {{"id", Integer32}, {"a", Memo}, {"b", Memo}},
+                        {
+                            {I(1), T("short"), kNull},
+                            {I(2), T(wideMemo), T(wideMemo)},  // together too long for a row
+                            {I(3), T(longMemo), T(Repeat("ab", 3000))},
+                            {I(4), T(std::string(4076 * 2, 'q')), T("")},  // whole pages exactly
+                        }};
     // Data pages far apart, with hundreds of long-value pages between them.
     for (int id = 5; id < 35; ++id) {
         memos.rows.push_back({I(id), T(longMemo.substr(0, 60'000 + id)), T(Repeat("b", 1000))});
@@ -358,7 +330,7 @@ TEST_F(JetWriterTest, AppearsOnlyWhenFinishedAndReplacesAnOlderFile) {
     EXPECT_FALSE(fs::exists(file + ".partial"));
 
     Write(file, {{"old", {{"id", Integer32}}, {{I(1)}}}});
-    const Table fresh{"new", {{"id", Integer32}}, {{I(2)}}};
+    const RecordedTable fresh{"new", {{"id", Integer32}}, {{I(2)}}};
     Write(file, {fresh});
     ExpectSameTables(Read(file), {fresh});
     EXPECT_EQ(fs::file_size(file) % 4096, 0u);

@@ -3,13 +3,11 @@
 // "count (*)" and all), so a failure names the text that broke.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <limits>
 #include <string>
@@ -17,33 +15,18 @@
 #include <vector>
 
 #include "db/Database.h"
-#include "db/HandMadeDuzedo.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 using Row = std::vector<std::string>;
 using Rows = std::vector<Row>;
 
 constexpr std::int64_t kFailed = std::numeric_limits<std::int64_t>::min();
 
-class SqlShapes : public testing::Test {
+class SqlShapes : public ConnectedSuite<WriteHandMadeDuzedo> {
   protected:
-    static void SetUpTestSuite() {
-        dir_ = fs::temp_directory_path() / ("vpa-sqlshapes-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        gDbPath = (dir_ / "duzedo.mdb").string();
-        WriteHandMadeDuzedo(gDbPath);
-        connectError_.clear();
-        connected_ = ConnectDb(&connectError_);
-    }
-    static void TearDownTestSuite() {
-        DisconnectDb();
-        fs::remove_all(dir_);
-    }
-    void SetUp() override { ASSERT_TRUE(connected_) << connectError_; }
     void TearDown() override {
         if (gRs) {
             if (gRs->isOpen()) gRs->close();
@@ -148,10 +131,6 @@ class SqlShapes : public testing::Test {
         if (gRs->isOpen()) gRs->close();
         return rows;
     }
-
-    static inline fs::path dir_;
-    static inline bool connected_ = false;
-    static inline std::string connectError_;
 };
 
 std::string Q(std::string_view name) {

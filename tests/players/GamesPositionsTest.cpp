@@ -3,23 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "db/HandMadeDuzedo.h"
 #include "players/Games.h"
 #include "players/Positions.h"
-#include "rankings/ConnectedDuzedo.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
 
 namespace {
 
-class PlayerWindows : public testing::Test {
+class PlayerWindows : public ConnectedSuite<WriteHandMadeDuzedo> {
   protected:
-    static void SetUpTestSuite() {
-        db_ = std::make_unique<ConnectedDuzedo>("games", WriteHandMadeDuzedo);
-    }
-    static void TearDownTestSuite() { db_.reset(); }
-    void SetUp() override { ASSERT_TRUE(db_->connected()) << db_->error(); }
-
     // Each game as "Team A a-b Team B", after checking the numbering and the "Dif" column.
     static std::vector<std::string> Games(const std::string& player, int mode, int order) {
         const Grid grid = GamesView(player, mode, order).grid("grdGames");
@@ -34,8 +26,6 @@ class PlayerWindows : public testing::Test {
         }
         return games;
     }
-
-    static inline std::unique_ptr<ConnectedDuzedo> db_;
 };
 
 using Names = std::vector<std::string>;

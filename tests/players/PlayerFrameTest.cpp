@@ -11,8 +11,8 @@
 #include "players/PlayerStats.h"
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/ui/frmRankGraph.h"
+#include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
-#include "ui/main/FrameTestSupport.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/ViewToWidgets.h"
 

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "db/HandMadeDuzedo.h"
-#include "duzedo/SampleDuzedo.h"
 #include "players/PlayerStats.h"
-#include "rankings/ConnectedDuzedo.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
+#include "support/SampleDb.h"
 
 namespace {
 
@@ -52,16 +50,7 @@ TEST(PlayerStatsTexts, FollowTheWorkedExamples) {
     EXPECT_EQ(PlayerHeading(r), "Vodad R ( #7 - -1 pts )");
 }
 
-class PlayerStats : public testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        db_ = std::make_unique<ConnectedDuzedo>("players", WriteHandMadeDuzedo);
-    }
-    static void TearDownTestSuite() { db_.reset(); }
-    void SetUp() override { ASSERT_TRUE(db_->connected()) << db_->error(); }
-
-    static inline std::unique_ptr<ConnectedDuzedo> db_;
-};
+class PlayerStats : public ConnectedSuite<WriteHandMadeDuzedo> {};
 
 TEST_F(PlayerStats, RecordCountsEveryGameWhateverTheNamesLetterCase) {
     // Game 7 is stored under "VODAD R"; the goal totals pass 32767.
@@ -110,11 +99,8 @@ TEST_F(PlayerStats, NamesWithoutGamesShowNoPlayer) {
 }
 
 TEST(PlayerStatsSample, EveryPlayersFiguresAddUpToTheDatabaseTotals) {
-    const ConnectedDuzedo db("players-sample", [](const std::string& path) {
-        SqliteFileWriter out(path);
-        WriteSampleDuzedo({}, out);
-        out.finish();
-    });
+    const ConnectedDuzedo db("players-sample",
+                             [](const std::string& path) { WriteSampleDb(path); });
     ASSERT_TRUE(db.connected()) << db.error();
     std::vector<std::string> names;
     gRs->open("select player from rankings", *gConn);

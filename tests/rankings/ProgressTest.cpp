@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "db/HandMadeDuzedo.h"
-#include "rankings/ConnectedDuzedo.h"
 #include "rankings/RankingProgress.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/Rankings.h"
 #include "rankings/ui/RankingsFrame.h"
+#include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
-#include "ui/main/FrameTestSupport.h"
 
 namespace {
 
@@ -62,14 +62,15 @@ TEST_F(WorldRankings, DoubleClickOnAPlayerShowsHisStatistics) {
               player + " ( #2 - " + grid.textMatrix(2, 3) + " pts )");
 }
 
-TEST(RankingsFrameOnAnOddDuzedo, UnreadableRankingsLeaveTheHeaderAndSaySo) {
-    // Its table "tables" has no player column, which the participation limit counts.
-    ConnectedDuzedo db("oddranks", [](const std::string& path) { WriteListsDuzedo(path, true); });
-    ASSERT_TRUE(db.connected()) << db.error();
-    SetOptionDefaults();
-    gOptFrameAnimation = 0;
-    frmMain window;
-    window.Load();
+// Its table "tables" has no player column, which the participation limit counts.
+class RankingsFrameOnAnOddDuzedo : public LoadedMainWindow {
+  protected:
+    RankingsFrameOnAnOddDuzedo()
+        : LoadedMainWindow("oddranks",
+                           [](const std::string& path) { WriteListsDuzedo(path, true); }) {}
+};
+
+TEST_F(RankingsFrameOnAnOddDuzedo, UnreadableRankingsLeaveTheHeaderAndSaySo) {
     EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->rows(), 1);
     const auto* note = window.ui.fraFrame[0]->findChild<QLabel*>("lblNote");
     EXPECT_FALSE(note->isHidden());

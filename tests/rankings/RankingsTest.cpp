@@ -5,24 +5,17 @@
 #include <utime.h>
 
 #include <ctime>
-#include <memory>
 
-#include "db/HandMadeDuzedo.h"
-#include "rankings/ConnectedDuzedo.h"
 #include "rankings/RankingColumn.h"
 #include "rankings/RankingMonths.h"
 #include "rankings/Rankings.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
 
 namespace {
 
-class Rankings : public testing::Test {
+class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
   protected:
-    static void SetUpTestSuite() {
-        db_ = std::make_unique<ConnectedDuzedo>("rankings", WriteHandMadeDuzedo);
-    }
-    static void TearDownTestSuite() { db_.reset(); }
-    void SetUp() override { ASSERT_TRUE(db_->connected()) << db_->error(); }
-
     // Player and points of each row, after checking the positions run 1, 2, 3...
     static std::vector<std::string> Players(const RankingsChoice& choice) {
         const Grid grid = RankingsView(choice).grid("grdRankings");
@@ -45,8 +38,6 @@ class Rankings : public testing::Test {
         const utimbuf times{std::mktime(&local), std::mktime(&local)};
         ASSERT_EQ(::utime(gDbPath.c_str(), &times), 0);
     }
-
-    static inline std::unique_ptr<ConnectedDuzedo> db_;
 };
 
 TEST_F(Rankings, ColumnNamesFollowTheMonthAndItemDataRules) {

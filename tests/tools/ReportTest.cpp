@@ -1,16 +1,16 @@
 // duzedo report: the JSON and CSV writers, and the command's answers to good and bad requests.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 #include "core/ViewTexts.h"
-#include "db/HandMadeDuzedo.h"
 #include "duzedo/Report.h"
+#include "support/DuzedoTool.h"
+#include "support/HandMadeDuzedo.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -34,12 +34,11 @@ TEST(ViewTextsWriters, EscapeTextsAndKeepTheControlsOrder) {
 class Report : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        dir_ = fs::temp_directory_path() / ("vpa-report-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        db_ = (dir_ / "duzedo.mdb").string();
+        dir_ = std::make_unique<TempDir>("report");
+        db_ = (*dir_ / "duzedo.mdb").string();
         WriteHandMadeDuzedo(db_);
     }
-    static void TearDownTestSuite() { fs::remove_all(dir_); }
+    static void TearDownTestSuite() { dir_.reset(); }
 
     static std::string Run(const std::string& view, const ReportOptions& options) {
         std::ostringstream out;
@@ -47,16 +46,7 @@ class Report : public testing::Test {
         return out.str();
     }
 
-    static int RunTool(const std::string& arguments) {
-        std::error_code ec;
-        const fs::path tool = fs::read_symlink("/proc/self/exe", ec).parent_path() / "duzedo";
-        const std::string command =
-            "'" + tool.string() + "' " + arguments + " >/dev/null 2>/dev/null";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    static inline fs::path dir_;
+    static inline std::unique_ptr<TempDir> dir_;
     static inline std::string db_;
 };
 
@@ -80,16 +70,13 @@ TEST_F(Report, PrintsTheViewsControls) {
 }
 
 TEST_F(Report, ToolFailsWithStatusTwo) {
-    std::error_code ec;
-    if (!fs::exists(fs::read_symlink("/proc/self/exe", ec).parent_path() / "duzedo")) {
-        GTEST_SKIP() << "duzedo is not built beside the tests";
-    }
+    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
     const std::string db = "'" + db_ + "'";
-    EXPECT_EQ(RunTool("report games " + db + " --player 'Vodad R' --mode 2 --order 5"), 0);
-    EXPECT_EQ(RunTool("report charts " + db), 2);
-    EXPECT_EQ(RunTool("report games " + db + " --player 'Vodad R' --order 6"), 2);
-    EXPECT_EQ(RunTool("report games " + db + " --colour red"), 2);
-    EXPECT_EQ(RunTool("report rankings '" + (dir_ / "missing.mdb").string() + "'"), 2);
+    EXPECT_EQ(RunDuzedoTool("report games " + db + " --player 'Vodad R' --mode 2 --order 5"), 0);
+    EXPECT_EQ(RunDuzedoTool("report charts " + db), 2);
+    EXPECT_EQ(RunDuzedoTool("report games " + db + " --player 'Vodad R' --order 6"), 2);
+    EXPECT_EQ(RunDuzedoTool("report games " + db + " --colour red"), 2);
+    EXPECT_EQ(RunDuzedoTool("report rankings '" + (*dir_ / "missing.mdb").string() + "'"), 2);
 }
 
 }  // namespace

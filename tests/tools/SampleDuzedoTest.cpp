@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,6 +18,11 @@
 #include "db/DbFile.h"
 #include "duzedo/SampleDuzedo.h"
 #include "jetwriter/JetWriter.h"
+#include "support/DuzedoTool.h"
+#include "support/FileBytes.h"
+#include "support/RecordingSink.h"
+#include "support/SampleDb.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -29,25 +30,6 @@ namespace fs = std::filesystem;
 
 // ----------------------------------------------------------------------------------------------
 // Helpers.
-
-fs::path FreshDir(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vpa-sample-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteSample(const fs::path& file, std::uint64_t seed, int scale) {
-    SqliteFileWriter out(file.string());
-    WriteSampleDuzedo(SampleOptions{seed, scale}, out);
-    out.finish();
-}
 
 bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
@@ -63,38 +45,6 @@ std::string Lower(std::string s) {
 bool EndsWithCup(const std::string& name) {
     return name.size() >= 3 && Lower(name.substr(name.size() - 3)) == "cup";
 }
-
-// What the generator hands over, kept in memory.
-struct RecordedTable {
-    std::string name;
-    std::vector<ColumnDef> columns;
-    std::vector<std::vector<DbValue>> rows;
-};
-
-class RecordingSink : public TableSink {
-  public:
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        tables.push_back({name, columns, {}});
-    }
-    void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
-    void endTable() override {}
-
-    const RecordedTable& table(const std::string& name) const {
-        for (const auto& t : tables) {
-            if (t.name == name) return t;
-        }
-        throw std::runtime_error("no table " + name);
-    }
-    std::size_t columnOf(const std::string& table, const std::string& column) const {
-        const auto& cols = this->table(table).columns;
-        for (std::size_t i = 0; i < cols.size(); ++i) {
-            if (cols[i].name == column) return i;
-        }
-        throw std::runtime_error("no column " + column);
-    }
-
-    std::vector<RecordedTable> tables;
-};
 
 RecordingSink Generate(std::uint64_t seed, int scale) {
     RecordingSink sink;
@@ -224,11 +174,11 @@ void ExpectLeagueTable(const std::vector<StandingRow>& rows,
 class SampleDuzedoTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        dir_ = FreshDir("suite");
-        file_ = dir_ / "duzedo.mdb";
-        WriteSample(file_, 1, 1);
+        dir_ = std::make_unique<TempDir>("sample");
+        const std::string file = (*dir_ / "duzedo.mdb").string();
+        WriteSampleDb(file);
         conn_ = std::make_unique<Connection>();
-        conn_->open(file_.string(), ConnectionString(file_.string()));
+        conn_->open(file, ConnectionString(file));
 
         for (const auto& r : Query("select * from scores").rows) {
             games_.push_back({r[0].toInt64(), r[1].toString(), r[2].toString(), r[3].toInt64(),
@@ -246,7 +196,7 @@ class SampleDuzedoTest : public testing::Test {
         games_.clear();
         tournaments_.clear();
         standings_.clear();
-        fs::remove_all(dir_);
+        dir_.reset();
     }
 
     static QueryResult Query(const std::string& sql) {
@@ -312,8 +262,7 @@ class SampleDuzedoTest : public testing::Test {
         return best;
     }
 
-    static inline fs::path dir_;
-    static inline fs::path file_;
+    static inline std::unique_ptr<TempDir> dir_;
     static inline std::unique_ptr<Connection> conn_;
     static inline std::vector<GameRow> games_;
     static inline std::vector<TournamentRow> tournaments_;
@@ -324,15 +273,14 @@ class SampleDuzedoTest : public testing::Test {
 // Determinism and scale.
 
 TEST(SampleDuzedo, SameSeedGivesTheSameFileAndAnotherSeedAnother) {
-    const fs::path dir = FreshDir("determinism");
-    WriteSample(dir / "a.mdb", 1, 1);
-    WriteSample(dir / "b.mdb", 1, 1);
-    WriteSample(dir / "c.mdb", 2, 1);
+    const TempDir dir("determinism");
+    WriteSampleDb((dir / "a.mdb").string(), {.seed = 1});
+    WriteSampleDb((dir / "b.mdb").string(), {.seed = 1});
+    WriteSampleDb((dir / "c.mdb").string(), {.seed = 2});
     const std::string a = ReadBytes(dir / "a.mdb");
     EXPECT_GT(a.size(), 10000u);
     EXPECT_TRUE(a == ReadBytes(dir / "b.mdb"));
     EXPECT_FALSE(a == ReadBytes(dir / "c.mdb"));
-    fs::remove_all(dir);
 
     EXPECT_TRUE(SameTables(Generate(7, 1), Generate(7, 1)));
     EXPECT_FALSE(SameTables(Generate(7, 1), Generate(8, 1)));
@@ -738,27 +686,14 @@ TEST_F(SampleDuzedoTest, RankingsFollowResults) {
 // ----------------------------------------------------------------------------------------------
 // The tool, when it has been built beside the tests.
 
-fs::path ToolPath() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : self.parent_path() / "duzedo";
-}
-
-int RunTool(const std::string& arguments) {
-    const std::string command =
-        "'" + ToolPath().string() + "' " + arguments + " >/dev/null 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(DuzedoTool, WritesTheSampleAndFailsWithStatusTwo) {
-    if (!fs::exists(ToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
-    const fs::path dir = FreshDir("tool");
+    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
+    const TempDir dir("tool");
     const std::string out = "'" + (dir / "out").string() + "'";
 
-    EXPECT_EQ(RunTool("--help"), 0);
-    EXPECT_EQ(RunTool("sample --seed 1 --out " + out), 0);
-    WriteSample(dir / "library.sqlite", 1, 1);
+    EXPECT_EQ(RunDuzedoTool("--help"), 0);
+    EXPECT_EQ(RunDuzedoTool("sample --seed 1 --out " + out), 0);
+    WriteSampleDb((dir / "library.sqlite").string(), {.seed = 1});
     {
         JetFileWriter jet((dir / "library.mdb").string());
         WriteSampleDuzedo(SampleOptions{1, 1}, jet);
@@ -766,28 +701,28 @@ TEST(DuzedoTool, WritesTheSampleAndFailsWithStatusTwo) {
     }
     EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.mdb") == ReadBytes(dir / "library.mdb"));
     EXPECT_TRUE(ReadBytes(dir / "out" / "duzedo.sqlite") == ReadBytes(dir / "library.sqlite"));
-    EXPECT_EQ(RunTool("sql " + out + "/duzedo.mdb 'select count(*) from scores' --json"), 0);
-    EXPECT_EQ(RunTool("to-sqlite " + out + "/duzedo.mdb '" + (dir / "copy.sqlite").string() + "'"),
-              0);
+    EXPECT_EQ(RunDuzedoTool("sql " + out + "/duzedo.mdb 'select count(*) from scores' --json"), 0);
+    EXPECT_EQ(
+        RunDuzedoTool("to-sqlite " + out + "/duzedo.mdb '" + (dir / "copy.sqlite").string() + "'"),
+        0);
     EXPECT_TRUE(fs::exists(dir / "copy.sqlite"));
 
-    EXPECT_EQ(RunTool(""), 2);
-    EXPECT_EQ(RunTool("frobnicate"), 2);
-    EXPECT_EQ(RunTool("sample --seed"), 2);
-    EXPECT_EQ(RunTool("sample --seed 1"), 2);
-    EXPECT_EQ(RunTool("sample --seed one --out " + out), 2);
-    EXPECT_EQ(RunTool("sample --seed 1 --scale 0 --out " + out), 2);
-    EXPECT_EQ(RunTool("sample --seed 1 --out " + out + " --colour"), 2);
-    EXPECT_EQ(RunTool("sql " + out + "/duzedo.mdb"), 2);
-    EXPECT_EQ(RunTool("sql '" + (dir / "missing.mdb").string() + "' 'select 1'"), 2);
-    EXPECT_EQ(RunTool("sql " + out + "/duzedo.mdb 'select * from nowhere'"), 2);
+    EXPECT_EQ(RunDuzedoTool(""), 2);
+    EXPECT_EQ(RunDuzedoTool("frobnicate"), 2);
+    EXPECT_EQ(RunDuzedoTool("sample --seed"), 2);
+    EXPECT_EQ(RunDuzedoTool("sample --seed 1"), 2);
+    EXPECT_EQ(RunDuzedoTool("sample --seed one --out " + out), 2);
+    EXPECT_EQ(RunDuzedoTool("sample --seed 1 --scale 0 --out " + out), 2);
+    EXPECT_EQ(RunDuzedoTool("sample --seed 1 --out " + out + " --colour"), 2);
+    EXPECT_EQ(RunDuzedoTool("sql " + out + "/duzedo.mdb"), 2);
+    EXPECT_EQ(RunDuzedoTool("sql '" + (dir / "missing.mdb").string() + "' 'select 1'"), 2);
+    EXPECT_EQ(RunDuzedoTool("sql " + out + "/duzedo.mdb 'select * from nowhere'"), 2);
     std::ofstream(dir / "junk.mdb") << "not a database";
-    EXPECT_EQ(RunTool("sql '" + (dir / "junk.mdb").string() + "' 'select 1'"), 2);
-    EXPECT_EQ(RunTool("to-sqlite '" + (dir / "junk.mdb").string() + "' '" +
-                      (dir / "junk.sqlite").string() + "'"),
+    EXPECT_EQ(RunDuzedoTool("sql '" + (dir / "junk.mdb").string() + "' 'select 1'"), 2);
+    EXPECT_EQ(RunDuzedoTool("to-sqlite '" + (dir / "junk.mdb").string() + "' '" +
+                            (dir / "junk.sqlite").string() + "'"),
               2);
     EXPECT_FALSE(fs::exists(dir / "junk.sqlite"));
-    fs::remove_all(dir);
 }
 
 }  // namespace

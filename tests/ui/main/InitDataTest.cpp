@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "players/PlayerLists.h"
-#include "rankings/ConnectedDuzedo.h"
 #include "rankings/RankingMonths.h"
 #include "rankings/Rankings.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/ListsDuzedo.h"
 #include "tournaments/TournamentLists.h"
-#include "ui/main/MainTestDb.h"
 
 namespace {
 

@@ -12,10 +12,9 @@
 #include "core/PlayerNames.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
-#include "rankings/ConnectedDuzedo.h"
+#include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
 #include "ui/main/Layout.h"
-#include "ui/main/MainTestDb.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/StatusLine.h"
 #include "ui/main/frmMain.h"
@@ -39,32 +38,22 @@ std::vector<std::string> Row(const GridControl& grid, int row) {
     return texts;
 }
 
-class MainWindow : public testing::Test {
+// Loaded, not shown: the tests show it when they need to.
+class MainWindow : public LoadedMainWindow {
   protected:
     explicit MainWindow(bool hostCountries = true)
-        : db("mainwin", [hostCountries](const std::string& path) {
+        : LoadedMainWindow("mainwin", [hostCountries](const std::string& path) {
               if (hostCountries) {
                   WriteSampleDb(path);
               } else {
                   WriteListsDuzedo(path, false);
               }
-          }) {
-        SetOptionDefaults();
-        gOptFrameAnimation = 0;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(db.connected()) << db.error();
-        window.Load();
-    }
-    ~MainWindow() override { SetOptionDefaults(); }
+          }) {}
 
     QWidget* Control(const std::string& name) const {
         return window.findChild<QWidget*>(QString::fromStdString(name));
     }
     int Top(int frame) const { return PixelsToTwips(window.ui.fraFrame[frame]->y()); }
-
-    ConnectedDuzedo db;
-    frmMain window;
 };
 
 TEST_F(MainWindow, EveryControlIsThereUnderItsName) {

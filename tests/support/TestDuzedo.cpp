@@ -1,9 +1,9 @@
-#include "app/TestDb.h"
+#include "support/TestDuzedo.h"
 
 #include <vector>
 
-#include "TestTables.h"
 #include "db/DbFile.h"
+#include "support/TestTables.h"
 
 void WriteTestDuzedo(const std::string& path) {
     using enum ColumnType;

@@ -1,14 +1,13 @@
-#include "db/HandMadeDuzedo.h"
+#include "support/HandMadeDuzedo.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
-#include "TestTables.h"
 #include "db/DbFile.h"
+#include "support/TestTables.h"
 
 namespace {
-
-const DbValue kNull;
 
 std::vector<ColumnDef> TableColumns() {
     using enum ColumnType;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/DbFile.h"
@@ -10,9 +11,16 @@
 inline DbValue I(std::int64_t v) {
     return DbValue::integer(v);
 }
-inline DbValue T(const char* v) {
-    return DbValue::text(v);
+inline DbValue R(double v) {
+    return DbValue::real(v);
 }
+inline DbValue T(std::string v) {
+    return DbValue::text(std::move(v));
+}
+inline DbValue D(std::string iso) {
+    return DbValue::date(std::move(iso));
+}
+inline const DbValue kNull;
 
 inline void AddTable(TableSink& out, const std::string& name, const std::vector<ColumnDef>& columns,
                      const std::vector<std::vector<DbValue>>& rows) {

@@ -8,6 +8,3 @@
 // Worldwide Open (Ostland), Autumn Cup (Ísland). withCountry false leaves out the host country
 // column, as older databases do. scores and tables are empty.
 void WriteListsDuzedo(const std::string& path, bool withCountry);
-
-// The realistic sample (seed 1), as an SQLite file.
-void WriteSampleDb(const std::string& path);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Driving the main window's frames and the modal windows they open, on the sample DUZEDO.
+// The main window loaded on a test DUZEDO, and driving its frames and the modal windows they open.
 
 #include <gtest/gtest.h>
 
@@ -13,23 +13,27 @@
 #include <string>
 
 #include "core/Settings.h"
-#include "rankings/ConnectedDuzedo.h"
-#include "ui/main/MainTestDb.h"
+#include "core/ViewTexts.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/ListsDuzedo.h"
+#include "support/SampleDb.h"
 #include "ui/main/frmMain.h"
 #include "ui/widgets/Grid.h"
 
-class SampleMainWindow : public testing::Test {
+// The main window loaded, not shown, on the database write makes; frames appear without their
+// slide, and the options are back at their defaults afterwards.
+class LoadedMainWindow : public testing::Test {
   protected:
-    SampleMainWindow() : db("frames", WriteSampleDb) {
+    LoadedMainWindow(const std::string& label, const std::function<void(const std::string&)>& write)
+        : db(label, write) {
         SetOptionDefaults();
         gOptFrameAnimation = 0;
     }
     void SetUp() override {
         ASSERT_TRUE(db.connected()) << db.error();
         window.Load();
-        window.show();
     }
-    ~SampleMainWindow() override { SetOptionDefaults(); }
+    ~LoadedMainWindow() override { SetOptionDefaults(); }
 
     template <typename W>
     W* Find(const QObject& parent, const char* name) const {
@@ -40,6 +44,17 @@ class SampleMainWindow : public testing::Test {
 
     ConnectedDuzedo db;
     frmMain window;
+};
+
+// The main window shown on the sample DUZEDO.
+class SampleMainWindow : public LoadedMainWindow {
+  protected:
+    SampleMainWindow()
+        : LoadedMainWindow("frames", [](const std::string& path) { WriteSampleDb(path); }) {}
+    void SetUp() override {
+        LoadedMainWindow::SetUp();
+        if (!HasFatalFailure()) window.show();
+    }
 };
 
 inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
