@@ -11,9 +11,13 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
-#include "db/AccessFileDetail.h"
+#include "db/AccessReaderProcess.h"
+#include "db/AccessStream.h"
 #include "db/DbFile.h"
+#include "db/JetValues.h"
 
 namespace {
 
@@ -178,6 +182,7 @@ TEST(AccessStream, SurvivesRandomDamage) {
 }
 
 // --- The reader process ------------------------------------------------------------------------
+// Shell scripts stand in for the reader: they write prepared streams, then crash, hang or flood.
 
 ChildLimits QuickLimits() {
     ChildLimits limits;
@@ -186,182 +191,160 @@ ChildLimits QuickLimits() {
     return limits;
 }
 
-// The child announces its process id as its first row, so tests can see it was reaped.
-void SendPid(StreamWriter& out) {
-    out.beginTable("pid", {{"pid", ColumnType::Integer32}});
-    out.addRow({DbValue::integer(::getpid())});
-    out.flush();
+std::string TableHead() {
+    StreamWriter out;
+    out.beginTable("scores", kColumns);
+    out.addRow(kRow);
+    return out.buffer();
 }
 
-void ExpectReaped(const RecordingSink& sink) {
-    ASSERT_FALSE(sink.tables.empty());
-    ASSERT_FALSE(sink.tables[0].rows.empty());
-    const auto pid = static_cast<pid_t>(sink.tables[0].rows[0][0].toInt64());
-    EXPECT_NE(pid, ::getpid());
-    EXPECT_EQ(::kill(pid, 0), -1);  // neither running nor a zombie
+std::string Rows(int count) {
+    StreamWriter out;
+    for (int i = 0; i < count; ++i) out.addRow(kRow);
+    return out.buffer();
 }
 
-std::string IsolatedFailure(const ChildBody& body, RecordingSink& sink) {
-    try {
-        RunIsolated(body, sink, QuickLimits());
-    } catch (const DbError& e) {
-        return e.what();
+class AccessReaderProcess : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vpa-reader-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
     }
-    return "(no failure)";
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // A file for the script to read, quoted for the shell.
+    std::string file(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return "'" + (dir_ / name).string() + "'";
+    }
+
+    // The script records its process id first, so that tests can see it was reaped.
+    void run(const std::string& script, TableSink& sink, const ChildLimits& limits) const {
+        RunReader("/bin/sh", {"-c", "echo $$ > " + file("pid", "") + "; " + script}, sink, limits);
+    }
+
+    std::string failure(const std::string& script, TableSink& sink,
+                        const ChildLimits& limits = QuickLimits()) const {
+        try {
+            run(script, sink, limits);
+        } catch (const DbError& e) {
+            return e.what();
+        }
+        return "(no failure)";
+    }
+    std::string failure(const std::string& script) const {
+        RecordingSink sink;
+        return failure(script, sink);
+    }
+
+    void expectReaped() const {
+        pid_t pid = 0;
+        std::ifstream(dir_ / "pid") >> pid;
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(::kill(pid, 0), -1);  // neither running nor a zombie
+    }
+
+    fs::path dir_;
+};
+
+bool Contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
 }
 
-TEST(AccessReaderProcess, DeliversWhatTheChildWrites) {
+TEST_F(AccessReaderProcess, DeliversWhatTheChildWrites) {
     RecordingSink sink;
-    RunIsolated(
-        [](StreamWriter& out) {
-            SendPid(out);
-            out.endTable();
-            out.beginTable("scores", kColumns);
-            out.addRow(kRow);
-            out.endTable();
-        },
-        sink, QuickLimits());
+    run("cat " + file("stream", ValidStream()), sink, QuickLimits());
     ASSERT_EQ(sink.tables.size(), 2u);
-    EXPECT_EQ(sink.tables[1].rows.at(0), kRow);
-    ExpectReaped(sink);
+    EXPECT_EQ(sink.tables[0].rows.at(0), kRow);
+    EXPECT_TRUE(sink.tables[1].ended);
+    expectReaped();
 }
 
-TEST(AccessReaderProcess, TurnsEveryWayOfDyingIntoDbError) {
-    RecordingSink thrown;
+TEST_F(AccessReaderProcess, TurnsEveryWayOfDyingIntoDbError) {
+    StreamWriter refusal;
+    refusal.failure("no catalog");
     // The child's own account of the failure reaches the caller.
-    EXPECT_EQ(
-        IsolatedFailure([](StreamWriter&) { throw std::runtime_error("no catalog"); }, thrown),
-        "no catalog");
+    EXPECT_EQ(failure("cat " + file("failure", refusal.buffer()) + "; exit 1"), "no catalog");
 
-    RecordingSink crashed;
-    const auto crash = [](StreamWriter& out) {
-        SendPid(out);
-        ::raise(SIGSEGV);
-    };
-    EXPECT_NE(IsolatedFailure(crash, crashed).find("crashed"), std::string::npos);
-    ExpectReaped(crashed);
-
-    RecordingSink quit;
-    EXPECT_NE(IsolatedFailure([](StreamWriter&) { ::_exit(0); }, quit), "(no failure)");
+    EXPECT_TRUE(
+        Contains(failure("cat " + file("head", TableHead()) + "; kill -SEGV $$"), "crashed"));
+    expectReaped();
+    EXPECT_TRUE(Contains(failure("kill -ALRM $$"), "took too long"));  // its own lifetime limit
+    EXPECT_TRUE(Contains(failure("echo 'no frames at all'"), "malformed"));
+    EXPECT_TRUE(Contains(failure("exit 0"), "ended early"));
+    EXPECT_EQ(failure("cat " + file("stream", ValidStream()) + "; exit 3"), "the reader failed");
 }
 
-TEST(AccessReaderProcess, KillsAHungChild) {
+TEST_F(AccessReaderProcess, KillsAHungChild) {
+    const auto start = Clock::now();
+    EXPECT_TRUE(
+        Contains(failure("cat " + file("head", TableHead()) + "; exec sleep 30"), "progress"));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+    expectReaped();
+}
+
+TEST_F(AccessReaderProcess, StopsAChildThatOutlivesItsLifetime) {
+    ChildLimits limits = QuickLimits();
+    limits.lifetimeSeconds = 1;
+    // Steady output keeps the stall timeout away; only the lifetime stops it.
+    const std::string script = "cat " + file("head", TableHead()) + "; while :; do cat " +
+                               file("row", Rows(1)) + "; sleep 0.1; done";
     RecordingSink sink;
     const auto start = Clock::now();
-    const auto hang = [](StreamWriter& out) {
-        SendPid(out);
-        for (;;) ::pause();
-    };
-    EXPECT_NE(IsolatedFailure(hang, sink).find("progress"), std::string::npos);
+    EXPECT_TRUE(Contains(failure(script, sink, limits), "took too long"));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
-    ExpectReaped(sink);
+    EXPECT_GT(sink.tables.at(0).rows.size(), 3u);
+    expectReaped();
 }
 
-void Flood(StreamWriter& out) {
-    SendPid(out);
-    for (;;) out.addRow({DbValue::integer(1)});
-}
-
-TEST(AccessReaderProcess, KillsAChildThatNeverStops) {
-    RecordingSink sink;
+TEST_F(AccessReaderProcess, KillsAChildThatNeverStops) {
     ChildLimits limits = QuickLimits();
     limits.maxStreamBytes = 1 << 20;
-    EXPECT_THROW(RunIsolated(Flood, sink, limits), DbError);
-    ExpectReaped(sink);
+    const std::string flood = file("flood", TableHead() + Rows(30'000));  // several MiB
+    RecordingSink sink;
+    EXPECT_TRUE(Contains(failure("cat " + flood + "; exec sleep 30", sink, limits), "malformed"));
+    expectReaped();
 }
 
-TEST(AccessReaderProcess, ReapsTheChildWhenTheSinkFails) {
+TEST_F(AccessReaderProcess, ReapsTheChildWhenTheSinkFails) {
     struct FailingSink : RecordingSink {
         void addRow(const std::vector<DbValue>& row) override {
             RecordingSink::addRow(row);
             throw std::runtime_error("disk full");
         }
     } sink;
-    EXPECT_THROW(RunIsolated(Flood, sink, QuickLimits()), std::runtime_error);
-    ExpectReaped(sink);
+    EXPECT_THROW(run("cat " + file("head", TableHead()) + "; exec sleep 30", sink, QuickLimits()),
+                 std::runtime_error);
+    expectReaped();
 }
 
 pid_t gTestPid = 0;
 fs::path gAtExitMarker;
 
-TEST(AccessReaderProcess, LeavesTheParentsExitHandlersAlone) {
+// A program that cannot be executed leaves a bare copy of this process behind for a moment, which
+// must not run this process's exit handlers.
+TEST_F(AccessReaderProcess, RefusesAMissingOrUnstartableReader) {
     gTestPid = ::getpid();
-    gAtExitMarker = fs::temp_directory_path() / ("vpa-atexit-" + std::to_string(gTestPid));
-    fs::remove(gAtExitMarker);
+    gAtExitMarker = dir_ / "atexit-ran";
     std::atexit([] {
         if (::getpid() != gTestPid) std::ofstream(gAtExitMarker) << "ran";
     });
     RecordingSink sink;
-    RunIsolated([](StreamWriter&) {}, sink, QuickLimits());
+    try {
+        RunReader(dir_ / "vpa_mdbreader", {}, sink, QuickLimits());
+        ADD_FAILURE() << "ran a missing program";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(Contains(e.what(), "missing"));
+    }
+    file("not-a-program", "no execute permission");
+    EXPECT_THROW(RunReader(dir_ / "not-a-program", {}, sink, QuickLimits()), DbError);
     EXPECT_FALSE(fs::exists(gAtExitMarker));
 }
 
-// --- Files that are not sound Access files ---------------------------------------------------
-
-class AccessFileRefusal : public testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vpa-access-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string write(const std::string& bytes) {
-        const fs::path file = dir_ / ("f" + std::to_string(count_++) + ".mdb");
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-    // Each must fail cleanly and soon.
-    void expectRefused(const std::string& path) {
-        RecordingSink sink;
-        const auto start = Clock::now();
-        EXPECT_THROW(ReadAccessFile(path, sink), DbError);
-        EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
-    }
-
-    static std::string Header(bool jet3, std::size_t size) {
-        std::string bytes(size, '\0');
-        const std::string head = std::string("\0\1\0\0Standard Jet DB", 19);
-        bytes.replace(0, head.size(), head);
-        bytes[0x14] = jet3 ? 0 : 1;
-        return bytes;
-    }
-
-    static std::string RandomAfterHeader(bool jet3, std::size_t pages) {
-        std::string bytes = Header(jet3, pages * (jet3 ? 2048 : 4096));
-        std::mt19937 random(jet3 ? 3 : 4);
-        for (std::size_t i = 0x15; i < bytes.size(); ++i) bytes[i] = static_cast<char>(random());
-        return bytes;
-    }
-
-    fs::path dir_;
-    int count_ = 0;
-};
-
-TEST_F(AccessFileRefusal, MissingEmptyAndForeignFiles) {
-    expectRefused((dir_ / "absent.mdb").string());
-    expectRefused(write(""));
-    expectRefused(write("games, goals and tournaments, as plain text\n"));
-    expectRefused(write(std::string("SQLite format 3\0", 16) + std::string(4080, '\0')));
-    expectRefused(dir_.string());  // a directory
-}
-
-TEST_F(AccessFileRefusal, DamagedHeaders) {
-    expectRefused(write(Header(false, 4096).substr(0, 12)));  // cut inside the signature
-    std::string garbled = Header(false, 4 * 4096);
-    garbled[9] = 'X';
-    expectRefused(write(garbled));
-    expectRefused(write(Header(false, 4 * 4096 + 100)));  // not whole pages
-    expectRefused(write(Header(true, 3 * 2048 + 1)));
-}
-
-TEST_F(AccessFileRefusal, ZerosAndRandomPages) {
-    expectRefused(write(std::string(8 * 4096, '\0')));
-    expectRefused(write(Header(false, 8 * 4096)));  // a header and nothing else
-    expectRefused(write(Header(true, 8 * 2048)));
-    expectRefused(write(RandomAfterHeader(false, 16)));
-    expectRefused(write(RandomAfterHeader(true, 16)));
+TEST_F(AccessReaderProcess, WorksOnAThreadWithoutAnEventLoop) {
+    RecordingSink sink;
+    std::thread([&] { run("cat " + file("stream", ValidStream()), sink, QuickLimits()); }).join();
+    EXPECT_EQ(sink.tables.size(), 2u);
 }
 
 // --- Jet values --------------------------------------------------------------------------------

@@ -138,6 +138,29 @@ TEST_F(EngineTest, RecordsetCountsMovesAndNamesFields) {
     EXPECT_EQ(Column("select id from scores order by id").size(), 4u);
 }
 
+TEST_F(EngineTest, QueryResultsAreTheCallersAndSurviveOtherQueries) {
+    const QueryResult games = Query("select id, [TEAM A] from scores order by id");
+    ASSERT_EQ(games.size(), 4u);
+    // A query inside the loop, on the shared recordset or not, leaves the loop's records alone.
+    std::vector<std::string> seen;
+    for (const Record game : games) {
+        gRs->open("select count(*) from rankings", *gConn);
+        EXPECT_EQ(ScalarQuery("select count(*) from scores where id=" + game[0].toString()), 1);
+        seen.push_back(game["team a"].toString());
+    }
+    gRs->close();
+    EXPECT_EQ(seen, (Names{"O'Neil S", "Müller K", "Vodad R", "vodad r"}));
+
+    EXPECT_EQ(games.fieldIndex("TEAM A"), 1);
+    EXPECT_THROW((void)games[0]["goals"], DbError);
+    EXPECT_THROW((void)games[0][2], DbError);
+    // The record limit cuts even a TOP query's ties.
+    EXPECT_EQ(Query("SELECT TOP 1 id FROM scores ORDER BY a+b DESC", 2).size(), 2u);
+    EXPECT_EQ(Query("select id from scores", 0).size(), 4u);
+    EXPECT_TRUE(Query("select id from scores where id=99").empty());
+    EXPECT_EQ(Query("select id, A from scores where id=99").fieldCount(), 2);
+}
+
 TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
     EXPECT_EQ(NullToZero(DbValue()), 0);
     EXPECT_EQ(NullToZero(DbValue::real(2.5)), 2);

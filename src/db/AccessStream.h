@@ -1,14 +1,11 @@
 #pragma once
 
-// Inner workings of ReadAccessFile, visible to its tests: the byte stream by which the isolated
-// reader process hands tables to the program, the supervision of that process, and the decoding
-// of Jet's fixed-size values.
+// The byte stream by which the reader process hands the tables of an Access file to the program.
+// The program trusts nothing in it: the reader runs libmdb on files that may be damaged.
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +15,8 @@
 
 namespace access_detail {
 
-// Stream layout. Every frame is a little-endian u32 body length followed by the body, whose first
-// byte is the frame kind:
+// Every frame is a little-endian u32 body length followed by the body, whose first byte is the
+// frame kind:
 //   Table:    u16 name length, name, u16 column count, per column: u16 name length, name, u8 type
 //   Row:      u16 value count, per value: u8 kind, then i64 (Integer), f64 bits (Real),
 //             u32 length and UTF-8 text (Text), u8 length and "YYYY-MM-DD HH:MM:SS" (Date)
@@ -59,7 +56,8 @@ class StreamWriter {
 };
 
 // Checks a stream frame by frame and hands what it carries to a sink. Every length is checked
-// before anything is allocated or read; anything out of order or out of bounds throws DbError.
+// before anything is allocated or read; anything out of order or out of bounds throws DbError,
+// and so does a Failure frame, with the reader's reason.
 class StreamDecoder {
   public:
     StreamDecoder(TableSink& sink, std::uint64_t maxStreamBytes);
@@ -81,30 +79,5 @@ class StreamDecoder {
     State state_ = State::Between;
     std::size_t columnCount_ = 0;
 };
-
-struct ChildLimits {
-    // Longest silence from the reader before it counts as hung.
-    std::chrono::milliseconds stall{15'000};
-    // Hard limit on the reader's life, against loops that keep producing output.
-    unsigned lifetimeSeconds = 300;
-    std::uint64_t maxStreamBytes = 1ull << 30;
-};
-
-// Runs body in a forked process that writes its frames through a pipe, and feeds the decoded
-// tables to sink in this process. A body that throws reports the exception's text. The child's
-// death by a signal, an exit other than a clean one, a malformed stream or a stall throws DbError;
-// the child is killed and reaped whatever happens, also when the sink throws.
-using ChildBody = std::function<void(StreamWriter& out)>;
-void RunIsolated(const ChildBody& body, TableSink& sink, const ChildLimits& limits);
-
-// Jet values stored as raw bytes (little-endian), as engine values.
-// Date/Time: days since 1899-12-30; before that day the fraction still counts forward from
-// midnight. Null outside the years 100 to 9999, which Jet cannot hold.
-DbValue JetDateValue(double days);
-// Currency: a 64-bit integer of ten-thousandths.
-double JetCurrency(std::span<const unsigned char, 8> bytes);
-// Decimal: a sign byte, then a 96/128-bit magnitude as four little-endian 32-bit words, most
-// significant first, scaled by 10^-scale.
-double JetDecimal(std::span<const unsigned char, 17> bytes, int scale);
 
 }  // namespace access_detail

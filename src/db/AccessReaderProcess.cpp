@@ -1,0 +1,114 @@
+#include "db/AccessReaderProcess.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <algorithm>
+#include <csignal>
+#include <string_view>
+#include <system_error>
+
+#include "db/AccessStream.h"
+
+namespace access_detail {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kReaderName = "vpa_mdbreader";
+
+int Milliseconds(Clock::duration d) {
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(d).count());
+}
+
+// Kills and reaps the child unless it has finished, so that no way out leaves it running.
+class ChildGuard {
+  public:
+    explicit ChildGuard(QProcess& process) : process_(process) {}
+    ~ChildGuard() {
+        if (process_.state() == QProcess::NotRunning) return;
+        process_.kill();
+        process_.waitForFinished(-1);
+    }
+    ChildGuard(const ChildGuard&) = delete;
+    ChildGuard& operator=(const ChildGuard&) = delete;
+
+  private:
+    QProcess& process_;
+};
+
+void Start(QProcess& process, const std::filesystem::path& program,
+           const std::vector<std::string>& arguments, std::chrono::milliseconds timeout) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(program, error)) {
+        throw DbError("the reader program is missing (expected at '" + program.string() + "')");
+    }
+    QStringList nativeArguments;
+    for (const std::string& argument : arguments) {
+        nativeArguments << QFile::decodeName(argument.c_str());
+    }
+    // Only the stream matters: libmdb's warnings on standard error would pile up unread.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(QFile::decodeName(program.c_str()), nativeArguments, QIODevice::ReadOnly);
+    if (!process.waitForStarted(Milliseconds(timeout))) {
+        throw DbError("cannot start the reader (" + process.errorString().toStdString() + ")");
+    }
+}
+
+// Feeds the decoder until the child has exited. The synchronous waits work without an event
+// loop, and the pipe holds little, so at most that much is buffered between two feeds.
+void Pump(QProcess& process, StreamDecoder& decoder, const ChildLimits& limits) {
+    const auto end = Clock::now() + std::chrono::seconds(limits.lifetimeSeconds);
+    for (;;) {
+        const auto left = end - Clock::now();
+        const bool ready = process.waitForReadyRead(Milliseconds(
+            std::min<Clock::duration>(limits.stall, std::max(left, Clock::duration::zero()))));
+        const QByteArray bytes = process.readAll();
+        decoder.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (ready) continue;
+        if (process.state() == QProcess::NotRunning) return;
+        if (Clock::now() >= end) throw DbError("the reader took too long");
+        throw DbError("the reader stopped making progress");
+    }
+}
+
+void CheckExit(const QProcess& process) {
+    if (process.exitStatus() == QProcess::CrashExit) {
+        // Qt keeps the number of the signal that ended the process as its exit code.
+        const int signal = process.exitCode();
+        throw DbError(signal == SIGALRM ? std::string("the reader took too long")
+                                        : "the reader crashed (signal " + std::to_string(signal) +
+                                              "): the file is damaged");
+    }
+    if (process.exitCode() != 0) throw DbError("the reader failed");
+}
+
+}  // namespace
+
+std::filesystem::path ReaderProgram() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) return self.parent_path() / kReaderName;
+    if (QCoreApplication::instance() != nullptr) {
+        const QByteArray dir = QFile::encodeName(QCoreApplication::applicationDirPath());
+        return std::filesystem::path(dir.toStdString()) / kReaderName;
+    }
+    throw DbError("there is no telling where the reader program is");
+}
+
+void RunReader(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               TableSink& sink, const ChildLimits& limits) {
+    QProcess process;
+    const ChildGuard guard(process);
+    Start(process, program, arguments, limits.stall);
+    StreamDecoder decoder(sink, limits.maxStreamBytes);
+    Pump(process, decoder, limits);
+    CheckExit(process);
+    decoder.finish();
+}
+
+}  // namespace access_detail

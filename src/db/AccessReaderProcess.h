@@ -1,0 +1,36 @@
+#pragma once
+
+// Supervision of the reader program, which runs libmdb on an Access file in a process of its own
+// and writes the tables to its standard output as a table stream (AccessStream.h).
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "db/DbFile.h"
+
+namespace access_detail {
+
+struct ChildLimits {
+    // Longest silence from the reader before it counts as hung.
+    std::chrono::milliseconds stall{15'000};
+    // Hard limit on the reader's life, against loops that keep producing output.
+    unsigned lifetimeSeconds = 300;
+    std::uint64_t maxStreamBytes = 1ull << 30;
+};
+
+// The reader program, expected beside the running executable. Throws DbError when there is no
+// telling where that is.
+std::filesystem::path ReaderProgram();
+
+// Runs program with arguments and feeds the tables of the stream it writes to sink. A program that
+// is missing or does not start, its death by a signal, an exit other than a clean one, a
+// malformed stream, a stall or a run past its lifetime throws DbError; a Failure frame throws
+// DbError with the reader's reason. The child is killed and reaped whatever happens, also when
+// the sink throws. Needs no QCoreApplication: it waits on the process synchronously.
+void RunReader(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               TableSink& sink, const ChildLimits& limits);
+
+}  // namespace access_detail

@@ -1,0 +1,81 @@
+#include "db/JetValues.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace access_detail {
+
+namespace {
+
+std::uint64_t LoadLe(const unsigned char* p, int bytes) {
+    std::uint64_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
+    return v;
+}
+
+// "[-]digits" scaled by 10^-scale, correctly rounded to the nearest double.
+double ScaledDecimal(bool negative, std::string digits, int scale) {
+    std::string text = (negative ? "-" : "") + digits + "e-" + std::to_string(scale);
+    double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
+std::string Digits(unsigned __int128 v) {
+    std::string digits;
+    do {
+        digits.push_back(static_cast<char>('0' + static_cast<int>(v % 10)));
+        v /= 10;
+    } while (v != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+// Jet's own limits: 100-01-01 and 9999-12-31 as days since 1899-12-30.
+constexpr double kFirstDay = -657434;
+constexpr double kLastDay = 2958465;
+
+}  // namespace
+
+DbValue JetDateValue(double days) {
+    if (!std::isfinite(days) || days <= kFirstDay - 1 || days >= kLastDay + 1) return {};
+    const double whole = std::trunc(days);
+    auto day = static_cast<long long>(whole);
+    auto seconds = std::llround(std::abs(days - whole) * 86400.0);
+    if (seconds == 86400) {
+        seconds = 0;
+        ++day;
+    }
+    using namespace std::chrono;
+    const year_month_day date{sys_days{1899y / December / 30} + std::chrono::days{day}};
+    if (date.year() < year{100} || date.year() > year{9999}) return {};
+    const int time = static_cast<int>(seconds);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  time / 3600, time / 60 % 60, time % 60);
+    return DbValue::date(text);
+}
+
+double JetCurrency(std::span<const unsigned char, 8> bytes) {
+    const auto raw = static_cast<std::int64_t>(LoadLe(bytes.data(), 8));
+    const bool negative = raw < 0;
+    const std::uint64_t magnitude =
+        negative ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+    return ScaledDecimal(negative, Digits(magnitude), 4);
+}
+
+double JetDecimal(std::span<const unsigned char, 17> bytes, int scale) {
+    unsigned __int128 magnitude = 0;
+    for (int word = 0; word < 4; ++word) {
+        magnitude = (magnitude << 32) | LoadLe(bytes.data() + 1 + 4 * word, 4);
+    }
+    return ScaledDecimal((bytes[0] & 0x80) != 0, Digits(magnitude), scale);
+}
+
+}  // namespace access_detail

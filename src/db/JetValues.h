@@ -1,0 +1,20 @@
+#pragma once
+
+// Jet's fixed-size values, stored as raw little-endian bytes, as engine values.
+
+#include <span>
+
+#include "db/DbValue.h"
+
+namespace access_detail {
+
+// Date/Time: days since 1899-12-30; before that day the fraction still counts forward from
+// midnight. Null outside the years 100 to 9999, which Jet cannot hold.
+DbValue JetDateValue(double days);
+// Currency: a 64-bit integer of ten-thousandths.
+double JetCurrency(std::span<const unsigned char, 8> bytes);
+// Decimal: a sign byte, then a 96/128-bit magnitude as four little-endian 32-bit words, most
+// significant first, scaled by 10^-scale.
+double JetDecimal(std::span<const unsigned char, 17> bytes, int scale);
+
+}  // namespace access_detail

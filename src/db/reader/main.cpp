@@ -1,0 +1,73 @@
+// vpa_mdbreader FILE: writes every user table of an Access file, read with libmdb, to standard
+// output as a table stream (db/AccessStream.h), ending with Done, or with Failure and exit status
+// 1. The program starts it for each Access file it opens and checks all it writes: libmdb may
+// crash or loop on a damaged file, and then only this process is lost.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+
+#include "db/AccessReaderProcess.h"
+#include "db/AccessStream.h"
+#include "db/reader/LibmdbReader.h"
+
+namespace {
+
+// Dispositions ignored and signals blocked by whoever started us survive exec; a blocked SIGALRM
+// would defeat the lifetime limit.
+void ResetSignals() {
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    sigemptyset(&defaults.sa_mask);
+    for (int signal = 1; signal < NSIG; ++signal) ::sigaction(signal, &defaults, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+// Moves the stream off standard output, which libmdb chatters on, and drops any descriptor
+// inherited beyond the standard three. Returns the stream's descriptor.
+int TakeStreamOutput() {
+    ::close_range(3, ~0u, 0);
+    const int stream = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+    const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (stream < 0 || devNull < 0 || ::dup2(devNull, STDOUT_FILENO) < 0) return -1;
+    ::close(devNull);
+    return stream;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: vpa_mdbreader FILE\n", stderr);
+        return 2;
+    }
+    ResetSignals();
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    // Also when the program that started us is gone and nobody reads the stream any more.
+    ::alarm(access_detail::ChildLimits{}.lifetimeSeconds);
+    const int fd = TakeStreamOutput();
+    if (fd < 0) return 3;
+
+    access_detail::StreamWriter out(fd);
+    try {
+        ReadWithLibmdb(argv[1], out);
+        out.done();
+        out.flush();
+        return 0;
+    } catch (const std::exception& e) {
+        try {
+            out.failure(e.what());
+            out.flush();
+        } catch (const std::exception&) {
+            // The program has gone: nobody is left to tell.
+        }
+    }
+    return 1;
+}
