@@ -10,11 +10,14 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "db/Database.h"
+#include "players/Games.h"
+#include "rankings/Rankings.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/HandMadeDuzedo.h"
 
@@ -333,32 +336,30 @@ TEST_F(SqlGameLists, HomeGamesInEveryOrder) {
         {"Vodad R", "O'Neil S", "20000", "0", "Autumn League 2003"},
         {"Vodad R", "Vezuv L", "15000", "1", "Autumn League 2003"},
     };
-    const std::string head = "select [TEAM A], [TEAM B], a, b, scores.tournament from scores ";
-
     // Chronological: no ORDER BY, so the stored order of scores.
-    std::string sql = head + " where [TEAM A] = 'Vodad R' ";
+    std::string sql = GamesQuery("Vodad R", kHomeGames, 0);
     EXPECT_EQ(Named(sql, kGameFields), games) << sql;
 
     auto field = [](int i) { return [i](const Row& r) { return r[i]; }; };
-    sql = head + "where [TEAM A] = 'Vodad R' order by tournament";
+    sql = GamesQuery("Vodad R", kHomeGames, 1);
     ExpectSorted(sql, Named(sql, kGameFields), field(4),
                  {"Autumn League 2003", "Autumn League 2003", "Autumn League 2003",
                   "Spring Cup Final", "Spring Cup Semi-finals", "Velmoor Open 2002",
                   "Velmoor Open 2002", "World Cup I Round 1 - Group A",
                   "World Cup I Round 2 - Group E", "World Cup II Round 1 - Group A"},
                  games);
-    sql = head + "where [TEAM A] = 'Vodad R' order by [TEAM B]";
+    sql = GamesQuery("Vodad R", kHomeGames, 2);
     ExpectSorted(sql, Named(sql, kGameFields), field(1),
                  {"Abco D", "Ábdo K", "Müller K", "Müller K", "Müller K", "Müller K", "O'Neil S",
                   "Vezuv L", "Vezuv L", "Vezuv L"},
                  games);
-    sql = head + "where [TEAM A] = 'Vodad R' order by A desc";
+    sql = GamesQuery("Vodad R", kHomeGames, 3);
     ExpectSorted(sql, Named(sql, kGameFields), field(2),
                  {"20000", "15000", "4", "3", "3", "2", "2", "2", "1", "0"}, games);
-    sql = head + "where [TEAM A] = 'Vodad R' order by B desc";
+    sql = GamesQuery("Vodad R", kHomeGames, 4);
     ExpectSorted(sql, Named(sql, kGameFields), field(3),
                  {"2", "2", "1", "1", "1", "1", "1", "1", "0", "0"}, games);
-    sql = head + "where [TEAM A] = 'Vodad R' order by A - B desc";
+    sql = GamesQuery("Vodad R", kHomeGames, 5);
     ExpectSorted(
         sql, Named(sql, kGameFields),
         [](const Row& r) { return std::to_string(std::stoll(r[2]) - std::stoll(r[3])); },
@@ -374,32 +375,30 @@ TEST_F(SqlGameLists, AwayGamesInEveryOrder) {
         {"O'Neil S", "Vodad R", "1", "2", "Dadidurez VII Round 2"},
         {"Vezuv L", "Vodad R", "2", "1", "Dadidurez VII Cup"},
     };
-    const std::string head = "select [TEAM A], [TEAM B], a, b, scores.tournament from scores ";
-
-    std::string sql = head + " where [TEAM B] = 'Vodad R' ";
+    std::string sql = GamesQuery("Vodad R", kAwayGames, 0);
     EXPECT_EQ(Named(sql, kGameFields), games) << sql;
 
-    sql = head + "where [TEAM B] = 'Vodad R' order by tournament";
+    sql = GamesQuery("Vodad R", kAwayGames, 1);
     EXPECT_EQ(Named(sql, kGameFields),
               (Rows{games[5], games[3], games[4], games[0], games[1], games[2]}))
         << sql;
 
     auto field = [](int i) { return [i](const Row& r) { return r[i]; }; };
-    sql = head + "where [TEAM B] = 'Vodad R' order by [TEAM A]";
+    sql = GamesQuery("Vodad R", kAwayGames, 2);
     ExpectSorted(sql, Named(sql, kGameFields), field(0),
                  {"ÁBDO K", "José P", "Müller K", "O'Neil S", "Vezuv L", "Vezuv L"}, games);
-    sql = head + "where [TEAM B] = 'Vodad R' order by B desc";
+    sql = GamesQuery("Vodad R", kAwayGames, 3);
     ExpectSorted(sql, Named(sql, kGameFields), field(3), {"4", "3", "2", "1", "0", "0"}, games);
-    sql = head + "where [TEAM B] = 'Vodad R' order by A desc";
+    sql = GamesQuery("Vodad R", kAwayGames, 4);
     ExpectSorted(sql, Named(sql, kGameFields), field(2), {"2", "1", "1", "1", "0", "0"}, games);
-    sql = head + "where [TEAM B] = 'Vodad R' order by B - A desc";
+    sql = GamesQuery("Vodad R", kAwayGames, 5);
     ExpectSorted(
         sql, Named(sql, kGameFields),
         [](const Row& r) { return std::to_string(std::stoll(r[3]) - std::stoll(r[2])); },
         {"4", "2", "1", "0", "-1", "-1"}, games);
 
     // An accented tournament name sorts with its base letter, not after Z.
-    sql = head + "where [TEAM B] = 'Abco D' order by tournament";
+    sql = GamesQuery("Abco D", kAwayGames, 1);
     EXPECT_EQ(Named(sql, kGameFields),
               (Rows{
                   {"abel M", "Abco D", "0", "2", "Águila Trophy"},
@@ -677,10 +676,9 @@ TEST_F(SqlRankings, RankingsTableWithEachFilter) {
     const Row abdo = {"Ábdo K", "1420", "Ostland"};
     const Row abco = {"Abco D", "1330", "Spain"};
     const Row abel = {"abel M", "1200", "Velmoor"};
-    const std::string limit =
-        " and (select count(player) from tables where player=rankings.player)  > 1 ";
-    const std::string head = "select player, R0303, country from rankings where R0303 <>-1 ";
-    const std::string tail = " order by R0303 desc";
+    const auto query = [](bool limit, std::optional<std::string> country) {
+        return RankingsQuery("R0303", limit, country);
+    };
     struct Case {
         std::string sql;
         Rows expected;
@@ -688,19 +686,17 @@ TEST_F(SqlRankings, RankingsTableWithEachFilter) {
     // José P played one tournament only; abel M and Ábdo K have a second one under "ABEL M" and
     // "ÁBDO K"; O'Neil S is -1.
     for (const auto& c : std::vector<Case>{
-             {head + tail, {jose, vodad, vezuv, muller, abdo, abco, abel}},
-             {head + limit + tail, {vodad, vezuv, muller, abdo, abco, abel}},
-             {head + " and country='Velmoor'" + tail, {vodad, vezuv, abel}},
-             {head + limit + " and country='Spain'" + tail, {abco}},
-             {head + " and country='Spain'" + tail, {jose, abco}},
-             {head + limit + " and country='WC'" + tail, {}},
+             {query(false, std::nullopt), {jose, vodad, vezuv, muller, abdo, abco, abel}},
+             {query(true, std::nullopt), {vodad, vezuv, muller, abdo, abco, abel}},
+             {query(false, "Velmoor"), {vodad, vezuv, abel}},
+             {query(true, "Spain"), {abco}},
+             {query(false, "Spain"), {jose, abco}},
+             {query(true, "WC"), {}},
          }) {
         EXPECT_EQ(Named(c.sql, fields), c.expected) << c.sql;
     }
 
-    const std::string sql =
-        "select player, R0103, country from rankings where R0103 <>-1  and (select count(player) "
-        "from tables where player=rankings.player)  > 1  order by R0103 desc";
+    const std::string sql = RankingsQuery("R0103", true, std::nullopt);
     EXPECT_EQ(Named(sql, {"player", "R0103"}), (Rows{{"Vodad R", "1520"},
                                                      {"Vezuv L", "1490"},
                                                      {"Müller K", "1460"},
