@@ -1,0 +1,49 @@
+// The main window as router: what one frame asks for reaches the window or the other frames.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "support/MainWindowFixtures.h"
+#include "support/WindowControls.h"
+#include "ui/main/StatusLine.h"
+#include "ui/widgets/Frame.h"
+
+namespace {
+
+class Shell : public SampleMainWindow {};
+
+TEST_F(Shell, EveryFrameIsAClassOwningItsControls) {
+    for (int i = 0; i < 8; ++i) {
+        auto* frame = Ctl<Frame>(window, "fraFrame_" + std::to_string(i));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->index(), i);
+        for (const auto& [name, control] : frame->Controls()) {
+            EXPECT_TRUE(frame->isAncestorOf(control)) << name;
+            EXPECT_EQ(window.ui.byName.at(name), control) << name;
+        }
+    }
+}
+
+TEST_F(Shell, WaitBoxAndStatusLineAnswerAnyFrame) {
+    auto& fantasy = *Ctl<Frame>(window, "fraFrame_7");
+    emit fantasy.waitShown(true);
+    EXPECT_FALSE(window.ui.fraWait->isHidden());
+    emit fantasy.waitProgress(QStringLiteral("Vodad R vs O'Neil S"));
+    EXPECT_EQ(window.ui.txtWait->text(), "Vodad R vs O'Neil S");
+    emit fantasy.waitShown(false);
+    EXPECT_TRUE(window.ui.fraWait->isHidden());
+
+    emit Ctl<Frame>(window, "fraFrame_4")
+        ->statusText(QStringLiteral("3 players had too few games"));
+    EXPECT_EQ(window.ui.picStatus->message(), "3 players had too few games");
+}
+
+TEST_F(Shell, AShowPlayerRequestBringsPlayerStatsForward) {
+    emit Ctl<Frame>(window, "fraFrame_5")->showPlayerRequested(QStringLiteral("Nobody X"));
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text(), "Nobody X");
+    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
+}
+
+}  // namespace
