@@ -48,16 +48,33 @@ void EnsureDbPath() {
     gDbPath = Services().locateDb();
 }
 
+void ReportAccessError(const std::string& reason) {
+    std::fprintf(stderr, "VPAStats: cannot open the DUZEDO at '%s': %s\n", gDbPath.c_str(),
+                 reason.c_str());
+    Services().message(MessageIcon::Critical,
+                       "There was an error accessing the DUZEDO - closing app", "Critical error!");
+}
+
 bool Connect() {
     std::string reason;
     if (ConnectDb(&reason)) {
         return true;
     }
-    std::fprintf(stderr, "VPAStats: cannot open the DUZEDO at '%s': %s\n", gDbPath.c_str(),
-                 reason.c_str());
-    Services().message(MessageIcon::Critical,
-                       "There was an error accessing the DUZEDO - closing app", "Critical error!");
+    ReportAccessError(reason);
     return false;
+}
+
+// Fills the main window; a database that opens but cannot answer its first queries (a table
+// without the columns they read) ends the start like one that cannot be opened.
+bool LoadMainWindow(frmMain& window) {
+    try {
+        window.Load();
+        return true;
+    } catch (const std::exception& error) {
+        ReportAccessError(error.what());
+        DisconnectDb();
+        return false;
+    }
 }
 
 void WaitForSplash(double startSecond) {
@@ -106,7 +123,9 @@ std::unique_ptr<frmMain> RunStartup() {
     WriteSettings();
 
     auto mainWindow = std::make_unique<frmMain>();
-    mainWindow->Load();
+    if (!LoadMainWindow(*mainWindow)) {
+        return nullptr;
+    }
     WaitForSplash(startSecond);
     splash.reset();
     services.showMainWindow(*mainWindow);

@@ -49,6 +49,28 @@ void SetServices(std::shared_ptr<AppServices> services) {
     Current() = services ? std::move(services) : Default();
 }
 
+void ReportProblem(const std::string& what, const std::string& reason) {
+    Services().message(MessageIcon::Information, what + "\n\n" + Printable(reason),
+                       "VPA Stats Analyser");
+}
+
+std::string Printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\n') || byte == 0x7F) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 void SetDefaultServices(std::shared_ptr<AppServices> services) {
     const bool wasDefault = Current() == Default();
     Default() = std::move(services);

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -32,3 +33,11 @@ AppServices& Services();
 void SetServices(std::shared_ptr<AppServices> services);
 // The services nullptr goes back to: the program puts in the window ones at its start.
 void SetDefaultServices(std::shared_ptr<AppServices> services);
+
+// Tells the user that what he asked for failed: what (a sentence of ours) and the reason, whose
+// control characters are shown escaped, since it may quote the database.
+void ReportProblem(const std::string& what, const std::string& reason);
+
+// text with every control character (other than a line break) written as \xNN, so that bytes
+// from a damaged database never act on a terminal or a message box.
+std::string Printable(std::string_view text);

@@ -193,4 +193,12 @@ TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {
     EXPECT_EQ(steps.back(), (TwipsRect{8600, 6950, 2000, 30}));
 }
 
+TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalMessage) {
+    WriteTestDuzedo(DefaultDbPath(), {.rankingsWithoutCountry = true});
+    Start();
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(services->titles(), (Titles{"Critical error!"}));
+    EXPECT_EQ(gConn, nullptr);
+}
+
 }  // namespace

@@ -11,7 +11,9 @@
 #include "players/PlayerStats.h"
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/ui/frmRankGraph.h"
+#include "support/FakeServices.h"
 #include "support/MainWindowFixtures.h"
+#include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -145,6 +147,35 @@ TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
     const auto* picture = Find<GraphPicture>(unranked, "picGraph");
     EXPECT_TRUE(picture->graph().empty());
     EXPECT_EQ(picture->note(), "No ranked month to draw");
+}
+
+class PlayerFrameOnADamagedDuzedo : public LoadedMainWindow {
+  protected:
+    PlayerFrameOnADamagedDuzedo()
+        : LoadedMainWindow("damaged", [](const std::string& path) {
+              WriteTestDuzedo(path, {.goalAsText = true});
+          }) {}
+    void SetUp() override {
+        SetServices(services);
+        LoadedMainWindow::SetUp();
+    }
+    void TearDown() override { SetServices(nullptr); }
+
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+};
+
+TEST_F(PlayerFrameOnADamagedDuzedo, AGoalHeldAsTextIsAMessageNotAnEnd) {
+    window.BarClick(1);
+    Ctl<QLineEdit>(window, "txtPlayer")->setText("Bodo");
+    Ctl<Button>(window, "chbPlayerGo")->click();
+    // The record's sums pass over the text; the games list cannot show it as a number.
+    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text().left(4), "Bodo");
+    EXPECT_TRUE(services->messages.empty());
+    Ctl<Button>(window, "chbPlayerHome")->click();
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_NE(services->messages[0].text.find("'two' is not a number"), std::string::npos);
+    EXPECT_EQ(window.findChild<QDialog*>(), nullptr);
+    EXPECT_EQ(window.mCurrentFrame, 1);
 }
 
 }  // namespace

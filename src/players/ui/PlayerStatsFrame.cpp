@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "core/AppServices.h"
 #include "core/PlayerNames.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
@@ -82,7 +83,14 @@ void PlayerStatsFrame::PlayerListClick(int row) {
 
 void PlayerStatsFrame::PlayerGo() {
     mCurrentPlayer = ui.txtPlayer->text().toStdString();
-    const ViewTexts view = PlayerStatsView(mCurrentPlayer);
+    ViewTexts view;
+    try {
+        view = PlayerStatsView(mCurrentPlayer);
+    } catch (const std::exception& error) {
+        // A damaged table: the frame shows no player rather than figures it could not read.
+        ReportProblem("The statistics of this player cannot be read.", error.what());
+        view = NoPlayerView();
+    }
     ui.Label2_1->setText(ToQString(view.text("Label2_1")));
     // Tells which month's ranking the heading gives when the current month has none yet.
     ui.Label2_1->setToolTip(ToQString(view.text("lblNote")));
@@ -92,20 +100,27 @@ void PlayerStatsFrame::PlayerGo() {
     }
 }
 
-void PlayerStatsFrame::ShowGames(int mode) {
-    frmGames window(this->window());
-    window.Init(mCurrentPlayer, mode);
+// Opens a window for the current player; one whose figures cannot be read is not opened.
+template <typename Window, typename... Args>
+void PlayerStatsFrame::OpenWindow(Args... args) {
+    Window window(this->window());
+    try {
+        window.Init(mCurrentPlayer, args...);
+    } catch (const std::exception& error) {
+        ReportProblem("The games of this player cannot be read.", error.what());
+        return;
+    }
     window.exec();
+}
+
+void PlayerStatsFrame::ShowGames(int mode) {
+    OpenWindow<frmGames>(mode);
 }
 
 void PlayerStatsFrame::ShowPositions() {
-    frmPositions window(this->window());
-    window.Init(mCurrentPlayer);
-    window.exec();
+    OpenWindow<frmPositions>();
 }
 
 void PlayerStatsFrame::ShowRankGraph() {
-    frmRankGraph window(this->window());
-    window.Init(mCurrentPlayer);
-    window.exec();
+    OpenWindow<frmRankGraph>();
 }

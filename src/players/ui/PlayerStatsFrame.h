@@ -38,6 +38,8 @@ class PlayerStatsFrame : public Frame {
 
   private:
     void Connect();
+    template <typename Window, typename... Args>
+    void OpenWindow(Args... args);
 
     struct Widgets {
         QListWidget* lstPlayers = nullptr;
