@@ -1,6 +1,8 @@
 #include "players/Positions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "core/DisplayFormat.h"
 #include "db/Database.h"
@@ -41,7 +43,11 @@ Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto position = Number(rows[i].position);
         const auto players = Number(rows[i].players);
-        if (position && players && *players > 0) points.push_back({i + 1, *position, *players});
+        // Infinities and NaN (the text "inf" reads as a number) have no place on the picture.
+        if (position && players && std::isfinite(*position) && std::isfinite(*players) &&
+            *players > 0) {
+            points.push_back({i + 1, *position, *players});
+        }
     }
 
     Graph graph{.width = width, .height = height};
@@ -51,8 +57,11 @@ Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int
     for (std::size_t i = 0; i < points.size(); ++i) {
         const int x =
             static_cast<int>(RoundHalfEven(kPositionsMargin + step * static_cast<double>(i)));
+        // A position far beyond the field (a damaged row) is drawn at the picture's edge.
+        const double exact = (points[i].position - 1) * height / points[i].players;
         const int y = static_cast<int>(RoundHalfEven(
-            (points[i].position - 1) * height / points[i].players + kPositionsMargin));
+            std::clamp(exact, -static_cast<double>(kPositionsMargin), static_cast<double>(height)) +
+            kPositionsMargin));
         graph.circles.push_back({.x = x, .y = y, .radius = kPositionsPointRadius});
         if (i > 0) {
             const GraphCircle& before = graph.circles[graph.circles.size() - 2];

@@ -15,6 +15,14 @@ constexpr int kAxisAboveBottom = 800;  // the horizontal axis, above the picture
 constexpr int kRightMargin = 100;
 constexpr int kLabelStep = 150;  // between the characters of a vertical label
 
+// Points beyond this (either way) are no ranking anyone holds: a damaged value, left out so that
+// the scale's arithmetic stays far from the limits of its numbers.
+constexpr std::int64_t kMaxPlottedPoints = 1'000'000'000;
+
+bool Plottable(const std::optional<std::int64_t>& points) {
+    return points && *points >= -kMaxPlottedPoints && *points <= kMaxPlottedPoints;
+}
+
 int Round(double value) {
     return static_cast<int>(RoundHalfEven(value));
 }
@@ -71,14 +79,14 @@ void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months
         g.texts.push_back({Round(x + 430), labelY,
                            FirstCharacters(CurrentLocale().monthName(monthNumber), 3), kLabelStep});
         g.texts.push_back({Round(x + 570), labelY, "20" + month.column.substr(3, 2), kLabelStep});
-        if (!month.points) continue;
+        if (!Plottable(month.points)) continue;
 
         const int y = s.y(*month.points);
         g.circles.push_back({.x = s.x(m), .y = y, .radius = 40, .width = 3});
         // Only months are joined: the first month has no predecessor to join.
         if (m == 1) continue;
         const RankedMonth& before = months[m - 2];
-        if (before.points) {
+        if (Plottable(before.points)) {
             g.lines.push_back({s.x(m - 1), s.y(*before.points), s.x(m), y, kRed, 3});
         } else {
             g.lines.push_back({kAxisX, s.y(1000), s.x(m), y, kRed, 1});
@@ -107,7 +115,7 @@ Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int heigh
     Scale s;
     bool ranked = false;
     for (const RankedMonth& month : months) {
-        if (!month.points) continue;
+        if (!Plottable(month.points)) continue;
         ranked = true;
         s.top = std::max(s.top, *month.points);
         s.bottom = std::min(s.bottom, *month.points);
@@ -131,10 +139,16 @@ Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int heigh
 }
 
 ViewTexts ProgressView(std::string_view player, int width, int height) {
-    const Graph graph = ProgressGraph(PlayerRankingMonths(player), width, height);
+    const std::vector<RankedMonth> months = PlayerRankingMonths(player);
+    const Graph graph = ProgressGraph(months, width, height);
+    const bool leftOut = std::any_of(months.begin(), months.end(), [](const RankedMonth& m) {
+        return m.points && !Plottable(m.points);
+    });
     ViewTexts view;
     view.set("Label1", std::string(player));
     view.set("picGraph", graph);
-    view.set("lblNote", graph.empty() ? "No ranked month to draw" : "");
+    view.set("lblNote", graph.empty() ? "No ranked month to draw"
+                        : leftOut     ? "Months whose points are out of all range are left out"
+                                      : "");
     return view;
 }

@@ -89,6 +89,13 @@ TEST_F(PlayerWindows, PositionsGraphLeavesOutFieldsWithoutSize) {
     EXPECT_EQ(graph.circles[1], (GraphCircle{3120, 4808, 80}));  // 4807.5 to the even number
     EXPECT_EQ(PositionsGraph(rows, 6000, 5000, 3).circles.back().colour, kYellow);
 
+    // Damaged rows: no infinity and no position far outside the field leaves the picture.
+    const Graph damaged = PositionsGraph(
+        {{"E", "1e300", "2"}, {"F", "inf", "16"}, {"G", "-5e20", "3"}}, 6000, 5000, std::nullopt);
+    ASSERT_EQ(damaged.circles.size(), 2u);
+    EXPECT_EQ(damaged.circles[0].y, 5120);
+    EXPECT_EQ(damaged.circles[1].y, 0);
+
     const ViewTexts nobody = PositionsView("Nobody X", 9000, 6000);
     EXPECT_EQ(nobody.grid("grdPos").size(), 1u);
     EXPECT_TRUE(nobody.graph("picGraph").empty());

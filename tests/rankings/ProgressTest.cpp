@@ -46,6 +46,18 @@ TEST(ProgressGraph, ScalePointsAndLines) {
                                            {3580, 1060, 4580, 2260, kRed, 3}}));
 }
 
+TEST(ProgressGraph, PointsNearTheLimitsOfTheirNumbersAreLeftOut) {
+    // Such values once made the scale's step overflow and its grid loop run for ever.
+    constexpr std::int64_t kHuge = 9223372036854775707;
+    const std::vector<RankedMonth> months = {
+        {"R0503", 1200}, {"R0603", kHuge}, {"R0703", -kHuge}, {"R0803", 1400}};
+    const Graph g = ProgressGraph(months, 4900, 5300);
+    EXPECT_EQ(g.scaleValue("top"), 1500);
+    EXPECT_EQ(g.scaleValue("bottom"), 1100);
+    EXPECT_EQ(g.circles.size(), 2u);
+    EXPECT_TRUE(ProgressGraph({{"R0503", kHuge}}, 4900, 5300).empty());
+}
+
 TEST(ProgressGraph, PlayersWithoutRankedMonthsGetANote) {
     const ConnectedDuzedo db("progress", WriteHandMadeDuzedo);
     ASSERT_TRUE(db.connected()) << db.error();

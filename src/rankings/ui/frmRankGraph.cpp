@@ -53,4 +53,7 @@ void frmRankGraph::DrawGraph() {
     const ViewTexts view = ProgressView(mPlayer, picGraph->widthTwips(), picGraph->heightTwips());
     Label1->setText(ToQString(view.text("Label1")));
     picGraph->setGraph(view.graph("picGraph"), view.text("lblNote"));
+    // A drawing shows no note of its own: what it leaves out is said on hovering.
+    picGraph->setToolTip(view.graph("picGraph").empty() ? QString()
+                                                        : ToQString(view.text("lblNote")));
 }
