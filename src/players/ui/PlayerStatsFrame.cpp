@@ -93,7 +93,7 @@ void PlayerStatsFrame::PlayerGo() {
     }
     ui.Label2_1->setText(ToQString(view.text("Label2_1")));
     // Tells which month's ranking the heading gives when the current month has none yet.
-    ui.Label2_1->setToolTip(ToQString(view.text("lblNote")));
+    ui.Label2_1->setToolTip(PlainToolTip(ToQString(view.text("lblNote"))));
     ShowGridTexts(*ui.grdPlayerStats, view.grid("grdPlayerStats"));
     for (const std::string_view button : kPlayerButtons) {
         Controls().at(std::string(button))->setEnabled(view.enabled(button));

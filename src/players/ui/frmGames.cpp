@@ -78,7 +78,8 @@ void frmGames::OrderClick() {
     ShowGridTexts(*grdGames, view.grid("grdGames"));
     // The longest tournament names do not fit their column.
     for (int row = 1; row < grdGames->rows(); ++row) {
-        grdGames->item(row, kColumns - 1)->setToolTip(grdGames->item(row, kColumns - 1)->text());
+        grdGames->item(row, kColumns - 1)
+            ->setToolTip(PlainToolTip(grdGames->item(row, kColumns - 1)->text()));
     }
 }
 

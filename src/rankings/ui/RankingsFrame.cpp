@@ -103,7 +103,7 @@ void RankingsFrame::RankingsDoubleClick() {
 
 void RankingsFrame::SetNote(const std::string& note, const std::string& detail) {
     mNote = note;
-    mRankingsNote->setToolTip(ToQString(detail));
+    mRankingsNote->setToolTip(PlainToolTip(ToQString(detail)));
 }
 
 void RankingsFrame::PlaceRankingsNote() {

@@ -21,6 +21,7 @@ frmRankGraph::frmRankGraph(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Ranking Progress"));
 
     Label1 = new QLabel(this);
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont heading = Label1->font();
     heading.setBold(true);

@@ -56,6 +56,12 @@ void PaintText(QPainter& painter, const GraphText& text) {
 
 }  // namespace
 
+QString PlainToolTip(const QString& text) {
+    if (text.isEmpty()) return text;
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 void ShowGridTexts(GridControl& grid, const Grid& texts) {
     grid.setRows(static_cast<int>(texts.size()));
     for (int row = 0; row < grid.rows(); ++row) {

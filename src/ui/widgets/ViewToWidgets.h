@@ -17,6 +17,10 @@ class QPainter;
 
 // Moving the texts of a view (core/ViewTexts.h) into the widgets that show them.
 
+// A tooltip showing text as it stands: Qt would read a text that looks like markup as markup
+// (a player named "<img src=...>" would load a file), so it is escaped inside a markup of ours.
+QString PlainToolTip(const QString& text);
+
 // The grid gets one row per row of texts, header row included; cells the texts leave out (a
 // hidden spare column) are emptied. The column count stays as the window set it.
 void ShowGridTexts(GridControl& grid, const Grid& texts);

@@ -3,11 +3,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextDocument>
 
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
 #include "ui/main/StatusLine.h"
 #include "ui/widgets/Frame.h"
+#include "ui/widgets/ViewToWidgets.h"
 
 namespace {
 
@@ -44,6 +46,18 @@ TEST_F(Shell, AShowPlayerRequestBringsPlayerStatsForward) {
     EXPECT_EQ(window.mCurrentFrame, 1);
     EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text(), "Nobody X");
     EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
+}
+
+TEST_F(Shell, DatabaseTextIsNeverReadAsMarkup) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    // A tooltip shows the text as it stands, whatever it looks like.
+    const QString name = QStringLiteral("<img src=/dev/zero> & <b>x</b>");
+    QTextDocument shown;
+    shown.setHtml(PlainToolTip(name));
+    EXPECT_EQ(shown.toPlainText(), name);
+    EXPECT_EQ(PlainToolTip(QString()), QString());
 }
 
 }  // namespace
