@@ -145,6 +145,14 @@ Connection::~Connection() {
     close();
 }
 
+namespace {
+
+int DenyAttaching(void*, int action, const char*, const char*, const char*, const char*) {
+    return action == SQLITE_ATTACH || action == SQLITE_DETACH ? SQLITE_DENY : SQLITE_OK;
+}
+
+}  // namespace
+
 void Connection::open(const std::string& path, std::string description) {
     close();
     sqlite3* raw = nullptr;
@@ -157,6 +165,8 @@ void Connection::open(const std::string& path, std::string description) {
     // The engine is filled once and only read after that: no rollback journal is needed.
     Execute(db.get(), "PRAGMA journal_mode=OFF");
     LoadFile(db.get(), path);
+    // Queries only read; ATTACH would create files, and counts as reading to the engine.
+    sqlite3_set_authorizer(db.get(), DenyAttaching, nullptr);
     db_ = db.release();
     description_ = std::move(description);
     path_ = path;
@@ -200,7 +210,7 @@ bool SameTieValues(const std::vector<DbValue>& a, const std::vector<DbValue>& b,
 QueryResult RunQuery(Connection& conn, std::string_view source, long maxRecords) {
     if (!conn.isOpen()) throw DbError("The connection is not open");
     const TranslatedQuery query = TranslateAccessSql(source);
-    Statement stmt = Prepare(conn.handle(), query.sql);
+    Statement stmt = PrepareQuery(conn.handle(), query.sql);
     sqlite3_stmt* s = stmt.get();
     const int columns = sqlite3_column_count(s);
     const int visible = columns - query.hiddenColumns;

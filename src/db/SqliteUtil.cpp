@@ -17,6 +17,22 @@ Statement Prepare(sqlite3* db, std::string_view sql) {
     return stmt;
 }
 
+Statement PrepareQuery(sqlite3* db, std::string_view sql) {
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, &tail);
+    Statement stmt(raw);
+    CheckSqlite(db, rc, sql);
+    if (!stmt) throw DbError("Empty query");
+    const std::string_view rest(tail, static_cast<std::size_t>(sql.data() + sql.size() - tail));
+    if (rest.find_first_not_of(" \t\r\n;") != std::string_view::npos) {
+        throw DbError("Only one statement can be run at a time");
+    }
+    // The engine holds a copy of the DUZEDO, yet some statements write files of their own.
+    if (!sqlite3_stmt_readonly(raw)) throw DbError("Only queries that read are run");
+    return stmt;
+}
+
 void Execute(sqlite3* db, std::string_view sql) {
     Statement stmt = Prepare(db, sql);
     int rc;

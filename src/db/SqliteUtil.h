@@ -24,6 +24,8 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 // Throws DbError with the engine's message when rc is not SQLITE_OK (or the given success code).
 void CheckSqlite(sqlite3* db, int rc, std::string_view what, int success = SQLITE_OK);
 Statement Prepare(sqlite3* db, std::string_view sql);
+// A statement of a query: exactly one, and one that only reads. Throws DbError otherwise.
+Statement PrepareQuery(sqlite3* db, std::string_view sql);
 void Execute(sqlite3* db, std::string_view sql);
 
 class TableSink;

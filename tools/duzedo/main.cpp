@@ -17,6 +17,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/AppServices.h"
 #include "core/Json.h"
 #include "db/Connection.h"
 #include "db/Database.h"
@@ -321,11 +322,12 @@ int RunToMdb(const Args& args) {
     return 0;
 }
 
+// The message on one line, its control characters escaped: it may quote a damaged database.
 std::string OneLine(std::string text) {
     for (char& c : text) {
         if (c == '\n' || c == '\r') c = ' ';
     }
-    return text;
+    return Printable(text);
 }
 
 int Fail(const std::string& message) {
