@@ -49,11 +49,32 @@ bool IsText(ColumnType type) {
 }
 
 // Creates each table it is handed in the in-memory engine and fills it in one transaction.
+// The tables the program reads; any other table of the file is passed over, so that one the
+// program never uses can neither spoil the file nor fill the memory.
+constexpr std::array<std::string_view, 6> kDuzedoTables = {"scores",
+                                                           "tables",
+                                                           "tournament players",
+                                                           "rankings",
+                                                           "World Cup I Tables",
+                                                           "World Cup II Tables"};
+
+bool IsDuzedoTable(const std::string& name) {
+    return std::any_of(kDuzedoTables.begin(), kDuzedoTables.end(),
+                       [&](std::string_view table) { return JetEqual(name, table); });
+}
+
+// The most one value may hold: ten thousand times the longest text a DUZEDO stores, and still
+// far below what would strain the memory.
+constexpr std::size_t kMaxValueBytes = 2u << 20;
+
 class MemoryLoader : public TableSink {
   public:
     explicit MemoryLoader(sqlite3* db) : db_(db) {}
 
     void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        skipping_ = !IsDuzedoTable(name);
+        if (skipping_) return;
+        table_ = name;
         std::string create = "CREATE TABLE " + QuoteIdentifier(name) + " (";
         std::string insert = "INSERT INTO " + QuoteIdentifier(name) + " VALUES (";
         for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -68,8 +89,14 @@ class MemoryLoader : public TableSink {
     }
 
     void addRow(const std::vector<DbValue>& row) override {
+        if (skipping_) return;
         if (row.size() != columnCount_) throw DbError("A row does not match its table");
         for (std::size_t i = 0; i < row.size(); ++i) {
+            if (row[i].textSize() > kMaxValueBytes) {
+                throw DbError("Table '" + table_ + "' holds a value of " +
+                              std::to_string(row[i].textSize()) +
+                              " bytes, more than any DUZEDO value can be");
+            }
             BindValue(insert_.get(), static_cast<int>(i + 1), row[i]);
         }
         CheckSqlite(db_, sqlite3_step(insert_.get()), "Loading a row", SQLITE_DONE);
@@ -82,6 +109,8 @@ class MemoryLoader : public TableSink {
     sqlite3* db_;
     Statement insert_;
     std::size_t columnCount_ = 0;
+    bool skipping_ = false;
+    std::string table_;
 };
 
 bool HasColumn(sqlite3* db, const char* table, const char* column) {
@@ -123,7 +152,7 @@ void LoadFile(sqlite3* db, const std::string& path) {
     Execute(db, "BEGIN");
     switch (DetectDbFileFormat(path)) {
         case DbFileFormat::Sqlite:
-            ReadSqliteFile(path, loader);
+            ReadSqliteFile(path, loader, IsDuzedoTable);
             break;
         case DbFileFormat::Jet3:
         case DbFileFormat::Jet4:

@@ -33,8 +33,11 @@ std::string FileUri(const std::string& path) {
             uri += c;
         }
     }
-    // immutable: the file is only read, so the engine neither locks it nor looks for journals.
-    return uri + "?mode=ro&immutable=1";
+    // immutable: the file is only read, so the engine neither locks it nor looks for journals;
+    // a write-ahead log beside it holds committed changes, which only a normal reader applies.
+    std::error_code error;
+    const bool log = std::filesystem::file_size(path + "-wal", error) > 0 && !error;
+    return uri + (log ? "?mode=ro" : "?mode=ro&immutable=1");
 }
 
 }  // namespace
@@ -138,7 +141,8 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
     return ColumnType::Text;
 }
 
-void ReadSqliteFile(const std::string& path, TableSink& sink) {
+void ReadSqliteFile(const std::string& path, TableSink& sink,
+                    const std::function<bool(const std::string&)>& wanted) {
     sqlite3* raw = nullptr;
     const int rc =
         sqlite3_open_v2(FileUri(path).c_str(), &raw,
@@ -146,11 +150,13 @@ void ReadSqliteFile(const std::string& path, TableSink& sink) {
     SqliteDb db(raw);
     CheckSqlite(db.get(), rc, "Opening " + path);
     Execute(db.get(), "PRAGMA cell_size_check=ON");
-    CopyAllTables(db.get(), sink);
+    CopyAllTables(db.get(), sink, wanted);
 }
 
-void CopyAllTables(sqlite3* db, TableSink& sink) {
+void CopyAllTables(sqlite3* db, TableSink& sink,
+                   const std::function<bool(const std::string&)>& wanted) {
     for (const std::string& table : UserTableNames(db)) {
+        if (wanted && !wanted(table)) continue;
         const std::vector<ColumnDef> columns = TableColumns(db, table);
         sink.beginTable(table, columns);
         CopyRows(db, table, columns, sink);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,8 +39,10 @@ class TableSink {
 // Reads every user table of an Access (Jet 3, Jet 4, ACE) file. Throws DbError when the file
 // cannot be read.
 void ReadAccessFile(const std::string& path, TableSink& sink);
-// Reads every table of an SQLite file, opened read-only. Throws DbError likewise.
-void ReadSqliteFile(const std::string& path, TableSink& sink);
+// Reads the tables of an SQLite file (every table, or those wanted says yes to), opened read-only,
+// with the changes its write-ahead log holds. Throws DbError likewise.
+void ReadSqliteFile(const std::string& path, TableSink& sink,
+                    const std::function<bool(const std::string&)>& wanted = {});
 
 // Writes tables into a new SQLite file at path, replacing any file there. The file holds plain
 // declared types (DeclaredType) and no engine-specific collations, so any SQLite tool reads it,

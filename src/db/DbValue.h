@@ -26,6 +26,8 @@ class DbValue {
 
     Kind kind() const { return kind_; }
     bool isNull() const { return kind_ == Kind::Null; }
+    // Bytes of a text's UTF-8 form; 0 for any other kind.
+    std::size_t textSize() const { return kind_ == Kind::Text ? text_.size() : 0; }
 
     // Whole-number view: integers as they are, reals rounded half to even, numeric text parsed,
     // Dates refused. Throws DbError for null and for text that is not a number.

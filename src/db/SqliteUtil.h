@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,8 +32,10 @@ void Execute(sqlite3* db, std::string_view sql);
 class TableSink;
 // Names of the tables of db, in creation order, without the engine's own.
 std::vector<std::string> UserTableNames(sqlite3* db);
-// Hands every table of db, in creation order, with its rows in rowid order, to sink.
-void CopyAllTables(sqlite3* db, TableSink& sink);
+// Hands every table of db (or every one wanted says yes to), in creation order, with its rows
+// in rowid order, to sink.
+void CopyAllTables(sqlite3* db, TableSink& sink,
+                   const std::function<bool(const std::string&)>& wanted = {});
 
 // A name as an SQL identifier: between double quotes, inner double quotes doubled.
 std::string QuoteIdentifier(std::string_view name);

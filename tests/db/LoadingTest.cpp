@@ -1,0 +1,84 @@
+// What of an SQLite DUZEDO the program loads: the tables it reads, as SQLite itself reads them.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <memory>
+#include <string>
+
+#include "db/Connection.h"
+#include "db/DbValue.h"
+#include "support/HandMadeDuzedo.h"
+#include "support/TempDir.h"
+
+namespace {
+
+struct CloseDb {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Db = std::unique_ptr<sqlite3, CloseDb>;
+
+Db OpenForWriting(const std::string& path) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(path.c_str(), &raw);
+    return Db(raw);
+}
+
+void Exec(sqlite3* db, const std::string& sql) {
+    char* message = nullptr;
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
+        << (message ? message : "") << " in " << sql;
+}
+
+std::string Scalar(Connection& conn, const std::string& sql) {
+    const QueryResult result = RunQuery(conn, sql);
+    return result.empty() ? std::string() : result[0][0].toString();
+}
+
+class Loading : public testing::Test {
+  protected:
+    void SetUp() override { WriteHandMadeDuzedo(path); }
+    TempDir dir{"loading"};
+    const std::string path = (dir / "duzedo.sqlite").string();
+};
+
+TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
+    {
+        Db db = OpenForWriting(path);
+        Exec(db.get(), "CREATE TABLE notes (k TEXT PRIMARY KEY, v TEXT) WITHOUT ROWID");
+        Exec(db.get(), "INSERT INTO notes VALUES ('a', 'b')");
+        Exec(db.get(), "CREATE TABLE scratch (v BLOB)");
+    }
+    Connection conn;
+    conn.open(path, "");
+    EXPECT_EQ(conn.tableNames(),
+              (std::vector<std::string>{"scores", "tables", "tournament players", "rankings",
+                                        "World Cup I Tables", "World Cup II Tables"}));
+}
+
+TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {
+    Db writer = OpenForWriting(path);
+    Exec(writer.get(), "PRAGMA journal_mode=WAL");
+    Exec(writer.get(), "PRAGMA wal_autocheckpoint=0");
+    Exec(writer.get(), "UPDATE rankings SET R0303=9999 WHERE player='Vodad R'");
+    // The writer stays open, so the change is in the log only.
+    Connection conn;
+    conn.open(path, "");
+    EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "9999");
+}
+
+TEST_F(Loading, AValueNoDuzedoCanHoldIsRefusedWithItsTable) {
+    {
+        Db db = OpenForWriting(path);
+        Exec(db.get(), "UPDATE rankings SET player=printf('%.*c', 3000000, 'x') WHERE rowid=1");
+    }
+    Connection conn;
+    try {
+        conn.open(path, "");
+        FAIL() << "loaded a 3 MB name";
+    } catch (const DbError& error) {
+        EXPECT_NE(std::string(error.what()).find("'rankings'"), std::string::npos) << error.what();
+    }
+}
+
+}  // namespace
