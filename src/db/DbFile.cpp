@@ -70,7 +70,14 @@ std::vector<ColumnDef> TableColumns(sqlite3* db, const std::string& table) {
 
 void CopyRows(sqlite3* db, const std::string& table, const std::vector<ColumnDef>& columns,
               TableSink& sink) {
-    Statement stmt = Prepare(db, "SELECT * FROM " + QuoteIdentifier(table) + " ORDER BY rowid");
+    // By name: "*" would also bring generated columns, shifting every column after them.
+    std::string names;
+    for (const ColumnDef& column : columns) {
+        names += (names.empty() ? "" : ", ") + QuoteIdentifier(column.name);
+    }
+    if (names.empty()) return;
+    Statement stmt =
+        Prepare(db, "SELECT " + names + " FROM " + QuoteIdentifier(table) + " ORDER BY rowid");
     std::vector<DbValue> row(columns.size());
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {

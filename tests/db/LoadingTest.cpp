@@ -56,6 +56,21 @@ TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
                                         "World Cup I Tables", "World Cup II Tables"}));
 }
 
+TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {
+    {
+        Db db = OpenForWriting(path);
+        Exec(db.get(), "DROP TABLE rankings");
+        Exec(db.get(),
+             "CREATE TABLE rankings (player TEXT, twice INTEGER AS (R0303 * 2), country TEXT, "
+             "r SMALLINT, R0303 SMALLINT)");
+        Exec(db.get(), "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)");
+    }
+    Connection conn;
+    conn.open(path, "");
+    EXPECT_EQ(Scalar(conn, "select country from rankings"), "Velmoor");
+    EXPECT_EQ(Scalar(conn, "select R0303 from rankings"), "1560");
+}
+
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {
     Db writer = OpenForWriting(path);
     Exec(writer.get(), "PRAGMA journal_mode=WAL");
