@@ -1,0 +1,51 @@
+// duzedo report pair: the same texts as the frame, and repeatable draws.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+
+#include "duzedo/Report.h"
+#include "headtohead/PairDuzedo.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class HeadToHeadReport : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>("h2h-report");
+        db_ = (*dir_ / "duzedo.mdb").string();
+        WritePairDuzedo(db_);
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+
+    static std::string Run(const std::string& view, const ReportOptions& options) {
+        std::ostringstream out;
+        RunReport(view, db_, options, out);
+        return out.str();
+    }
+
+    static inline std::unique_ptr<TempDir> dir_;
+    static inline std::string db_;
+};
+
+TEST_F(HeadToHeadReport, PairListsItsControlsAndTheJoke) {
+    const std::string pair = Run("pair", {{"--p1", "Cleo"}, {"--p2", "Dara"}});
+    EXPECT_TRUE(pair.starts_with(
+        "{\n  \"lblPair\": \"Cleo vs Dara (#5) \",\n  \"lblPairResults_0\": \"Cleo\",\n  "
+        "\"lblPairResults_1\": \"Dara\",\n  \"lstPairResults_0\": [\n    \"Games: 2\""))
+        << pair;
+    EXPECT_NE(pair.find("\"grdPairGames\": [\n    [\"#\", \"Team A\""), std::string::npos);
+    EXPECT_EQ(pair.find("message"), std::string::npos);
+
+    const std::string self = Run("pair", {{"--p1", "Aris"}, {"--p2", "Aris"}, {"--seed", "3"}});
+    const auto message = self.find(",\n  \"message\": {\"title\": \"");
+    ASSERT_NE(message, std::string::npos) << self;
+    EXPECT_EQ(self.substr(self.size() - 4), "}\n}\n");
+    EXPECT_EQ(self, Run("pair", {{"--p1", "Aris"}, {"--p2", "Aris"}, {"--seed", "3"}}));
+    EXPECT_NE(self.find("\"lstPairResults_0\": []"), std::string::npos);
+}
+
+}  // namespace
