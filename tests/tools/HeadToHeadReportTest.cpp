@@ -1,4 +1,4 @@
-// duzedo report pair: the same texts as the frame, and repeatable draws.
+// duzedo report pair and predict: the same texts as the frame, and repeatable draws.
 
 #include <gtest/gtest.h>
 
@@ -46,6 +46,25 @@ TEST_F(HeadToHeadReport, PairListsItsControlsAndTheJoke) {
     EXPECT_EQ(self.substr(self.size() - 4), "}\n}\n");
     EXPECT_EQ(self, Run("pair", {{"--p1", "Aris"}, {"--p2", "Aris"}, {"--seed", "3"}}));
     EXPECT_NE(self.find("\"lstPairResults_0\": []"), std::string::npos);
+}
+
+TEST_F(HeadToHeadReport, PredictDrawsOneGameAfterAnother) {
+    const std::string one = Run("predict", {{"--home", "Hugo"}, {"--away", "Ivan"}});
+    EXPECT_TRUE(one.starts_with("{\"home\": \"Hugo\", \"away\": \"Ivan\", \"games\": [[")) << one;
+    const ReportOptions seeded = {
+        {"--home", "Hugo"}, {"--away", "Ivan"}, {"--seed", "5"}, {"--count", "30"}};
+    const std::string games = Run("predict", seeded);
+    EXPECT_EQ(games, Run("predict", seeded));
+    EXPECT_EQ(std::count(games.begin(), games.end(), '['), 31);
+    // Hugo's expectation is 3.875 before a reduction of under 2: never below 2 nor above 4.
+    for (std::size_t at = games.find("[[") + 1; at != std::string::npos;
+         at = games.find('[', at + 1)) {
+        const int home = games[at + 1] - '0';
+        EXPECT_TRUE(home >= 2 && home <= 4) << games.substr(at, 6);
+    }
+    EXPECT_THROW(Run("predict", {{"--home", "Hugo"}, {"--away", "Ivan"}, {"--count", "0"}}),
+                 std::runtime_error);
+    EXPECT_THROW(Run("predict", {{"--home", "Hugo"}}), std::runtime_error);
 }
 
 }  // namespace

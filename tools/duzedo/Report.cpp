@@ -12,6 +12,7 @@
 #include "db/Database.h"
 #include "duzedo/WholeNumber.h"
 #include "headtohead/PairComparison.h"
+#include "headtohead/Prediction.h"
 #include "headtohead/Random.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
@@ -125,6 +126,26 @@ std::string PairJson(const ReportOptions& options) {
     return out;
 }
 
+// count predictions of one game, drawn one after another as the league draws them.
+std::string PredictJson(const ReportOptions& options) {
+    const std::string& home = Required(options, "--home");
+    const std::string& away = Required(options, "--away");
+    const auto count = Number(options, "--count", 1, 1, 100000);
+    const std::unique_ptr<RandomSource> random = MakeRandom(options);
+    const std::string column = CurrentRankingPeriod().column;
+    std::string out = "{\"home\": ";
+    AppendJsonString(out, home);
+    out += ", \"away\": ";
+    AppendJsonString(out, away);
+    out += ", \"games\": [";
+    for (std::int64_t i = 0; i < count; ++i) {
+        const Prediction p = PredictGame(home, away, *random, column);
+        out +=
+            (i == 0 ? "[" : ", [") + std::to_string(p.home) + ", " + std::to_string(p.away) + "]";
+    }
+    return out + "]}\n";
+}
+
 struct ReportView {
     std::string_view name;
     std::vector<std::string_view> options;  // besides --format
@@ -142,6 +163,7 @@ const std::vector<ReportView>& Views() {
         {"positions", {"--player", "--row", "--width", "--height"}, Positions},
         {"progress", {"--player", "--width", "--height"}, Progress},
         {"pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
+        {"predict", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
     };
     return views;
 }

@@ -19,6 +19,7 @@
 //   positions  --player NAME [--row K] [--width W] [--height H]
 //   progress   --player NAME [--width W] [--height H]
 //   pair       --p1 NAME --p2 NAME [--seed N]
+//   predict    --home NAME --away NAME [--seed N] [--count K]
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
 // Every option some view accepts, for the tool's argument parser.
