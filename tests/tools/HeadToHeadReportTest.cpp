@@ -1,4 +1,4 @@
-// duzedo report pair and predict: the same texts as the frame, and repeatable draws.
+// duzedo report pair, predict and fantasy: the same texts as the frames, and repeatable draws.
 
 #include <gtest/gtest.h>
 
@@ -65,6 +65,20 @@ TEST_F(HeadToHeadReport, PredictDrawsOneGameAfterAnother) {
     EXPECT_THROW(Run("predict", {{"--home", "Hugo"}, {"--away", "Ivan"}, {"--count", "0"}}),
                  std::runtime_error);
     EXPECT_THROW(Run("predict", {{"--home", "Hugo"}}), std::runtime_error);
+}
+
+TEST_F(HeadToHeadReport, FantasyTakesNamesBetweenSemicolons) {
+    const ReportOptions options = {{"--players", "Hugo;Ivan;;O'Neil"}, {"--seed", "9"}};
+    const std::string league = Run("fantasy", options);
+    EXPECT_EQ(league, Run("fantasy", options));
+    EXPECT_NE(league.find("[\"Hugo\", \"Ivan\", \""), std::string::npos);
+    EXPECT_NE(league.find("[\"O'Neil\", \"Ivan\", \""), std::string::npos);
+    EXPECT_NE(league.find("\"note\": \"Too few games for a full prediction: Hugo (no game as Team "
+                          "B), Ivan (no game as Team A), O'Neil (no game as Team B)\""),
+              std::string::npos);
+    const std::string csv = Run("fantasy", {{"--players", "Hugo;Ivan"}, {"--format", "csv"}});
+    EXPECT_EQ(csv.substr(0, 17), "Team A,Team B,A,B");
+    EXPECT_THROW(Run("fantasy", {{"--players", "Hugo"}, {"--seed", "x"}}), std::runtime_error);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/ViewTexts.h"
 #include "db/Database.h"
 #include "duzedo/WholeNumber.h"
+#include "fantasy/League.h"
 #include "headtohead/PairComparison.h"
 #include "headtohead/Prediction.h"
 #include "headtohead/Random.h"
@@ -146,6 +147,22 @@ std::string PredictJson(const ReportOptions& options) {
     return out + "]}\n";
 }
 
+// "A;B;C": the names between the semicolons, blanks and all; empty names are left out.
+std::vector<std::string> PlayerNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        if (end > start) names.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+ViewTexts Fantasy(const ReportOptions& options) {
+    return FantasyView(PlayerNames(Required(options, "--players")), *MakeRandom(options));
+}
+
 struct ReportView {
     std::string_view name;
     std::vector<std::string_view> options;  // besides --format
@@ -164,6 +181,7 @@ const std::vector<ReportView>& Views() {
         {"progress", {"--player", "--width", "--height"}, Progress},
         {"pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
         {"predict", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
+        {"fantasy", {"--players", "--seed"}, Fantasy},
     };
     return views;
 }

@@ -20,6 +20,7 @@
 //   progress   --player NAME [--width W] [--height H]
 //   pair       --p1 NAME --p2 NAME [--seed N]
 //   predict    --home NAME --away NAME [--seed N] [--count K]
+//   fantasy    --players "A;B;C" [--seed N]
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
 // Every option some view accepts, for the tool's argument parser.
