@@ -1,16 +1,7 @@
 // The Fantasy League frame in the main window, on the pair DUZEDO.
 
-#include <QKeyEvent>
-#include <QListWidget>
-#include <algorithm>
-
-#include "core/PlayerNames.h"
-#include "core/QtText.h"
 #include "fantasy/ui/FantasyFrame.h"
-#include "headtohead/PairDuzedo.h"
-#include "support/FakeServices.h"
-#include "support/MainWindowFixtures.h"
-#include "support/WindowControls.h"
+#include "headtohead/PairWindow.h"
 #include "ui/main/StatusLine.h"
 #include "ui/widgets/Button.h"
 
@@ -26,18 +17,8 @@ class EventfulServices : public FakeServices {
     }
 };
 
-class FantasyWindow : public LoadedMainWindow {
+class FantasyWindow : public PairDuzedoWindow<FantasyFrame::kIndex, EventfulServices> {
   protected:
-    FantasyWindow() : LoadedMainWindow("fantasy-frame", WritePairDuzedo) {}
-    void SetUp() override {
-        LoadedMainWindow::SetUp();
-        if (HasFatalFailure()) return;
-        SetServices(services);
-        window.show();
-        window.BarClick(FantasyFrame::kIndex);
-    }
-    void TearDown() override { SetServices(nullptr); }
-
     QListWidget& Players() { return *Ctl<QListWidget>(window, "lstFantasyPlayers"); }
     QListWidget& Chosen() { return *Ctl<QListWidget>(window, "lstFantasySelected"); }
     Button& ListButton(int i) { return *Ctl<Button>(window, ArrayName("chbFantasyLst", i)); }
@@ -48,26 +29,10 @@ class FantasyWindow : public LoadedMainWindow {
         for (int i = 0; i < 4; ++i) states += ListButton(i).isEnabled() ? '1' : '0';
         return states + (Start().isEnabled() ? '1' : '0');
     }
-    Texts ChosenNames() {
-        Texts names;
-        for (int i = 0; i < Chosen().count(); ++i)
-            names.push_back(ToUtf8(Chosen().item(i)->text()));
-        return names;
-    }
-    static int Row(const std::string& name) {
-        const auto it = std::find(gPlayers.begin(), gPlayers.end(), name);
-        EXPECT_NE(it, gPlayers.end()) << name;
-        return static_cast<int>(it - gPlayers.begin());
-    }
+    Texts ChosenNames() { return Items(Chosen()); }
     void Choose(const std::vector<std::string>& names) {
         for (const std::string& name : names) ClickRow(Players(), Row(name), true);
     }
-    static void PressEnter(QWidget& target) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(&target, &press);
-    }
-
-    std::shared_ptr<EventfulServices> services = std::make_shared<EventfulServices>();
 };
 
 TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {

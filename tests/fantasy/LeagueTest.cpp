@@ -53,15 +53,6 @@ TEST(League, EveryPairMeetsTwiceInListOrder) {
                     {"1", "Solo", "0", "0", "0", "0", "0", "0"}}));
 }
 
-TEST(League, RecordingCountsEachGameForBothSides) {
-    std::vector<LeagueRow> table{{.player = "A"}, {.player = "B"}};
-    RecordGame(table, 0, 1, 3, 1);
-    RecordGame(table, 1, 0, 2, 2);
-    RecordGame(table, 1, 0, 4, 0);
-    EXPECT_EQ(table[0], (LeagueRow{"A", 1, 1, 1, 5, 7, 4}));
-    EXPECT_EQ(table[1], (LeagueRow{"B", 1, 1, 1, 7, 5, 4}));
-}
-
 TEST(League, TableByPointsThenGoalDifference) {
     // A and D end level on 8 points; D, listed later, has the better goal difference.
     const Scores scores = {{{"A", "B"}, {1, 0}}, {{"B", "A"}, {5, 0}}, {{"A", "C"}, {1, 0}},

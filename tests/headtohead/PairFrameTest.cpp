@@ -1,60 +1,27 @@
 // The Find Pair frame in the main window, on the pair DUZEDO.
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <algorithm>
 
-#include "core/PlayerNames.h"
-#include "core/QtText.h"
 #include "headtohead/PairComparison.h"
-#include "headtohead/PairDuzedo.h"
+#include "headtohead/PairWindow.h"
 #include "headtohead/ui/PairFrame.h"
-#include "support/FakeServices.h"
-#include "support/MainWindowFixtures.h"
-#include "support/WindowControls.h"
 #include "ui/widgets/Button.h"
 
 namespace {
 
-class PairWindow : public LoadedMainWindow {
+class PairWindow : public PairDuzedoWindow<PairFrame::kIndex> {
   protected:
-    PairWindow() : LoadedMainWindow("pair-frame", WritePairDuzedo) {}
-    void SetUp() override {
-        LoadedMainWindow::SetUp();
-        if (HasFatalFailure()) return;
-        SetServices(services);
-        window.show();
-        window.BarClick(PairFrame::kIndex);
-    }
-    void TearDown() override { SetServices(nullptr); }
-
     QListWidget& List(int i) { return *Ctl<QListWidget>(window, ArrayName("lstPair", i)); }
     Texts Results(int i) {
-        Texts lines;
-        QListWidget& list = *Ctl<QListWidget>(window, ArrayName("lstPairResults", i));
-        for (int row = 0; row < list.count(); ++row)
-            lines.push_back(ToUtf8(list.item(row)->text()));
-        return lines;
+        return Items(*Ctl<QListWidget>(window, ArrayName("lstPairResults", i)));
     }
     std::string Text(const std::string& label) {
         return ToUtf8(Ctl<QLabel>(window, label)->text());
-    }
-    static int Row(const std::string& name) {
-        const auto it = std::find(gPlayers.begin(), gPlayers.end(), name);
-        EXPECT_NE(it, gPlayers.end()) << name;
-        return static_cast<int>(it - gPlayers.begin());
     }
     void Pick(const std::string& one, const std::string& two) {
         ClickRow(List(0), Row(one));
         ClickRow(List(1), Row(two));
     }
-    static void PressEnter(QWidget& target) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(&target, &press);
-    }
-
-    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
 };
 
 TEST_F(PairWindow, ButtonWaitsForBothPlayersAndEnterCompares) {
