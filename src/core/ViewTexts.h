@@ -95,10 +95,10 @@ struct Graph {
 };
 
 // The controls of one view by name, in the order they were set: a label or caption (text), a
-// grid, a graph, a combo box's items or a button's state.
+// grid, a graph, a combo box's items, a button's state or a list's items.
 class ViewTexts {
   public:
-    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState>;
+    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState, Texts>;
     struct Control {
         std::string name;
         Content content;
@@ -117,6 +117,7 @@ class ViewTexts {
     const Graph& graph(std::string_view name) const;
     const ComboList& combo(std::string_view name) const;
     bool enabled(std::string_view name) const;
+    const Texts& list(std::string_view name) const;
 
     // The view's first grid, the one a CSV export writes; nullptr when it has none.
     const Grid* mainGrid() const;
@@ -131,7 +132,8 @@ class ViewTexts {
 
 // One JSON object, UTF-8: a key per control, in order. A label is a string, a grid an array of rows
 // of strings, a combo box {"items": [{"text", "data"}...], "selected"}, a button {"enabled"}, a
-// graph its size, scale and shapes. Invalid UTF-8 in a text becomes U+FFFD.
+// graph its size, scale and shapes, a list an array of strings. Invalid UTF-8 in a text becomes
+// U+FFFD.
 std::string ToJson(const ViewTexts& view);
 // The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
 // break or an outer blank is quoted, with quotes doubled.

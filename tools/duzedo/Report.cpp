@@ -3,12 +3,18 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
+#include "core/Json.h"
 #include "core/ViewTexts.h"
 #include "db/Database.h"
 #include "duzedo/WholeNumber.h"
+#include "fantasy/League.h"
+#include "headtohead/PairComparison.h"
+#include "headtohead/Prediction.h"
+#include "headtohead/Random.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
@@ -88,10 +94,81 @@ ViewTexts Progress(const ReportOptions& options) {
                         Dimension(options, "--height", kDefaultGraphHeight));
 }
 
+// The draws of a run: repeatable with --seed, else as the program makes them.
+std::unique_ptr<RandomSource> MakeRandom(const ReportOptions& options) {
+    const auto it = options.find("--seed");
+    if (it == options.end()) return std::make_unique<ClockRandom>();
+    return std::make_unique<SeededRandom>(
+        WholeNumberOption<std::uint64_t>("--seed", it->second, 0, UINT64_MAX));
+}
+
+PairComparison Compare(const ReportOptions& options) {
+    const std::string& p1 = Required(options, "--p1");
+    const std::string& p2 = Required(options, "--p2");
+    return ComparePair(p1, p2, *MakeRandom(options));
+}
+
+ViewTexts Pair(const ReportOptions& options) {
+    return Compare(options).view;
+}
+
+// The frame's controls and, for the same player twice, the joke's message box.
+std::string PairJson(const ReportOptions& options) {
+    const PairComparison comparison = Compare(options);
+    std::string out = ToJson(comparison.view);
+    if (!comparison.joke) return out;
+    out.resize(out.rfind('}'));
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    out += ",\n  \"message\": {\"title\": ";
+    AppendJsonString(out, comparison.joke->title);
+    out += ", \"text\": ";
+    AppendJsonString(out, comparison.joke->text);
+    out += "}\n}\n";
+    return out;
+}
+
+// count predictions of one game, drawn one after another as the league draws them.
+std::string PredictJson(const ReportOptions& options) {
+    const std::string& home = Required(options, "--home");
+    const std::string& away = Required(options, "--away");
+    const auto count = Number(options, "--count", 1, 1, 100000);
+    const std::unique_ptr<RandomSource> random = MakeRandom(options);
+    const std::string column = CurrentRankingPeriod().column;
+    std::string out = "{\"home\": ";
+    AppendJsonString(out, home);
+    out += ", \"away\": ";
+    AppendJsonString(out, away);
+    out += ", \"games\": [";
+    for (std::int64_t i = 0; i < count; ++i) {
+        const Prediction p = PredictGame(home, away, *random, column);
+        out +=
+            (i == 0 ? "[" : ", [") + std::to_string(p.home) + ", " + std::to_string(p.away) + "]";
+    }
+    return out + "]}\n";
+}
+
+// "A;B;C": the names between the semicolons, blanks and all; empty names are left out.
+std::vector<std::string> PlayerNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        if (end > start) names.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+ViewTexts Fantasy(const ReportOptions& options) {
+    return FantasyView(PlayerNames(Required(options, "--players")), *MakeRandom(options));
+}
+
 struct ReportView {
     std::string_view name;
     std::vector<std::string_view> options;  // besides --format
     ViewTexts (*make)(const ReportOptions&);
+    // A view whose JSON is more than its controls writes it itself.
+    std::string (*json)(const ReportOptions&) = nullptr;
 };
 
 const std::vector<ReportView>& Views() {
@@ -102,6 +179,9 @@ const std::vector<ReportView>& Views() {
         {"games", {"--player", "--mode", "--order"}, Games},
         {"positions", {"--player", "--row", "--width", "--height"}, Positions},
         {"progress", {"--player", "--width", "--height"}, Progress},
+        {"pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
+        {"predict", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
+        {"fantasy", {"--players", "--seed"}, Fantasy},
     };
     return views;
 }
@@ -161,11 +241,12 @@ void RunReport(std::string_view viewName, const std::string& db, const ReportOpt
         ~Disconnect() { DisconnectDb(); }
     } disconnect;
 
-    const ViewTexts texts = view.make(options);
     if (!csv) {
-        out << ToJson(texts);
+        out << (view.json != nullptr ? view.json(options) : ToJson(view.make(options)));
         return;
     }
+    if (view.make == nullptr) throw ReportError("view " + std::string(view.name) + " has no grid");
+    const ViewTexts texts = view.make(options);
     const Grid* grid = texts.mainGrid();
     if (grid == nullptr) throw ReportError("view " + std::string(view.name) + " has no grid");
     out << ToCsv(*grid);

@@ -18,6 +18,9 @@
 //   games      --player NAME [--mode 1|2] [--order 0..5]
 //   positions  --player NAME [--row K] [--width W] [--height H]
 //   progress   --player NAME [--width W] [--height H]
+//   pair       --p1 NAME --p2 NAME [--seed N]
+//   predict    --home NAME --away NAME [--seed N] [--count K]
+//   fantasy    --players "A;B;C" [--seed N]
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
 // Every option some view accepts, for the tool's argument parser.

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "headtohead/Random.h"
 #include "ui/widgets/Frame.h"
 
 class Button;
@@ -19,7 +22,26 @@ class FantasyFrame : public Frame {
 
     void InitControls(FrameInit& init) override;
 
+    // The list buttons: 0 adds the player picked on the left, 1 removes the one picked on the
+    // right, 2 removes all, 3 chooses all; then the start button follows the chosen list.
+    void FantasyListClick(int index);
+    // Plays the league among the chosen players and shows its games and table.
+    void StartLeague();
+    // True while a league is being played.
+    bool Running() const { return mRunning; }
+
   private:
+    void Connect();
+    void AddPicked();
+    void RemovePicked();
+    void ChooseAll();
+    // Start is enabled exactly when a player is chosen and no league is running.
+    void ApplyStartRule();
+    std::vector<std::string> ChosenPlayers() const;
+    // Row k + 1 of the table for chosen player k, all counters 0.
+    void PrepareTable(const std::vector<std::string>& players);
+    void PlayAndShow(const std::vector<std::string>& players);
+
     struct Widgets {
         QListWidget* lstFantasyPlayers = nullptr;
         QListWidget* lstFantasySelected = nullptr;
@@ -30,4 +52,6 @@ class FantasyFrame : public Frame {
         GridControl* grdFantasyGames = nullptr;
         GridControl* grdFantasyTable = nullptr;
     } ui;
+    ClockRandom mRandom;
+    bool mRunning = false;
 };

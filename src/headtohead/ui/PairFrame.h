@@ -1,13 +1,17 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 
+#include "headtohead/Random.h"
 #include "ui/widgets/Frame.h"
 
 class Button;
 class GridControl;
 class QLabel;
 class QListWidget;
+class ViewTexts;
 
 // The Find Pair frame: two players' games against each other and their records.
 class PairFrame : public Frame {
@@ -19,7 +23,17 @@ class PairFrame : public Frame {
 
     void InitControls(FrameInit& init) override;
 
+    // A player picked in either list: the button is enabled once both lists have one.
+    void PairListClick();
+    // Compares the players picked in the two lists; does nothing unless both have one.
+    void FindPair();
+
   private:
+    void Connect();
+    // The bare name of the player picked in lstPair element i.
+    std::optional<std::string> PickedPlayer(int i) const;
+    void ShowComparison(const ViewTexts& view);
+
     struct Widgets {
         std::array<QListWidget*, 2> lstPair{};
         QLabel* lblVS = nullptr;
@@ -30,4 +44,5 @@ class PairFrame : public Frame {
         std::array<QListWidget*, 2> lstPairResults{};
         std::array<QLabel*, 2> lblPairResults{};
     } ui;
+    ClockRandom mRandom;
 };

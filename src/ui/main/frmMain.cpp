@@ -138,6 +138,11 @@ void frmMain::InitControls() {
 }
 
 void frmMain::ShowWait(bool shown) {
+    // Centred in the window as it is now, which may differ from its size at design.
+    if (shown) {
+        ui.fraWait->move((width() - ui.fraWait->width()) / 2,
+                         (height() - ui.fraWait->height()) / 2);
+    }
     ui.fraWait->setVisible(shown);
     if (shown) ui.fraWait->raise();
     ui.fraWait->repaint();

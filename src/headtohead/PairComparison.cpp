@@ -1,0 +1,176 @@
+#include "headtohead/PairComparison.h"
+
+#include <algorithm>
+
+#include "core/DisplayFormat.h"
+#include "db/Database.h"
+#include "headtohead/PairTexts.h"
+#include "headtohead/Random.h"
+
+namespace {
+
+// Player one's averages show a leading zero, player two's do not.
+constexpr std::string_view kPercentPattern = "###.##";
+constexpr std::string_view kPlayerOneAverage = "#0.##";
+constexpr std::string_view kPlayerTwoAverage = "###.##";
+
+std::string Percent(std::string_view label, std::int64_t x, std::int64_t m) {
+    const double share = static_cast<double>(x) * 100 / static_cast<double>(m);
+    return std::string(label) + std::to_string(x) + " (" + FormatNumber(share, kPercentPattern) +
+           "%)";
+}
+
+std::string Average(std::string_view label, std::int64_t x, std::int64_t m,
+                    std::string_view pattern) {
+    const double average = static_cast<double>(x) / static_cast<double>(m);
+    return std::string(label) + std::to_string(x) + " (" + FormatNumber(average, pattern) + ")";
+}
+
+// One block of figures from one player's side: games, wins, draws, losses and goals.
+struct Figures {
+    std::int64_t games, wins, draws, losses, goalsFor, goalsAgainst;
+};
+
+void AddFigures(Texts& lines, const Figures& f, std::string_view averagePattern) {
+    lines.push_back(Percent("Wins: ", f.wins, f.games));
+    lines.push_back(Percent("Draws: ", f.draws, f.games));
+    lines.push_back(Percent("Losses: ", f.losses, f.games));
+    lines.push_back(Average("Goals for: ", f.goalsFor, f.games, averagePattern));
+    lines.push_back(Average("Goals against: ", f.goalsAgainst, f.games, averagePattern));
+}
+
+// A role block: its heading, its games line (left out with showNoGames false when there are no
+// games) and its figures when there are games.
+void AddRole(Texts& lines, std::string_view heading, const Figures& f,
+             std::string_view averagePattern, bool showNoGames = true) {
+    lines.emplace_back();
+    lines.emplace_back(heading);
+    if (f.games == 0 && !showNoGames) return;
+    lines.push_back("Games: " + std::to_string(f.games));
+    if (f.games > 0) AddFigures(lines, f, averagePattern);
+}
+
+Texts PlayerOneLines(const PairRecord& r) {
+    Texts lines{"Games: " + std::to_string(r.n)};
+    AddFigures(lines, {r.n, r.hw + r.aw, r.hd + r.ad, r.hl + r.al, r.hf + r.af, r.ha + r.aa},
+               kPlayerOneAverage);
+    AddRole(lines, "As Team A", {r.hg(), r.hw, r.hd, r.hl, r.hf, r.ha}, kPlayerOneAverage);
+    AddRole(lines, "As Team B", {r.ag(), r.aw, r.ad, r.al, r.af, r.aa}, kPlayerOneAverage);
+    return lines;
+}
+
+Texts PlayerTwoLines(const PairRecord& r) {
+    Texts lines{"Games: " + std::to_string(r.n)};
+    AddFigures(lines, {r.n, r.hl + r.al, r.hd + r.ad, r.hw + r.aw, r.ha + r.aa, r.hf + r.af},
+               kPlayerTwoAverage);
+    AddRole(lines, "As Team A", {r.ag(), r.al, r.ad, r.aw, r.aa, r.af}, kPlayerTwoAverage);
+    AddRole(lines, "As Team B", {r.hg(), r.hl, r.hd, r.hw, r.ha, r.hf}, kPlayerTwoAverage, false);
+    return lines;
+}
+
+// Games with a as Team A and b as Team B, as a condition.
+std::string Roles(std::string_view a, std::string_view b) {
+    return "([TEAM A]=" + SqlQuote(a) + " and [TEAM B]=" + SqlQuote(b) + ")";
+}
+
+std::int64_t Count(const std::string& roles, std::string_view condition) {
+    return ScalarQuery("select count (*) from scores where " + roles + " and " +
+                       std::string(condition));
+}
+
+std::int64_t RankingNumber(std::string_view player) {
+    return ScalarQuery("select r from rankings where player=" + SqlQuote(player));
+}
+
+Grid GamesGrid(std::string_view p1, std::string_view p2) {
+    const QueryResult games =
+        Query("select [TEAM A], [TEAM B], A, B, scores.TOURNAMENT as tourn from scores where " +
+              Roles(p1, p2) + " or " + Roles(p2, p1) + " order by scores.id");
+    Grid grid{kPairGamesHeader};
+    for (const Record& game : games) {
+        grid.push_back({std::to_string(grid.size()), game["TEAM A"].toString(),
+                        game["TEAM B"].toString(), game["A"].toString(), game["B"].toString(),
+                        game["TOURN"].toString()});
+    }
+    return grid;
+}
+
+}  // namespace
+
+std::string PairHeading(std::string_view p1, std::int64_t r1, std::string_view p2,
+                        std::int64_t r2) {
+    std::string heading(p1);
+    if (r1 != 0) heading += " (#" + std::to_string(r1) + ")";
+    heading += " vs ";
+    heading += p2;
+    if (r2 != 0) heading += " (#" + std::to_string(r2) + ") ";
+    if (p1 == p2) heading += " * personality crisis *";
+    return heading;
+}
+
+PairRecord ComputePairRecord(std::string_view p1, std::string_view p2, std::int64_t n) {
+    const std::string home = Roles(p1, p2);
+    const std::string away = Roles(p2, p1);
+    PairRecord r{.n = n};
+    r.hw = Count(home, "a>b");
+    r.hd = Count(home, "a=b");
+    r.hl = Count(home, "a<b");
+    r.aw = Count(away, "b>a");
+    r.ad = Count(away, "a=b");
+    r.al = Count(away, "b<a");
+    const QueryResult homeGoals = Query("select sum (a), sum (b) from scores where " + home);
+    r.hf = NullToZero(homeGoals[0][0]);
+    r.ha = NullToZero(homeGoals[0][1]);
+    const QueryResult awayGoals = Query("select sum (b), sum (a) from scores where " + away);
+    r.af = NullToZero(awayGoals[0][0]);
+    r.aa = NullToZero(awayGoals[0][1]);
+    return r;
+}
+
+Texts PairResultLines(const PairRecord& record, int player) {
+    return player == 0 ? PlayerOneLines(record) : PlayerTwoLines(record);
+}
+
+std::array<Joke, 6> PairJokes(std::string_view name) {
+    const std::string n(name);
+    return {
+        {{"Yeah, yeah, we know that the hardest opponent for " + n + " is only himself...",
+          "Joking?"},
+         {n + ", you only have to fear one man: yourself", "Chinese saying"},
+         {n + ", there are other things to do when you are bored!", "Just an idea..."},
+         {"Well, they never played together, but I guess " + n + " would beat " + n + " easilly",
+          "The Oracle speaks"},
+         {n + " is no match for " + n, "Easy guess"},
+         {"Oh, the loneliness...", "Playing by himself..."}}};
+}
+
+Joke ChooseJoke(std::string_view name, RandomSource& random) {
+    const std::array<Joke, 6> jokes = PairJokes(name);
+    random.Reseed();
+    const auto i = static_cast<std::size_t>(random.Draw() * static_cast<double>(jokes.size()));
+    // A draw is below 1, so i is at most 5; the guard only keeps a faulty source in bounds.
+    return jokes[std::min(i, jokes.size() - 1)];
+}
+
+PairComparison ComparePair(std::string_view p1, std::string_view p2, RandomSource& random) {
+    PairComparison result;
+    ViewTexts& view = result.view;
+    view.set("lblPair", PairHeading(p1, RankingNumber(p1), p2, RankingNumber(p2)));
+    view.set("lblPairResults_0", std::string(p1));
+    view.set("lblPairResults_1", std::string(p2));
+    view.set("lstPairResults_0", Texts{});
+    view.set("lstPairResults_1", Texts{});
+    view.set("grdPairGames", Grid{kPairGamesHeader});
+    if (p1 == p2) {
+        result.joke = ChooseJoke(p1, random);
+        return result;
+    }
+    Grid games = GamesGrid(p1, p2);
+    const auto n = static_cast<std::int64_t>(games.size()) - 1;
+    if (n == 0) return result;
+    const PairRecord record = ComputePairRecord(p1, p2, n);
+    view.set("lstPairResults_0", PairResultLines(record, 0));
+    view.set("lstPairResults_1", PairResultLines(record, 1));
+    view.set("grdPairGames", std::move(games));
+    return result;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/ViewTexts.h"
+
+class RandomSource;
+
+// Player one's record against player two over their games against each other. "Home" games are
+// those with player one as Team A, "away" games those with player two as Team A; every count is
+// from player one's side.
+struct PairRecord {
+    std::int64_t n = 0;                   // games between the two, either way round
+    std::int64_t hw = 0, hd = 0, hl = 0;  // home games player one won, drew, lost
+    std::int64_t aw = 0, ad = 0, al = 0;  // away games player one won, drew, lost
+    std::int64_t hf = 0, ha = 0;          // goals of player one and of player two at home
+    std::int64_t af = 0, aa = 0;          // goals of player one and of player two away
+
+    std::int64_t hg() const { return hw + hd + hl; }
+    std::int64_t ag() const { return aw + ad + al; }
+    friend bool operator==(const PairRecord&, const PairRecord&) = default;
+};
+
+// A message box's text and title.
+struct Joke {
+    std::string text{};
+    std::string title{};
+    friend bool operator==(const Joke&, const Joke&) = default;
+};
+
+// The heading: "Vodad R (#3) vs Vezuv L (#12) ", a ranking number only where it is not 0, and
+// " * personality crisis *" when both names are the same.
+std::string PairHeading(std::string_view p1, std::int64_t r1, std::string_view p2, std::int64_t r2);
+
+// The record of p1 against p2 from the database; n is the number of games between them.
+PairRecord ComputePairRecord(std::string_view p1, std::string_view p2, std::int64_t n);
+
+// The lines of lstPairResults element player (0: player one, 1: player two) for the record.
+Texts PairResultLines(const PairRecord& record, int player);
+
+// The six answers to a player compared with himself.
+std::array<Joke, 6> PairJokes(std::string_view name);
+// One of them, chosen by a fresh draw.
+Joke ChooseJoke(std::string_view name, RandomSource& random);
+
+// Everything the Find Pair frame shows for p1 and p2, and the joke its message box shows when
+// the two are the same player.
+struct PairComparison {
+    ViewTexts view;
+    std::optional<Joke> joke;
+};
+PairComparison ComparePair(std::string_view p1, std::string_view p2, RandomSource& random);

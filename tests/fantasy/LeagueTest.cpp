@@ -1,0 +1,135 @@
+// The fantasy league's order of games and its table, with scripted scores; and one league on the
+// pair DUZEDO through the real prediction.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <numeric>
+
+#include "fantasy/League.h"
+#include "headtohead/PairDuzedo.h"
+#include "headtohead/Random.h"
+#include "support/ConnectedDuzedo.h"
+
+namespace {
+
+using Scores = std::map<std::pair<std::string, std::string>, std::pair<int, int>>;
+
+// Scores by (home, away); a game not scripted ends 0-0.
+Predictor Scripted(Scores scores) {
+    return [scores = std::move(scores)](const std::string& home, const std::string& away) {
+        const auto it = scores.find({home, away});
+        const auto [h, a] = it == scores.end() ? std::pair(0, 0) : it->second;
+        return Prediction{.home = h, .away = a};
+    };
+}
+
+std::vector<std::pair<std::string, std::string>> Fixtures(const League& league) {
+    std::vector<std::pair<std::string, std::string>> fixtures;
+    for (const LeagueGame& g : league.games) fixtures.emplace_back(g.home, g.away);
+    return fixtures;
+}
+
+TEST(League, EveryPairMeetsTwiceInListOrder) {
+    std::vector<std::string> visited;
+    int homePlayers = 0;
+    const LeagueProgress progress{
+        .nextHomePlayer = [&] { ++homePlayers; },
+        .nextPair = [&](const std::string& a,
+                        const std::string& b) { visited.push_back(a + " vs " + b); }};
+    const League league = PlayLeague({"C", "A", "B"}, Scripted({}), progress);
+    EXPECT_EQ(Fixtures(league),
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"C", "A"}, {"A", "C"}, {"C", "B"}, {"B", "C"}, {"A", "B"}, {"B", "A"}}));
+    EXPECT_EQ(visited, (std::vector<std::string>{"C vs A", "C vs B", "A vs B"}));
+    EXPECT_EQ(homePlayers, 3);
+
+    EXPECT_EQ(PlayLeague({"A", "B"}, Scripted({})).games.size(), 2U);
+    const League alone = PlayLeague({"Solo"}, Scripted({}));
+    EXPECT_TRUE(alone.games.empty());
+    EXPECT_EQ(alone.table, std::vector<LeagueRow>{{.player = "Solo"}});
+    EXPECT_EQ(LeagueView(alone).grid("grdFantasyTable"),
+              (Grid{{"#", "Player", "W", "D", "L", "GF", "GA", "Pts"},
+                    {"1", "Solo", "0", "0", "0", "0", "0", "0"}}));
+}
+
+TEST(League, TableByPointsThenGoalDifference) {
+    // A and D end level on 8 points; D, listed later, has the better goal difference.
+    const Scores scores = {{{"A", "B"}, {1, 0}}, {{"B", "A"}, {5, 0}}, {{"A", "C"}, {1, 0}},
+                           {{"C", "A"}, {0, 0}}, {{"B", "C"}, {0, 1}}, {{"C", "B"}, {0, 1}},
+                           {{"A", "D"}, {0, 1}}, {{"D", "A"}, {0, 0}}, {{"B", "D"}, {2, 0}},
+                           {{"D", "B"}, {0, 0}}, {{"C", "D"}, {1, 0}}, {{"D", "C"}, {1, 0}}};
+    const League league = PlayLeague({"A", "B", "C", "D"}, Scripted(scores));
+    EXPECT_EQ(league.table, (std::vector<LeagueRow>{{"B", 3, 1, 2, 8, 2, 10},
+                                                    {"D", 2, 2, 2, 2, 3, 8},
+                                                    {"A", 2, 2, 2, 2, 6, 8},
+                                                    {"C", 2, 1, 3, 2, 3, 7}}));
+    // The table view numbers the rows from 1, best first.
+    const Grid grid = LeagueView(league).grid("grdFantasyTable");
+    ASSERT_EQ(grid.size(), 5U);
+    EXPECT_EQ(grid[1], (std::vector<std::string>{"1", "B", "3", "1", "2", "8", "2", "10"}));
+    EXPECT_EQ(grid[4][0], "4");
+    EXPECT_EQ(grid[4][1], "C");
+}
+
+TEST(League, RowsEqualInPointsAndDifferenceKeepTheirOrder) {
+    const auto row = [](const char* player, std::int64_t pts, std::int64_t gf, std::int64_t ga) {
+        return LeagueRow{.player = player, .gf = gf, .ga = ga, .pts = pts};
+    };
+    std::vector<LeagueRow> table = {row("A", 6, 1, 2), row("B", 6, 5, 2), row("C", 9, 0, 0),
+                                    row("D", 3, 2, 1), row("E", 3, 4, 3), row("F", 6, 3, 0)};
+    OrderTable(table);
+    std::string order;
+    for (const LeagueRow& r : table) order += r.player;
+    EXPECT_EQ(order, "CBFADE");
+}
+
+TEST(League, NoteNamesPlayersWithoutTheirOwnGames) {
+    const Predictor predict = [](const std::string& home, const std::string& away) {
+        return Prediction{.homeHasForm = home != "Solo" && home != "Nemo",
+                          .awayHasForm = away != "Ruth" && away != "Nemo"};
+    };
+    const League league = PlayLeague({"Ruth", "Aris", "Solo", "Nemo"}, predict);
+    EXPECT_EQ(LeagueNote(league),
+              "Too few games for a full prediction: Ruth (no game as Team B), "
+              "Solo (no game as Team A), Nemo (no games)");
+    EXPECT_EQ(LeagueNote(PlayLeague({"Aris", "Bodo"}, Scripted({}))), "");
+}
+
+class LeagueOnPairDuzedo : public ConnectedSuite<WritePairDuzedo> {};
+
+TEST_F(LeagueOnPairDuzedo, PredictedLeagueAddsUp) {
+    const std::vector<std::string> players = {"Aris", "Bodo", "Hugo", "Ivan", "Solo", "O'Neil"};
+    SeededRandom random(11);
+    const ViewTexts view = FantasyView(players, random);
+    const Grid& games = view.grid("grdFantasyGames");
+    const Grid& table = view.grid("grdFantasyTable");
+    ASSERT_EQ(games.size(), 1 + players.size() * (players.size() - 1));
+    ASSERT_EQ(table.size(), 1 + players.size());
+    EXPECT_EQ(games[0], (std::vector<std::string>{"Team A", "Team B", "A", "B"}));
+    std::int64_t wins = 0, losses = 0, goalsFor = 0, goals = 0;
+    for (std::size_t row = 1; row < table.size(); ++row) {
+        const auto n = [&](int col) { return std::stoll(table[row][col]); };
+        EXPECT_EQ(n(2) + n(3) + n(4), 2 * std::int64_t(players.size() - 1)) << table[row][1];
+        EXPECT_EQ(n(7), 3 * n(2) + n(3));
+        if (row > 1) {
+            EXPECT_LE(n(7), std::stoll(table[row - 1][7]));
+        }
+        wins += n(2), losses += n(4), goalsFor += n(5);
+    }
+    for (std::size_t row = 1; row < games.size(); ++row) {
+        goals += std::stoll(games[row][2]) + std::stoll(games[row][3]);
+    }
+    EXPECT_EQ(wins, losses);
+    EXPECT_EQ(goalsFor, goals);
+    EXPECT_EQ(view.text("note"),
+              "Too few games for a full prediction: Hugo (no game as Team B), "
+              "Ivan (no game as Team A), Solo (no game as Team A), "
+              "O'Neil (no game as Team B)");
+
+    // The same seed plays the same league.
+    SeededRandom again(11);
+    EXPECT_EQ(FantasyView(players, again).grid("grdFantasyGames"), games);
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+// The Find Pair comparison on a DUZEDO whose records were counted by hand.
+
+#include <gtest/gtest.h>
+
+#include "headtohead/PairComparison.h"
+#include "headtohead/PairDuzedo.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/FixedDraws.h"
+
+namespace {
+
+const Grid kHeaderOnly = {{"#", "Team A", "Team B", "A", "B", "Tournament"}};
+
+// A list's lines as one text, " | " between them.
+std::string Lines(const ViewTexts& view, const std::string& list) {
+    std::string text;
+    for (const std::string& line : view.list(list)) text += (text.empty() ? "" : " | ") + line;
+    return text;
+}
+
+class PairComparisonTest : public ConnectedSuite<WritePairDuzedo> {
+  protected:
+    PairComparison Compare(const std::string& p1, const std::string& p2) {
+        return ComparePair(p1, p2, draws);
+    }
+    FixedDraws draws{std::vector<double>{}};
+};
+
+TEST_F(PairComparisonTest, WorkedExampleHomeWinAndAwayDefeat) {
+    const PairComparison c = Compare("Aris", "Bodo");
+    EXPECT_FALSE(c.joke);
+    EXPECT_EQ(c.view.text("lblPair"), "Aris (#3) vs Bodo (#12) ");
+    EXPECT_EQ(c.view.text("lblPairResults_0"), "Aris");
+    EXPECT_EQ(c.view.text("lblPairResults_1"), "Bodo");
+    EXPECT_EQ(Lines(c.view, "lstPairResults_0"),
+              "Games: 2 | Wins: 1 (50.%) | Draws: 0 (.%) | Losses: 1 (50.%) | Goals for: 3 (1.5) | "
+              "Goals against: 3 (1.5) |  | As Team A | Games: 1 | Wins: 1 (100.%) | Draws: 0 (.%) "
+              "| Losses: 0 (.%) | Goals for: 3 (3.) | Goals against: 1 (1.) |  | As Team B | "
+              "Games: 1 | Wins: 0 (.%) | Draws: 0 (.%) | Losses: 1 (100.%) | Goals for: 0 (0.) | "
+              "Goals against: 2 (2.)");
+    // Player two's averages have no leading zero: a lone point for 0.
+    EXPECT_EQ(Lines(c.view, "lstPairResults_1"),
+              "Games: 2 | Wins: 1 (50.%) | Draws: 0 (.%) | Losses: 1 (50.%) | Goals for: 3 (1.5) | "
+              "Goals against: 3 (1.5) |  | As Team A | Games: 1 | Wins: 1 (100.%) | Draws: 0 (.%) "
+              "| Losses: 0 (.%) | Goals for: 2 (2.) | Goals against: 0 (.) |  | As Team B | "
+              "Games: 1 | Wins: 0 (.%) | Draws: 0 (.%) | Losses: 1 (100.%) | Goals for: 1 (1.) | "
+              "Goals against: 3 (3.)");
+    // In id order, whoever was Team A; id 1 is stored after id 2.
+    EXPECT_EQ(c.view.grid("grdPairGames"),
+              (Grid{kHeaderOnly[0],
+                    {"1", "Bodo", "Aris", "2", "0", "Autumn Cup"},
+                    {"2", "Aris", "Bodo", "3", "1", "Spring League"}}));
+}
+
+TEST_F(PairComparisonTest, GamesInOneRoleOnly) {
+    // Cleo was Team A both times: his Team B block and Dara's Team A block have no figures.
+    const PairComparison home = Compare("Cleo", "Dara");
+    EXPECT_EQ(home.view.text("lblPair"), "Cleo vs Dara (#5) ");
+    EXPECT_TRUE(Lines(home.view, "lstPairResults_0")
+                    .ends_with("Goals against: 1 (0.5) |  | As Team B | Games: 0"));
+    EXPECT_EQ(Lines(home.view, "lstPairResults_1"),
+              "Games: 2 | Wins: 0 (.%) | Draws: 1 (50.%) | Losses: 1 (50.%) | Goals for: 1 (.5) | "
+              "Goals against: 3 (1.5) |  | As Team A | Games: 0 |  | As Team B | Games: 2 | Wins: "
+              "0 (.%) | Draws: 1 (50.%) | Losses: 1 (50.%) | Goals for: 1 (.5) | Goals against: 3 "
+              "(1.5)");
+    // The other way round, player two's list ends with its Team B heading.
+    const PairComparison away = Compare("Dara", "Cleo");
+    EXPECT_EQ(away.view.text("lblPair"), "Dara (#5) vs Cleo");
+    EXPECT_TRUE(
+        Lines(away.view, "lstPairResults_1").ends_with("Goals against: 1 (.5) |  | As Team B"));
+}
+
+TEST_F(PairComparisonTest, PlayersWhoNeverMetGetHeadingAndNamesOnly) {
+    const PairComparison c = Compare("Aris", "Cleo");
+    EXPECT_FALSE(c.joke);
+    EXPECT_EQ(c.view.text("lblPair"), "Aris (#3) vs Cleo");
+    EXPECT_EQ(c.view.text("lblPairResults_1"), "Cleo");
+    EXPECT_TRUE(c.view.list("lstPairResults_0").empty());
+    EXPECT_TRUE(c.view.list("lstPairResults_1").empty());
+    EXPECT_EQ(c.view.grid("grdPairGames"), kHeaderOnly);
+}
+
+TEST_F(PairComparisonTest, SamePlayerGetsAJokeAndNoFigures) {
+    draws = FixedDraws({0.5});
+    const PairComparison c = Compare("Aris", "Aris");
+    EXPECT_EQ(c.view.text("lblPair"), "Aris (#3) vs Aris (#3)  * personality crisis *");
+    ASSERT_TRUE(c.joke);
+    EXPECT_EQ(c.joke->title, "The Oracle speaks");
+    EXPECT_EQ(draws.reseeds, 1);
+    EXPECT_TRUE(c.view.list("lstPairResults_0").empty());
+    EXPECT_EQ(c.view.grid("grdPairGames"), kHeaderOnly);
+
+    // Unranked: one blank before the asterisk. Letter case counts for the sameness.
+    draws = FixedDraws({0.0});
+    EXPECT_EQ(Compare("Cleo", "Cleo").view.text("lblPair"), "Cleo vs Cleo * personality crisis *");
+    EXPECT_FALSE(Compare("Cleo", "cleo").joke);
+}
+
+TEST(PairJokes, EveryDrawPicksOneOfTheSix) {
+    const auto jokes = PairJokes("Vezuv L");
+    EXPECT_EQ(jokes[3].text,
+              "Well, they never played together, but I guess Vezuv L would beat Vezuv L easilly");
+    EXPECT_EQ(jokes[5], (Joke{"Oh, the loneliness...", "Playing by himself..."}));
+    for (const auto& [draw, index] : {std::pair(0.0, 0), {0.1666, 0}, {0.17, 1}, {0.999999, 5}}) {
+        FixedDraws random({draw});
+        EXPECT_EQ(ChooseJoke("Vezuv L", random), jokes[static_cast<std::size_t>(index)]) << draw;
+    }
+}
+
+TEST_F(PairComparisonTest, RankingNumberOnlyWhereThereIsOne) {
+    // Eryk has no rankings row; the apostrophe is quoted safely.
+    EXPECT_EQ(Compare("Eryk", "Aris").view.text("lblPair"), "Eryk vs Aris (#3) ");
+    const PairComparison oneil = Compare("O'Neil", "Aris");
+    EXPECT_EQ(oneil.view.text("lblPair"), "O'Neil (#7) vs Aris (#3) ");
+    EXPECT_EQ(oneil.view.list("lstPairResults_1")[1], "Wins: 1 (100.%)");
+}
+
+}  // namespace

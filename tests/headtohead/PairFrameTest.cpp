@@ -1,0 +1,81 @@
+// The Find Pair frame in the main window, on the pair DUZEDO.
+
+#include <QLabel>
+
+#include "headtohead/PairComparison.h"
+#include "headtohead/PairWindow.h"
+#include "headtohead/ui/PairFrame.h"
+#include "ui/widgets/Button.h"
+
+namespace {
+
+class PairWindow : public PairDuzedoWindow<PairFrame::kIndex> {
+  protected:
+    QListWidget& List(int i) { return *Ctl<QListWidget>(window, ArrayName("lstPair", i)); }
+    Texts Results(int i) {
+        return Items(*Ctl<QListWidget>(window, ArrayName("lstPairResults", i)));
+    }
+    std::string Text(const std::string& label) {
+        return ToUtf8(Ctl<QLabel>(window, label)->text());
+    }
+    void Pick(const std::string& one, const std::string& two) {
+        ClickRow(List(0), Row(one));
+        ClickRow(List(1), Row(two));
+    }
+};
+
+TEST_F(PairWindow, ButtonWaitsForBothPlayersAndEnterCompares) {
+    Button& go = *Ctl<Button>(window, "chbPair");
+    EXPECT_FALSE(go.isEnabled());
+    // Enter with one list picked does nothing.
+    ClickRow(List(0), Row("Aris"));
+    EXPECT_FALSE(go.isEnabled());
+    PressEnter(List(0));
+    EXPECT_EQ(Text("lblPair"), "< no pair >");
+
+    ClickRow(List(1), Row("Bodo"));
+    EXPECT_TRUE(go.isEnabled());
+    PressEnter(List(1));
+    EXPECT_EQ(Text("lblPair"), "Aris (#3) vs Bodo (#12) ");
+    EXPECT_EQ(Text("lblPairResults_0"), "Aris");
+    EXPECT_EQ(Text("lblPairResults_1"), "Bodo");
+    EXPECT_EQ(Results(0).size(), 22U);
+    EXPECT_EQ(Results(0)[4], "Goals for: 3 (1.5)");
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdPairGames"), 3),
+              (Grid{{"#", "Team A", "Team B"}, {"1", "Bodo", "Aris"}, {"2", "Aris", "Bodo"}}));
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(PairWindow, DoubleClickAndButtonCompareAndLeaveNothingOfTheLastPair) {
+    ClickRow(List(0), Row("Cleo"));
+    ClickRow(List(1), Row("Dara"), true);
+    EXPECT_EQ(Text("lblPair"), "Cleo vs Dara (#5) ");
+    EXPECT_EQ(Results(1).back(), "Goals against: 3 (1.5)");
+
+    // Never met: names and heading, nothing else, no message.
+    Pick("Aris", "Cleo");
+    Ctl<Button>(window, "chbPair")->click();
+    EXPECT_EQ(Text("lblPair"), "Aris (#3) vs Cleo");
+    EXPECT_EQ(Text("lblPairResults_1"), "Cleo");
+    EXPECT_TRUE(Results(0).empty());
+    EXPECT_TRUE(Results(1).empty());
+    EXPECT_EQ(Ctl<GridControl>(window, "grdPairGames")->rows(), 1);
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(PairWindow, SamePlayerTwiceIsAJokeInAnInformationBox) {
+    Pick("Aris", "Bodo");
+    Ctl<Button>(window, "chbPair")->click();
+    ClickRow(List(1), Row("Aris"), true);
+    EXPECT_EQ(Text("lblPair"), "Aris (#3) vs Aris (#3)  * personality crisis *");
+    ASSERT_EQ(services->messages.size(), 1U);
+    const FakeServices::Message& shown = services->messages[0];
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    const auto jokes = PairJokes("Aris");
+    EXPECT_NE(std::find(jokes.begin(), jokes.end(), Joke{shown.text, shown.title}), jokes.end())
+        << shown.title;
+    EXPECT_TRUE(Results(0).empty());
+    EXPECT_EQ(Ctl<GridControl>(window, "grdPairGames")->rows(), 1);
+}
+
+}  // namespace
