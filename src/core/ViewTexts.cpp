@@ -55,6 +55,12 @@ const ComboList& ViewTexts::combo(std::string_view name) const {
 bool ViewTexts::enabled(std::string_view name) const {
     return get<ButtonState>(name).enabled;
 }
+const Texts& ViewTexts::list(std::string_view name) const {
+    return get<Texts>(name);
+}
+bool ViewTexts::visible(std::string_view name) const {
+    return get<Visibility>(name).visible;
+}
 
 const Grid* ViewTexts::mainGrid() const {
     for (const Control& control : controls_) {
@@ -160,6 +166,15 @@ void AppendGrid(std::string& out, const Grid& grid) {
     out += grid.empty() ? "]" : "\n  ]";
 }
 
+void AppendTexts(std::string& out, const Texts& items) {
+    out += "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        out += i == 0 ? "\n    " : ",\n    ";
+        AppendJsonString(out, items[i]);
+    }
+    out += items.empty() ? "]" : "\n  ]";
+}
+
 void AppendCombo(std::string& out, const ComboList& combo) {
     out += "{\"items\": [";
     for (std::size_t i = 0; i < combo.items.size(); ++i) {
@@ -194,6 +209,10 @@ std::string ToJson(const ViewTexts& view) {
                     AppendGraph(out, content);
                 } else if constexpr (std::is_same_v<T, ComboList>) {
                     AppendCombo(out, content);
+                } else if constexpr (std::is_same_v<T, Texts>) {
+                    AppendTexts(out, content);
+                } else if constexpr (std::is_same_v<T, Visibility>) {
+                    out += content.visible ? "{\"visible\": true}" : "{\"visible\": false}";
                 } else {
                     out += content.enabled ? "{\"enabled\": true}" : "{\"enabled\": false}";
                 }
