@@ -114,7 +114,8 @@ const std::vector<Command> kCommands = {
      "print as JSON what a view shows (--format csv: its grid as CSV); views: rankings "
      "[--month N] [--country NAME] [--limit 0|1], months, player --name NAME, games --player "
      "NAME [--mode 1|2] [--order 0..5], positions --player NAME [--row K], progress --player "
-     "NAME; graphs take [--width W] [--height H] in twips",
+     "NAME, tournaments [--country C], tournament --name T [--player P], worldcup --wc 0|1 "
+     "--phase 0..8, winners; graphs take [--width W] [--height H] in twips",
      ReportOptionNames(),
      {},
      2,
