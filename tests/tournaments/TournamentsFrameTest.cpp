@@ -117,6 +117,11 @@ TEST_F(TournamentsWindow, WinnersBoxOpensCentredAndCloses) {
     show->click();
     Select("Velmoor Open");
     EXPECT_FALSE(Shown("fraTournamentWinners"));
+    // A click on the tournament already selected hides the box too.
+    show->click();
+    auto* list = Ctl<QListWidget>(window, "lstTournaments");
+    ClickRow(*list, list->currentRow());
+    EXPECT_FALSE(Shown("fraTournamentWinners"));
     show->click();
     window.BarClick(3);
     window.BarClick(2);

@@ -37,7 +37,7 @@ frmShowPic::frmShowPic(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Diagram"));
     if (parent != nullptr) setFont(parent->font());
 
-    // Only a corner of it shows; it takes the focus so no bar is highlighted at the start.
+    // Only a corner of it shows: the first control, it holds the focus instead of a bar.
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Frame1 = new QFrame(this);
