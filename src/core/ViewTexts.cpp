@@ -58,6 +58,9 @@ bool ViewTexts::enabled(std::string_view name) const {
 const Texts& ViewTexts::list(std::string_view name) const {
     return get<Texts>(name);
 }
+bool ViewTexts::visible(std::string_view name) const {
+    return get<Visibility>(name).visible;
+}
 
 const Grid* ViewTexts::mainGrid() const {
     for (const Control& control : controls_) {
@@ -208,6 +211,8 @@ std::string ToJson(const ViewTexts& view) {
                     AppendCombo(out, content);
                 } else if constexpr (std::is_same_v<T, Texts>) {
                     AppendTexts(out, content);
+                } else if constexpr (std::is_same_v<T, Visibility>) {
+                    out += content.visible ? "{\"visible\": true}" : "{\"visible\": false}";
                 } else {
                     out += content.enabled ? "{\"enabled\": true}" : "{\"enabled\": false}";
                 }

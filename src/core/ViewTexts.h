@@ -33,6 +33,11 @@ struct ButtonState {
     bool enabled = true;
 };
 
+// A control the view shows or hides as a whole.
+struct Visibility {
+    bool visible = true;
+};
+
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -95,10 +100,11 @@ struct Graph {
 };
 
 // The controls of one view by name, in the order they were set: a label or caption (text), a
-// grid, a graph, a combo box's items, a button's state or a list's items.
+// grid, a graph, a combo box's items, a button's state, a list's items or a control's visibility.
 class ViewTexts {
   public:
-    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState, Texts>;
+    using Content =
+        std::variant<std::string, Grid, Graph, ComboList, ButtonState, Texts, Visibility>;
     struct Control {
         std::string name;
         Content content;
@@ -118,6 +124,7 @@ class ViewTexts {
     const ComboList& combo(std::string_view name) const;
     bool enabled(std::string_view name) const;
     const Texts& list(std::string_view name) const;
+    bool visible(std::string_view name) const;
 
     // The view's first grid, the one a CSV export writes; nullptr when it has none.
     const Grid* mainGrid() const;
@@ -132,8 +139,8 @@ class ViewTexts {
 
 // One JSON object, UTF-8: a key per control, in order. A label is a string, a grid an array of rows
 // of strings, a combo box {"items": [{"text", "data"}...], "selected"}, a button {"enabled"}, a
-// graph its size, scale and shapes, a list an array of strings. Invalid UTF-8 in a text becomes
-// U+FFFD.
+// graph its size, scale and shapes, a list an array of strings, a visibility {"visible"}. Invalid
+// UTF-8 in a text becomes U+FFFD.
 std::string ToJson(const ViewTexts& view);
 // The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
 // break or an outer blank is quoted, with quotes doubled.

@@ -4,6 +4,7 @@
 
 #include "core/QtText.h"
 #include "db/Database.h"
+#include "tournaments/Tournament.h"
 
 namespace {
 
@@ -21,12 +22,7 @@ bool IsWorldCup(std::string_view tournament) {
 }
 
 Texts ListedTournaments() {
-    Texts listed;
-    for (std::string& name :
-         FirstFields("select tournament from [tournament players] order by chrono, tournament")) {
-        if (!IsWorldCup(name)) listed.push_back(std::move(name));
-    }
-    return listed;
+    return TournamentNames(std::nullopt);
 }
 
 CountryFilter TournamentCountryFilter() {

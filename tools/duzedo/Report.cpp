@@ -22,6 +22,8 @@
 #include "rankings/RankingMonths.h"
 #include "rankings/RankingProgress.h"
 #include "rankings/Rankings.h"
+#include "tournaments/Tournament.h"
+#include "tournaments/WorldCup.h"
 
 namespace {
 
@@ -163,6 +165,27 @@ ViewTexts Fantasy(const ReportOptions& options) {
     return FantasyView(PlayerNames(Required(options, "--players")), *MakeRandom(options));
 }
 
+ViewTexts Tournaments(const ReportOptions& options) {
+    std::optional<std::string> country;
+    if (const auto it = options.find("--country"); it != options.end()) country = it->second;
+    return TournamentListView(country);
+}
+
+ViewTexts Tournament(const ReportOptions& options) {
+    const auto player = options.find("--player");
+    return TournamentView(Required(options, "--name"),
+                          player == options.end() ? std::string() : player->second);
+}
+
+ViewTexts WorldCup(const ReportOptions& options) {
+    return WorldCupView(static_cast<int>(Number(options, "--wc", 0, 0, 1)),
+                        static_cast<int>(Number(options, "--phase", 0, 0, kAllGamesPhase)));
+}
+
+ViewTexts Winners(const ReportOptions&) {
+    return WinnersView();
+}
+
 struct ReportView {
     std::string_view name;
     std::vector<std::string_view> options;  // besides --format
@@ -182,6 +205,10 @@ const std::vector<ReportView>& Views() {
         {"pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
         {"predict", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
         {"fantasy", {"--players", "--seed"}, Fantasy},
+        {"tournaments", {"--country"}, Tournaments},
+        {"tournament", {"--name", "--player"}, Tournament},
+        {"worldcup", {"--wc", "--phase"}, WorldCup},
+        {"winners", {}, Winners},
     };
     return views;
 }

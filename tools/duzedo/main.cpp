@@ -3,6 +3,7 @@
 // Every command is one row of kCommands: its name, usage, options and handler. A failure of any
 // kind prints one line on stderr and exits with status 2.
 
+#include <QGuiApplication>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +28,7 @@
 #include "duzedo/SampleDuzedo.h"
 #include "duzedo/WholeNumber.h"
 #include "jetwriter/JetWriter.h"
+#include "tournaments/DiagramImage.h"
 
 namespace {
 
@@ -76,6 +78,7 @@ int RunSql(const Args& args);
 int RunToSqlite(const Args& args);
 int RunToMdb(const Args& args);
 int RunReportCommand(const Args& args);
+int RunPictures(const Args& args);
 
 const std::vector<Command> kCommands = {
     {"sample",
@@ -115,12 +118,22 @@ const std::vector<Command> kCommands = {
      "print as JSON what a view shows (--format csv: its grid as CSV); views: rankings "
      "[--month N] [--country NAME] [--limit 0|1], months, player --name NAME, games --player "
      "NAME [--mode 1|2] [--order 0..5], positions --player NAME [--row K], progress --player "
-     "NAME; graphs take [--width W] [--height H] in twips",
+     "NAME, tournaments [--country C], tournament --name T [--player P], worldcup --wc 0|1 "
+     "--phase 0..8, winners; graphs take [--width W] [--height H] in twips",
      ReportOptionNames(),
      {},
      2,
      2,
      RunReportCommand},
+    {"pictures",
+     "DB --out DIR",
+     "draw the diagram pictures of the multi-phase tournament and the World Cups from the "
+     "database's games into DIR (Gr7R1.bmp ... Gr7Cup.bmp, wc1ploff.bmp ... wc2plout.bmp)",
+     {"--out"},
+     {},
+     1,
+     1,
+     RunPictures},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -308,6 +321,31 @@ int RunToSqlite(const Args& args) {
 
 int RunReportCommand(const Args& args) {
     RunReport(args.positional[0], args.positional[1], args.values, std::cout);
+    return 0;
+}
+
+int RunPictures(const Args& args) {
+    const std::string& db = args.positional[0];
+    const std::string& dir = args.required("--out");
+    if (dir.empty()) throw ToolError("option --out: empty directory name");
+    gDbPath = db;
+    std::string error;
+    if (!ConnectDb(&error)) {
+        throw ToolError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
+    }
+    struct Disconnect {
+        ~Disconnect() { DisconnectDb(); }
+    } disconnect;
+
+    // Drawing text needs the GUI module's fonts, never a display. Qt's notices about the
+    // environment of a platform without a screen would break the one-line error rule.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int argc = 1;
+    char name[] = "duzedo";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication gui(argc, argv);
+    for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
     return 0;
 }
 

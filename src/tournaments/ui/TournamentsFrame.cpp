@@ -1,13 +1,31 @@
 #include "tournaments/ui/TournamentsFrame.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
+#include <optional>
+#include <utility>
 
+#include "db/Database.h"
+#include "tournaments/PictureViewer.h"
 #include "tournaments/TournamentLists.h"
+#include "tournaments/ui/frmShowPic.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
+
+namespace {
+
+// The header's first cell current, the selection across the header row.
+void SelectHeader(GridControl& grid) {
+    grid.setRow(0);
+    grid.setCol(0);
+    grid.setColSel(grid.cols() - 1);
+}
+
+}  // namespace
 
 TournamentsFrame::TournamentsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();
@@ -21,7 +39,7 @@ TournamentsFrame::TournamentsFrame(QWidget* parent) : Frame(kIndex, parent) {
     BuildPanels(b);
     BuildDadidurez(b);
     BuildWinners(b);
-    connect(ui.chbClose, &QPushButton::clicked, ui.fraTournamentWinners, &QWidget::hide);
+    Connect();
 }
 
 void TournamentsFrame::BuildPanels(ControlBuilder& b) {
@@ -85,4 +103,132 @@ void TournamentsFrame::Entered() {
 
 bool TournamentsFrame::CountryFilterWorks() const {
     return ui.cmbTournamentFilter->isEnabled();
+}
+
+void TournamentsFrame::Connect() {
+    connect(ui.chbClose, &QPushButton::clicked, ui.fraTournamentWinners, &QWidget::hide);
+    connect(ui.cmbTournamentFilter, &QComboBox::currentIndexChanged, this,
+            [this] { TournamentFilterClick(); });
+    // A click on the tournament already selected shows it again, like a click on another; the
+    // press that selects another one has shown it already.
+    connect(ui.lstTournaments, &QListWidget::currentRowChanged, this, [this] {
+        mSelectedByPress = QApplication::mouseButtons() != Qt::NoButton;
+        TournamentClick();
+    });
+    connect(ui.lstTournaments, &QListWidget::itemClicked, this, [this] {
+        if (!std::exchange(mSelectedByPress, false)) TournamentClick();
+    });
+    connect(ui.cmbGamesFilter, &QComboBox::currentIndexChanged, this,
+            [this] { GamesFilterClick(); });
+    connect(ui.chbShowTournamentWinners, &QPushButton::clicked, this,
+            [this] { ShowTournamentWinners(); });
+    for (int i = 0; i < 5; ++i) {
+        connect(ui.chbRounds[i], &QPushButton::clicked, this, [this, i] { RoundsClick(i); });
+    }
+}
+
+template <typename F>
+void TournamentsFrame::Guarded(F action) {
+    try {
+        action();
+    } catch (const DbError& error) {
+        emit statusText(QStringLiteral("The tournaments cannot be read: ") +
+                        ToQString(error.what()));
+    }
+}
+
+void TournamentsFrame::TournamentFilterClick() {
+    if (!Ready()) return;
+    const int index = ui.cmbTournamentFilter->currentIndex();
+    if (index < 0) return;
+    std::optional<std::string> country;
+    if (index > 0) country = ToUtf8(ui.cmbTournamentFilter->currentText());
+    Guarded([&] {
+        const Texts names = TournamentNames(country);
+        ui.lstTournaments->clear();
+        AddListItems(*ui.lstTournaments, names);
+    });
+}
+
+std::string TournamentsFrame::SelectedTournament() const {
+    const QListWidgetItem* item = ui.lstTournaments->currentItem();
+    return item == nullptr ? std::string() : ToUtf8(item->text());
+}
+
+void TournamentsFrame::TournamentClick() {
+    if (!Ready()) return;
+    const std::string name = SelectedTournament();
+    if (name.empty()) return;
+    ui.fraTournamentWinners->hide();
+    Guarded([&] { ShowTournament(name); });
+}
+
+void TournamentsFrame::ShowTournament(const std::string& name) {
+    ui.lblTournamentDate->setText(ToQString(TournamentHeading(name)));
+    ShowTable(name, KindOf(name));
+    FillGamesFilter(name);
+}
+
+void TournamentsFrame::ShowTable(const std::string& name, TournamentKind kind) {
+    if (kind == TournamentKind::MultiPhase) {
+        ui.fraTournaments[0]->hide();
+        ui.fraDadidurez->show();
+        return;
+    }
+    ui.fraDadidurez->hide();
+    ui.fraTournaments[0]->show();
+    if (kind == TournamentKind::Cup) {
+        ui.Label2_0->setText(QStringLiteral("No table available"));
+        ui.lblTournamentCup->setText(QStringLiteral("This tournament was a cup competition"));
+        ui.grdTournamentTables->hide();
+        return;
+    }
+    GridControl& grid = *ui.grdTournamentTables;
+    ui.Label2_0->setText(QStringLiteral("Table"));
+    grid.show();
+    ShowGridTexts(grid, TournamentTable(name));
+    SelectHeader(grid);
+}
+
+void TournamentsFrame::FillGamesFilter(const std::string& name) {
+    const Texts items = GamesFilterItems(name);
+    {
+        // The one fill of the games follows below, for all players.
+        const QSignalBlocker quiet(ui.cmbGamesFilter);
+        ShowComboItems(*ui.cmbGamesFilter, items);
+        ui.cmbGamesFilter->setCurrentIndex(0);
+    }
+    FillTournamentGames("");
+}
+
+void TournamentsFrame::GamesFilterClick() {
+    const int index = ui.cmbGamesFilter->currentIndex();
+    if (ui.cmbGamesFilter->count() == 0 || index < 0) return;
+    Guarded([&] {
+        FillTournamentGames(index == 0 ? std::string() : ToUtf8(ui.cmbGamesFilter->currentText()));
+    });
+}
+
+void TournamentsFrame::FillTournamentGames(const std::string& player) {
+    // The list was rebuilt by its country filter: no tournament to show games of.
+    const std::string name = SelectedTournament();
+    if (name.empty()) return;
+    GridControl& grid = *ui.grdTournamentGames;
+    ShowGridTexts(grid, TournamentGames(name, player));
+    SelectHeader(grid);
+}
+
+void TournamentsFrame::ShowTournamentWinners() {
+    QFrame& panel = *ui.fraTournamentWinners;
+    panel.move((width() - panel.width()) / 2, (height() - panel.height()) / 2);
+    panel.raise();
+    panel.show();
+    Guarded([&] {
+        ShowGridTexts(*ui.grdTournamentWinners, WinnersView().grid("grdTournamentWinners"));
+    });
+}
+
+void TournamentsFrame::RoundsClick(int index) {
+    const std::string file(kPhasePictureFiles.at(static_cast<std::size_t>(index)));
+    ShowDiagram(*this, AppDir() + file, std::string(kPhasePictureCaption), file);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 
+#include "tournaments/Tournament.h"
 #include "ui/widgets/Frame.h"
 
 class Button;
@@ -26,7 +28,30 @@ class TournamentsFrame : public Frame {
     // False when the database has no host countries to filter by.
     bool CountryFilterWorks() const;
 
+    // The tournament list for the chosen country.
+    void TournamentFilterClick();
+    // The selected tournament's heading, table (or its stand-in), player filter and games.
+    void TournamentClick();
+    // The games of the selected tournament for the player chosen in the filter.
+    void GamesFilterClick();
+    // player: a name, or empty for every player.
+    void FillTournamentGames(const std::string& player);
+    // Lays the winners box over the middle of the frame with every winner.
+    void ShowTournamentWinners();
+    // The picture of a phase of the multi-phase tournament (0 to 4).
+    void RoundsClick(int index);
+
   private:
+    void Connect();
+    void ShowTournament(const std::string& name);
+    void ShowTable(const std::string& name, TournamentKind kind);
+    void FillGamesFilter(const std::string& name);
+    // The tournament selected in the list; empty when there is none.
+    std::string SelectedTournament() const;
+    // Database failures end in the status line, never out of an event handler.
+    template <typename F>
+    void Guarded(F action);
+
     void BuildPanels(ControlBuilder& b);
     void BuildDadidurez(ControlBuilder& b);
     void BuildWinners(ControlBuilder& b);
@@ -53,4 +78,6 @@ class TournamentsFrame : public Frame {
         GridControl* grdTournamentWinners = nullptr;
         Button* chbClose = nullptr;
     } ui;
+    // The list's current row was just moved by a mouse press, whose click follows.
+    bool mSelectedByPress = false;
 };

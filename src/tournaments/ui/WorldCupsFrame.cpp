@@ -2,8 +2,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <algorithm>
 
+#include "db/Database.h"
 #include "tournaments/TournamentLists.h"
+#include "tournaments/WorldCup.h"
+#include "tournaments/ui/frmShowPic.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -19,6 +23,11 @@ WorldCupsFrame::WorldCupsFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblWC[i] = b.Heading(ui.fraWC[i], ArrayName("lblWC", i), captions[i]);
         ui.grdWC[i] = b.Grid(ui.fraWC[i], ArrayName("grdWC", i));
     }
+    ui.chbWC[1]->setEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        connect(ui.cmbWC[i], &QComboBox::currentIndexChanged, this, [this] { WorldCupClick(); });
+        connect(ui.chbWC[i], &QPushButton::clicked, this, [this, i] { TreeClick(i); });
+    }
 }
 
 void WorldCupsFrame::InitControls(FrameInit&) {
@@ -28,4 +37,33 @@ void WorldCupsFrame::InitControls(FrameInit&) {
     ShowGridHeader(*ui.grdWC[0], kTableHeader);
     ui.cmbWC[0]->setCurrentIndex(0);
     ui.cmbWC[1]->setCurrentIndex(0);
+    // Choosing the item already chosen raises no change; the headers above emptied the grids.
+    WorldCupClick();
+}
+
+void WorldCupsFrame::WorldCupClick() {
+    // Runs while the window loads too, once both combo boxes have their items.
+    const int worldCup = ui.cmbWC[0]->currentIndex();
+    const int phase = ui.cmbWC[1]->currentIndex();
+    if (ui.cmbWC[1]->count() == 0 || phase < 0 || worldCup < 0) return;
+    ui.chbWC[1]->setEnabled(worldCup == 1);
+    try {
+        const ViewTexts view = WorldCupView(worldCup, phase);
+        ui.lblWC[0]->setText(ToQString(view.text("lblWC_0")));
+        for (int i = 0; i < 2; ++i) {
+            GridControl& grid = *ui.grdWC[i];
+            ShowGridTexts(grid, view.grid(ArrayName("grdWC", i)));
+            grid.setRow(0);
+            grid.setCol(0);
+            grid.setColSel(grid.cols() - 1);
+        }
+    } catch (const DbError& error) {
+        emit statusText(QStringLiteral("The World Cup cannot be read: ") + ToQString(error.what()));
+    }
+}
+
+void WorldCupsFrame::TreeClick(int index) {
+    const int worldCup = std::max(ui.cmbWC[0]->currentIndex(), 0);
+    const std::string file = WorldCupTreeFile(AppDir(), worldCup, index);
+    ShowDiagram(*this, file, WorldCupTreeCaption(worldCup), file);
 }

@@ -19,6 +19,11 @@ class WorldCupsFrame : public Frame {
 
     void InitControls(FrameInit& init) override;
 
+    // Either combo box changed: the chosen phase's table and games.
+    void WorldCupClick();
+    // The playoff (0) or playout (1) tree of the chosen World Cup.
+    void TreeClick(int index);
+
   private:
     struct Widgets {
         std::array<QComboBox*, 2> cmbWC{};

@@ -1,0 +1,77 @@
+#include "tournaments/DiagramImage.h"
+
+#include <QDir>
+#include <QFont>
+#include <QPainter>
+#include <QSaveFile>
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/QtText.h"
+#include "core/Twips.h"
+#include "tournaments/DiagramPhases.h"
+#include "tournaments/Diagrams.h"
+
+namespace {
+
+QColor Colour(const GraphColour& colour) {
+    return colour ? QColor(colour->red, colour->green, colour->blue) : QColor(Qt::black);
+}
+
+QPointF At(int x, int y) {
+    return {static_cast<double>(x) / kTwipsPerPixel, static_cast<double>(y) / kTwipsPerPixel};
+}
+
+}  // namespace
+
+QImage DiagramImage(const Graph& graph) {
+    QImage image(std::max(TwipsToPixels(graph.width), 1), std::max(TwipsToPixels(graph.height), 1),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(170, 180, 200), 1));
+    for (const GraphBox& box : graph.boxes) {
+        painter.setBrush(Colour(box.fill));
+        painter.drawRect(QRectF(At(box.x1, box.y1), At(box.x2, box.y2)));
+    }
+    for (const GraphLine& line : graph.lines) {
+        QPen pen(Colour(line.colour), line.width);
+        pen.setStyle(line.dotted ? Qt::DotLine : Qt::SolidLine);
+        painter.setPen(pen);
+        painter.drawLine(At(line.x1, line.y1), At(line.x2, line.y2));
+    }
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kDiagramFontPixels);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double ascent = painter.fontMetrics().ascent();
+    for (const GraphText& text : graph.texts) {
+        const QPointF at = At(text.x, text.y);
+        // Centred in its line, which is a little higher than the font.
+        const double lead =
+            (static_cast<double>(kDiagramLine) / kTwipsPerPixel - painter.fontMetrics().height()) /
+            2;
+        painter.drawText(QPointF(at.x(), at.y() + lead + ascent), ToQString(text.text));
+    }
+    return image;
+}
+
+std::vector<std::string> WriteDiagramPictures(const std::string& dir) {
+    const QString folder = ToQString(dir);
+    if (!QDir().mkpath(folder)) throw std::runtime_error("cannot make the folder " + dir);
+    std::vector<std::string> written;
+    for (const DiagramSpec& spec : DiagramSpecs()) {
+        const QString path = QDir(folder).filePath(ToQString(spec.file));
+        // Under a temporary name until complete: a viewer never sees half a picture.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !DiagramImage(DiagramOf(spec)).save(&file, "BMP") ||
+            !file.commit()) {
+            throw std::runtime_error("cannot write " + ToUtf8(path) + ": " +
+                                     ToUtf8(file.errorString()));
+        }
+        written.push_back(ToUtf8(path));
+    }
+    return written;
+}

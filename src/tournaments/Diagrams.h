@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+#include "core/ViewTexts.h"
+#include "tournaments/DiagramPhases.h"
+
+// The drawing of a diagram picture, in twips: a league phase as its groups' tables and games, a
+// knock-out phase as a bracket (stages as columns, each tie's games, lines taking the winner on),
+// and a phase without games as a note saying what was looked for.
+
+// Line height and the width a character is given; the picture's font is drawn to fit these.
+inline constexpr int kDiagramLine = 255;
+inline constexpr int kDiagramChar = 110;
+inline constexpr int kDiagramFontPixels = 12;
+
+Graph LeagueDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& groups);
+Graph BracketDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& stages);
+Graph NothingFoundDiagram(const DiagramSpec& spec);
+
+// Reads the phase's games and draws whichever of the three fits.
+Graph DiagramOf(const DiagramSpec& spec);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Twips.h"
+
+// The diagram pictures and the arithmetic of the window that scrolls them (frmShowPic).
+
+// The phase pictures of the multi-phase tournament, by the index of their button: League Round
+// 1, League Round 2, League Playouts, League Playoffs, Cup.
+inline constexpr std::array<std::string_view, 5> kPhasePictureFiles = {
+    "Gr7R1.bmp", "Gr7R2.bmp", "Gr7Off.bmp", "Gr7Out.bmp", "Gr7Cup.bmp"};
+inline constexpr std::string_view kPhasePictureCaption = "Dadidurez Cup";
+
+inline constexpr std::string_view kMissingPictureTitle = "Error!";
+// "The picture file F was not found".
+std::string MissingPictureMessage(std::string_view file);
+
+inline constexpr int kScrollBarTwips = 320;
+
+struct ScrollRange {
+    int max = 0;  // 0 or less when the picture fits
+    // A step below 1 cannot be set: the bar keeps the step it had.
+    std::optional<int> largeChange;
+    std::optional<int> smallChange;
+};
+
+// Where the viewer's parts go, in twips of the window's inside; all values scroll back to 0.
+struct ViewerLayout {
+    TwipsRect corner;  // Text1: only its 80 x 80 top left corner lies inside the window
+    TwipsRect viewport;
+    TwipsRect horizontal;
+    TwipsRect vertical;
+    ScrollRange h;
+    ScrollRange v;
+};
+
+struct ViewerSizes {
+    int innerWidth = 0;  // the window's inside
+    int innerHeight = 0;
+    int outerWidth = 0;  // the window with its border
+    int outerHeight = 0;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+};
+
+ViewerLayout LayOutViewer(const ViewerSizes& sizes);
+
+// Whole-number division rounding halves to the even number.
+int RoundHalfEven(int numerator, int denominator);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/ViewTexts.h"
+
+// One tournament of the Tournaments frame: its heading, its final table (or what stands in for
+// it), its player filter and its games; and the list of all tournament winners.
+
+// The one tournament played in phases; it shows a phase chooser instead of a table.
+inline constexpr std::string_view kMultiPhaseTournament = "DADIDUREZ VII";
+inline constexpr std::string_view kAllPlayersItem = "<all players>";
+
+enum class TournamentKind { Ordinary, Cup, MultiPhase };
+
+// The tournaments listed for a host country (every country when none), World Cups left out.
+Texts TournamentNames(const std::optional<std::string>& country);
+// lstTournaments.
+ViewTexts TournamentListView(const std::optional<std::string>& country);
+
+// True when the name is that of the multi-phase tournament, in any letter case.
+bool IsMultiPhase(std::string_view tournament);
+// Cup competitions keep their games under phase names that begin with the cup's name, so the
+// player filter looks at every tournament whose name begins with a name ending in "cup".
+std::string PlayerFilterCondition(std::string_view tournament);
+// The games also take every phase of the multi-phase tournament.
+std::string GamesCondition(std::string_view tournament);
+
+TournamentKind KindOf(std::string_view tournament);
+// "N - held in C on D", the date in the user's short date format.
+std::string TournamentHeading(std::string_view tournament);
+// The final table with its header row, in the order the database returns the rows.
+Grid TournamentTable(std::string_view tournament);
+// "<all players>", then the Team A players in the database's order, then the Team B players not
+// yet listed.
+Texts GamesFilterItems(std::string_view tournament);
+// The games with their header row in id order; every game, or those of one player (not empty).
+Grid TournamentGames(std::string_view tournament, std::string_view player);
+
+// What selecting a tournament shows, with the games of player (empty: all players):
+// lblTournamentDate, Label2_0, lblTournamentCup, grdTournamentTables (a grid, or hidden),
+// fraDadidurez (visibility), cmbGamesFilter, grdTournamentGames.
+ViewTexts TournamentView(std::string_view tournament, std::string_view player);
+
+// The rows of a query over a table of final positions (p, player, g, w, d, l, gs, gc, pts), or
+// over scores (TEAM A, TEAM B, A, B), as grid texts under their header row.
+Grid TableRows(const std::string& sql);
+Grid GameRows(const std::string& sql);
+
+// grdTournamentWinners: every first place of table tables, in chronological order.
+ViewTexts WinnersView();

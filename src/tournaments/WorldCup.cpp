@@ -1,0 +1,49 @@
+#include "tournaments/WorldCup.h"
+
+#include "db/Database.h"
+#include "tournaments/Tournament.h"
+#include "tournaments/TournamentLists.h"
+
+namespace {
+
+const std::string& PhaseText(int phase) {
+    return kWorldCupPhases.at(static_cast<std::size_t>(phase));
+}
+
+}  // namespace
+
+std::string WorldCupPrefix(int worldCup) {
+    return worldCup == 0 ? "World Cup I " : "World Cup II ";
+}
+
+ViewTexts WorldCupView(int worldCup, int phase) {
+    const std::string& phaseText = PhaseText(phase);
+    const std::string prefix = WorldCupPrefix(worldCup);
+    std::string tableSql;
+    std::string gamesSql;
+    if (phase == kAllGamesPhase) {
+        tableSql = "select * from tables where tournament=" + SqlQuote(prefix);
+        gamesSql = "select * from scores where tournament like " + SqlQuote(prefix + "%");
+    } else {
+        // The group tables name a group by the last seven characters of the phase: "Group A".
+        const std::string group = phaseText.substr(phaseText.size() - 7);
+        tableSql = "select * from [" + prefix + "Tables] where tournament=" + SqlQuote(group);
+        gamesSql = "select * from scores where tournament = " + SqlQuote(prefix + phaseText);
+    }
+    ViewTexts view;
+    view.set("grdWC_0", TableRows(tableSql));
+    view.set("grdWC_1", GameRows(gamesSql));
+    view.set("lblWC_0", phaseText + " table");
+    view.set("chbWC_0", ButtonState{true});
+    view.set("chbWC_1", ButtonState{worldCup == 1});
+    return view;
+}
+
+std::string WorldCupTreeFile(std::string dir, int worldCup, int tree) {
+    if (dir.empty() || (dir.back() != '/' && dir.back() != '\\')) dir += '/';
+    return dir + "wc" + std::to_string(worldCup + 1) + (tree == 0 ? "ploff.bmp" : "plout.bmp");
+}
+
+std::string WorldCupTreeCaption(int worldCup) {
+    return "World Cup " + std::to_string(worldCup + 1) + ": Playoff tree";
+}

@@ -1,0 +1,23 @@
+# Copies the sample's diagram pictures beside the program. A picture there whose hash is not
+# that of the last sample picture copied (nor of the new one) was put there by someone else and
+# stays.
+file(GLOB pictures RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.bmp")
+foreach(name IN LISTS pictures)
+    set(source "${SOURCE_DIR}/${name}")
+    set(target "${TARGET_DIR}/${name}")
+    set(stamp "${TARGET_DIR}/.${name}-sample.sha256")
+    file(SHA256 "${source}" new_hash)
+    if(EXISTS "${target}")
+        file(SHA256 "${target}" current_hash)
+        set(previous_hash "")
+        if(EXISTS "${stamp}")
+            file(READ "${stamp}" previous_hash)
+        endif()
+        if(NOT current_hash STREQUAL previous_hash AND NOT current_hash STREQUAL new_hash)
+            message(STATUS "Keeping the user's own ${target}")
+            continue()
+        endif()
+    endif()
+    file(COPY_FILE "${source}" "${target}")
+    file(WRITE "${stamp}" "${new_hash}")
+endforeach()
