@@ -55,6 +55,9 @@ const ComboList& ViewTexts::combo(std::string_view name) const {
 bool ViewTexts::enabled(std::string_view name) const {
     return get<ButtonState>(name).enabled;
 }
+const CheckBoxState& ViewTexts::checkBox(std::string_view name) const {
+    return get<CheckBoxState>(name);
+}
 
 const Grid* ViewTexts::mainGrid() const {
     for (const Control& control : controls_) {
@@ -194,6 +197,10 @@ std::string ToJson(const ViewTexts& view) {
                     AppendGraph(out, content);
                 } else if constexpr (std::is_same_v<T, ComboList>) {
                     AppendCombo(out, content);
+                } else if constexpr (std::is_same_v<T, CheckBoxState>) {
+                    out += "{";
+                    if (content.value) out += "\"value\": " + std::to_string(*content.value) + ", ";
+                    out += content.visible ? "\"visible\": true}" : "\"visible\": false}";
                 } else {
                     out += content.enabled ? "{\"enabled\": true}" : "{\"enabled\": false}";
                 }

@@ -33,6 +33,14 @@ struct ButtonState {
     bool enabled = true;
 };
 
+// A check box: its value (0 clear, 1 ticked; none when the view does not set it) and whether it
+// is shown.
+struct CheckBoxState {
+    std::optional<int> value;
+    bool visible = true;
+    friend bool operator==(const CheckBoxState&, const CheckBoxState&) = default;
+};
+
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -98,7 +106,7 @@ struct Graph {
 // grid, a graph, a combo box's items or a button's state.
 class ViewTexts {
   public:
-    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState>;
+    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState, CheckBoxState>;
     struct Control {
         std::string name;
         Content content;
@@ -117,6 +125,7 @@ class ViewTexts {
     const Graph& graph(std::string_view name) const;
     const ComboList& combo(std::string_view name) const;
     bool enabled(std::string_view name) const;
+    const CheckBoxState& checkBox(std::string_view name) const;
 
     // The view's first grid, the one a CSV export writes; nullptr when it has none.
     const Grid* mainGrid() const;
@@ -131,7 +140,8 @@ class ViewTexts {
 
 // One JSON object, UTF-8: a key per control, in order. A label is a string, a grid an array of rows
 // of strings, a combo box {"items": [{"text", "data"}...], "selected"}, a button {"enabled"}, a
-// graph its size, scale and shapes. Invalid UTF-8 in a text becomes U+FFFD.
+// graph its size, scale and shapes, a check box {"value", "visible"} ("value" only when set).
+// Invalid UTF-8 in a text becomes U+FFFD.
 std::string ToJson(const ViewTexts& view);
 // The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
 // break or an outer blank is quoted, with quotes doubled.
