@@ -18,6 +18,9 @@
 //   games      --player NAME [--mode 1|2] [--order 0..5]
 //   positions  --player NAME [--row K] [--width W] [--height H]
 //   progress   --player NAME [--width W] [--height H]
+//   misc       [--min-games N]
+//   records    --stat 0..21 [--limit 0|1] [--min-games N]
+//   options
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
 // Every option some view accepts, for the tool's argument parser.
