@@ -52,4 +52,16 @@ BENCHMARK(BM_AllPlayerRecords)
     ->ArgsProduct({{1, 10}, benchmark::CreateDenseRange(0, kRecordCategoryCount - 1, 1)})
     ->Unit(benchmark::kMillisecond);
 
+// A click on chkLimit: the list again from the totals the window has read.
+void BM_AllPlayerRecordsRelist(benchmark::State& state) {
+    ConnectBenchSample(static_cast<int>(state.range(0)));
+    const std::vector<std::string> players = MiscPlayers();
+    const std::vector<PlayerTotals> totals = ReadPlayerTotals(players);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(AllPlayerRecordsView(players, totals, 1, false, 20));
+    }
+    DisconnectDb();
+}
+BENCHMARK(BM_AllPlayerRecordsRelist)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
 }  // namespace

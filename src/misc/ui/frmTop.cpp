@@ -69,8 +69,13 @@ void frmTop::Init(int statType) {
 void frmTop::FillAllPlayerRecords() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        if (!mRead) {
+            mPlayers = ListedPlayers();
+            mTotals = ReadPlayerTotals(mPlayers);
+            mRead = true;
+        }
         const ViewTexts view =
-            AllPlayerRecordsView(ListedPlayers(), mStatType, chkLimit->isChecked(), gOptMinGames);
+            AllPlayerRecordsView(mPlayers, mTotals, mStatType, chkLimit->isChecked(), gOptMinGames);
         Label1->setText(ToQString(view.text("Label1")));
         ShowGridTexts(*grdTop, view.grid("grdTop"));
         chkLimit->setVisible(view.checkBox("chkLimit").visible);

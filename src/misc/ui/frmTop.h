@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
+
+#include "misc/PlayerTotals.h"
 
 class GridControl;
 class QCheckBox;
@@ -31,4 +35,9 @@ class frmTop : public QDialog {
     QCheckBox* chkLimit = nullptr;
     GridControl* grdTop = nullptr;
     int mStatType = -1;
+    // Read at the first fill; the database does not change while the window is open, so a
+    // click on chkLimit only lists them again.
+    std::vector<std::string> mPlayers;
+    std::vector<PlayerTotals> mTotals;
+    bool mRead = false;
 };
