@@ -178,7 +178,10 @@ MiscFigures ComputeMiscFigures(const std::vector<std::string>& players, int minG
 }
 
 ViewTexts MiscView(const std::vector<std::string>& players, int minGames) {
-    const MiscFigures figures = ComputeMiscFigures(players, minGames);
+    // Like the frame, a database without games shows no figures at all.
+    const MiscFigures figures = TotalGames() == 0
+                                    ? MiscFigures{Texts(kGeneralCount), Texts(kRecordCount)}
+                                    : ComputeMiscFigures(players, minGames);
     ViewTexts view;
     view.set("grdMisc_0", LabelGrid(kGeneralStatsLabels, figures.general));
     view.set("grdMisc_1", BiggestWinsGrid());

@@ -42,5 +42,6 @@ Texts RecordHolderTexts(const std::vector<std::string>& players,
 // Both, computed afresh.
 MiscFigures ComputeMiscFigures(const std::vector<std::string>& players, int minGames);
 
-// The whole frame, computed afresh: labels and values down grdMisc_0 and grdMisc_3.
+// The whole frame, computed afresh: labels and values down grdMisc_0 and grdMisc_3; no values
+// when the database has no games.
 ViewTexts MiscView(const std::vector<std::string>& players, int minGames);

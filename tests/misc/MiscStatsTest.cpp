@@ -76,12 +76,15 @@ TEST(GeneralStats, SharesAndGoalsPerGame) {
 }
 
 TEST(GeneralStats, EmptyWithoutGames) {
-    ConnectedDuzedo db("misc-nogames",
-                       [](const std::string& path) { WriteMiscDuzedo(path, {}, {}, {"X"}); });
+    ConnectedDuzedo db("misc-nogames", [](const std::string& path) {
+        WriteMiscDuzedo(path, {}, {{"Cup", "X", 1}}, {"X"});
+    });
     ASSERT_TRUE(db.connected()) << db.error();
     EXPECT_EQ(TotalGames(), 0);
     EXPECT_EQ(GeneralStatsTexts(), Texts(7));
     EXPECT_EQ(BiggestWinsGrid().size(), 1u);
+    // X won a tournament, but without games there are no records either.
+    EXPECT_EQ(MiscView({"X"}, 20).grid("grdMisc_3")[21], (Texts{"Most tournaments won", ""}));
 }
 
 TEST(TopGames, KeepTheGamesTiedAtTheTwentiethPlace) {

@@ -127,15 +127,4 @@ TEST_F(OptionsFrameTest, HoveringAnOptionDescribesIt) {
     EXPECT_EQ(info->text().toStdString(), OptionDescription(3));
 }
 
-TEST(OptionsView, WhatTheFrameShows) {
-    const ViewTexts view = OptionsView({1, 25, 0, 1});
-    EXPECT_EQ(view.checkBox("chkOpt_0").value, 1);
-    EXPECT_EQ(view.text("txtOptGames"), "25");
-    EXPECT_EQ(view.checkBox("chkOpt_2").value, 0);
-    EXPECT_EQ(ToJson(view),
-              "{\n  \"chkOpt_0\": {\"value\": 1, \"visible\": true},\n  \"txtOptGames\": \"25\",\n"
-              "  \"chkOpt_2\": {\"value\": 0, \"visible\": true},\n  \"chkOpt_3\": {\"value\": 1, "
-              "\"visible\": true}\n}\n");
-}
-
 }  // namespace
