@@ -61,6 +61,9 @@ const Texts& ViewTexts::list(std::string_view name) const {
 bool ViewTexts::visible(std::string_view name) const {
     return get<Visibility>(name).visible;
 }
+const CheckBoxState& ViewTexts::checkBox(std::string_view name) const {
+    return get<CheckBoxState>(name);
+}
 
 const Grid* ViewTexts::mainGrid() const {
     for (const Control& control : controls_) {
@@ -213,6 +216,10 @@ std::string ToJson(const ViewTexts& view) {
                     AppendTexts(out, content);
                 } else if constexpr (std::is_same_v<T, Visibility>) {
                     out += content.visible ? "{\"visible\": true}" : "{\"visible\": false}";
+                } else if constexpr (std::is_same_v<T, CheckBoxState>) {
+                    out += "{";
+                    if (content.value) out += "\"value\": " + std::to_string(*content.value) + ", ";
+                    out += content.visible ? "\"visible\": true}" : "\"visible\": false}";
                 } else {
                     out += content.enabled ? "{\"enabled\": true}" : "{\"enabled\": false}";
                 }

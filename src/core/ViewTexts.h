@@ -38,6 +38,14 @@ struct Visibility {
     bool visible = true;
 };
 
+// A check box: its value (0 clear, 1 ticked; none when the view does not set it) and whether it
+// is shown.
+struct CheckBoxState {
+    std::optional<int> value;
+    bool visible = true;
+    friend bool operator==(const CheckBoxState&, const CheckBoxState&) = default;
+};
+
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -103,8 +111,8 @@ struct Graph {
 // grid, a graph, a combo box's items, a button's state, a list's items or a control's visibility.
 class ViewTexts {
   public:
-    using Content =
-        std::variant<std::string, Grid, Graph, ComboList, ButtonState, Texts, Visibility>;
+    using Content = std::variant<std::string, Grid, Graph, ComboList, ButtonState, Texts,
+                                 Visibility, CheckBoxState>;
     struct Control {
         std::string name;
         Content content;
@@ -125,6 +133,7 @@ class ViewTexts {
     bool enabled(std::string_view name) const;
     const Texts& list(std::string_view name) const;
     bool visible(std::string_view name) const;
+    const CheckBoxState& checkBox(std::string_view name) const;
 
     // The view's first grid, the one a CSV export writes; nullptr when it has none.
     const Grid* mainGrid() const;
@@ -139,8 +148,8 @@ class ViewTexts {
 
 // One JSON object, UTF-8: a key per control, in order. A label is a string, a grid an array of rows
 // of strings, a combo box {"items": [{"text", "data"}...], "selected"}, a button {"enabled"}, a
-// graph its size, scale and shapes, a list an array of strings, a visibility {"visible"}. Invalid
-// UTF-8 in a text becomes U+FFFD.
+// graph its size, scale and shapes, a list an array of strings, a visibility {"visible"}, a check
+// box {"value", "visible"} ("value" only when set). Invalid UTF-8 in a text becomes U+FFFD.
 std::string ToJson(const ViewTexts& view);
 // The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
 // break or an outer blank is quoted, with quotes doubled.

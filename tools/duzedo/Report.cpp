@@ -15,6 +15,9 @@
 #include "headtohead/PairComparison.h"
 #include "headtohead/Prediction.h"
 #include "headtohead/Random.h"
+#include "misc/AllPlayerRecords.h"
+#include "misc/MiscStats.h"
+#include "options/Options.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
@@ -186,6 +189,27 @@ ViewTexts Winners(const ReportOptions&) {
     return WinnersView();
 }
 
+int MinGames(const ReportOptions& options) {
+    return static_cast<int>(Number(options, "--min-games", 20, 0, 32767));
+}
+
+ViewTexts Misc(const ReportOptions& options) {
+    return MiscView(MiscPlayers(), MinGames(options));
+}
+
+ViewTexts Records(const ReportOptions& options) {
+    if (options.count("--stat") == 0) throw ReportError("missing option --stat");
+    const auto stat = static_cast<int>(Number(options, "--stat", 0, 0, kRecordCategoryCount - 1));
+    return AllPlayerRecordsView(MiscPlayers(), stat, Number(options, "--limit", 1, 0, 1) == 1,
+                                MinGames(options));
+}
+
+// The options as the program starts with them when it has no settings file.
+ViewTexts Options(const ReportOptions&) {
+    SetOptionDefaults();
+    return OptionsView(CurrentOptions());
+}
+
 struct ReportView {
     std::string_view name;
     std::vector<std::string_view> options;  // besides --format
@@ -209,6 +233,9 @@ const std::vector<ReportView>& Views() {
         {"tournament", {"--name", "--player"}, Tournament},
         {"worldcup", {"--wc", "--phase"}, WorldCup},
         {"winners", {}, Winners},
+        {"misc", {"--min-games"}, Misc},
+        {"records", {"--stat", "--limit", "--min-games"}, Records},
+        {"options", {}, Options},
     };
     return views;
 }

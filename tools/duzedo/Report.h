@@ -21,6 +21,9 @@
 //   pair       --p1 NAME --p2 NAME [--seed N]
 //   predict    --home NAME --away NAME [--seed N] [--count K]
 //   fantasy    --players "A;B;C" [--seed N]
+//   misc       [--min-games N]
+//   records    --stat 0..21 [--limit 0|1] [--min-games N]
+//   options
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
 // Every option some view accepts, for the tool's argument parser.

@@ -1,8 +1,15 @@
 #include "misc/ui/MiscFrame.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <filesystem>
+#include <system_error>
 
+#include "core/AppServices.h"
+#include "core/Settings.h"
+#include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
+#include "misc/ui/frmTop.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -35,6 +42,11 @@ MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblMisc[i]->setFont(bold);
     }
     for (int i = 1; i < 3; ++i) ui.grdMisc[i] = b.Grid(ui.fraMisc[i], ArrayName("grdMisc", i));
+
+    connect(ui.chbMiscRecalc, &QPushButton::clicked, this, [this] { ComputeMiscStats(0); });
+    connect(ui.chbMiscTop, &QPushButton::clicked, this, [this] { ShowAllPlayers(); });
+    connect(ui.grdMisc[3], &QTableWidget::currentCellChanged, this,
+            [this](int row, int col) { RecordCellChanged(row, col); });
 }
 
 void MiscFrame::InitControls(FrameInit&) {
@@ -49,9 +61,79 @@ void MiscFrame::InitControls(FrameInit&) {
 
 void MiscFrame::Entered() {
     // The marker cell stays empty until the statistics have been computed.
-    if (ui.grdMisc[0]->textMatrix(0, 1).empty()) ComputeMiscStats();
+    if (ui.grdMisc[0]->textMatrix(0, 1).empty()) ComputeMiscStats(1);
 }
 
-void MiscFrame::ComputeMiscStats() {
-    // The misc statistics feature computes the figures and writes the marker cell.
+void MiscFrame::OptionsChanged(const OptionValues& before) {
+    if (before.minGames == gOptMinGames) return;
+    // Records of the old minimum must not come back from the cache.
+    std::error_code ignored;
+    std::filesystem::remove(MiscCacheFilePath(), ignored);
+    ui.grdMisc[0]->setTextMatrix(0, 1, "");
+}
+
+void MiscFrame::ComputeMiscStats(int mode) {
+    // The computation lets window events run; a second press or visit must not start it again.
+    if (mComputing || !Ready()) return;
+    mComputing = true;
+    emit waitProgress(QString());
+    emit waitShown(true);
+    for (int row = 0; row < ui.grdMisc[0]->rows(); ++row) ui.grdMisc[0]->setTextMatrix(row, 1, "");
+    Services().processEvents();
+    Services().processEvents();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        ComputeFigures(mode);
+    } catch (const std::exception& error) {
+        emit statusText(QStringLiteral("The misc statistics cannot be computed: ") +
+                        ToQString(error.what()));
+    }
+    QGuiApplication::restoreOverrideCursor();
+    emit waitShown(false);
+    mComputing = false;
+}
+
+void MiscFrame::ComputeFigures(int mode) {
+    if (TotalGames() == 0) return;
+    emit waitProgress(QStringLiteral("Biggest wins and most goals"));
+    ShowGridTexts(*ui.grdMisc[1], BiggestWinsGrid());
+    ShowGridTexts(*ui.grdMisc[2], MostGoalsGrid());
+    Services().processEvents();
+    Services().processEvents();
+    if (mode == 1) {
+        if (const auto cached = LoadMiscCache(MiscCacheFilePath())) {
+            ShowFigures(*cached);
+            return;
+        }
+    }
+    emit waitProgress(QStringLiteral("Individual records"));
+    const MiscFigures figures = ComputeMiscFigures(ListedPlayers(), gOptMinGames);
+    ShowFigures(figures);
+    // A cache that cannot be written only costs a computation at the next start.
+    SaveMiscCache(MiscCacheFilePath(), figures);
+}
+
+void MiscFrame::ShowFigures(const MiscFigures& figures) {
+    for (int row = 0; row < kGeneralCount; ++row) {
+        ui.grdMisc[0]->setTextMatrix(row, 1, figures.general[row]);
+    }
+    for (int row = 0; row < kRecordCount; ++row) {
+        ui.grdMisc[3]->setTextMatrix(row, 1, figures.records[row]);
+    }
+}
+
+void MiscFrame::RecordCellChanged(int row, int col) {
+    if (row < 0) return;
+    GridControl& records = *ui.grdMisc[3];
+    // Moving the current cell collapses the selection onto it, so the selection is widened after.
+    if (col != 0) records.setCol(0);
+    records.setColSel(records.cols() - 1);
+}
+
+void MiscFrame::ShowAllPlayers() {
+    const int row = ui.grdMisc[3]->currentRow();
+    if (row < 0) return;
+    frmTop window(this->window());
+    window.Init(row);
+    window.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "misc/MiscStats.h"
 #include "ui/widgets/Frame.h"
 
 class Button;
@@ -18,12 +19,24 @@ class MiscFrame : public Frame {
     explicit MiscFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
-    // The figures are computed on the first visit only.
+    // The figures are computed (or read from the cache) on the first visit only.
     void Entered() override;
+    // A new minimum number of games makes the records out of date.
+    void OptionsChanged(const OptionValues& before) override;
 
-    void ComputeMiscStats();
+    // Mode 1 may take the general figures and the records from the cache file; any other mode
+    // computes everything and rewrites the file. Does nothing while a computation runs.
+    void ComputeMiscStats(int mode);
+    // Opens the all-player list of the record category highlighted in grdMisc_3.
+    void ShowAllPlayers();
+    bool Computing() const { return mComputing; }
 
   private:
+    void ComputeFigures(int mode);
+    void ShowFigures(const MiscFigures& figures);
+    // Keeps the whole row of the chosen category highlighted.
+    void RecordCellChanged(int row, int col);
+
     struct Widgets {
         Button* chbMiscRecalc = nullptr;
         std::array<QFrame*, 3> fraMisc{};
@@ -31,4 +44,5 @@ class MiscFrame : public Frame {
         std::array<GridControl*, 4> grdMisc{};
         Button* chbMiscTop = nullptr;
     } ui;
+    bool mComputing = false;
 };

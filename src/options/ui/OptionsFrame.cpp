@@ -1,10 +1,14 @@
 #include "options/ui/OptionsFrame.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
+#include "core/AppServices.h"
 #include "core/Settings.h"
+#include "options/Options.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -20,9 +24,7 @@ OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.txtOptGames = b.Make<QLineEdit>(this, "txtOptGames");
     ui.chbApplyOptions = b.Btn(this, "chbApplyOptions", "Apply");
     ui.shpOpt = b.Shape(this, "shpOpt");
-    ui.lblOptInfo =
-        b.Label(this, "lblOptInfo",
-                "Move the mouse over an option to see a small description of its function");
+    ui.lblOptInfo = b.Label(this, "lblOptInfo", std::string(kOptionsHint).c_str());
     ui.lblOptInfo->setWordWrap(true);
     ui.lblOptInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const char* const lines[] = {"Velmoor Players Association Tournaments Stat Analyser", "", "",
@@ -35,6 +37,15 @@ OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
     QFont bold = ui.lblOpt[0]->font();
     bold.setBold(true);
     ui.lblOpt[0]->setFont(bold);
+
+    // Only the user's edits enable Apply; loading the controls does not.
+    for (QCheckBox* box : ui.chkOpt) {
+        box->installEventFilter(this);
+        connect(box, &QCheckBox::clicked, this, [this] { ui.chbApplyOptions->setEnabled(true); });
+    }
+    connect(ui.txtOptGames, &QLineEdit::textEdited, this,
+            [this] { ui.chbApplyOptions->setEnabled(true); });
+    connect(ui.chbApplyOptions, &QPushButton::clicked, this, [this] { ApplyOptions(); });
 }
 
 void OptionsFrame::InitControls(FrameInit&) {
@@ -42,5 +53,39 @@ void OptionsFrame::InitControls(FrameInit&) {
 }
 
 void OptionsFrame::LoadOptions() {
-    // The options feature loads its controls from the option globals.
+    ui.chbApplyOptions->setEnabled(false);
+    ui.chkOpt[0]->setChecked(gOptFrameAnimation == 1);
+    ui.txtOptGames->setText(QString::number(gOptMinGames));
+    ui.chkOpt[2]->setChecked(gOptRankingLimit == 1);
+    ui.chkOpt[3]->setChecked(gOptShowCountries == 1);
+}
+
+void OptionsFrame::ApplyOptions() {
+    const OptionValues before = CurrentOptions();
+    OptionValues after = before;
+    after.frameAnimation = ui.chkOpt[0]->isChecked() ? 1 : 0;
+    after.rankingLimit = ui.chkOpt[2]->isChecked() ? 1 : 0;
+    // A value that is no positive number leaves the minimum as it was.
+    if (const auto games = GamesOption(ui.txtOptGames->text().toStdString())) {
+        after.minGames = *games;
+    }
+    after.showCountries = ui.chkOpt[3]->isChecked() ? 1 : 0;
+    SetOptions(after);
+    WriteSettings();
+    emit optionsApplied(before);
+    Services().message(MessageIcon::Information, "New option parameters have been applied",
+                       "Success");
+}
+
+bool OptionsFrame::eventFilter(QObject* watched, QEvent* event) {
+    const auto box = std::find(ui.chkOpt.begin(), ui.chkOpt.end(), watched);
+    if (box != ui.chkOpt.end()) {
+        if (event->type() == QEvent::Enter) {
+            ui.lblOptInfo->setText(
+                ToQString(OptionDescription(static_cast<int>(box - ui.chkOpt.begin()))));
+        } else if (event->type() == QEvent::Leave) {
+            ui.lblOptInfo->setText(ToQString(kOptionsHint));
+        }
+    }
+    return Frame::eventFilter(watched, event);
 }

@@ -22,6 +22,12 @@ class OptionsFrame : public Frame {
     void Entered() override { LoadOptions(); }
 
     void LoadOptions();
+    // Sets the options from the controls, saves them and tells every frame.
+    void ApplyOptions();
+
+  protected:
+    // The description of the option under the mouse.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Widgets {

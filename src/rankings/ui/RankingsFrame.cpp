@@ -94,6 +94,10 @@ void RankingsFrame::RankMonthClick() {
     FillRankings(ChosenColumn(*ui.cmbRankMonth));
 }
 
+void RankingsFrame::OptionsChanged(const OptionValues& before) {
+    if (before.rankingLimit != gOptRankingLimit) RankMonthClick();
+}
+
 void RankingsFrame::RankingsDoubleClick() {
     const GridControl& grid = *ui.grdRankings;
     const int row = grid.mouseRow();

@@ -19,6 +19,8 @@ class RankingsFrame : public Frame {
     void InitControls(FrameInit& init) override;
     // Coming forward shows the current period.
     void Entered() override { FillRankings(""); }
+    // A new participation limit refills the table for the chosen month.
+    void OptionsChanged(const OptionValues& before) override;
 
     // The table of the given ranking column; empty: the current period (or the latest month
     // when the current one has none).

@@ -1,0 +1,160 @@
+#include "misc/AllPlayerRecords.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+#include "core/DisplayFormat.h"
+#include "core/DisplayLocale.h"
+
+namespace {
+
+// Which count a category shows in column 3, and which its limit looks at.
+enum class Count { Games, TeamAGames, TeamBGames, Tournaments };
+
+struct Category {
+    const char* caption;
+    const char* header;  // of column 2; empty for category 0
+    Count count;
+    bool limited;
+    bool descending;
+    bool ratio;  // "#0.00"; else a whole number
+    std::function<double(const PlayerTotals&)> value;
+};
+
+double Ratio(std::int64_t part, std::int64_t whole) {
+    return static_cast<double>(part) / static_cast<double>(whole);
+}
+
+const std::array<Category, kRecordCategoryCount>& Categories() {
+    using enum Count;
+    using T = const PlayerTotals&;
+    const auto attack = [](T t) { return Ratio(t.goalsFor(), t.games()); };
+    const auto defence = [](T t) { return Ratio(t.goalsAgainst(), t.games()); };
+    const auto aAttack = [](T t) { return Ratio(t.aFor, t.aGames); };
+    const auto aDefence = [](T t) { return Ratio(t.aAgainst, t.aGames); };
+    const auto bAttack = [](T t) { return Ratio(t.bFor, t.bGames); };
+    const auto bDefence = [](T t) { return Ratio(t.bAgainst, t.bGames); };
+    // Here the division comes first, then the times 100.
+    const auto percent = [](std::int64_t count, std::int64_t games) {
+        return Ratio(count, games) * 100;
+    };
+    static const std::array<Category, kRecordCategoryCount> categories = {{
+        {"Most games played", "", Games, false, true, false, nullptr},
+        {"Attack Average", "Avg", Games, true, true, true, attack},
+        {"Defense Average", "Avg", Games, true, false, true, defence},
+        {"Attack Average", "Avg", Games, true, false, true, attack},
+        {"Defense Average", "Avg", Games, true, true, true, defence},
+        {"Team A Attack Average", "Avg", TeamAGames, true, true, true, aAttack},
+        {"Team A Defense Average", "Avg", TeamAGames, true, false, true, aDefence},
+        {"Team A Attack Average", "Avg", TeamAGames, true, false, true, aAttack},
+        {"Team A Defense Average", "Avg", TeamAGames, true, true, true, aDefence},
+        {"Team B Attack Average", "Avg", TeamBGames, true, true, true, bAttack},
+        {"Team B Defense Average", "Avg", TeamBGames, true, false, true, bDefence},
+        {"Team B Attack Average", "Avg", TeamBGames, true, false, true, bAttack},
+        {"Team B Defense Average", "Avg", TeamBGames, true, true, true, bDefence},
+        {"Goals scored", "Goals", Games, false, true, false,
+         [](T t) { return double(t.goalsFor()); }},
+        {"Goals conceeded", "Goals", Games, false, true, false,
+         [](T t) { return double(t.goalsAgainst()); }},
+        {"Wins", "Wins", Games, true, true, false, [](T t) { return double(t.wins()); }},
+        {"Draws", "Draws", Games, true, true, false, [](T t) { return double(t.draws()); }},
+        {"Losses", "Losses", Games, true, true, false, [](T t) { return double(t.losses()); }},
+        {"Win Percentage", "Win %", Games, true, true, true,
+         [=](T t) { return percent(t.wins(), t.games()); }},
+        {"Draw Percentage", "Draw %", Games, true, true, true,
+         [=](T t) { return percent(t.draws(), t.games()); }},
+        {"Loss Percentage", "Loss %", Games, true, true, true,
+         [=](T t) { return percent(t.losses(), t.games()); }},
+        {"Tournaments Won", "Won", Tournaments, false, true, false,
+         [](T t) { return double(t.won); }},
+    }};
+    return categories;
+}
+
+std::int64_t ShownCount(Count count, const PlayerTotals& t) {
+    switch (count) {
+        case Count::Games:
+            return t.games();
+        case Count::TeamAGames:
+            return t.aGames;
+        case Count::TeamBGames:
+            return t.bGames;
+        case Count::Tournaments:
+            return t.played;
+    }
+    return 0;
+}
+
+// The number a numeric sort sees in a cell: the text as shown, so values that show alike rank
+// alike.
+double SortKey(const std::string& text) {
+    const std::string separator = Utf8(CurrentLocale().decimalSeparator());
+    const auto at = text.find(separator);
+    const std::string number = at == std::string::npos
+                                   ? text
+                                   : text.substr(0, at) + "." + text.substr(at + separator.size());
+    return std::strtod(number.c_str(), nullptr);
+}
+
+// A player without games gets "0": nothing to divide.
+std::string ValueText(const Category& category, const PlayerTotals& totals, std::int64_t count) {
+    if (count == 0 && category.count != Count::Tournaments) return "0";
+    const double value = category.value(totals);
+    return category.ratio ? FormatNumber(value, "#0.00")
+                          : std::to_string(static_cast<std::int64_t>(value));
+}
+
+struct Row {
+    Texts cells;
+    double key = 0;
+};
+
+}  // namespace
+
+ViewTexts AllPlayerRecordsView(const std::vector<std::string>& players,
+                               const std::vector<PlayerTotals>& totals, int statType, bool useLimit,
+                               int minGames) {
+    ViewTexts view;
+    if (statType < 0 || statType >= kRecordCategoryCount) {
+        view.set("Label1", std::string{});
+        view.set("grdTop", Grid{{"#", "Player", "", "Games"}});
+        view.set("chkLimit", CheckBoxState{std::nullopt, true});
+        return view;
+    }
+    const Category& category = Categories()[statType];
+    const double limit = !category.limited || !useLimit   ? 0
+                         : category.count == Count::Games ? minGames
+                                                          : minGames / 2.0;
+    std::vector<Row> rows;
+    for (std::size_t p = 0; p < players.size() && p < totals.size(); ++p) {
+        const std::int64_t count = ShownCount(category.count, totals[p]);
+        if (static_cast<double>(count) < limit) continue;
+        const std::string value =
+            statType == 0 ? std::string{} : ValueText(category, totals[p], count);
+        const std::string shown = std::to_string(count);
+        const double key = SortKey(statType == 0 ? shown : value);
+        rows.push_back({{"", players[p], value, shown}, key});
+    }
+    // Equal values keep their alphabetical order.
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        return category.descending ? a.key > b.key : a.key < b.key;
+    });
+    Grid grid = {{"#", "Player", category.header, statType == 21 ? "Part." : "Games"}};
+    for (Row& row : rows) {
+        row.cells[0] = std::to_string(grid.size());
+        grid.push_back(std::move(row.cells));
+    }
+    view.set("Label1", std::string(category.caption));
+    view.set("grdTop", std::move(grid));
+    view.set("chkLimit", CheckBoxState{std::nullopt, category.limited});
+    return view;
+}
+
+ViewTexts AllPlayerRecordsView(const std::vector<std::string>& players, int statType, bool useLimit,
+                               int minGames) {
+    return AllPlayerRecordsView(players, ReadPlayerTotals(players), statType, useLimit, minGames);
+}

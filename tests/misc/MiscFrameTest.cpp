@@ -1,0 +1,174 @@
+// The Misc Stats frame and the all-player records window in the main window, on the sample.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "misc/AllPlayerRecords.h"
+#include "misc/MiscCache.h"
+#include "misc/MiscStats.h"
+#include "misc/ui/MiscFrame.h"
+#include "support/FakeServices.h"
+#include "support/MainWindowFixtures.h"
+#include "support/TempDir.h"
+#include "support/TypeText.h"
+#include "support/WindowControls.h"
+
+namespace {
+
+// Runs an action whenever the computation lets window events run.
+class EventServices : public FakeServices {
+  public:
+    std::function<void()> onEvents;
+    void processEvents() override {
+        FakeServices::processEvents();
+        if (onEvents) onEvents();
+    }
+};
+
+class MiscStatsFrame : public LoadedMainWindow {
+  protected:
+    MiscStatsFrame()
+        : LoadedMainWindow("misc-frame", [](const std::string& path) { WriteSampleDb(path); }) {
+        SetAppDir(appDir.path().string());
+        SetServices(services);
+    }
+    ~MiscStatsFrame() override {
+        SetAppDir("");
+        SetServices(nullptr);
+    }
+
+    MiscFrame& Misc() { return FrameOf<MiscFrame>(window); }
+    GridControl& Grd(int i) { return *Ctl<GridControl>(window, "grdMisc_" + std::to_string(i)); }
+    // What the frame shows, as the view gives it.
+    ViewTexts Shown() {
+        ViewTexts shown;
+        for (int i = 0; i < 4; ++i) {
+            const std::string name = "grdMisc_" + std::to_string(i);
+            shown.set(name, CellTexts(*Ctl<GridControl>(window, name)));
+        }
+        return shown;
+    }
+    void ExpectShows(const ViewTexts& expected) {
+        const ViewTexts shown = Shown();
+        for (int i = 0; i < 4; ++i) {
+            const std::string name = "grdMisc_" + std::to_string(i);
+            EXPECT_EQ(shown.grid(name), expected.grid(name)) << name;
+        }
+    }
+    int Computations() const { return waitShows; }
+    void CountWaits() {
+        QObject::connect(&Misc(), &Frame::waitShown, [this](bool shown) { waitShows += shown; });
+    }
+
+    TempDir appDir{"misc-app"};
+    std::shared_ptr<EventServices> services = std::make_shared<EventServices>();
+    const std::string cache = (appDir / "misc.bfr").string();
+    int waitShows = 0;
+};
+
+TEST_F(MiscStatsFrame, FirstVisitComputesAndWritesTheCache) {
+    CountWaits();
+    window.BarClick(MiscFrame::kIndex);
+    ExpectShows(MiscView(MiscPlayers(), 20));
+    EXPECT_EQ(Computations(), 1);
+    EXPECT_GE(services->eventRuns, 4);
+    EXPECT_FALSE(window.ui.fraWait->isVisible());
+    const auto cached = LoadMiscCache(cache);
+    ASSERT_TRUE(cached.has_value());
+    EXPECT_EQ(cached->general[0], Grd(0).textMatrix(0, 1));
+    EXPECT_EQ(cached->records[21], Grd(3).textMatrix(21, 1));
+
+    // Later visits keep what is shown.
+    window.BarClick(0);
+    window.BarClick(MiscFrame::kIndex);
+    EXPECT_EQ(Computations(), 1);
+}
+
+TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
+    MiscFigures stored{Texts(7, "7"), Texts(22, "Cached (1)")};
+    ASSERT_TRUE(SaveMiscCache(cache, stored));
+    window.BarClick(MiscFrame::kIndex);
+    EXPECT_EQ(Grd(0).textMatrix(6, 1), "7");
+    EXPECT_EQ(Grd(3).textMatrix(13, 1), "Cached (1)");
+    EXPECT_EQ(CellTexts(Grd(1)), BiggestWinsGrid());
+
+    Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+    ExpectShows(MiscView(MiscPlayers(), 20));
+    EXPECT_NE(LoadMiscCache(cache), stored);
+}
+
+TEST_F(MiscStatsFrame, ADamagedCacheIsComputedAndReplaced) {
+    std::ofstream(cache, std::ios::binary) << "12\r\n";
+    window.BarClick(MiscFrame::kIndex);
+    ExpectShows(MiscView(MiscPlayers(), 20));
+    EXPECT_TRUE(LoadMiscCache(cache).has_value());
+}
+
+TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
+    window.BarClick(MiscFrame::kIndex);
+    CountWaits();
+    int presses = 0;
+    services->onEvents = [&] {
+        if (presses++ > 0) return;
+        Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+        window.BarClick(0);
+        Grd(0).setTextMatrix(0, 1, "");
+        window.BarClick(MiscFrame::kIndex);
+    };
+    Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+    services->onEvents = nullptr;
+    EXPECT_EQ(Computations(), 1);
+    EXPECT_FALSE(Misc().Computing());
+    ExpectShows(MiscView(MiscPlayers(), 20));
+}
+
+TEST_F(MiscStatsFrame, ANewMinimumOfGamesRecomputesTheRecords) {
+    window.BarClick(MiscFrame::kIndex);
+    ASSERT_TRUE(std::filesystem::exists(cache));
+    window.BarClick(6);
+    TypeText(*Ctl<QLineEdit>(window, "txtOptGames"), "30");
+    Ctl<QPushButton>(window, "chbApplyOptions")->click();
+    EXPECT_EQ(gOptMinGames, 30);
+    EXPECT_FALSE(std::filesystem::exists(cache));
+    window.BarClick(MiscFrame::kIndex);
+    ExpectShows(MiscView(MiscPlayers(), 30));
+    EXPECT_TRUE(std::filesystem::exists(cache));
+}
+
+TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
+    window.BarClick(MiscFrame::kIndex);
+    GridControl& records = Grd(3);
+    records.setCurrentCell(5, 1);
+    EXPECT_EQ(records.currentColumn(), 0);
+    EXPECT_EQ(records.colSel(), 1);
+
+    const std::vector<std::string> players = MiscPlayers();
+    WhenModal(window, [&](QDialog& top) {
+        EXPECT_EQ(top.objectName(), "frmTop");
+        EXPECT_EQ(top.windowTitle(), "All player records");
+        auto* grid = Find<GridControl>(top, "grdTop");
+        auto* limit = Find<QCheckBox>(top, "chkLimit");
+        EXPECT_EQ(Find<QLabel>(top, "Label1")->text(), "Team A Attack Average");
+        EXPECT_TRUE(limit->isChecked());
+        EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, true, 20).grid("grdTop"));
+        limit->click();
+        EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, false, 20).grid("grdTop"));
+    });
+    Ctl<QPushButton>(window, "chbMiscTop")->click();
+
+    records.setCurrentCell(0, 0);
+    WhenModal(window, [&](QDialog& top) {
+        auto* grid = Find<GridControl>(top, "grdTop");
+        EXPECT_TRUE(Find<QCheckBox>(top, "chkLimit")->isHidden());
+        EXPECT_EQ(grid->colWidthTwips(2), 0);
+        EXPECT_GT(grid->colWidthTwips(3), 0);
+        EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 0, true, 20).grid("grdTop"));
+    });
+    Ctl<QPushButton>(window, "chbMiscTop")->click();
+}
+
+}  // namespace

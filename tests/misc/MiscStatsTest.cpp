@@ -1,0 +1,110 @@
+// The misc figures read from purpose-built DUZEDOs, the hand-made one and the sample.
+
+#include <gtest/gtest.h>
+
+#include "db/Database.h"
+#include "misc/MiscDuzedo.h"
+#include "misc/MiscStats.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HandMadeDuzedo.h"
+#include "support/SampleDb.h"
+
+namespace {
+
+// Every player's totals through the grouped queries and one by one.
+void ExpectGroupedMatchesOneByOne(const std::vector<std::string>& players) {
+    const std::vector<PlayerTotals> grouped = ReadPlayerTotals(players);
+    ASSERT_EQ(grouped.size(), players.size());
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        EXPECT_EQ(grouped[i], ReadPlayerTotalsOneByOne(players[i])) << players[i];
+    }
+}
+
+TEST(GroupedTotals, AgreeWithOneQueryPerFigureOnTheSample) {
+    ConnectedDuzedo db("misc-sample", [](const std::string& path) { WriteSampleDb(path); });
+    ASSERT_TRUE(db.connected()) << db.error();
+    const std::vector<std::string> players = MiscPlayers();
+    ASSERT_GT(players.size(), 20u);
+    ExpectGroupedMatchesOneByOne(players);
+    EXPECT_EQ(MiscView(players, 20).grid("grdMisc_3")[0][1].empty(), false);
+}
+
+TEST(GroupedTotals, CountEverySpellingOfANameAsJetDoes) {
+    ConnectedDuzedo db("misc-hand", [](const std::string& path) { WriteHandMadeDuzedo(path); });
+    ASSERT_TRUE(db.connected()) << db.error();
+    std::vector<std::string> players = MiscPlayers();
+    // Names the rankings do not spell as scores does, and one nobody plays as.
+    players.insert(players.end(), {"vodad r", "VODAD R  ", "Nobody"});
+    ExpectGroupedMatchesOneByOne(players);
+    const PlayerTotals vodad = ReadPlayerTotals({"Vodad R"})[0];
+    EXPECT_GT(vodad.aFor, 32767);  // beyond 16 bits
+}
+
+TEST(GroupedTotals, PlayersOnlyInTablesOrWithoutTeamBGames) {
+    std::vector<MiscGame> games;
+    AddGames(games, 3, "Home", "Away", 2, 0);
+    AddGames(games, 1, "home", "AWAY", 1, 1);
+    ConnectedDuzedo db("misc-sides", [&](const std::string& path) {
+        WriteMiscDuzedo(
+            path, games,
+            {{"Cup", "Home", 1}, {"Cup", "Away", 2}, {"Cup", "Tabled", 1}, {"Cup 2", "TABLED", 1}},
+            {"Away", "Home", "Tabled"});
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    ExpectGroupedMatchesOneByOne({"Away", "Home", "Tabled"});
+    const auto totals = ReadPlayerTotals({"Home", "Tabled"});
+    EXPECT_EQ(totals[0].aGames, 4);
+    EXPECT_EQ(totals[0].bGames, 0);
+    EXPECT_EQ(totals[0].aWins, 3);
+    EXPECT_EQ(totals[0].draws(), 1);
+    EXPECT_EQ(totals[1].games(), 0);
+    EXPECT_EQ(totals[1].won, 2);
+    EXPECT_EQ(RecordHolderTexts({"Home", "Tabled"}, totals, 20)[21], "Tabled (2)");
+}
+
+TEST(GeneralStats, SharesAndGoalsPerGame) {
+    std::vector<MiscGame> games;
+    AddGames(games, 1, "X", "Y", 3, 1);
+    AddGames(games, 1, "Y", "X", 0, 2);
+    ConnectedDuzedo db("misc-general", [&](const std::string& path) {
+        WriteMiscDuzedo(path, games, {}, {"X", "Y"});
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    // No draws: the share of zero is the separator alone; exactly 50 keeps its separator.
+    EXPECT_EQ(GeneralStatsTexts(),
+              (Texts{"2", "6", "1 (50.%)", "0 (.%)", "1 (50.%)", "3 (1.5)", "3 (1.5)"}));
+}
+
+TEST(GeneralStats, EmptyWithoutGames) {
+    ConnectedDuzedo db("misc-nogames", [](const std::string& path) {
+        WriteMiscDuzedo(path, {}, {{"Cup", "X", 1}}, {"X"});
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    EXPECT_EQ(TotalGames(), 0);
+    EXPECT_EQ(GeneralStatsTexts(), Texts(7));
+    EXPECT_EQ(BiggestWinsGrid().size(), 1u);
+    // X won a tournament, but without games there are no records either.
+    EXPECT_EQ(MiscView({"X"}, 20).grid("grdMisc_3")[21], (Texts{"Most tournaments won", ""}));
+}
+
+TEST(TopGames, KeepTheGamesTiedAtTheTwentiethPlace) {
+    std::vector<MiscGame> games;
+    AddGames(games, 18, "X", "Y", 4, 0);
+    AddGames(games, 4, "Y", "X", 0, 3);  // four tied at places 19 to 22
+    AddGames(games, 3, "X", "Y", 1, 1);
+    ConnectedDuzedo db("misc-top", [&](const std::string& path) {
+        WriteMiscDuzedo(path, games, {}, {"X", "Y"});
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    const Grid wins = BiggestWinsGrid();
+    ASSERT_EQ(wins.size(), 23u);
+    EXPECT_EQ(wins[0], (Texts{"#", "Team A", "Team B", "A", "B", "Diff", "Tourn"}));
+    EXPECT_EQ(wins[1], (Texts{"1", "X", "Y", "4", "0", "4", "League"}));
+    EXPECT_EQ(wins[22], (Texts{"22", "Y", "X", "0", "3", "-3", "League"}));
+    const Grid goals = MostGoalsGrid();
+    EXPECT_EQ(goals[0][5], "Gls");
+    EXPECT_EQ(goals.size(), 23u);
+    EXPECT_EQ(goals[22][5], "3");
+}
+
+}  // namespace

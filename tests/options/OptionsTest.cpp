@@ -1,0 +1,130 @@
+// The Options frame: the games value it accepts, and what Apply changes.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "core/DisplayLocale.h"
+#include "options/Options.h"
+#include "options/ui/OptionsFrame.h"
+#include "rankings/RankingColumn.h"
+#include "rankings/Rankings.h"
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
+#include "support/MainWindowFixtures.h"
+#include "support/TempDir.h"
+#include "support/TypeText.h"
+#include "support/WindowControls.h"
+
+namespace {
+
+TEST(GamesOption, PositiveNumbersToTheNearestWholeOne) {
+    SetCurrentLocale(MakeFixedLocale(','));
+    EXPECT_EQ(GamesOption("2.5"), 2);
+    EXPECT_EQ(GamesOption("3,5"), 4);
+    EXPECT_EQ(GamesOption(" 21 "), 21);
+    EXPECT_EQ(GamesOption("+7"), 7);
+    EXPECT_EQ(GamesOption("32767"), 32767);
+    for (const char* refused : {"abc", "-3", "0", "", "12x", "32768", "1e9", "inf"}) {
+        EXPECT_EQ(GamesOption(refused), std::nullopt) << refused;
+    }
+    SetCurrentLocale(nullptr);
+}
+
+class OptionsFrameTest : public LoadedMainWindow {
+  protected:
+    OptionsFrameTest()
+        : LoadedMainWindow("options", [](const std::string& path) { WriteSampleDb(path); }) {
+        SetAppDir(appDir.path().string());
+        SetServices(services);
+    }
+    ~OptionsFrameTest() override {
+        SetAppDir("");
+        SetServices(nullptr);
+    }
+    QCheckBox* Box(int i) { return Ctl<QCheckBox>(window, "chkOpt_" + std::to_string(i)); }
+    QLineEdit* Games() { return Ctl<QLineEdit>(window, "txtOptGames"); }
+    QPushButton* Apply() { return Ctl<QPushButton>(window, "chbApplyOptions"); }
+
+    TempDir appDir{"options-app"};
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+};
+
+TEST_F(OptionsFrameTest, EnteringShowsTheOptionsAndOnlyEditsEnableApply) {
+    gOptMinGames = 17;
+    gOptShowCountries = 0;
+    window.BarClick(6);
+    EXPECT_FALSE(Box(0)->isChecked());  // the fixture turns the animation off
+    EXPECT_EQ(Games()->text(), "17");
+    EXPECT_TRUE(Box(2)->isChecked());
+    EXPECT_FALSE(Box(3)->isChecked());
+    EXPECT_FALSE(Apply()->isEnabled());
+    Box(3)->click();
+    EXPECT_TRUE(Apply()->isEnabled());
+
+    // Unapplied edits are gone at the next visit.
+    window.BarClick(0);
+    window.BarClick(6);
+    EXPECT_FALSE(Box(3)->isChecked());
+    EXPECT_FALSE(Apply()->isEnabled());
+    TypeText(*Games(), "5");
+    EXPECT_TRUE(Apply()->isEnabled());
+}
+
+TEST_F(OptionsFrameTest, ApplySavesTheOptionsAndRefillsTheRankings) {
+    window.BarClick(6);
+    Box(0)->click();
+    Box(2)->click();
+    TypeText(*Games(), "2.5");
+    Apply()->click();
+    EXPECT_EQ(CurrentOptions(), (OptionValues{1, 2, 0, 1}));
+    EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(gDbPath + "\r\n 1 \r\n 2 \r\n 0 \r\n"));
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_EQ(services->messages[0].title, "Success");
+    EXPECT_EQ(services->messages[0].text, "New option parameters have been applied");
+    EXPECT_TRUE(Apply()->isEnabled());
+
+    // Without the participation limit the chosen month lists every ranked player.
+    const auto* month = Ctl<QComboBox>(window, "cmbRankMonth");
+    const std::string column = RankingColumnFromItemData(month->currentData().toLongLong());
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdRankings"), 4),
+              RankingsView({column, std::nullopt, false}).grid("grdRankings"));
+
+    // A games value that is no positive number leaves the minimum; the rest still applies.
+    for (const char* refused : {"abc", "-3", "0"}) {
+        TypeText(*Games(), refused);
+        Apply()->click();
+        EXPECT_EQ(gOptMinGames, 2) << refused;
+    }
+    EXPECT_EQ(services->messages.size(), 4u);
+}
+
+TEST_F(OptionsFrameTest, TheSameMinimumKeepsTheMiscCache) {
+    const std::string cache = MiscCacheFilePath();
+    std::ofstream(cache) << "x";
+    window.BarClick(6);
+    TypeText(*Games(), "20.4");
+    Apply()->click();
+    EXPECT_TRUE(std::filesystem::exists(cache));
+}
+
+TEST_F(OptionsFrameTest, HoveringAnOptionDescribesIt) {
+    window.BarClick(6);
+    auto* info = Ctl<QLabel>(window, "lblOptInfo");
+    EXPECT_EQ(info->text().toStdString(), kOptionsHint);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(Box(1), &enter);
+    EXPECT_TRUE(info->text().startsWith("This value defines how many games"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Box(1), &leave);
+    EXPECT_EQ(info->text().toStdString(), kOptionsHint);
+    QApplication::sendEvent(Box(3), &enter);
+    EXPECT_EQ(info->text().toStdString(), OptionDescription(3));
+}
+
+}  // namespace
