@@ -52,14 +52,18 @@ void BuildWindowParts(ControlBuilder& b, QWidget& window, const std::array<Frame
     for (int i = 0; i < kFrameCount; ++i) {
         ui.chbBar[i] = b.Btn(ui.Picture1, ArrayName("chbBar", i), kBarCaptions[i].data());
         ui.chbBar[i]->setPicture(NavPicture(i));
+        ui.chbBar[i]->setToolTip(QString::fromStdString(std::string(kFrameTitles[i]) + " (Ctrl+" +
+                                                        std::to_string(i + 1) + ")"));
     }
     for (int i = 0; i < kFrameCount; ++i) {
         ui.fraFrame[i] = frames[i];
         BuildTitle(b, ui, i);
     }
     for (int k = 0; k < kHelpCount; ++k) {
-        ui.chbPlayerHelp[k] =
-            b.Btn(ui.fraFrame[kFrameOfHelp[k]], ArrayName("chbPlayerHelp", k), "i", kHelpTip);
+        // Only the Tournaments and Fantasy League buttons carry the tooltip.
+        const bool tip = k == 1 || k == 5;
+        ui.chbPlayerHelp[k] = b.Btn(ui.fraFrame[kFrameOfHelp[k]], ArrayName("chbPlayerHelp", k),
+                                    "i", tip ? kHelpTip : nullptr);
     }
     // Title and help button lie under the frame's own controls.
     for (Button* help : ui.chbPlayerHelp) help->lower();

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
+#include <algorithm>
 #include <optional>
 
 #include "core/AppServices.h"
@@ -84,6 +86,8 @@ void frmMain::Load() {
 }
 
 void frmMain::ShowFrame() {
+    // An open help panel belongs to the frame it was opened on.
+    ui.picInfo->hide();
     Layout();
     QFrame* frame = ui.fraFrame[mCurrentFrame];
     frame->show();
@@ -165,6 +169,23 @@ void frmMain::ConnectControls() {
         panel->installEventFilter(this);
     }
     for (Frame* frame : mFrames) ConnectFrame(*frame);
+    ConnectKeys();
+}
+
+void frmMain::ConnectKeys() {
+    for (int i = 0; i < kFrameCount; ++i) {
+        auto* key =
+            new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
+        connect(key, &QShortcut::activated, this, [this, i] { BarClick(i); });
+    }
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+        const auto* help = std::find(kFrameOfHelp.begin(), kFrameOfHelp.end(), mCurrentFrame);
+        if (help != kFrameOfHelp.end()) {
+            HelpClick(static_cast<int>(help - kFrameOfHelp.begin()));
+        }
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui.picInfo,
+            &QWidget::hide);
 }
 
 void frmMain::ConnectFrame(Frame& frame) {

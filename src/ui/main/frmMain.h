@@ -60,6 +60,9 @@ class frmMain : public QWidget {
 
   private:
     std::array<Frame*, 8> MakeFrames();
+    // Ctrl+1 to Ctrl+8 bring the frames forward, F1 shows the help of the frame in front and Esc
+    // closes the help panel.
+    void ConnectKeys();
     void ConnectControls();
     void ConnectFrame(Frame& frame);
     void ShowWait(bool shown);

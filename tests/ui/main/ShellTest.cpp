@@ -3,11 +3,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextDocument>
 
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
 #include "ui/main/StatusLine.h"
+#include "ui/widgets/Button.h"
 #include "ui/widgets/Frame.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -58,6 +60,37 @@ TEST_F(Shell, DatabaseTextIsNeverReadAsMarkup) {
     shown.setHtml(PlainToolTip(name));
     EXPECT_EQ(shown.toPlainText(), name);
     EXPECT_EQ(PlainToolTip(QString()), QString());
+}
+
+TEST_F(Shell, OnlyTheTournamentsAndFantasyHelpButtonsCarryTheTooltip) {
+    for (int k = 0; k < 6; ++k) {
+        const QString tip = window.ui.chbPlayerHelp[k]->toolTip();
+        EXPECT_EQ(tip.isEmpty(), k != 1 && k != 5) << k;
+    }
+    EXPECT_EQ(window.ui.chbBar[4]->toolTip(), "Misc Stats (Ctrl+5)");
+}
+
+TEST_F(Shell, KeysBringFramesForwardAndOpenAndCloseTheHelp) {
+    const auto press = [this](QKeySequence keys) { QTest::keySequence(&window, keys); };
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(QKeySequence(Qt::CTRL | Qt::Key_6));
+    EXPECT_EQ(window.mCurrentFrame, 5);
+    press(QKeySequence(Qt::Key_F1));
+    EXPECT_FALSE(window.ui.picInfo->isHidden());
+    EXPECT_TRUE(window.ui.lblInfo[0]->text().startsWith("Select two players"));
+    press(QKeySequence(Qt::Key_Escape));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+
+    // A help panel left open goes with its frame.
+    window.HelpClick(2);
+    press(QKeySequence(Qt::CTRL | Qt::Key_2));
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+    // The Options frame has no help to show.
+    press(QKeySequence(Qt::CTRL | Qt::Key_7));
+    press(QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
 }
 
 }  // namespace
