@@ -31,6 +31,7 @@
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/SizeLimit.h"
+#include "ui/widgets/ViewToWidgets.h"
 
 namespace {
 
@@ -73,9 +74,7 @@ std::array<Frame*, 8> frmMain::MakeFrames() {
 
 void frmMain::Load() {
     HookMinSize(*this);
-    const QRect screen = ScreenRect();
-    move(screen.left() + (screen.width() - width()) / 2,
-         screen.top() + (screen.height() - height()) / 2);
+    CentreOnScreen(*this);
     setWindowTitle(
         QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate() + ")"));
     mInitialised = 0;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/Twips.h"
 #include "ui/widgets/Grid.h"
@@ -130,12 +131,22 @@ void PaintGraph(QPainter& painter, const Graph& graph) {
     painter.restore();
 }
 
+QRect PlaceOnScreen(QSize size, QSize minimum, const QRect& available) {
+    // Shrunk to the screen, but not below the window's minimum while the screen has room for it.
+    const QSize fitted =
+        size.boundedTo(available.size()).expandedTo(minimum.boundedTo(available.size()));
+    return {available.left() + std::max((available.width() - fitted.width()) / 2, 0),
+            available.top() + std::max((available.height() - fitted.height()) / 2, 0),
+            fitted.width(), fitted.height()};
+}
+
 void CentreOnScreen(QWidget& window) {
     const QWidget* parent = window.parentWidget();
     QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    window.move(area.left() + (area.width() - window.width()) / 2,
-                area.top() + (area.height() - window.height()) / 2);
+    const QRect place =
+        PlaceOnScreen(window.size(), window.minimumSize(), screen->availableGeometry());
+    if (place.size() != window.size()) window.resize(place.size());
+    window.move(place.topLeft());
 }
 
 GraphPicture::GraphPicture(QSize designSize, QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -45,7 +46,11 @@ int GridWidthInside(const GridControl& grid);
 // boxes, then lines, circles and texts. Line widths are pixels, as the picture box counts them.
 void PaintGraph(QPainter& painter, const Graph& graph);
 
-// Centres a window on the screen it will appear on (its parent's, else the primary one).
+// Where a window of size (and at least minimum) goes in the available area of a screen: centred,
+// and shrunk to the area where it does not fit, so that no part opens off the screen.
+QRect PlaceOnScreen(QSize size, QSize minimum, const QRect& available);
+// Centres a window on the screen it will appear on (its parent's, else the primary one), inside
+// the area the task bars leave, shrunk to it when larger.
 void CentreOnScreen(QWidget& window);
 
 // A picture box showing one graph of a view, repainted from the stored graph whenever the window

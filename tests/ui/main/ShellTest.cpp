@@ -93,4 +93,16 @@ TEST_F(Shell, KeysBringFramesForwardAndOpenAndCloseTheHelp) {
     EXPECT_TRUE(window.ui.picInfo->isHidden());
 }
 
+TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
+    // 800 x 600 at a scale factor of 2 on 1280 x 1024 leaves 640 x 512 logical pixels.
+    const QRect area(0, 0, 640, 482);
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, area), QRect(0, 0, 640, 482));
+    EXPECT_EQ(PlaceOnScreen({917, 400}, {0, 0}, QRect(10, 20, 640, 480)), QRect(10, 60, 640, 400));
+    // Room to spare: centred at the design size.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 1920, 1080)),
+              QRect(560, 240, 800, 600));
+    // A screen smaller than the minimum gets all of it, no more.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
+}
+
 }  // namespace
