@@ -3,7 +3,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
+#include "core/PlayerNames.h"
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/Rankings.h"
 #include "rankings/ui/RankingsFrame.h"
@@ -69,6 +72,24 @@ class RankingsFrameOnAnOddDuzedo : public LoadedMainWindow {
         : LoadedMainWindow("oddranks",
                            [](const std::string& path) { WriteListsDuzedo(path, true); }) {}
 };
+
+TEST_F(WorldRankings, TheFirstDoubleClickAfterStartShowsThePlayerClicked) {
+    // As a user finds it: the window active, the focus in the table, nothing chosen in the
+    // player list yet.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    GridControl& grid = *Ctl<GridControl>(window, "grdRankings");
+    grid.setFocus();
+    const std::string player = grid.textMatrix(3, 1);
+    ClickRow(grid, 3, true);
+    QApplication::processEvents();
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text().toStdString(), player);
+    // The list shows him as the current row.
+    const QListWidget& list = *Ctl<QListWidget>(window, "lstPlayers");
+    ASSERT_GE(list.currentRow(), 0);
+    EXPECT_EQ(gPlayers[static_cast<std::size_t>(list.currentRow())], player);
+}
 
 TEST_F(RankingsFrameOnAnOddDuzedo, UnreadableRankingsLeaveTheHeaderAndSaySo) {
     EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->rows(), 1);

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/AppServices.h"
 #include "core/PlayerNames.h"
@@ -74,6 +76,19 @@ void PlayerStatsFrame::InitControls(FrameInit& init) {
 
 void PlayerStatsFrame::SetPlayerText(const QString& name) {
     ui.txtPlayer->setText(name);
+    // Made current before the frame comes forward: a list that gets the focus without a current
+    // row makes its first row current, whose name would replace this one.
+    SelectInList(name.toStdString());
+}
+
+void PlayerStatsFrame::SelectInList(const std::string& name) {
+    const auto it = std::find(gPlayers.begin(), gPlayers.end(), name);
+    const int rows = ui.lstPlayers->count();
+    const auto row = static_cast<int>(it - gPlayers.begin());
+    if (it == gPlayers.end() || row >= rows) return;
+    const QSignalBlocker quiet(ui.lstPlayers);
+    ui.lstPlayers->setCurrentRow(row);
+    ui.lstPlayers->scrollToItem(ui.lstPlayers->item(row));
 }
 
 void PlayerStatsFrame::PlayerListClick(int row) {
@@ -95,6 +110,8 @@ void PlayerStatsFrame::PlayerGo() {
     // Tells which month's ranking the heading gives when the current month has none yet.
     ui.Label2_1->setToolTip(PlainToolTip(ToQString(view.text("lblNote"))));
     ShowGridTexts(*ui.grdPlayerStats, view.grid("grdPlayerStats"));
+    // The list shows which player the statistics are of.
+    SelectInList(mCurrentPlayer);
     for (const std::string_view button : kPlayerButtons) {
         Controls().at(std::string(button))->setEnabled(view.enabled(button));
     }

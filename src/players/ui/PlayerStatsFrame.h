@@ -38,6 +38,8 @@ class PlayerStatsFrame : public Frame {
 
   private:
     void Connect();
+    // Makes the player's row of the list current, without copying it into txtPlayer.
+    void SelectInList(const std::string& name);
     template <typename Window, typename... Args>
     void OpenWindow(Args... args);
 
