@@ -52,7 +52,8 @@ void ReportAccessError(const std::string& reason) {
     std::fprintf(stderr, "VPAStats: cannot open the DUZEDO at '%s': %s\n", gDbPath.c_str(),
                  reason.c_str());
     Services().message(MessageIcon::Critical,
-                       "There was an error accessing the DUZEDO - closing app", "Critical error!");
+                       "There was an error accessing the DUZEDO - closing app", "Critical error!",
+                       reason);
 }
 
 bool Connect() {

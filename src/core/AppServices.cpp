@@ -20,8 +20,13 @@ class PlainServices : public AppServices {
 
     void processEvents() override { QCoreApplication::processEvents(); }
 
-    void message(MessageIcon, const std::string& text, const std::string& title) override {
-        std::cerr << title << ": " << text << '\n';
+    void message(MessageIcon icon, const std::string& text, const std::string& title) override {
+        message(icon, text, title, std::string());
+    }
+    void message(MessageIcon, const std::string& text, const std::string& title,
+                 const std::string& detail) override {
+        std::cerr << title << ": " << Printable(text)
+                  << (detail.empty() ? "" : " (" + Printable(detail) + ")") << '\n';
     }
 
     std::string locateDb() override { return {}; }

@@ -23,6 +23,12 @@ class AppServices {
     virtual void processEvents() = 0;
     // A modal message box with a single OK button.
     virtual void message(MessageIcon icon, const std::string& text, const std::string& title) = 0;
+    // The same, with the reason behind it in the box's details, for whoever wants to know.
+    virtual void message(MessageIcon icon, const std::string& text, const std::string& title,
+                         const std::string& detail) {
+        (void)detail;
+        message(icon, text, title);
+    }
     // Asks for the database file (LocateDb); empty when the user cancels.
     virtual std::string locateDb() = 0;
     virtual void showMainWindow(QWidget& window) = 0;

@@ -16,6 +16,7 @@ class FakeServices : public AppServices {
         MessageIcon icon;
         std::string text;
         std::string title;
+        std::string detail;
     };
 
     double clock = 0;       // time of day
@@ -39,7 +40,11 @@ class FakeServices : public AppServices {
     }
     void processEvents() override { ++eventRuns; }
     void message(MessageIcon icon, const std::string& text, const std::string& title) override {
-        messages.push_back({icon, text, title});
+        messages.push_back({icon, text, title, {}});
+    }
+    void message(MessageIcon icon, const std::string& text, const std::string& title,
+                 const std::string& detail) override {
+        messages.push_back({icon, text, title, detail});
     }
     std::string locateDb() override {
         ++locateCalls;

@@ -22,10 +22,17 @@ class QtServices : public AppServices {
     void processEvents() override { QCoreApplication::processEvents(); }
 
     void message(MessageIcon icon, const std::string& text, const std::string& title) override {
+        message(icon, text, title, std::string());
+    }
+
+    void message(MessageIcon icon, const std::string& text, const std::string& title,
+                 const std::string& detail) override {
         const auto boxIcon =
             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
         QMessageBox box(boxIcon, QString::fromStdString(title), QString::fromStdString(text),
                         QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        if (!detail.empty()) box.setDetailedText(QString::fromStdString(Printable(detail)));
         box.exec();
     }
 
