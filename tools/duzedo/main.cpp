@@ -99,7 +99,7 @@ const std::vector<Command> kCommands = {
      RunSql},
     {"to-sqlite",
      "IN OUT",
-     "copy every table of a DUZEDO (Access or SQLite) into an SQLite file",
+     "copy the tables of a DUZEDO (Access or SQLite) that the program reads into an SQLite file",
      {},
      {},
      2,
@@ -107,7 +107,8 @@ const std::vector<Command> kCommands = {
      RunToSqlite},
     {"to-mdb",
      "IN OUT",
-     "copy every table of a DUZEDO (Access or SQLite) into a new Access (Jet 4) file",
+     "copy the tables of a DUZEDO (Access or SQLite) that the program reads into a new Access "
+     "(Jet 4) file",
      {},
      {},
      2,
@@ -119,7 +120,10 @@ const std::vector<Command> kCommands = {
      "[--month N] [--country NAME] [--limit 0|1], months, player --name NAME, games --player "
      "NAME [--mode 1|2] [--order 0..5], positions --player NAME [--row K], progress --player "
      "NAME, tournaments [--country C], tournament --name T [--player P], worldcup --wc 0|1 "
-     "--phase 0..8, winners; graphs take [--width W] [--height H] in twips",
+     "--phase 0..8, winners, misc [--min-games N], records --stat 0..21 [--limit 0|1] "
+     "[--min-games N], options, pair --p1 NAME --p2 NAME [--seed N], predict --home NAME --away "
+     "NAME [--seed N] [--count K], fantasy --players \"A;B;C\" [--seed N]; graphs take [--width "
+     "W] [--height H] in twips",
      ReportOptionNames(),
      {},
      2,
