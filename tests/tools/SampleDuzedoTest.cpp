@@ -713,6 +713,8 @@ TEST(DuzedoTool, WritesTheSampleAndFailsWithStatusTwo) {
     EXPECT_EQ(RunDuzedoTool("sample --seed 1"), 2);
     EXPECT_EQ(RunDuzedoTool("sample --seed one --out " + out), 2);
     EXPECT_EQ(RunDuzedoTool("sample --seed 1 --scale 0 --out " + out), 2);
+    // Refused at once, not after minutes of work, where the positions would not fit.
+    EXPECT_EQ(RunDuzedoTool("sample --seed 1 --scale 501 --out " + out), 2);
     EXPECT_EQ(RunDuzedoTool("sample --seed 1 --out " + out + " --colour"), 2);
     EXPECT_EQ(RunDuzedoTool("sql " + out + "/duzedo.mdb"), 2);
     EXPECT_EQ(RunDuzedoTool("sql '" + (dir / "missing.mdb").string() + "' 'select 1'"), 2);

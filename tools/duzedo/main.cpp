@@ -248,7 +248,7 @@ int RunSample(const Args& args) {
     options.seed =
         WholeNumberOption<std::uint64_t>("--seed", args.required("--seed"), 0, UINT64_MAX);
     if (const std::string* scale = args.value("--scale")) {
-        options.scale = WholeNumberOption<int>("--scale", *scale, 1, 1000);
+        options.scale = WholeNumberOption<int>("--scale", *scale, 1, kMaxSampleScale);
     }
     const fs::path dir = args.required("--out");
     if (dir.empty()) throw ToolError("option --out: empty directory name");
