@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -24,6 +25,9 @@ std::string gDbSignature;
 bool gMiscCacheValid = true;
 
 namespace {
+
+// Far more than seven lines of settings ever take.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
 constexpr const char* kErrorTitle = "Error!";
 constexpr const char* kReadFailed =
@@ -82,6 +86,16 @@ std::optional<std::int16_t> ParseSettingsNumber(std::string_view line) {
     return static_cast<std::int16_t>(whole);
 }
 
+// A first line that can be a path: some text without control characters or undecodable bytes.
+// A garbled, binary or UTF-16 file fails here, before it can hide the database beside the program.
+bool SensiblePath(const std::string& line) {
+    if (TrimBlanks(line).empty()) return false;
+    const bool control = std::any_of(line.begin(), line.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    return !control && line.find("\xEF\xBF\xBD") == std::string::npos;
+}
+
 // A blank in the place of the sign when there is none, and a blank after.
 std::string SettingsNumber(std::int16_t value) {
     return (value >= 0 ? " " : "") + std::to_string(value) + " ";
@@ -93,12 +107,14 @@ bool ReadSettingsFile() {
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // Seven short lines; a huge file is not read whole to find that it is not one.
+    const QByteArray bytes = file.read(kMaxSettingsBytes);
     if (file.error() != QFileDevice::NoError) {
         return false;
     }
     const std::vector<std::string> lines = SplitLines(DecodeSettingsBytes(bytes));
-    if (lines.empty()) {
+    // The path is taken only from a file that looks like settings: a path, then a number.
+    if (lines.size() < 2 || !SensiblePath(lines[0]) || !ParseSettingsNumber(lines[1])) {
         return false;
     }
     gDbPath = lines[0];

@@ -148,6 +148,27 @@ TEST_F(SettingsTest, ReadingStopsAtTheFirstBadLineKeepingEarlierValues) {
     }
 }
 
+TEST_F(SettingsTest, AFileThatIsNoSettingsLeavesTheDatabaseBesideTheProgram) {
+    const std::string utf16("\xFF\xFE/\0t\0m\0p\0\r\0\n\0 \0001\0", 18);
+    const std::string binary(
+        "\x7F"
+        "ELF\x02\x01\x01\0\0\0\n\x03\0>\0",
+        16);
+    for (const std::string& bytes :
+         {utf16, binary, std::string("\r\n 1 \r\n"), std::string("C:\\db.mdb\rno\rlines")}) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        WriteBytes(SettingsFilePath(), bytes);
+        gDbPath = DefaultDbPath();
+        ReadSettings();
+        EXPECT_EQ(gDbPath, DefaultDbPath());
+    }
+    // Only its beginning is read: a path and numbers followed by megabytes of anything.
+    WriteIni("\r\n 0 \r\n 12 \r\n 0 \r\n 41 \r\n 0 \r\n" + std::string(8 << 20, 'x'));
+    ReadSettings();
+    EXPECT_EQ(gDbPath, dbPath);
+    EXPECT_EQ(gTimesRun, 41);
+}
+
 TEST_F(SettingsTest, FailedWritesAreReportedAndLeaveThePreviousFileWhole) {
     gDbPath = dbPath;
     WriteSettings();
