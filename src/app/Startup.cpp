@@ -56,13 +56,26 @@ void ReportAccessError(const std::string& reason) {
                        reason);
 }
 
+// Connects to gDbPath. A file that is there but cannot be opened is no reason to end every later
+// start too: after the message the user may choose another file, which the settings remember.
 bool Connect() {
-    std::string reason;
-    if (ConnectDb(&reason)) {
-        return true;
+    for (;;) {
+        std::string reason;
+        if (ConnectDb(&reason)) {
+            return true;
+        }
+        const bool there = FileExists(gDbPath);
+        ReportAccessError(reason);
+        if (!there) {
+            return false;
+        }
+        const std::string chosen = Services().locateDb();
+        if (chosen.empty()) {
+            return false;
+        }
+        DeleteMiscCache();
+        gDbPath = chosen;
     }
-    ReportAccessError(reason);
-    return false;
 }
 
 // Fills the main window; a database that opens but cannot answer its first queries (a table

@@ -138,6 +138,32 @@ TEST_F(StartupTest, MovedDatabaseIsLocatedAndRemembered) {
     EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(moved + "\r\n 1 \r\n 20 \r\n 1 \r\n 3 "));
 }
 
+TEST_F(StartupTest, ADatabaseThatCannotBeOpenedOffersAnotherAndRemembersIt) {
+    const std::string junk = AppDir() + "notes.mdb";
+    std::ofstream(junk) << "not a database";
+    const std::string good = AppDir() + "real.mdb";
+    std::filesystem::rename(DefaultDbPath(), good);
+    const auto nameJunk = [&] {
+        std::ofstream(SettingsFilePath(), std::ios::binary)
+            << junk + "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n";
+    };
+    nameJunk();
+    services->locateAnswer = good;
+
+    Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(services->locateCalls, 1);
+    EXPECT_EQ(services->titles(), (Titles{"Critical error!"}));
+    EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(good + "\r\n"));
+
+    // Cancelling the choice still ends the start.
+    Stop();
+    nameJunk();
+    services->locateAnswer.clear();
+    Start();
+    EXPECT_EQ(window, nullptr);
+}
+
 TEST_F(StartupTest, SplashWaitsForTheSecondAfterTheRoundedStartAndNoLonger) {
     const struct {
         double start;
