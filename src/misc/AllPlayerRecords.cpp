@@ -25,22 +25,18 @@ struct Category {
     std::function<double(const PlayerTotals&)> value;
 };
 
-double Ratio(std::int64_t part, std::int64_t whole) {
-    return static_cast<double>(part) / static_cast<double>(whole);
-}
-
 const std::array<Category, kRecordCategoryCount>& Categories() {
     using enum Count;
     using T = const PlayerTotals&;
-    const auto attack = [](T t) { return Ratio(t.goalsFor(), t.games()); };
-    const auto defence = [](T t) { return Ratio(t.goalsAgainst(), t.games()); };
-    const auto aAttack = [](T t) { return Ratio(t.aFor, t.aGames); };
-    const auto aDefence = [](T t) { return Ratio(t.aAgainst, t.aGames); };
-    const auto bAttack = [](T t) { return Ratio(t.bFor, t.bGames); };
-    const auto bDefence = [](T t) { return Ratio(t.bAgainst, t.bGames); };
+    constexpr auto attack = &PlayerTotals::attack;
+    constexpr auto defence = &PlayerTotals::defence;
+    constexpr auto aAttack = &PlayerTotals::aAttack;
+    constexpr auto aDefence = &PlayerTotals::aDefence;
+    constexpr auto bAttack = &PlayerTotals::bAttack;
+    constexpr auto bDefence = &PlayerTotals::bDefence;
     // Here the division comes first, then the times 100.
     const auto percent = [](std::int64_t count, std::int64_t games) {
-        return Ratio(count, games) * 100;
+        return PlayerTotals::Ratio(count, games) * 100;
     };
     static const std::array<Category, kRecordCategoryCount> categories = {{
         {"Most games played", "", Games, false, true, false, nullptr},

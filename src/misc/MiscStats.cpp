@@ -22,23 +22,19 @@ struct RecordRule {
     std::function<double(const PlayerTotals&)> value;
 };
 
-double Ratio(std::int64_t part, std::int64_t whole) {
-    return static_cast<double>(part) / static_cast<double>(whole);
-}
-
 // Row r of grdMisc_3 is rule r.
 const std::array<RecordRule, kRecordCount>& RecordRules() {
     using enum Needs;
     using T = const PlayerTotals&;
-    const auto attack = [](T t) { return Ratio(t.goalsFor(), t.games()); };
-    const auto defence = [](T t) { return Ratio(t.goalsAgainst(), t.games()); };
-    const auto aAttack = [](T t) { return Ratio(t.aFor, t.aGames); };
-    const auto aDefence = [](T t) { return Ratio(t.aAgainst, t.aGames); };
-    const auto bAttack = [](T t) { return Ratio(t.bFor, t.bGames); };
-    const auto bDefence = [](T t) { return Ratio(t.bAgainst, t.bGames); };
+    constexpr auto attack = &PlayerTotals::attack;
+    constexpr auto defence = &PlayerTotals::defence;
+    constexpr auto aAttack = &PlayerTotals::aAttack;
+    constexpr auto aDefence = &PlayerTotals::aDefence;
+    constexpr auto bAttack = &PlayerTotals::bAttack;
+    constexpr auto bDefence = &PlayerTotals::bDefence;
     // The count times 100 first, then the division.
     const auto percent = [](std::int64_t count, std::int64_t games) {
-        return Ratio(count * 100, games);
+        return PlayerTotals::Ratio(count * 100, games);
     };
     static const std::array<RecordRule, kRecordCount> rules = {{
         {Anyone, true, 0, true, [](T t) { return double(t.games()); }},
@@ -148,8 +144,10 @@ Texts GeneralStatsTexts() {
     const std::int64_t total = v[0];
     if (total == 0) return Texts(kGeneralCount);
     Texts texts = {std::to_string(total), std::to_string(v[1])};
-    for (int i = 2; i <= 4; ++i) texts.push_back(ShareText(v[i], Ratio(v[i] * 100, total), true));
-    for (int i = 5; i <= 6; ++i) texts.push_back(ShareText(v[i], Ratio(v[i], total), false));
+    for (int i = 2; i <= 4; ++i)
+        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i] * 100, total), true));
+    for (int i = 5; i <= 6; ++i)
+        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i], total), false));
     return texts;
 }
 

@@ -21,6 +21,18 @@ struct PlayerTotals {
     std::int64_t goalsFor() const { return aFor + bFor; }
     std::int64_t goalsAgainst() const { return aAgainst + bAgainst; }
 
+    // Goals a game, in all games and on each side (real divisions; callers check the games).
+    double attack() const { return Ratio(goalsFor(), games()); }
+    double defence() const { return Ratio(goalsAgainst(), games()); }
+    double aAttack() const { return Ratio(aFor, aGames); }
+    double aDefence() const { return Ratio(aAgainst, aGames); }
+    double bAttack() const { return Ratio(bFor, bGames); }
+    double bDefence() const { return Ratio(bAgainst, bGames); }
+
+    static double Ratio(std::int64_t part, std::int64_t whole) {
+        return static_cast<double>(part) / static_cast<double>(whole);
+    }
+
     friend bool operator==(const PlayerTotals&, const PlayerTotals&) = default;
 };
 

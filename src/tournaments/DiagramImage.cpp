@@ -62,11 +62,11 @@ std::vector<std::string> WriteDiagramPictures(const std::string& dir) {
     const QString folder = ToQString(dir);
     if (!QDir().mkpath(folder)) throw std::runtime_error("cannot make the folder " + dir);
     std::vector<std::string> written;
-    for (const DiagramSpec& spec : DiagramSpecs()) {
-        const QString path = QDir(folder).filePath(ToQString(spec.file));
+    for (const DiagramPlan& plan : DiagramPlans()) {
+        const QString path = QDir(folder).filePath(ToQString(plan.file));
         // Under a temporary name until complete: a viewer never sees half a picture.
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !DiagramImage(DiagramOf(spec)).save(&file, "BMP") ||
+        if (!file.open(QIODevice::WriteOnly) || !DiagramImage(DiagramOf(plan)).save(&file, "BMP") ||
             !file.commit()) {
             throw std::runtime_error("cannot write " + ToUtf8(path) + ": " +
                                      ToUtf8(file.errorString()));

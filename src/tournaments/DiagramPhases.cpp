@@ -54,12 +54,12 @@ bool IsKnockOutStage(const std::vector<std::string>& w) {
 
 }  // namespace
 
-std::vector<DiagramSpec> DiagramSpecs() {
+std::vector<DiagramPlan> DiagramPlans() {
     std::string base = "Dadidurez VII";
     for (const Record row : Query("select tournament from [tournament players]")) {
         if (IsMultiPhase(row[0].toString())) base = row[0].toString();
     }
-    std::vector<DiagramSpec> specs = {
+    std::vector<DiagramPlan> plans = {
         {"Gr7R1.bmp", base + " - League Round 1", base, PhaseKind::RoundOne},
         {"Gr7R2.bmp", base + " - League Round 2", base, PhaseKind::RoundTwo},
         {"Gr7Off.bmp", base + " - League Playouts", base, PhaseKind::Playouts},
@@ -68,12 +68,12 @@ std::vector<DiagramSpec> DiagramSpecs() {
     };
     for (const char* worldCup : {"World Cup I", "World Cup II"}) {
         const std::string n = worldCup == std::string_view("World Cup I") ? "1" : "2";
-        specs.push_back({"wc" + n + "ploff.bmp", std::string(worldCup) + " - Playoff tree",
+        plans.push_back({"wc" + n + "ploff.bmp", std::string(worldCup) + " - Playoff tree",
                          worldCup, PhaseKind::Playoffs});
-        specs.push_back({"wc" + n + "plout.bmp", std::string(worldCup) + " - Playout tree",
+        plans.push_back({"wc" + n + "plout.bmp", std::string(worldCup) + " - Playout tree",
                          worldCup, PhaseKind::Playouts});
     }
-    return specs;
+    return plans;
 }
 
 std::vector<std::string> PhaseWords(std::string_view base, std::string_view tournament) {
@@ -116,18 +116,18 @@ bool IsPhaseOf(const std::vector<std::string>& w, PhaseKind kind) {
     return false;
 }
 
-std::vector<PhaseGroup> FindPhaseGames(const DiagramSpec& spec) {
+std::vector<PhaseGroup> FindPhaseGames(const DiagramPlan& plan) {
     const QueryResult games =
         Query("select id, [TEAM A], [TEAM B], A, B, tournament from scores where tournament like " +
-              SqlQuote(spec.base + "%") + " order by id");
-    const QString base = ToQString(spec.base);
+              SqlQuote(plan.base + "%") + " order by id");
+    const QString base = ToQString(plan.base);
     std::map<std::string, PhaseGroup> byName;
     std::vector<std::string> order;
     for (const Record game : games) {
         const std::string tournament = game[5].toString();
         auto found = byName.find(tournament);
         if (found == byName.end()) {
-            if (!IsPhaseOf(PhaseWords(spec.base, tournament), spec.kind)) continue;
+            if (!IsPhaseOf(PhaseWords(plan.base, tournament), plan.kind)) continue;
             const QString label = ToQString(tournament).mid(base.size()).trimmed();
             found = byName.emplace(tournament, PhaseGroup{tournament, ToUtf8(label), {}}).first;
             order.push_back(tournament);
@@ -141,13 +141,13 @@ std::vector<PhaseGroup> FindPhaseGames(const DiagramSpec& spec) {
     return groups;
 }
 
-std::string LookedFor(const DiagramSpec& spec) {
+std::string LookedFor(const DiagramPlan& plan) {
     static const char* const kWhat[] = {
         "the first league round (\"round 1\")", "the second league round (\"round 2\")",
         "the playouts (\"playout\")",
         "the playoffs (\"playoff\", or quarter-finals, semi-finals, "
         "final and third place)",
         "the cup (\"cup\")"};
-    return "Looked for games of tournaments whose names begin with \"" + spec.base +
-           "\" and name " + kWhat[static_cast<int>(spec.kind)] + ", and found none.";
+    return "Looked for games of tournaments whose names begin with \"" + plan.base +
+           "\" and name " + kWhat[static_cast<int>(plan.kind)] + ", and found none.";
 }

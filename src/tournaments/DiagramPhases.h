@@ -13,7 +13,7 @@ enum class PhaseKind { RoundOne, RoundTwo, Playouts, Playoffs, Cup };
 
 // One of the diagram pictures: its file, its title, the tournament whose phase it shows and which
 // phase; a league phase is drawn as group tables, any other as a bracket.
-struct DiagramSpec {
+struct DiagramPlan {
     std::string file;
     std::string title;
     std::string base;  // the tournament's name, which its phases' names begin with
@@ -40,7 +40,7 @@ struct PhaseGroup {
 
 // The nine pictures: the multi-phase tournament's five (under its name as the database holds
 // it) and the playoff and playout trees of both World Cups.
-std::vector<DiagramSpec> DiagramSpecs();
+std::vector<DiagramPlan> DiagramPlans();
 
 // The words of a phase name after base, lower case, hyphens and punctuation as blanks; empty
 // when tournament does not begin with base followed by a separator (so "World Cup I" does not
@@ -53,7 +53,7 @@ bool IsPhaseOf(const std::vector<std::string>& words, PhaseKind kind);
 bool IsThirdPlace(const std::vector<std::string>& words);
 
 // Every group or stage of the picture's phase, ordered by their first game's id.
-std::vector<PhaseGroup> FindPhaseGames(const DiagramSpec& spec);
+std::vector<PhaseGroup> FindPhaseGames(const DiagramPlan& plan);
 
 // What the picture looked for, for the picture that found nothing.
-std::string LookedFor(const DiagramSpec& spec);
+std::string LookedFor(const DiagramPlan& plan);

@@ -207,13 +207,13 @@ void Connect(Graph& graph, const std::vector<Tie>& from, int fromRight, const st
 
 }  // namespace
 
-Graph LeagueDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& groups) {
+Graph LeagueDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& groups) {
     Graph graph;
     const int top = kMargin + kDiagramLine + kMargin;
     int x = kMargin;
     int y = top;
     int rowHeight = 0;
-    int width = TextWidth(spec.title) + 2 * kMargin;
+    int width = TextWidth(plan.title) + 2 * kMargin;
     for (std::size_t i = 0; i < groups.size(); ++i) {
         // Two groups side by side, then the next row.
         if (i > 0 && i % 2 == 0) x = kMargin, y += rowHeight + kMargin, rowHeight = 0;
@@ -224,17 +224,17 @@ Graph LeagueDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& grou
     }
     graph.width = width;
     graph.height = y + rowHeight + kMargin;
-    Title(graph, spec.title, graph.width);
+    Title(graph, plan.title, graph.width);
     std::rotate(graph.boxes.begin(), graph.boxes.end() - 1, graph.boxes.end());
     return graph;
 }
 
-Graph BracketDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& stages) {
+Graph BracketDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& stages) {
     Graph graph;
     std::vector<const PhaseGroup*> columns;
     std::vector<const PhaseGroup*> thirdPlace;
     for (const PhaseGroup& stage : stages) {
-        (IsThirdPlace(PhaseWords(spec.base, stage.tournament)) ? thirdPlace : columns)
+        (IsThirdPlace(PhaseWords(plan.base, stage.tournament)) ? thirdPlace : columns)
             .push_back(&stage);
     }
     int boxWidth = 0;
@@ -283,29 +283,29 @@ Graph BracketDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& sta
         }
         bottom = y;
     }
-    graph.width = std::max({right, lastX + boxWidth, TextWidth(spec.title)}) + kMargin * 2;
+    graph.width = std::max({right, lastX + boxWidth, TextWidth(plan.title)}) + kMargin * 2;
     graph.height = bottom + kMargin;
     std::vector<GraphBox> boxes = std::move(graph.boxes);
     graph.boxes.clear();
-    Title(graph, spec.title, graph.width);
+    Title(graph, plan.title, graph.width);
     graph.boxes.insert(graph.boxes.end(), boxes.begin(), boxes.end());
     return graph;
 }
 
-Graph NothingFoundDiagram(const DiagramSpec& spec) {
+Graph NothingFoundDiagram(const DiagramPlan& plan) {
     Graph graph;
-    const std::string note = LookedFor(spec);
-    graph.width = std::max(TextWidth(spec.title), TextWidth(note)) + 2 * kMargin;
+    const std::string note = LookedFor(plan);
+    graph.width = std::max(TextWidth(plan.title), TextWidth(note)) + 2 * kMargin;
     graph.height = kMargin + kDiagramLine + kMargin + 2 * kDiagramLine + kMargin;
-    Title(graph, spec.title, graph.width);
+    Title(graph, plan.title, graph.width);
     const int y = kMargin + kDiagramLine + kMargin;
     graph.texts.push_back({kMargin, y, "No games found.", 0});
     graph.texts.push_back({kMargin, y + kDiagramLine, note, 0});
     return graph;
 }
 
-Graph DiagramOf(const DiagramSpec& spec) {
-    const std::vector<PhaseGroup> groups = FindPhaseGames(spec);
-    if (groups.empty()) return NothingFoundDiagram(spec);
-    return spec.league() ? LeagueDiagram(spec, groups) : BracketDiagram(spec, groups);
+Graph DiagramOf(const DiagramPlan& plan) {
+    const std::vector<PhaseGroup> groups = FindPhaseGames(plan);
+    if (groups.empty()) return NothingFoundDiagram(plan);
+    return plan.league() ? LeagueDiagram(plan, groups) : BracketDiagram(plan, groups);
 }

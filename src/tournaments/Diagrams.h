@@ -14,9 +14,9 @@ inline constexpr int kDiagramLine = 255;
 inline constexpr int kDiagramChar = 110;
 inline constexpr int kDiagramFontPixels = 12;
 
-Graph LeagueDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& groups);
-Graph BracketDiagram(const DiagramSpec& spec, const std::vector<PhaseGroup>& stages);
-Graph NothingFoundDiagram(const DiagramSpec& spec);
+Graph LeagueDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& groups);
+Graph BracketDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& stages);
+Graph NothingFoundDiagram(const DiagramPlan& plan);
 
 // Reads the phase's games and draws whichever of the three fits.
-Graph DiagramOf(const DiagramSpec& spec);
+Graph DiagramOf(const DiagramPlan& plan);

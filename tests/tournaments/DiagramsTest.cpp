@@ -77,14 +77,14 @@ PhaseGroup Stage(const char* label, std::vector<PhaseGame> games) {
 }
 
 TEST(Diagrams, BracketTakesEachWinnerOnAndPutsTheThirdPlaceApart) {
-    const DiagramSpec spec{"x.bmp", "Cup", "Cup", PhaseKind::Cup};
+    const DiagramPlan plan{"x.bmp", "Cup", "Cup", PhaseKind::Cup};
     const std::vector<PhaseGroup> stages = {
         Stage("Semi-finals",
               {{1, "Ann", "Bob", 2, 0}, {2, "Cid", "Dan", 1, 1}, {3, "Dan", "Cid", 2, 0}}),
         Stage("Third place", {{4, "Bob", "Cid", 0, 1}}),
         Stage("Final", {{5, "Dan", "Ann", 1, 3}}),
     };
-    const Graph graph = BracketDiagram(spec, stages);
+    const Graph graph = BracketDiagram(plan, stages);
     // Dan goes on over two legs (3 - 1).
     ASSERT_TRUE(Find(graph, "Ann  2 - 0  Bob") && Find(graph, "Dan  2 - 0  Cid"));
     const GraphText& final = *Find(graph, "Dan  1 - 3  Ann");
@@ -104,9 +104,9 @@ TEST(Diagrams, BracketTakesEachWinnerOnAndPutsTheThirdPlaceApart) {
 }
 
 TEST(Diagrams, LeagueShowsEachGroupsTableAndGames) {
-    const DiagramSpec spec{"x.bmp", "League", "L", PhaseKind::RoundOne};
+    const DiagramPlan plan{"x.bmp", "League", "L", PhaseKind::RoundOne};
     const Graph graph = LeagueDiagram(
-        spec, {{"L Round 1 - Group A",
+        plan, {{"L Round 1 - Group A",
                 "Round 1 - Group A",
                 {{1, "Ann", "Bob", 2, 0}, {2, "Bob", "Cid", 1, 1}, {3, "Cid", "ann", 0, 1}}}});
     EXPECT_TRUE(Draws(graph, "Round 1 - Group A"));
@@ -124,22 +124,22 @@ TEST(Diagrams, LeagueShowsEachGroupsTableAndGames) {
 using DiagramsOfADuzedo = ConnectedSuite<WriteTournamentsDuzedo>;
 
 TEST_F(DiagramsOfADuzedo, EachPictureFindsItsPhaseOrSaysWhatItLookedFor) {
-    const std::vector<DiagramSpec> specs = DiagramSpecs();
-    ASSERT_EQ(specs.size(), 9U);
-    EXPECT_EQ(specs[0].base, "dadidurez vii");
-    EXPECT_EQ(specs[2].file, "Gr7Off.bmp");
-    EXPECT_EQ(specs[2].kind, PhaseKind::Playouts);
+    const std::vector<DiagramPlan> plans = DiagramPlans();
+    ASSERT_EQ(plans.size(), 9U);
+    EXPECT_EQ(plans[0].base, "dadidurez vii");
+    EXPECT_EQ(plans[2].file, "Gr7Off.bmp");
+    EXPECT_EQ(plans[2].kind, PhaseKind::Playouts);
 
-    EXPECT_TRUE(Draws(DiagramOf(specs[0]), "Ann  1 - 1  Bob"));
-    const Graph cup = DiagramOf(specs[4]);
+    EXPECT_TRUE(Draws(DiagramOf(plans[0]), "Ann  1 - 1  Bob"));
+    const Graph cup = DiagramOf(plans[4]);
     EXPECT_TRUE(Draws(cup, "Cid  0 - 2  Ann"));
     EXPECT_TRUE(Draws(cup, "Winner: Ann"));
-    EXPECT_TRUE(Draws(DiagramOf(specs[5]), "Ann  3 - 2  Cid"));  // wc1ploff
+    EXPECT_TRUE(Draws(DiagramOf(plans[5]), "Ann  3 - 2  Cid"));  // wc1ploff
 
-    const Graph none = DiagramOf(specs[7]);  // wc2ploff
+    const Graph none = DiagramOf(plans[7]);  // wc2ploff
     EXPECT_TRUE(Draws(none, "No games found."));
-    EXPECT_TRUE(Draws(none, LookedFor(specs[7])));
-    EXPECT_NE(LookedFor(specs[7]).find("\"World Cup II\""), std::string::npos);
+    EXPECT_TRUE(Draws(none, LookedFor(plans[7])));
+    EXPECT_NE(LookedFor(plans[7]).find("\"World Cup II\""), std::string::npos);
 }
 
 TEST_F(DiagramsOfADuzedo, EveryFileIsWrittenAndLoads) {
