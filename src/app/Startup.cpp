@@ -8,6 +8,7 @@
 
 #include "app/frmSplash.h"
 #include "core/AppServices.h"
+#include "core/NativeFile.h"
 #include "core/Settings.h"
 #include "db/Database.h"
 #include "ui/main/frmMain.h"
@@ -17,11 +18,6 @@ namespace {
 // A clock that never reaches the end of the wait must not keep the splash up for ever.
 constexpr double kSplashMaxWait = 2.0;
 constexpr double kSplashPollInterval = 0.01;
-
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
 
 void DeleteMiscCache() {
     std::error_code ignored;

@@ -1,18 +1,19 @@
 #include "core/Settings.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
 #include "core/AppServices.h"
 #include "core/CodePage.h"
+#include "core/FileLocations.h"
+#include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "db/Database.h"
 
@@ -34,28 +35,37 @@ constexpr const char* kReadFailed =
     "The VPAStats ini file could not be read. This can happen when updating from an older "
     "version - if this is the case, this message won't appear again.";
 constexpr const char* kWriteFailed = "The VPAStats ini file could not be written";
+constexpr const char* kPathNotStored =
+    "The path of the database contains a line break, so the VPAStats ini file cannot keep it. "
+    "The next start will look for duzedo.mdb beside the program again.";
 
-// This version writes UTF-8; earlier ones wrote the Windows code page, which is rarely valid
-// UTF-8 once it holds anything beyond ASCII.
-std::string DecodeSettingsBytes(const QByteArray& bytes) {
+bool ValidUtf8(std::string_view bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return (utf8.hasError() ? FromWindows1252(bytes) : text).toStdString();
+    [[maybe_unused]] const QString text =
+        utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !utf8.hasError();
 }
 
-// Lines ended by CR LF, or by a bare LF. Text after the last line end is a last line.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+// This version writes UTF-8 text, with the database path as the platform spells it (not always
+// UTF-8); earlier ones wrote the Windows code page. A file that is not UTF-8 is taken as this
+// version's when its first line names an existing file or none, else as an earlier version's.
+std::vector<std::string> SettingsLines(const std::string& bytes) {
+    std::vector<std::string> lines = SplitLines(bytes);
+    if (ValidUtf8(bytes) || (!lines.empty() && (lines[0].empty() || FileExists(lines[0])))) {
+        return lines;
     }
-    return lines;
+    return SplitLines(FromWindows1252(QByteArray::fromStdString(bytes)).toStdString());
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The signature holds the path; on its line a line break becomes a blank.
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -103,21 +113,19 @@ std::string SettingsNumber(std::int16_t value) {
 
 // Fills the globals from the file, in file order; false at the first thing that cannot be read.
 bool ReadSettingsFile() {
-    QFile file(ToQString(SettingsFilePath()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
     // Seven short lines; a huge file is not read whole to find that it is not one.
-    const QByteArray bytes = file.read(kMaxSettingsBytes);
-    if (file.error() != QFileDevice::NoError) {
+    const auto bytes = ReadFileStart(SettingsFilePath(), kMaxSettingsBytes);
+    if (!bytes) {
         return false;
     }
-    const std::vector<std::string> lines = SplitLines(DecodeSettingsBytes(bytes));
-    // The path is taken only from a file that looks like settings: a path, then a number.
-    if (lines.size() < 2 || !SensiblePath(lines[0]) || !ParseSettingsNumber(lines[1])) {
+    const std::vector<std::string> lines = SettingsLines(*bytes);
+    // The path is taken only from a file that looks like settings: a path (or none: the
+    // database beside the program), then a number.
+    if (lines.size() < 2 || !ParseSettingsNumber(lines[1]) ||
+        !(lines[0].empty() || SensiblePath(lines[0]))) {
         return false;
     }
-    gDbPath = lines[0];
+    gDbPath = lines[0].empty() ? DefaultDbPath() : lines[0];
     std::int16_t* const numbers[] = {&gOptFrameAnimation, &gOptMinGames, &gOptRankingLimit,
                                      &gTimesRun, &gOptShowCountries};
     std::size_t next = 1;
@@ -137,20 +145,22 @@ bool ReadSettingsFile() {
     if (next >= lines.size()) {
         return false;
     }
-    if (lines[next] != gDbSignature) {
+    if (lines[next] != OneLine(gDbSignature)) {
         gMiscCacheValid = false;
     }
     return true;
 }
 
 std::string SettingsText() {
-    const std::string lines[] = {gDbPath,
+    // A path that cannot be one line is not kept: an empty line stands for the database beside
+    // the program.
+    const std::string lines[] = {HasLineBreak(gDbPath) ? std::string() : gDbPath,
                                  SettingsNumber(gOptFrameAnimation),
                                  SettingsNumber(gOptMinGames),
                                  SettingsNumber(gOptRankingLimit),
                                  SettingsNumber(gTimesRun),
                                  SettingsNumber(gOptShowCountries),
-                                 gDbSignature};
+                                 OneLine(gDbSignature)};
     std::string text;
     for (const std::string& line : lines) {
         text += line;
@@ -160,31 +170,21 @@ std::string SettingsText() {
 }
 
 bool WriteSettingsFile() {
-    QSaveFile file(ToQString(SettingsFilePath()));
-    // Unbuffered, so a disk that fills part way shows as a short write here; through the buffer
-    // the lost bytes go unnoticed and the cut-off file would replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
-    const std::string text = SettingsText();
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const std::string path = SettingsFilePath();
+    MakeUserFolderFor(path);
+    return ReplaceFile(path, SettingsText());
 }
 
 }  // namespace
 
 std::string SettingsFilePath() {
-    return AppDir() + "VPAStats.ini";
+    return CurrentLocations().settings;
 }
 std::string MiscCacheFilePath() {
-    return AppDir() + "misc.bfr";
+    return CurrentLocations().miscCache;
 }
 std::string DefaultDbPath() {
-    return AppDir() + "duzedo.mdb";
+    return CurrentLocations().defaultDb;
 }
 
 void SetOptionDefaults() {
@@ -213,17 +213,23 @@ void ReadSettings() {
 }
 
 void WriteSettings() {
+    if (HasLineBreak(gDbPath) && gDbPath != DefaultDbPath()) {
+        Services().message(MessageIcon::Information, kPathNotStored, kErrorTitle);
+    }
     if (!WriteSettingsFile()) {
         Services().message(MessageIcon::Information, kWriteFailed, kErrorTitle);
     }
 }
 
 std::optional<LocalDateTime> FileModifiedTime(const std::string& path) {
-    const QFileInfo info(ToQString(path));
-    if (path.empty() || !info.exists()) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (path.empty() || error) {
         return std::nullopt;
     }
-    const QDateTime modified = info.lastModified();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+        std::chrono::file_clock::to_sys(written).time_since_epoch());
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(seconds.count());
     if (!modified.isValid()) {
         return std::nullopt;
     }

@@ -48,7 +48,8 @@ void ReadAccessFile(const std::string& path, TableSink& sink) {
         access_detail::ChildLimits limits;
         // No sound file yields a stream many times its own size; a runaway reader would.
         limits.maxStreamBytes = std::min<std::uint64_t>(2ull << 30, (256ull << 20) + 64 * size);
-        access_detail::RunReader(access_detail::ReaderProgram(), {path}, sink, limits);
+        access_detail::RunReader(access_detail::ReaderProgram(),
+                                 access_detail::ReaderArguments(path), sink, limits);
     } catch (const DbError& e) {
         throw DbError("Cannot read the Access file '" + path + "': " + e.what());
     }

@@ -1,5 +1,7 @@
 #include "db/AccessReaderProcess.h"
 
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
@@ -22,6 +24,13 @@ constexpr const char* kReaderName = "vpa_mdbreader";
 
 int Milliseconds(Clock::duration d) {
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(d).count());
+}
+
+// Whether a file name survives the trip into a Qt string and back: not all bytes that are not
+// UTF-8 do.
+bool QtCanHold(const std::string& name) {
+    return QFile::encodeName(QFile::decodeName(QByteArray::fromStdString(name))).toStdString() ==
+           name;
 }
 
 // Kills and reaps the child unless it has finished, so that no way out leaves it running.
@@ -53,7 +62,14 @@ void Start(QProcess& process, const std::filesystem::path& program,
     // Only the stream matters: libmdb's warnings on standard error would pile up unread.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(QFile::decodeName(program.c_str()), nativeArguments, QIODevice::ReadOnly);
+    QString name = QFile::decodeName(program.c_str());
+    if (!QtCanHold(program.string())) {
+        // A folder name Qt cannot spell: the child moves there itself, by the platform's name.
+        const std::string folder = program.parent_path().string();
+        process.setChildProcessModifier([folder] { (void)::chdir(folder.c_str()); });
+        name = QStringLiteral("./") + QFile::decodeName(program.filename().c_str());
+    }
+    process.start(name, nativeArguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(Milliseconds(timeout))) {
         throw DbError("cannot start the reader (" + process.errorString().toStdString() + ")");
     }
@@ -88,6 +104,14 @@ void CheckExit(const QProcess& process) {
 }
 
 }  // namespace
+
+std::vector<std::string> ReaderArguments(const std::string& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    const std::string path = error ? file : absolute.string();
+    if (QtCanHold(path)) return {path};
+    return {std::string(kHexArgument), ToHex(path)};
+}
 
 std::filesystem::path ReaderProgram() {
     std::error_code error;

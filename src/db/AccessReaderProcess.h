@@ -21,6 +21,10 @@ struct ChildLimits {
     std::uint64_t maxStreamBytes = 1ull << 30;
 };
 
+// The reader's arguments for file: its absolute name, or, where a Qt string cannot hold that
+// name, kHexArgument and the name's bytes in hexadecimal (AccessStream.h).
+std::vector<std::string> ReaderArguments(const std::string& file);
+
 // The reader program, expected beside the running executable. Throws DbError when there is no
 // telling where that is.
 std::filesystem::path ReaderProgram();

@@ -7,11 +7,35 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <charconv>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
 
 namespace access_detail {
+
+std::string ToHex(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    return hex;
+}
+
+std::optional<std::string> FromHex(std::string_view hex) {
+    if (hex.size() % 2 != 0) return std::nullopt;
+    std::string bytes;
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        unsigned value = 0;
+        const auto [end, error] = std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
+        if (error != std::errc{} || end != hex.data() + i + 2) return std::nullopt;
+        bytes += static_cast<char>(value);
+    }
+    return bytes;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Stream encoding

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,12 @@
 #include "db/DbValue.h"
 
 namespace access_detail {
+
+// The reader's command line: FILE, or kHexArgument and the file name's bytes in hexadecimal for
+// a name that cannot pass through a Qt string (not every byte string that is not UTF-8 can).
+inline constexpr std::string_view kHexArgument = "--hex";
+std::string ToHex(std::string_view bytes);
+std::optional<std::string> FromHex(std::string_view hex);
 
 // Every frame is a little-endian u32 body length followed by the body, whose first byte is the
 // frame kind:

@@ -1,17 +1,18 @@
 #include "misc/MiscCache.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <string_view>
 #include <vector>
 
 #include "core/CodePage.h"
+#include "core/NativeFile.h"
 #include "core/QtText.h"
 
 namespace {
 
 constexpr std::size_t kLines = kGeneralCount + kRecordCount;
+// Far more than the figures ever take; a huge file is not ours and is not read whole.
+constexpr std::size_t kMaxCacheBytes = 1024 * 1024;
 
 std::optional<QString> DecodeCacheBytes(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -27,27 +28,12 @@ std::optional<QString> DecodeCacheBytes(const QByteArray& bytes) {
     return text;
 }
 
-// Lines ended by CR LF, or by a bare LF; text after the last line end is a last line.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        lines.emplace_back(line);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
-    return lines;
-}
-
 }  // namespace
 
 std::optional<MiscFigures> LoadMiscCache(const std::string& path) {
-    QFile file(ToQString(path));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    const std::optional<QString> text = DecodeCacheBytes(bytes);
+    const auto bytes = ReadFileStart(path, kMaxCacheBytes + 1);
+    if (!bytes || bytes->size() > kMaxCacheBytes) return std::nullopt;
+    const std::optional<QString> text = DecodeCacheBytes(QByteArray::fromStdString(*bytes));
     if (!text) return std::nullopt;
     const std::vector<std::string> lines = SplitLines(ToUtf8(*text));
     if (lines.empty() || lines.size() % kLines != 0) return std::nullopt;
@@ -67,13 +53,5 @@ bool SaveMiscCache(const std::string& path, const MiscFigures& figures) {
     for (const Texts* block : {&figures.general, &figures.records}) {
         for (const std::string& line : *block) text += line + "\r\n";
     }
-    QSaveFile file(ToQString(path));
-    // Unbuffered, so a disk that fills part way shows as a short write here.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFile(path, text);
 }

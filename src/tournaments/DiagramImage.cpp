@@ -1,12 +1,15 @@
 #include "tournaments/DiagramImage.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
+#include <string_view>
+#include <system_error>
 
+#include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "core/Twips.h"
 #include "tournaments/DiagramPhases.h"
@@ -59,19 +62,23 @@ QImage DiagramImage(const Graph& graph) {
 }
 
 std::vector<std::string> WriteDiagramPictures(const std::string& dir) {
-    const QString folder = ToQString(dir);
-    if (!QDir().mkpath(folder)) throw std::runtime_error("cannot make the folder " + dir);
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error || !std::filesystem::is_directory(dir)) {
+        throw std::runtime_error("cannot make the folder " + dir);
+    }
     std::vector<std::string> written;
     for (const DiagramPlan& plan : DiagramPlans()) {
-        const QString path = QDir(folder).filePath(ToQString(plan.file));
-        // Under a temporary name until complete: a viewer never sees half a picture.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !DiagramImage(DiagramOf(plan)).save(&file, "BMP") ||
-            !file.commit()) {
-            throw std::runtime_error("cannot write " + ToUtf8(path) + ": " +
-                                     ToUtf8(file.errorString()));
+        const std::string path = (std::filesystem::path(dir) / plan.file).string();
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // Replaced whole once complete: a viewer never sees half a picture.
+        if (!DiagramImage(DiagramOf(plan)).save(&buffer, "BMP") ||
+            !ReplaceFile(path, std::string_view(bytes.constData(), bytes.size()))) {
+            throw std::runtime_error("cannot write " + path);
         }
-        written.push_back(ToUtf8(path));
+        written.push_back(path);
     }
     return written;
 }

@@ -39,9 +39,8 @@ ViewTexts WorldCupView(int worldCup, int phase) {
     return view;
 }
 
-std::string WorldCupTreeFile(std::string dir, int worldCup, int tree) {
-    if (dir.empty() || (dir.back() != '/' && dir.back() != '\\')) dir += '/';
-    return dir + "wc" + std::to_string(worldCup + 1) + (tree == 0 ? "ploff.bmp" : "plout.bmp");
+std::string WorldCupTreeName(int worldCup, int tree) {
+    return "wc" + std::to_string(worldCup + 1) + (tree == 0 ? "ploff.bmp" : "plout.bmp");
 }
 
 std::string WorldCupTreeCaption(int worldCup) {

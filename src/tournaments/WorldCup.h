@@ -18,8 +18,8 @@ std::string WorldCupPrefix(int worldCup);
 // ("T table"), chbWC_0 and chbWC_1 (enabled only for World Cup II, the one with a play-out).
 ViewTexts WorldCupView(int worldCup, int phase);
 
-// The tree picture in directory dir (a separator is added when dir lacks one): "wcNploff.bmp"
-// for the playoff tree (tree 0), "wcNplout.bmp" for the playout tree (tree 1).
-std::string WorldCupTreeFile(std::string dir, int worldCup, int tree);
+// The tree picture's file name: "wcNploff.bmp" for the playoff tree (tree 0), "wcNplout.bmp" for
+// the playout tree (tree 1).
+std::string WorldCupTreeName(int worldCup, int tree);
 // "World Cup N: Playoff tree", the caption of both trees.
 std::string WorldCupTreeCaption(int worldCup);

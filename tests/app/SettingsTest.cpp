@@ -189,7 +189,9 @@ TEST_F(SettingsTest, FailedWritesAreReportedAndLeaveThePreviousFileWhole) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir()), {}), 2)
         << "a temporary file was left behind";
 
-    SetAppDir(Dir() + "no such folder/");
+    // A folder where the settings file should be: neither replaced nor written in place.
+    SetAppDir(Dir() + "blocked/");
+    std::filesystem::create_directories(Dir() + "blocked/VPAStats.ini/x");
     WriteSettings();
     ASSERT_EQ(services->messages.size(), 2u);
     for (const auto& message : services->messages) {

@@ -162,8 +162,8 @@ TEST(TournamentReports, ListsAndHiddenControlsInJson) {
 }
 
 TEST(WorldCupTrees, FileNamesAndCaption) {
-    EXPECT_EQ(WorldCupTreeFile("/opt/vpa", 1, 0), "/opt/vpa/wc2ploff.bmp");
-    EXPECT_EQ(WorldCupTreeFile("/opt/vpa/", 0, 1), "/opt/vpa/wc1plout.bmp");
+    EXPECT_EQ(WorldCupTreeName(1, 0), "wc2ploff.bmp");
+    EXPECT_EQ(WorldCupTreeName(0, 1), "wc1plout.bmp");
     EXPECT_EQ(WorldCupTreeCaption(1), "World Cup 2: Playoff tree");
 }
 

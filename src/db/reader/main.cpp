@@ -1,5 +1,6 @@
-// vpa_mdbreader FILE: writes every user table of an Access file, read with libmdb, to standard
-// output as a table stream (db/AccessStream.h), ending with Done, or with Failure and exit status
+// vpa_mdbreader FILE (or --hex BYTES, for a name given as its bytes in hexadecimal): writes every
+// user table of an Access file, read with libmdb, to standard output as a table stream
+// (db/AccessStream.h), ending with Done, or with Failure and exit status
 // 1. The program starts it for each Access file it opens and checks all it writes: libmdb may
 // crash or loop on a damaged file, and then only this process is lost.
 
@@ -10,6 +11,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "db/AccessReaderProcess.h"
 #include "db/AccessStream.h"
@@ -43,8 +46,11 @@ int TakeStreamOutput() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: vpa_mdbreader FILE\n", stderr);
+    std::optional<std::string> file;
+    if (argc == 2) file = argv[1];
+    if (argc == 3 && argv[1] == access_detail::kHexArgument) file = access_detail::FromHex(argv[2]);
+    if (!file) {
+        std::fputs("usage: vpa_mdbreader FILE | vpa_mdbreader --hex BYTES\n", stderr);
         return 2;
     }
     ResetSignals();
@@ -57,7 +63,7 @@ int main(int argc, char** argv) {
 
     access_detail::StreamWriter out(fd);
     try {
-        ReadWithLibmdb(argv[1], out);
+        ReadWithLibmdb(*file, out);
         out.done();
         out.flush();
         return 0;

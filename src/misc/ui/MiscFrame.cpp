@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/AppServices.h"
+#include "core/FileLocations.h"
 #include "core/Settings.h"
 #include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
@@ -110,7 +111,9 @@ void MiscFrame::ComputeFigures(int mode) {
     const MiscFigures figures = ComputeMiscFigures(ListedPlayers(), gOptMinGames);
     ShowFigures(figures);
     // A cache that cannot be written only costs a computation at the next start.
-    SaveMiscCache(MiscCacheFilePath(), figures);
+    const std::string cache = MiscCacheFilePath();
+    MakeUserFolderFor(cache);
+    SaveMiscCache(cache, figures);
 }
 
 void MiscFrame::ShowFigures(const MiscFigures& figures) {

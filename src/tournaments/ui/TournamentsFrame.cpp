@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/FileLocations.h"
 #include "db/Database.h"
 #include "tournaments/PictureViewer.h"
 #include "tournaments/TournamentLists.h"
@@ -230,5 +231,5 @@ void TournamentsFrame::ShowTournamentWinners() {
 
 void TournamentsFrame::RoundsClick(int index) {
     const std::string file(kPhasePictureFiles.at(static_cast<std::size_t>(index)));
-    ShowDiagram(*this, AppDir() + file, std::string(kPhasePictureCaption), file);
+    ShowDiagram(*this, PicturePath(file), std::string(kPhasePictureCaption), file);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "core/FileLocations.h"
 #include "db/Database.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
@@ -64,6 +65,6 @@ void WorldCupsFrame::WorldCupClick() {
 
 void WorldCupsFrame::TreeClick(int index) {
     const int worldCup = std::max(ui.cmbWC[0]->currentIndex(), 0);
-    const std::string file = WorldCupTreeFile(AppDir(), worldCup, index);
+    const std::string file = PicturePath(WorldCupTreeName(worldCup, index));
     ShowDiagram(*this, file, WorldCupTreeCaption(worldCup), file);
 }

@@ -1,6 +1,5 @@
 #include "tournaments/ui/frmShowPic.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <algorithm>
 
 #include "core/AppServices.h"
+#include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "tournaments/PictureViewer.h"
 #include "ui/widgets/TwipsGeometry.h"
@@ -19,6 +19,8 @@ namespace {
 // The window at design, in twips.
 constexpr int kWidth = 12000;
 constexpr int kHeight = 8400;
+// A diagram is a few hundred kilobytes; a file far larger is not one and is not read whole.
+constexpr std::size_t kMaxPictureBytes = 64 * 1024 * 1024;
 
 QRect Place(const TwipsRect& r) {
     return ToPixels({r.left, r.top, std::max(r.width, 0), std::max(r.height, 0)});
@@ -57,9 +59,10 @@ frmShowPic::frmShowPic(QWidget* parent) : QDialog(parent) {
 
 void frmShowPic::Init(const std::string& path, const std::string& caption) {
     setWindowTitle(ToQString(caption));
-    const QString file = ToQString(path);
-    if (QFile::exists(file)) {
-        const QPixmap picture(file);
+    // Read through the platform's own file name, which a Qt string may not be able to hold.
+    if (const auto bytes = ReadFileStart(path, kMaxPictureBytes)) {
+        QPixmap picture;
+        picture.loadFromData(QByteArray::fromStdString(*bytes));
         Picture1->setPixmap(picture);
         Picture1->resize(picture.size());
     }
@@ -96,7 +99,7 @@ void frmShowPic::ScrollChange() {
 
 void ShowDiagram(QWidget& owner, const std::string& path, const std::string& caption,
                  const std::string& shownName) {
-    if (!QFile::exists(ToQString(path))) {
+    if (!FileExists(path)) {
         Services().message(MessageIcon::Information, MissingPictureMessage(shownName),
                            std::string(kMissingPictureTitle));
         return;

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <thread>
 
+#include "core/NativeFile.h"
+
 namespace {
 
 class QtServices : public AppServices {
@@ -56,5 +58,5 @@ std::string LocateDb(QWidget* owner) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+    return PathFromQt(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }

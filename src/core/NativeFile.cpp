@@ -1,0 +1,82 @@
+#include "core/NativeFile.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "db/PartialFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WriteAll(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // Closing flushes: a disk that fills part way shows here, not only in write.
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+std::string PathFromQt(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathToQt(std::string_view path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && fs::is_regular_file(path, error);
+}
+
+bool DirWritable(const std::string& dir) {
+    return !dir.empty() && ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return std::nullopt;
+    std::string bytes(maxBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view bytes) {
+    {
+        PartialFile partial(path);
+        std::ofstream probe(partial.partialPath(), std::ios::binary | std::ios::app);
+        if (probe.is_open()) {
+            probe.close();
+            if (!WriteAll(partial.partialPath(), bytes)) return false;
+            try {
+                partial.commit();
+                return true;
+            } catch (const std::exception&) {
+                return false;
+            }
+        }
+    }
+    return FileExists(path) && WriteAll(path, bytes);
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
