@@ -1,5 +1,6 @@
-// Saves a picture of each frame of the main window, for the README. Run it under an X server
-// (scripts/screenshots.sh starts Xvfb): vpa_screenshots DUZEDO OUTDIR [WIDTH HEIGHT]
+// Saves a picture of each frame of the main window and of the player windows, for the README. Run
+// it under an X server (scripts/screenshots.sh starts Xvfb): vpa_screenshots DUZEDO OUTDIR [WIDTH
+// HEIGHT]
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -7,6 +8,9 @@
 
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "players/ui/frmGames.h"
+#include "players/ui/frmPositions.h"
+#include "rankings/ui/frmRankGraph.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/frmMain.h"
 
@@ -17,6 +21,31 @@ QString FrameFileName(int frame) {
     QString caption =
         QString::fromStdString(std::string(kFrameTitles[static_cast<std::size_t>(frame)]));
     return caption.toLower().replace(' ', '-') + ".png";
+}
+
+// The player at the top of the rankings, whose windows are shown.
+std::string TopPlayer() {
+    const QueryResult result = Query("select player from rankings where r=1", 1);
+    return result.empty() ? std::string() : result[0][0].toString();
+}
+
+void Save(QWidget& window, const QString& outDir, const QString& name) {
+    window.show();
+    QApplication::processEvents();
+    window.grab().save(QDir(outDir).filePath(name + ".png"));
+}
+
+void SavePlayerWindows(const QString& outDir) {
+    const std::string player = TopPlayer();
+    frmGames games;
+    games.Init(player, 1);
+    Save(games, outDir, "frmGames");
+    frmPositions positions;
+    positions.Init(player);
+    Save(positions, outDir, "frmPositions");
+    frmRankGraph graph;
+    graph.Init(player);
+    Save(graph, outDir, "frmRankGraph");
 }
 
 }  // namespace
@@ -48,5 +77,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         window.grab().save(QDir(outDir).filePath(FrameFileName(frame)));
     }
+    SavePlayerWindows(outDir);
     return 0;
 }
