@@ -76,8 +76,12 @@ void CopyRows(sqlite3* db, const std::string& table, const std::vector<ColumnDef
         names += (names.empty() ? "" : ", ") + QuoteIdentifier(column.name);
     }
     if (names.empty()) return;
-    Statement stmt =
-        Prepare(db, "SELECT " + names + " FROM " + QuoteIdentifier(table) + " ORDER BY rowid");
+    // A WITHOUT ROWID table has no rowid to order by; its key order is its stored order.
+    const bool hasRowid =
+        sqlite3_table_column_metadata(db, "main", table.c_str(), "rowid", nullptr, nullptr, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK;
+    Statement stmt = Prepare(db, "SELECT " + names + " FROM " + QuoteIdentifier(table) +
+                                     (hasRowid ? " ORDER BY rowid" : ""));
     std::vector<DbValue> row(columns.size());
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
@@ -188,6 +192,9 @@ SqliteFileWriter::SqliteFileWriter(const std::string& path)
     CheckSqlite(state_->db.get(), rc, "Creating " + path);
     Execute(state_->db.get(), "PRAGMA journal_mode=OFF");
     Execute(state_->db.get(), "BEGIN");
+    // Writes the file's header even when no table follows: an empty file is no SQLite database
+    // to the program, nor to most tools.
+    Execute(state_->db.get(), "PRAGMA user_version=0");
 }
 
 SqliteFileWriter::~SqliteFileWriter() = default;

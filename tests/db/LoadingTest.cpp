@@ -7,6 +7,7 @@
 #include <string>
 
 #include "db/Connection.h"
+#include "db/DbFile.h"
 #include "db/DbValue.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/TempDir.h"
@@ -69,6 +70,34 @@ TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {
     conn.open(path, "");
     EXPECT_EQ(Scalar(conn, "select country from rankings"), "Velmoor");
     EXPECT_EQ(Scalar(conn, "select R0303 from rankings"), "1560");
+}
+
+TEST_F(Loading, AWithoutRowidTableIsReadInItsKeyOrder) {
+    {
+        Db db = OpenForWriting(path);
+        Exec(db.get(),
+             "CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, "
+             "R0303 SMALLINT) WITHOUT ROWID");
+        Exec(db.get(), "INSERT INTO r2 SELECT player, country, r, R0303 FROM rankings");
+        Exec(db.get(), "DROP TABLE rankings");
+        Exec(db.get(), "ALTER TABLE r2 RENAME TO rankings");
+    }
+    Connection conn;
+    conn.open(path, "");
+    EXPECT_EQ(Scalar(conn, "select count(*) from rankings"), "8");
+    EXPECT_EQ(Scalar(conn, "select player from rankings"), "Abco D");
+    EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "1560");
+}
+
+// A copy of a file without any of the DUZEDO's tables holds no table, yet is an SQLite file.
+TEST_F(Loading, ACopyWithoutTablesIsStillAnSqliteFile) {
+    const std::string copy = (dir / "copy.sqlite").string();
+    SqliteFileWriter writer(copy);
+    writer.finish();
+    EXPECT_EQ(DetectDbFileFormat(copy), DbFileFormat::Sqlite);
+    Connection conn;
+    conn.open(copy, "");
+    EXPECT_TRUE(conn.tableNames().empty());
 }
 
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {

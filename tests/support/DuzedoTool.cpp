@@ -2,6 +2,8 @@
 
 #include <sys/wait.h>
 
+#include <QProcess>
+#include <QStringList>
 #include <cstdlib>
 #include <system_error>
 
@@ -16,4 +18,30 @@ int RunDuzedoTool(const std::string& arguments) {
         "'" + DuzedoToolPath().string() + "' " + arguments + " >/dev/null 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ToolRun RunDuzedoToolLimited(const std::vector<std::string>& arguments,
+                             std::chrono::milliseconds limit) {
+    QStringList nativeArguments;
+    for (const std::string& argument : arguments) {
+        nativeArguments << QString::fromStdString(argument);
+    }
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QString::fromStdString(DuzedoToolPath().string()), nativeArguments);
+    ToolRun run;
+    if (!process.waitForStarted()) return run;
+    if (!process.waitForFinished(static_cast<int>(limit.count()))) {
+        process.kill();
+        process.waitForFinished(-1);
+        run.end = ToolRun::End::TimedOut;
+    } else if (process.exitStatus() == QProcess::CrashExit) {
+        run.end = ToolRun::End::Crashed;
+    } else {
+        run.end = ToolRun::End::Exited;
+        run.status = process.exitCode();
+    }
+    run.error = process.readAllStandardError().toStdString();
+    return run;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The duzedo command-line tool, which the build puts beside the test program; tests that run it
 // skip when it is not there.
@@ -10,3 +12,16 @@ std::filesystem::path DuzedoToolPath();
 // Runs the tool with arguments (quoted for the shell by the caller), its output thrown away.
 // Returns its exit status, or -1 when it did not exit normally.
 int RunDuzedoTool(const std::string& arguments);
+
+// How a run of the tool under a time limit ended.
+struct ToolRun {
+    enum class End { Exited, Crashed, TimedOut, NotStarted };
+    End end = End::NotStarted;
+    int status = -1;    // the exit status, when it exited
+    std::string error;  // what it wrote on standard error
+};
+
+// Runs the tool with arguments (no shell involved), its standard output thrown away; a run past
+// limit is killed.
+ToolRun RunDuzedoToolLimited(const std::vector<std::string>& arguments,
+                             std::chrono::milliseconds limit);

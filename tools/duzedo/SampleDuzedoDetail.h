@@ -51,9 +51,10 @@ class Rng {
     // Uniform in [0, n), n > 0; rejection keeps it unbiased.
     int below(int n) {
         const auto range = static_cast<std::uint64_t>(n);
-        const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
         std::uint64_t x = next();
-        while (x >= limit) x = next();
+        // The rejected remainder holds fewer than range values at the very top; the division
+        // that finds its exact start is left to the rare draws up there (shuffles make many).
+        while (x > UINT64_MAX - range && x >= UINT64_MAX - UINT64_MAX % range) x = next();
         return static_cast<int>(x % range);
     }
     // Uniform in [lo, hi].

@@ -30,8 +30,13 @@ std::vector<int> ByRecord(const std::vector<std::vector<TableRow>>& groups, std:
 
 class EventPlayer {
   public:
+    // The players' months of activity are settled before the first event.
     EventPlayer(Rng& rng, SampleData& data)
-        : rng_(rng), data_(data), matches_(rng, data.players, data.games) {}
+        : rng_(rng), data_(data), matches_(rng, data.players, data.games) {
+        for (int month = 0; month < kMonths; ++month) {
+            activeByMonth_.push_back(ActivePlayers(data.players, month));
+        }
+    }
 
     void play(std::size_t index) {
         Event& e = data_.events[index];
@@ -61,9 +66,12 @@ class EventPlayer {
 
   private:
     Player& player(int p) { return data_.players[static_cast<std::size_t>(p)]; }
+    const std::vector<int>& active(int month) const {
+        return activeByMonth_[static_cast<std::size_t>(month)];
+    }
 
     std::vector<int> chooseField(const Event& e, std::size_t size) {
-        std::vector<int> pool = ActivePlayers(data_.players, e.month);
+        std::vector<int> pool = active(e.month);
         rng_.shuffle(pool);
         TopUp(data_.players, pool, e.month, size);
         std::vector<int> field = e.guests;
@@ -101,9 +109,9 @@ class EventPlayer {
     }
 
     std::vector<int> playCup(const Event& e) {
-        std::vector<int> pool = ActivePlayers(data_.players, e.month);
+        const std::size_t available = active(e.month).size();
         std::size_t size = static_cast<std::size_t>(e.size);
-        while (size > 4 && pool.size() < size) size /= 2;
+        while (size > 4 && available < size) size /= 2;
         const std::vector<int> field = chooseField(e, size);
         matches_.knockOut(field, e.name + " ", false);
         return field;
@@ -160,7 +168,7 @@ class EventPlayer {
 
     // The 16 best-rated active players and eight others, in random order.
     std::vector<int> worldCupField(int month) {
-        std::vector<int> pool = ActivePlayers(data_.players, month);
+        std::vector<int> pool = active(month);
         TopUp(data_.players, pool, month, 24);
         std::stable_sort(pool.begin(), pool.end(), [this](int x, int y) {
             return player(x).ratingMilli > player(y).ratingMilli;
@@ -244,6 +252,7 @@ class EventPlayer {
     Rng& rng_;
     SampleData& data_;
     Matches matches_;
+    std::vector<std::vector<int>> activeByMonth_;
     int ordinaryPlayed_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -39,10 +40,6 @@ std::string Roman(int n) {
                                                   "V", "VI", "VII", "VIII", "IX"};
     return std::string(static_cast<std::size_t>(n / 100), 'C') + std::string(kTens[n / 10 % 10]) +
            std::string(kUnits[n % 10]);
-}
-
-bool StartsWith(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && s.substr(0, prefix.size()) == prefix;
 }
 
 std::string NextCupName(int index) {
@@ -229,23 +226,41 @@ std::vector<Event> MakeSchedule(Rng& rng, int scale, std::vector<Player>& player
 }
 
 void CheckEventNames(const std::vector<Event>& events, const std::vector<Game>& games) {
-    std::vector<std::string> gameNames;
-    for (const Game& g : games) gameNames.push_back(Folded(g.tournament));
+    // Every prefix of every name is looked up among the owners' names, rather than every owner
+    // tried against every name: names are short, and there are many cups and games.
+    std::unordered_map<std::string, std::size_t> owners;
     for (std::size_t e = 0; e < events.size(); ++e) {
-        const Event& owner = events[e];
-        if (owner.kind != EventKind::Cup && owner.kind != EventKind::Dadidurez) continue;
-        const std::string prefix = Folded(owner.name);
-        for (std::size_t other = 0; other < events.size(); ++other) {
-            if (other != e && StartsWith(Folded(events[other].name), prefix)) {
-                throw std::logic_error("event name " + events[other].name + " begins with " +
-                                       owner.name);
-            }
+        if (events[e].kind == EventKind::Cup || events[e].kind == EventKind::Dadidurez) {
+            owners.emplace(Folded(events[e].name), e);
         }
-        for (std::size_t i = 0; i < games.size(); ++i) {
-            if (games[i].event != e && StartsWith(gameNames[i], prefix)) {
-                throw std::logic_error("game of " + games[i].tournament + " begins with " +
-                                       owner.name);
-            }
+    }
+    // The owner whose name begins name, other than own; events.size() when there is none.
+    const auto foreignOwner = [&](const std::string& name, std::size_t own) {
+        for (std::size_t length = 1; length <= name.size(); ++length) {
+            const auto it = owners.find(name.substr(0, length));
+            if (it != owners.end() && it->second != own) return it->second;
+        }
+        return events.size();
+    };
+    for (std::size_t e = 0; e < events.size(); ++e) {
+        const std::size_t owner = foreignOwner(Folded(events[e].name), e);
+        if (owner != events.size()) {
+            throw std::logic_error("event name " + events[e].name + " begins with " +
+                                   events[owner].name);
+        }
+    }
+    // The games of one phase are played one after another under one name: each name once.
+    const Game* previous = nullptr;
+    for (const Game& game : games) {
+        if (previous != nullptr && previous->event == game.event &&
+            previous->tournament == game.tournament) {
+            continue;
+        }
+        previous = &game;
+        const std::size_t owner = foreignOwner(Folded(game.tournament), game.event);
+        if (owner != events.size()) {
+            throw std::logic_error("game of " + game.tournament + " begins with " +
+                                   events[owner].name);
         }
     }
 }

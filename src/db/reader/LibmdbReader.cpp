@@ -264,12 +264,13 @@ void DecodeMovedRow(MdbTableDef& table, int start, std::size_t size, RowBuffers&
     Damaged("chain of moved rows");
 }
 
-// Reads the rows of a table in stored order: data page by data page, slot by slot. libmdb 1.0.0's
-// own fetching swaps the meaning of the two row flags: it returns deleted rows and drops moved
-// ones.
-void ReadRows(MdbTableDef& table, StreamWriter& out) {
+// Calls onRow(start, size) for every live row of a table in stored order: data page by data
+// page, slot by slot, with the page in pg_buf. libmdb 1.0.0's own fetching swaps the meaning of
+// the two row flags: it returns deleted rows and drops moved ones. Returns the rows found.
+template <typename OnRow>
+std::size_t ForEachStoredRow(MdbTableDef& table, OnRow&& onRow) {
     MdbHandle& mdb = *table.entry->mdb;
-    RowBuffers buffers{std::vector<MdbField>(table.num_cols), std::vector<DbValue>(table.num_cols)};
+    std::size_t rows = 0;
     mdb_rewind_table(&table);
     while (mdb_read_next_dpg(&table)) {
         const int slots = mdb_get_int16(mdb.pg_buf, mdb.fmt->row_count_offset);
@@ -279,14 +280,33 @@ void ReadRows(MdbTableDef& table, StreamWriter& out) {
             // An unusable slot is no row, as libmdb sees it too.
             if (mdb_find_row(&mdb, slot, &start, &size) != 0 || size == 0) continue;
             if (start & kDeletedRow) continue;  // also the moved copy, read through its pointer
-            if (start & kOverflowRow) {
-                DecodeMovedRow(table, start & kRowOffsetMask, size, buffers);
-            } else {
-                DecodeRow(table, start & kRowOffsetMask, size, buffers);
-            }
-            out.addRow(buffers.values);
+            onRow(start, size);
+            ++rows;
         }
     }
+    return rows;
+}
+
+// libmdb passes over the pages it cannot read (past the end of a cut file) or that belong to
+// no table (zeroed, overwritten), so a damaged table looks merely short. Its definition says
+// how many rows it holds.
+void CheckRowCount(const MdbTableDef& table, std::size_t found, const std::string& name) {
+    if (found >= table.num_rows) return;
+    Damaged("only " + std::to_string(found) + " of the " + std::to_string(table.num_rows) +
+            " rows of table '" + name + "' can be read");
+}
+
+void ReadRows(MdbTableDef& table, StreamWriter& out) {
+    RowBuffers buffers{std::vector<MdbField>(table.num_cols), std::vector<DbValue>(table.num_cols)};
+    const std::size_t found = ForEachStoredRow(table, [&](int start, std::size_t size) {
+        if (start & kOverflowRow) {
+            DecodeMovedRow(table, start & kRowOffsetMask, size, buffers);
+        } else {
+            DecodeRow(table, start & kRowOffsetMask, size, buffers);
+        }
+        out.addRow(buffers.values);
+    });
+    CheckRowCount(table, found, table.entry->object_name);
 }
 
 void ReadTable(MdbCatalogEntry& entry, StreamWriter& out) {
@@ -300,6 +320,18 @@ void ReadTable(MdbCatalogEntry& entry, StreamWriter& out) {
     out.beginTable(name, ColumnDefs(*table));
     ReadRows(*table, out);
     out.endTable();
+}
+
+// The catalog is a table too (its definition on page 2): a catalog short of rows would leave
+// whole tables out without a word.
+void CheckCatalogComplete(MdbHandle& mdb) {
+    MdbCatalogEntry catalog{};
+    catalog.mdb = &mdb;
+    catalog.object_type = MDB_TABLE;
+    catalog.table_pg = 2;
+    TableDefPtr table(mdb_read_table(&catalog));
+    if (!table) Damaged("catalog");
+    CheckRowCount(*table, ForEachStoredRow(*table, [](int, std::size_t) {}), "MSysObjects");
 }
 
 bool IsUserTable(const MdbCatalogEntry& entry) {
@@ -329,6 +361,7 @@ void ReadWithLibmdb(const std::string& path, access_detail::StreamWriter& out) {
     const MdbPtr mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb) throw std::runtime_error("libmdb does not recognise it as an Access database");
     DecodeTextAsUtf16(*mdb);
+    CheckCatalogComplete(*mdb);
     if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) Damaged("catalog");
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));

@@ -1,0 +1,246 @@
+// A corpus of damaged and hostile DUZEDOs, run through duzedo as a user runs it: every run ends
+// by itself, soon, with status 0 or 2 (and a reason with 2), leaves the database file exactly as
+// it was, and a conversion leaves either a readable file or none at all.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "db/DbFile.h"
+#include "support/DamagedFiles.h"
+#include "support/DuzedoTool.h"
+#include "support/FileBytes.h"
+#include "support/SampleDb.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Far above what a scale-1 DUZEDO needs even on a busy machine, far below a hang.
+constexpr auto kRunLimit = 20s;
+
+struct CloseDb {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Db = std::unique_ptr<sqlite3, CloseDb>;
+
+Db OpenForWriting(const fs::path& path) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(path.c_str(), &raw);
+    return Db(raw);
+}
+
+void Exec(sqlite3* db, const std::string& sql) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string text = message != nullptr ? message : "";
+    sqlite3_free(message);
+    ASSERT_EQ(rc, SQLITE_OK) << text << " in " << sql;
+}
+
+class DamagedInputCorpus : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
+    }
+
+    // Runs duzedo with arguments on db and checks what every run must keep to.
+    ToolRun run(const fs::path& db, const std::vector<std::string>& arguments,
+                const std::string& label) {
+        const std::string before = ReadBytes(db);
+        const ToolRun result = RunDuzedoToolLimited(arguments, kRunLimit);
+        const std::string what = label + ": duzedo " + arguments.front();
+        EXPECT_EQ(result.end, ToolRun::End::Exited) << what << " " << result.error;
+        EXPECT_TRUE(result.status == 0 || result.status == 2) << what << " " << result.status;
+        if (result.status == 2) {
+            EXPECT_FALSE(result.error.empty()) << what;
+        }
+        EXPECT_EQ(ReadBytes(db), before) << what << " changed the database file";
+        return result;
+    }
+
+    // A conversion writes a file the program can open, or nothing: no empty file, no partial one.
+    void convert(const fs::path& db, const std::string& command, const std::string& label) {
+        const fs::path out = dir_ / (command == "to-sqlite" ? "out.sqlite" : "out.mdb");
+        fs::remove(out);
+        const ToolRun result = run(db, {command, db.string(), out.string()}, label);
+        const std::string what = label + ": " + command;
+        EXPECT_FALSE(fs::exists(out.string() + ".partial")) << what;
+        if (result.status != 0) {
+            EXPECT_FALSE(fs::exists(out)) << what;
+        } else {
+            EXPECT_NE(DetectDbFileFormat(out.string()), DbFileFormat::Unknown) << what;
+        }
+    }
+
+    // Everything a user can ask of one file.
+    void everything(const fs::path& db, const std::string& label) {
+        const std::string path = db.string();
+        convert(db, "to-sqlite", label);
+        convert(db, "to-mdb", label);
+        run(db, {"sql", path, "select * from scores order by id", "--json"}, label);
+        run(db, {"report", "rankings", path}, label);
+        run(db, {"report", "player", path, "--name", "O'Neil S"}, label);
+        run(db, {"report", "games", path, "--player", "O'Neil S", "--order", "3"}, label);
+        run(db, {"report", "tournaments", path}, label);
+        run(db, {"report", "tournament", path, "--name", "Dadidurez VII"}, label);
+        run(db, {"report", "worldcup", path, "--wc", "1", "--phase", "8"}, label);
+        run(db, {"report", "misc", path}, label);
+        run(db, {"report", "records", path, "--stat", "7"}, label);
+        run(db, {"report", "fantasy", path, "--players", "O'Neil S;Müller K"}, label);
+    }
+
+    // The sample as an SQLite DUZEDO, changed by sql.
+    fs::path hostile(const std::string& name, const std::string& sql) {
+        const fs::path file = dir_ / (name + ".sqlite");
+        WriteSampleDb(file.string());
+        Exec(OpenForWriting(file).get(), sql);
+        return file;
+    }
+
+    TempDir dir_{"damaged-corpus"};
+};
+
+TEST_F(DamagedInputCorpus, DamagedAccessFiles) {
+    const std::string sound = WriteSampleAccessFile(dir_ / "sample.mdb");
+    const fs::path file = dir_ / "damaged.mdb";
+    const auto damaged = [&](const std::string& bytes, const std::string& label) {
+        WriteBytes(file, bytes);
+        convert(file, "to-sqlite", label);
+        run(file, {"report", "rankings", file.string()}, label);
+    };
+    damaged(sound.substr(0, kJet4PageSize), "header page only");
+    damaged(sound.substr(0, sound.size() / 2), "cut in half");
+    // Seeds cycle through cuts, overwritten bytes, swapped pages and zeroed or noisy pages.
+    for (std::uint64_t seed = 1; seed <= 16; ++seed) {
+        damaged(MutatedAccessBytes(sound, seed), "damage seed " + std::to_string(seed));
+    }
+    // Bytes overwritten deep in the pages, among the rows: such a file often still loads, and
+    // every view has to cope with what the rows now say.
+    std::mt19937_64 random(11);
+    for (int copy = 0; copy < 3; ++copy) {
+        std::string bytes = sound;
+        for (int n = 0; n < 4; ++n) {
+            const std::size_t page = 3 + random() % (sound.size() / kJet4PageSize - 4);
+            bytes[page * kJet4PageSize + 2048 + random() % 2048] = static_cast<char>(random());
+        }
+        WriteBytes(file, bytes);
+        everything(file, "row bytes overwritten, copy " + std::to_string(copy));
+    }
+    everything(dir_ / "sample.mdb", "sound sample");
+}
+
+TEST_F(DamagedInputCorpus, MissingAndMistypedColumns) {
+    everything(hostile("no-columns", R"(ALTER TABLE scores DROP COLUMN "TEAM B";
+                                        ALTER TABLE rankings DROP COLUMN country;
+                                        ALTER TABLE tables DROP COLUMN pts;)"),
+               "columns missing");
+    everything(hostile("no-table", R"(DROP TABLE "tournament players"; DROP TABLE rankings;)"),
+               "tables missing");
+    everything(hostile("text-numbers", R"(UPDATE scores SET A = 'many' WHERE id % 7 = 0;
+                                          UPDATE scores SET B = x'00ff' WHERE id % 11 = 0;
+                                          UPDATE tables SET pts = 'lots', gs = 2.5;
+                                          UPDATE rankings SET R0303 = 'top', r = 'first';
+                                          UPDATE "tournament players" SET players = 'ten',
+                                                 chrono = 'late', date = 'someday';)"),
+               "text in number columns");
+    everything(hostile("empty", R"(DELETE FROM scores; DELETE FROM tables;
+                                   DELETE FROM "tournament players"; DELETE FROM rankings;)"),
+               "no rows");
+}
+
+TEST_F(DamagedInputCorpus, NumbersAtTheLimits) {
+    everything(hostile("huge", R"(UPDATE scores SET A = 9223372036854775807,
+                                         B = -9223372036854775808 WHERE id % 5 = 0;
+                                  UPDATE tables SET g = 9223372036854775807, w = 9223372036854775807,
+                                         gs = 9223372036854775807, gc = -9223372036854775808;
+                                  UPDATE rankings SET r = 9223372036854775807,
+                                         R1203 = -9223372036854775808, R1103 = 1e308;
+                                  UPDATE "tournament players" SET players = -9223372036854775808,
+                                         chrono = 9223372036854775807 WHERE rowid % 3 = 0;)"),
+               "numbers near the 64-bit limits");
+    everything(hostile("zeros", R"(UPDATE tables SET g = 0, p = 0;
+                                   UPDATE "tournament players" SET players = 0;
+                                   UPDATE rankings SET r = 0, R1203 = 0;)"),
+               "zero counts");
+}
+
+TEST_F(DamagedInputCorpus, HostileTexts) {
+    everything(hostile("names", R"(
+        UPDATE scores SET "TEAM A" = 'O''Neil S' || char(0) || 'x' WHERE id % 9 = 0;
+        UPDATE scores SET "TEAM B" = '<img src=/dev/zero>' || char(1, 27, 10, 13, 9)
+               WHERE id % 13 = 0;
+        UPDATE scores SET TOURNAMENT = '<b>' || TOURNAMENT || char(0) WHERE id % 17 = 0;
+        UPDATE rankings SET player = '<img src=/dev/zero>' WHERE rowid = 2;
+        UPDATE rankings SET country = char(0) || '&amp;' || char(27) || '[31m' WHERE rowid = 3;
+        UPDATE tables SET player = char(65533, 55296 + 1, 8238) || player WHERE rowid % 4 = 0;
+        UPDATE "tournament players" SET tournament = '', country = NULL WHERE rowid = 1;)"),
+               "names with NUL, control characters and markup");
+}
+
+TEST_F(DamagedInputCorpus, UnusualSqliteTables) {
+    everything(hostile("without-rowid", R"(
+        CREATE TABLE s2 (id INTEGER PRIMARY KEY, "TEAM A" TEXT, "TEAM B" TEXT, A SMALLINT,
+                         B SMALLINT, TOURNAMENT TEXT) WITHOUT ROWID;
+        INSERT INTO s2 SELECT * FROM scores;
+        DROP TABLE scores;
+        ALTER TABLE s2 RENAME TO scores;)"),
+               "WITHOUT ROWID table");
+    everything(hostile("fts", R"(
+        CREATE VIRTUAL TABLE t2 USING fts5(tournament, chrono, country, date, "Cup?", players);
+        INSERT INTO t2 SELECT * FROM "tournament players";
+        DROP TABLE "tournament players";
+        ALTER TABLE t2 RENAME TO "tournament players";)"),
+               "full-text table");
+    everything(hostile("generated", R"(
+        ALTER TABLE scores ADD COLUMN total INTEGER AS (A + B);
+        ALTER TABLE rankings ADD COLUMN shout TEXT AS (upper(player)) VIRTUAL;)"),
+               "generated columns");
+    everything(hostile("unknown-module", R"(
+        CREATE TABLE x (v); DROP TABLE rankings;
+        PRAGMA writable_schema = ON;
+        UPDATE sqlite_master SET sql = 'CREATE VIRTUAL TABLE rankings USING nowhere(a)',
+               name = 'rankings', tbl_name = 'rankings', rootpage = 0 WHERE name = 'x';)"),
+               "virtual table of an unknown module");
+}
+
+TEST_F(DamagedInputCorpus, WriteAheadLog) {
+    const fs::path file = hostile("wal", "PRAGMA journal_mode=WAL");
+    everything(file, "WAL mode without a log");
+    // Changes committed to the log only, the writer still holding it open.
+    const Db writer = OpenForWriting(file);
+    Exec(writer.get(), "PRAGMA wal_autocheckpoint=0");
+    Exec(writer.get(), "UPDATE scores SET A = 'x' WHERE id = 1; DELETE FROM rankings WHERE r > 5");
+    const std::string log = ReadBytes(file.string() + "-wal");
+    everything(file, "WAL mode with committed changes in the log");
+    EXPECT_EQ(ReadBytes(file.string() + "-wal"), log);
+}
+
+TEST_F(DamagedInputCorpus, DamagedSqliteFiles) {
+    const fs::path sound = dir_ / "sound.sqlite";
+    WriteSampleDb(sound.string());
+    const std::string bytes = ReadBytes(sound);
+    const fs::path file = dir_ / "damaged.sqlite";
+    const auto damaged = [&](std::string copy, const std::string& label) {
+        WriteBytes(file, copy);
+        convert(file, "to-sqlite", label);
+        run(file, {"report", "misc", file.string()}, label);
+    };
+    damaged(bytes.substr(0, bytes.size() / 2), "SQLite file cut in half");
+    damaged(bytes.substr(0, 100), "SQLite header only");
+    for (std::size_t page = 1; page < bytes.size() / 4096; page += 5) {
+        std::string copy = bytes;
+        std::fill_n(copy.begin() + static_cast<std::ptrdiff_t>(page * 4096), 4096, '\x5a');
+        damaged(copy, "SQLite page " + std::to_string(page) + " overwritten");
+    }
+}
+
+}  // namespace
