@@ -151,6 +151,9 @@ class ViewTexts {
 // graph its size, scale and shapes, a list an array of strings, a visibility {"visible"}, a check
 // box {"value", "visible"} ("value" only when set). Invalid UTF-8 in a text becomes U+FFFD.
 std::string ToJson(const ViewTexts& view);
-// The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
-// break or an outer blank is quoted, with quotes doubled.
-std::string ToCsv(const Grid& grid);
+// The grid as CSV: one line per row ending in lineEnd ("\r\n" for files others read); a cell
+// holding a comma, a quote, a line break or an outer blank is quoted, with quotes doubled.
+std::string ToCsv(const Grid& grid, std::string_view lineEnd = "\n");
+// The grid as tab-separated lines, each ending in "\n", the way spreadsheets take pasted cells: a
+// cell holding a tab or a line break, or starting with a quote, is quoted, with quotes doubled.
+std::string ToTsv(const Grid& grid);
