@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 
 #include "core/PlayerNames.h"
@@ -63,6 +64,27 @@ TEST_F(WorldRankings, DoubleClickOnAPlayerShowsHisStatistics) {
     EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
     EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text().toStdString(),
               player + " ( #2 - " + grid.textMatrix(2, 3) + " pts )");
+}
+
+TEST_F(WorldRankings, EnterOnAPlayerShowsHisStatistics) {
+    GridControl& grid = *Ctl<GridControl>(window, "grdRankings");
+    ASSERT_GT(grid.rows(), 4);
+    const std::string player = grid.textMatrix(4, 1);
+    grid.setRow(4);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
+}
+
+TEST_F(WorldRankings, EveryGridAndListOffersCopying) {
+    for (const GridControl* grid : window.findChildren<GridControl*>()) {
+        EXPECT_NE(grid->findChild<QMenu*>("mnuGrid"), nullptr) << grid->objectName().toStdString();
+    }
+    const QList<QListWidget*> lists = window.findChildren<QListWidget*>();
+    EXPECT_GE(lists.size(), 7);
+    for (const QListWidget* list : lists) {
+        EXPECT_NE(list->findChild<QMenu*>("mnuList"), nullptr) << list->objectName().toStdString();
+    }
 }
 
 // Its table "tables" has no player column, which the participation limit counts.
