@@ -91,6 +91,15 @@ struct GraphText {
     friend bool operator==(const GraphText&, const GraphText&) = default;
 };
 
+// A point of the graph that explains itself: hovering within radius of (x, y) shows tip (plain
+// text); a click there picks table row `row` of the window, where there is one.
+struct GraphSpot {
+    int x = 0, y = 0, radius = 0;
+    std::string tip{};
+    std::optional<int> row{};
+    friend bool operator==(const GraphSpot&, const GraphSpot&) = default;
+};
+
 struct Graph {
     int width = 0;  // the picture's size the coordinates were computed for
     int height = 0;
@@ -99,6 +108,8 @@ struct Graph {
     std::vector<GraphLine> lines{};
     std::vector<GraphCircle> circles{};
     std::vector<GraphText> texts{};
+    // Not drawn, and left out of the printed view: what the window says on hovering.
+    std::vector<GraphSpot> spots{};
 
     bool empty() const {
         return boxes.empty() && lines.empty() && circles.empty() && texts.empty();
