@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QTest>
 
 #include "core/PlayerNames.h"
@@ -74,17 +73,6 @@ TEST_F(WorldRankings, EnterOnAPlayerShowsHisStatistics) {
     QTest::keyClick(&grid, Qt::Key_Return);
     EXPECT_EQ(window.mCurrentFrame, 1);
     EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
-}
-
-TEST_F(WorldRankings, EveryGridAndListOffersCopying) {
-    for (const GridControl* grid : window.findChildren<GridControl*>()) {
-        EXPECT_NE(grid->findChild<QMenu*>("mnuGrid"), nullptr) << grid->objectName().toStdString();
-    }
-    const QList<QListWidget*> lists = window.findChildren<QListWidget*>();
-    EXPECT_GE(lists.size(), 7);
-    for (const QListWidget* list : lists) {
-        EXPECT_NE(list->findChild<QMenu*>("mnuList"), nullptr) << list->objectName().toStdString();
-    }
 }
 
 // Its table "tables" has no player column, which the participation limit counts.

@@ -94,8 +94,11 @@ QMenu* MakeCopyMenu(QWidget& owner, const QString& prefix, const QString& copyAl
                     std::function<void()> exportCsv) {
     auto* menu = new QMenu(&owner);
     menu->setObjectName(prefix);
-    AddAction(*menu, prefix + QStringLiteral("Copy"), QStringLiteral("Copy"), std::move(copy))
-        ->setShortcut(QKeySequence::Copy);
+    QAction* copyItem =
+        AddAction(*menu, prefix + QStringLiteral("Copy"), QStringLiteral("Copy"), std::move(copy));
+    // Shown in the menu; the control itself answers the key.
+    copyItem->setShortcut(QKeySequence::Copy);
+    copyItem->setShortcutContext(Qt::WidgetShortcut);
     AddAction(*menu, prefix + QStringLiteral("CopyAll"), copyAllText, std::move(copyAll));
     menu->addSeparator();
     AddAction(*menu, prefix + QStringLiteral("Export"), QStringLiteral("Export as CSV…"),

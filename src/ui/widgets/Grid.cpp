@@ -339,7 +339,9 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
-    if (modifiers & Qt::ShiftModifier && extendSelection(key)) return;
+    if (modifiers & Qt::ShiftModifier && extendSelection(key, modifiers & Qt::ControlModifier)) {
+        return;
+    }
     QTableWidget::keyPressEvent(event);
 }
 
@@ -420,7 +422,7 @@ int GridControl::nextShownColumn(int col, int step) const {
     return col;
 }
 
-bool GridControl::extendSelection(int key) {
+bool GridControl::extendSelection(int key, bool wholeGrid) {
     if (currentRow() < 0 || currentColumn() < 0 || mRowSel < 0 || mColSel < 0) return false;
     // The header row is selected only by the program (it may be current itself).
     const int firstRow = std::min(mFixedRows, currentRow());
@@ -428,33 +430,18 @@ bool GridControl::extendSelection(int key) {
     const int page = std::max(viewport()->height() / std::max(rowHeight(lastRow), 1) - 1, 1);
     int row = mRowSel;
     int col = mColSel;
-    switch (key) {
-        case Qt::Key_Up:
-            --row;
-            break;
-        case Qt::Key_Down:
-            ++row;
-            break;
-        case Qt::Key_PageUp:
-            row -= page;
-            break;
-        case Qt::Key_PageDown:
-            row += page;
-            break;
-        case Qt::Key_Left:
-            col = nextShownColumn(col, -1);
-            break;
-        case Qt::Key_Right:
-            col = nextShownColumn(col, 1);
-            break;
-        case Qt::Key_Home:
-            col = nextShownColumn(-1, 1);
-            break;
-        case Qt::Key_End:
-            col = nextShownColumn(columnCount(), -1);
-            break;
-        default:
-            return false;
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        row += key == Qt::Key_Up ? -1 : 1;
+    } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        row += key == Qt::Key_PageUp ? -page : page;
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        col = nextShownColumn(col, key == Qt::Key_Left ? -1 : 1);
+    } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+        const bool home = key == Qt::Key_Home;
+        col = home ? nextShownColumn(-1, 1) : nextShownColumn(columnCount(), -1);
+        if (wholeGrid) row = home ? firstRow : lastRow;
+    } else {
+        return false;
     }
     setSelectionEnd(std::clamp(row, firstRow, lastRow), col);
     scrollTo(model()->index(mRowSel, mColSel));

@@ -113,8 +113,9 @@ class GridControl : public QTableWidget {
     // The row seen at height y of the viewport: the header row where it is pinned over the rows.
     int rowSeenAt(int y) const;
     void setSelectionEnd(int row, int col);
-    // Moves the selection end as a Shift+key asks; false for keys that do not.
-    bool extendSelection(int key);
+    // Moves the selection end as a Shift+key asks (with Ctrl, Home and End go to the first or
+    // last row too); false for keys that do not.
+    bool extendSelection(int key, bool wholeGrid);
     int nextShownColumn(int col, int step) const;
     void makeHeaderView();
     // Shows the pinned header row exactly over the table's own while rows are scrolled away.

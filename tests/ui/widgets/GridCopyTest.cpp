@@ -95,6 +95,8 @@ TEST_F(GridCopy, ShiftKeysWidenTheSelectionAndCtrlCCopiesIt) {
     EXPECT_EQ(Clipboard(), "21\t23\n31\t33");
     EXPECT_EQ(grid->currentRow(), 2);
     EXPECT_EQ(moves, 0);
+    QTest::keyClick(grid, Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(grid->selectedTexts().back(), (std::vector<std::string>{"51", "53"}));
     // The keys never take the header row in, but the program's own selection may.
     QTest::keyClick(grid, Qt::Key_PageUp, Qt::ShiftModifier);
     EXPECT_EQ(grid->rowSel(), 1);
@@ -129,11 +131,6 @@ TEST_F(GridCopy, ContextMenuCopiesAllWithHeadersAndExportsCsv) {
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
-    QStringList captions;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator()) captions << action->text();
-    }
-    EXPECT_EQ(captions, (QStringList{"Copy", "Copy all (with headers)", "Export as CSV…"}));
 
     Action(*grid, "mnuGridCopyAll")->trigger();
     EXPECT_TRUE(Clipboard().startsWith("H0\tH1\tH3\n10\t11\t13\n"));
