@@ -230,7 +230,20 @@ std::string ToJson(const ViewTexts& view) {
     return out;
 }
 
-std::string ToCsv(const Grid& grid) {
+namespace {
+
+void AppendQuoted(std::string& out, const std::string& cell) {
+    out += '"';
+    for (const char ch : cell) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+}  // namespace
+
+std::string ToCsv(const Grid& grid, std::string_view lineEnd) {
     std::string out;
     for (const auto& row : grid) {
         for (std::size_t c = 0; c < row.size(); ++c) {
@@ -238,16 +251,28 @@ std::string ToCsv(const Grid& grid) {
             const std::string& cell = row[c];
             const bool quote = cell.find_first_of(",\"\r\n") != std::string::npos ||
                                (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
-            if (!quote) {
+            if (quote) {
+                AppendQuoted(out, cell);
+            } else {
                 out += cell;
-                continue;
             }
-            out += '"';
-            for (const char ch : cell) {
-                if (ch == '"') out += '"';
-                out += ch;
+        }
+        out += lineEnd;
+    }
+    return out;
+}
+
+std::string ToTsv(const Grid& grid) {
+    std::string out;
+    for (const auto& row : grid) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) out += '\t';
+            const std::string& cell = row[c];
+            if (cell.find_first_of("\t\r\n") != std::string::npos || cell.starts_with('"')) {
+                AppendQuoted(out, cell);
+            } else {
+                out += cell;
             }
-            out += '"';
         }
         out += '\n';
     }

@@ -91,6 +91,15 @@ struct GraphText {
     friend bool operator==(const GraphText&, const GraphText&) = default;
 };
 
+// A point of the graph that explains itself: hovering within radius of (x, y) shows tip (plain
+// text); a click there picks table row `row` of the window, where there is one.
+struct GraphSpot {
+    int x = 0, y = 0, radius = 0;
+    std::string tip{};
+    std::optional<int> row{};
+    friend bool operator==(const GraphSpot&, const GraphSpot&) = default;
+};
+
 struct Graph {
     int width = 0;  // the picture's size the coordinates were computed for
     int height = 0;
@@ -99,6 +108,8 @@ struct Graph {
     std::vector<GraphLine> lines{};
     std::vector<GraphCircle> circles{};
     std::vector<GraphText> texts{};
+    // Not drawn, and left out of the printed view: what the window says on hovering.
+    std::vector<GraphSpot> spots{};
 
     bool empty() const {
         return boxes.empty() && lines.empty() && circles.empty() && texts.empty();
@@ -151,6 +162,9 @@ class ViewTexts {
 // graph its size, scale and shapes, a list an array of strings, a visibility {"visible"}, a check
 // box {"value", "visible"} ("value" only when set). Invalid UTF-8 in a text becomes U+FFFD.
 std::string ToJson(const ViewTexts& view);
-// The grid as CSV: one line per row ending in "\n"; a cell holding a comma, a quote, a line
-// break or an outer blank is quoted, with quotes doubled.
-std::string ToCsv(const Grid& grid);
+// The grid as CSV: one line per row ending in lineEnd ("\r\n" for files others read); a cell
+// holding a comma, a quote, a line break or an outer blank is quoted, with quotes doubled.
+std::string ToCsv(const Grid& grid, std::string_view lineEnd = "\n");
+// The grid as tab-separated lines, each ending in "\n", the way spreadsheets take pasted cells: a
+// cell holding a tab or a line break, or starting with a quote, is quoted, with quotes doubled.
+std::string ToTsv(const Grid& grid);

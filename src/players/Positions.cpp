@@ -63,6 +63,13 @@ Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int
             std::clamp(exact, -static_cast<double>(kPositionsMargin), static_cast<double>(height)) +
             kPositionsMargin));
         graph.circles.push_back({.x = x, .y = y, .radius = kPositionsPointRadius});
+        const TournamentPosition& row = rows[points[i].row - 1];
+        graph.spots.push_back(
+            {.x = x,
+             .y = y,
+             .radius = kPositionsPointRadius,
+             .tip = row.tournament + "\nPlace " + row.position + " of " + row.players,
+             .row = static_cast<int>(points[i].row)});
         if (i > 0) {
             const GraphCircle& before = graph.circles[graph.circles.size() - 2];
             graph.lines.push_back({before.x, before.y, x, y, kRed});

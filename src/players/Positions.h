@@ -26,7 +26,8 @@ inline constexpr int kPositionsPointRadius = 80;
 // The graph for a picture of width × height twips: a circle per tournament, red lines between
 // neighbours, and a yellow disc over the point of table row selectedRow (1-based) when given.
 // Tournaments with no field size (0 or missing) or no position have no point; the others are
-// spread evenly from the left margin.
+// spread evenly from the left margin. Each point names its tournament and place on hovering
+// ("Spring Cup\nPlace 3 of 16") and picks its table row when clicked.
 Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int height,
                      std::optional<int> selectedRow = std::nullopt);
 

@@ -70,6 +70,13 @@ void DrawAxesAndGrid(Graph& g, const Scale& s, std::size_t months) {
     }
 }
 
+// "May 2003: 1250 points".
+std::string PointTip(const RankedMonth& month) {
+    const int monthNumber = static_cast<int>(RankingItemData(month.column) / 100);
+    return CurrentLocale().monthName(monthNumber) + " 20" + month.column.substr(3, 2) + ": " +
+           std::to_string(*month.points) + " points";
+}
+
 void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months) {
     const int labelY = g.height - kAxisAboveBottom + 80;
     for (std::size_t m = 1; m <= months.size(); ++m) {
@@ -83,6 +90,7 @@ void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months
 
         const int y = s.y(*month.points);
         g.circles.push_back({.x = s.x(m), .y = y, .radius = 40, .width = 3});
+        g.spots.push_back({.x = s.x(m), .y = y, .radius = 40, .tip = PointTip(month)});
         // Only months are joined: the first month has no predecessor to join.
         if (m == 1) continue;
         const RankedMonth& before = months[m - 2];

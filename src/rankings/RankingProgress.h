@@ -21,8 +21,8 @@ std::vector<RankedMonth> PlayerRankingMonths(std::string_view player);
 
 // The graph for a picture of width × height twips: axes, a dotted value grid labelled "0###",
 // blue month ticks with dotted lines, vertical month labels, a circle per ranked month, thick red
-// lines between ranked neighbours and a thin one from the value 1000 after a gap. Empty when no
-// month is ranked.
+// lines between ranked neighbours and a thin one from the value 1000 after a gap; each point
+// tells its month and points on hovering ("May 2003: 1250 points"). Empty when no month is ranked.
 Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int height);
 
 // Label1: the player's name; picGraph; lblNote: says so when there is nothing to draw.

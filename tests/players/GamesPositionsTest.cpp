@@ -88,6 +88,9 @@ TEST_F(PlayerWindows, PositionsGraphLeavesOutFieldsWithoutSize) {
     EXPECT_EQ(graph.circles[0], (GraphCircle{120, 120, 80}));
     EXPECT_EQ(graph.circles[1], (GraphCircle{3120, 4808, 80}));  // 4807.5 to the even number
     EXPECT_EQ(PositionsGraph(rows, 6000, 5000, 3).circles.back().colour, kYellow);
+    // The points name their tournaments and the rows they stand for, rows without one skipped.
+    EXPECT_EQ(graph.spots, (std::vector<GraphSpot>{{120, 120, 80, "A\nPlace 1 of 16", 1},
+                                                   {3120, 4808, 80, "C\nPlace 16 of 16", 3}}));
 
     // Damaged rows: no infinity and no position far outside the field leaves the picture.
     const Graph damaged = PositionsGraph(

@@ -44,6 +44,10 @@ TEST(ProgressGraph, ScalePointsAndLines) {
     // No line into the first month; a thin one from the value 1000 after the gap.
     EXPECT_EQ(red, (std::vector<GraphLine>{{580, 5260, 3580, 1060, kRed, 1},
                                            {3580, 1060, 4580, 2260, kRed, 3}}));
+    // Each point says what it stands for; none picks anything.
+    EXPECT_EQ(g.spots, (std::vector<GraphSpot>{{1580, 3460, 40, "May 2003: 1180 points"},
+                                               {3580, 1060, 40, "July 2003: 1420 points"},
+                                               {4580, 2260, 40, "August 2003: 1300 points"}}));
 }
 
 TEST(ProgressGraph, PointsNearTheLimitsOfTheirNumbersAreLeftOut) {

@@ -65,6 +65,16 @@ TEST_F(WorldRankings, DoubleClickOnAPlayerShowsHisStatistics) {
               player + " ( #2 - " + grid.textMatrix(2, 3) + " pts )");
 }
 
+TEST_F(WorldRankings, EnterOnAPlayerShowsHisStatistics) {
+    GridControl& grid = *Ctl<GridControl>(window, "grdRankings");
+    ASSERT_GT(grid.rows(), 4);
+    const std::string player = grid.textMatrix(4, 1);
+    grid.setRow(4);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
+}
+
 // Its table "tables" has no player column, which the participation limit counts.
 class RankingsFrameOnAnOddDuzedo : public LoadedMainWindow {
   protected:

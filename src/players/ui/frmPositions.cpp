@@ -41,6 +41,11 @@ frmPositions::frmPositions(QWidget* parent) : QDialog(parent) {
     resize(sizeHint());
 
     connect(grdPos, &GridControl::gridClicked, this, [this] { PosClick(); });
+    // A point picks its tournament's row, as a click on the row would.
+    connect(picGraph, &GraphPicture::spotClicked, this, [this](int row) {
+        grdPos->setRow(row);
+        DrawPositions(row - 1);
+    });
     connect(picGraph, &GraphPicture::resized, this, [this] {
         if (!mPlayer.empty()) DrawPositions(mSelectedRow ? *mSelectedRow - 1 : -1);
     });
@@ -57,6 +62,7 @@ void frmPositions::Init(const std::string& player) {
     setWindowTitle(ToQString(view.text("frmPositions")));
     ShowGridTexts(*grdPos, view.grid("grdPos"));
     picGraph->setGraph(view.graph("picGraph"), view.text("lblNote"));
+    picGraph->setPictureName(ToQString(player + " tournament positions"));
 }
 
 void frmPositions::DrawPositions(int selected) {

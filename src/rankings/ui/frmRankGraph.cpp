@@ -47,6 +47,7 @@ void frmRankGraph::Init(const std::string& player) {
     CentreOnScreen(*this);
     layout()->activate();
     mPlayer = player;
+    picGraph->setPictureName(ToQString(player + " ranking progress"));
     DrawGraph();
 }
 

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "ui/widgets/Button.h"
+#include "ui/widgets/CopyExport.h"
 #include "ui/widgets/Grid.h"
 
 namespace {
@@ -69,5 +70,7 @@ QComboBox* ControlBuilder::Combo(QWidget* parent, const std::string& name) {
 }
 
 QListWidget* ControlBuilder::List(QWidget* parent, const std::string& name) {
-    return Make<QListWidget>(parent, name);
+    auto* list = Make<QListWidget>(parent, name);
+    AddListCopying(*list);
+    return list;
 }

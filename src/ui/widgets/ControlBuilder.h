@@ -40,6 +40,7 @@ class ControlBuilder {
     // A rectangle drawn around other controls; created before them, so it stays behind.
     QFrame* Shape(QWidget* parent, const std::string& name);
     QComboBox* Combo(QWidget* parent, const std::string& name);
+    // A list whose lines can be copied and exported (AddListCopying).
     QListWidget* List(QWidget* parent, const std::string& name);
 
   private:

@@ -1,7 +1,12 @@
 #include "ui/widgets/Grid.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,6 +14,8 @@
 #include "core/DisplayLocale.h"
 #include "core/QtText.h"
 #include "core/Twips.h"
+#include "ui/widgets/CopyExport.h"
+#include "ui/widgets/EventHook.h"
 
 namespace {
 
@@ -70,8 +77,38 @@ GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Tab leaves the grid; the arrows move inside it.
+    setTabKeyNavigation(false);
+    makeHeaderView();
+    mMenu = MakeCopyMenu(
+        *this, QStringLiteral("mnuGrid"), QStringLiteral("Copy all (with headers)"),
+        [this] { copySelection(); }, [this] { CopyCells(allTexts()); },
+        [this] { ExportCsv(*this, allTexts(), SuggestedFileName(*this, "table") + ".csv"); });
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (topLeft.row() == 0) nameColumns(topLeft.column(), bottomRight.column());
+            });
+    connect(model(), &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) { nameColumns(first, last); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeHeaderView(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeHeaderView(); });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row) {
+        if (row == 0) placeHeaderView();
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeHeaderView(); });
     setCols(2);
     setRows(1);
+}
+
+GridControl::~GridControl() {
+    // The cells, scroll bars and headers outlive this part of the grid: they must not call it.
+    for (const QObject* sender :
+         {static_cast<QObject*>(model()), static_cast<QObject*>(verticalScrollBar()),
+          static_cast<QObject*>(horizontalScrollBar()), static_cast<QObject*>(verticalHeader()),
+          static_cast<QObject*>(horizontalHeader())}) {
+        disconnect(sender, nullptr, this, nullptr);
+    }
+    mHeaderView = nullptr;
 }
 
 void GridControl::setRows(int count) {
@@ -93,6 +130,8 @@ void GridControl::setFixedRows(int count) {
     for (int row = 0; row < std::max(old, mFixedRows) && row < rowCount(); ++row) {
         styleRow(row);
     }
+    nameColumns(0, columnCount() - 1);
+    placeHeaderView();
 }
 
 std::string GridControl::textMatrix(int row, int col) const {
@@ -117,6 +156,7 @@ void GridControl::setColWidthTwips(int col, int twips) {
     mColWidths[static_cast<std::size_t>(col)] = std::max(twips, 0);
     setColumnHidden(col, twips <= 0);
     if (twips > 0) setColumnWidth(col, TwipsToPixels(twips));
+    placeHeaderView();
 }
 
 int GridControl::rowHeightTwips(int row) const {
@@ -228,15 +268,45 @@ void GridControl::refresh() {
 }
 
 void GridControl::mousePressEvent(QMouseEvent* event) {
-    mMouseRow = rowAt(event->position().toPoint().y());
+    const QPoint at = event->position().toPoint();
+    mMouseRow = rowSeenAt(at.y());
     mPressed = true;
+    mDragging = false;
     // The current cell never moves onto the header row by a click.
     if (mMouseRow >= 0 && mMouseRow < mFixedRows) return;
+    const int col = columnAt(at.x());
+    if (event->button() == Qt::LeftButton && event->modifiers() & Qt::ShiftModifier &&
+        currentRow() >= 0 && mMouseRow >= 0 && col >= 0) {
+        // Widens the selection from the current cell, which stays.
+        setSelectionEnd(mMouseRow, col);
+        return;
+    }
     QTableWidget::mousePressEvent(event);
     showSelection();
+    mDragging = event->button() == Qt::LeftButton && mMouseRow >= 0 && currentRow() == mMouseRow;
+}
+
+void GridControl::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QTableWidget::mouseMoveEvent(event);
+        return;
+    }
+    // Only a drag from a data row selects, and it never moves the current cell.
+    if (!mDragging) return;
+    const QPoint at = event->position().toPoint();
+    const int y = std::clamp(at.y(), 0, std::max(viewport()->height() - 1, 0));
+    int row = rowAt(y);
+    if (row < 0) row = rowCount() - 1;
+    // Past the bottom edge the selection goes on a row at a time, scrolling.
+    if (at.y() >= viewport()->height()) row = std::min(row + 1, rowCount() - 1);
+    row = std::max(row, mFixedRows);
+    const int col = columnAt(std::clamp(at.x(), 0, std::max(viewport()->width() - 1, 0)));
+    setSelectionEnd(row, col >= 0 ? col : mColSel);
+    scrollTo(model()->index(row, std::max(mColSel, 0)));
 }
 
 void GridControl::mouseReleaseEvent(QMouseEvent* event) {
+    mDragging = false;
     QTableWidget::mouseReleaseEvent(event);
     showSelection();
     if (mPressed && event->button() == Qt::LeftButton) {
@@ -246,7 +316,7 @@ void GridControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    mMouseRow = rowAt(event->position().toPoint().y());
+    mMouseRow = rowSeenAt(event->position().toPoint().y());
     if (mMouseRow < 0 || mMouseRow >= mFixedRows) {
         QTableWidget::mouseDoubleClickEvent(event);
         showSelection();
@@ -254,11 +324,202 @@ void GridControl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit gridDoubleClicked();
 }
 
+void GridControl::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        RunGuarded([this] { copySelection(); });
+        return;
+    }
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        // What a double-click on the current row does.
+        if (currentRow() >= 0) {
+            mMouseRow = currentRow();
+            emit gridDoubleClicked();
+        }
+        return;
+    }
+    if (modifiers & Qt::ShiftModifier && extendSelection(key, modifiers & Qt::ControlModifier)) {
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void GridControl::contextMenuEvent(QContextMenuEvent* event) {
+    mMenu->popup(event->globalPos());
+}
+
 QModelIndex GridControl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
     if (!next.isValid() || next.row() >= mFixedRows) return next;
     // The keyboard stops at the first data row.
     return rowCount() > mFixedRows ? model()->index(mFixedRows, next.column()) : currentIndex();
+}
+
+void GridControl::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    if (!index.isValid() || index.row() < mFixedRows || verticalScrollBar()->value() == 0) return;
+    // A row under the pinned header row is out of sight: the rows above it must cover the header.
+    const int header = rowHeight(0);
+    const int top = rowViewportPosition(index.row());
+    if (top >= header) return;
+    if (verticalScrollMode() == ScrollPerPixel) {
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - (header - top));
+        return;
+    }
+    int first = index.row();
+    for (int covered = 0; first > 0 && covered < header;) covered += rowHeight(--first);
+    verticalScrollBar()->setValue(std::min(verticalScrollBar()->value(), first));
+}
+
+void GridControl::updateGeometries() {
+    QTableWidget::updateGeometries();
+    placeHeaderView();
+}
+
+Grid GridControl::selectedTexts() const {
+    const std::optional<Range> range = selection();
+    return range ? texts(*range) : Grid();
+}
+
+Grid GridControl::allTexts() const {
+    if (rowCount() == 0 || columnCount() == 0) return {};
+    return texts({0, rowCount() - 1, 0, columnCount() - 1});
+}
+
+Grid GridControl::texts(const Range& range) const {
+    Grid cells;
+    for (int row = range.top; row <= range.bottom; ++row) {
+        auto& line = cells.emplace_back();
+        for (int col = range.left; col <= range.right; ++col) {
+            if (!isColumnHidden(col)) line.push_back(textMatrix(row, col));
+        }
+    }
+    return cells;
+}
+
+void GridControl::copySelection() const {
+    CopyCells(selectedTexts());
+}
+
+int GridControl::rowSeenAt(int y) const {
+    if (mHeaderView != nullptr && !mHeaderView->isHidden() && y >= 0 && y < mHeaderView->height()) {
+        return 0;
+    }
+    return rowAt(y);
+}
+
+void GridControl::setSelectionEnd(int row, int col) {
+    mRowSel = row;
+    mColSel = col;
+    showSelection();
+}
+
+int GridControl::nextShownColumn(int col, int step) const {
+    for (int next = col + step; next >= 0 && next < columnCount(); next += step) {
+        if (!isColumnHidden(next)) return next;
+    }
+    return col;
+}
+
+bool GridControl::extendSelection(int key, bool wholeGrid) {
+    if (currentRow() < 0 || currentColumn() < 0 || mRowSel < 0 || mColSel < 0) return false;
+    // The header row is selected only by the program (it may be current itself).
+    const int firstRow = std::min(mFixedRows, currentRow());
+    const int lastRow = rowCount() - 1;
+    const int page = std::max(viewport()->height() / std::max(rowHeight(lastRow), 1) - 1, 1);
+    int row = mRowSel;
+    int col = mColSel;
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        row += key == Qt::Key_Up ? -1 : 1;
+    } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        row += key == Qt::Key_PageUp ? -page : page;
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        col = nextShownColumn(col, key == Qt::Key_Left ? -1 : 1);
+    } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+        const bool home = key == Qt::Key_Home;
+        col = home ? nextShownColumn(-1, 1) : nextShownColumn(columnCount(), -1);
+        if (wholeGrid) row = home ? firstRow : lastRow;
+    } else {
+        return false;
+    }
+    setSelectionEnd(std::clamp(row, firstRow, lastRow), col);
+    scrollTo(model()->index(mRowSel, mColSel));
+    return true;
+}
+
+void GridControl::makeHeaderView() {
+    mHeaderView = new QTableView(this);
+    mHeaderView->setObjectName(QStringLiteral("grdHeaderRow"));
+    mHeaderView->setAccessibleName(QStringLiteral("Column headers"));
+    mHeaderView->setModel(model());
+    mHeaderView->setSelectionModel(selectionModel());
+    mHeaderView->setFocusPolicy(Qt::NoFocus);
+    mHeaderView->setFrameShape(QFrame::NoFrame);
+    mHeaderView->horizontalHeader()->hide();
+    mHeaderView->verticalHeader()->hide();
+    mHeaderView->horizontalHeader()->setMinimumSectionSize(0);
+    mHeaderView->verticalHeader()->setMinimumSectionSize(1);
+    mHeaderView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mHeaderView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mHeaderView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mHeaderView->setWordWrap(false);
+    // It shows row 0 only: moving the current cell must never scroll it.
+    mHeaderView->setAutoScroll(false);
+    mHeaderView->hide();
+    // The mouse on the pinned row acts on the grid, exactly as on the row itself.
+    QWidget* target = viewport();
+    mHeaderView->viewport()->installEventFilter(
+        new EventHook(mHeaderView, [target](QObject&, QEvent& event) {
+            switch (event.type()) {
+                case QEvent::MouseButtonPress:
+                case QEvent::MouseButtonRelease:
+                case QEvent::MouseButtonDblClick:
+                case QEvent::MouseMove:
+                case QEvent::Wheel:
+                case QEvent::ContextMenu:
+                    QCoreApplication::sendEvent(target, &event);
+                    return true;
+                default:
+                    return false;
+            }
+        }));
+}
+
+void GridControl::placeHeaderView() {
+    if (mHeaderView == nullptr) return;
+    const bool pinned = mFixedRows == 1 && rowCount() > 1 && verticalScrollBar()->value() > 0;
+    if (!pinned) {
+        mHeaderView->hide();
+        return;
+    }
+    for (int col = 0; col < columnCount(); ++col) {
+        mHeaderView->setColumnHidden(col, isColumnHidden(col));
+        if (!isColumnHidden(col)) mHeaderView->setColumnWidth(col, columnWidth(col));
+    }
+    mHeaderView->setRowHeight(0, rowHeight(0));
+    mHeaderView->setShowGrid(showGrid());
+    mHeaderView->setGeometry(
+        QRect(viewport()->geometry().topLeft(),
+              QSize(viewport()->width(), std::min(rowHeight(0), viewport()->height()))));
+    // Its own ranges catch up only later: it takes the grid's now.
+    const QScrollBar* across = horizontalScrollBar();
+    mHeaderView->horizontalScrollBar()->setRange(across->minimum(), across->maximum());
+    mHeaderView->horizontalScrollBar()->setValue(across->value());
+    mHeaderView->verticalScrollBar()->setValue(0);
+    mHeaderView->show();
+    mHeaderView->raise();
+}
+
+void GridControl::nameColumns(int first, int last) {
+    for (int col = std::max(first, 0); col <= last && col < columnCount(); ++col) {
+        const QString name = mFixedRows == 1 && item(0, col) ? item(0, col)->text() : QString();
+        if (QTableWidgetItem* header = horizontalHeaderItem(col)) {
+            if (header->text() != name) header->setText(name);
+        } else {
+            setHorizontalHeaderItem(col, new QTableWidgetItem(name));
+        }
+    }
 }
 
 QTableWidgetItem* GridControl::cell(int row, int col) {

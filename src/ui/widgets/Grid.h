@@ -6,18 +6,30 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ViewTexts.h"
+
+class QMenu;
+
 // The table control of every frame (named apart from the cell texts `Grid` of app/ViewTexts.h).
 // All cells hold text. Row 0 is a header row (a model row drawn like a header, never selected by
 // the user and never sorted) when fixedRows() is 1; label grids have none. Qt's own row and
-// column headers are hidden.
+// column headers are hidden; the hidden column headers carry the header row's texts for screen
+// readers. While the rows scroll, the header row stays in view at the top (drawn by a one-row view
+// of the same cells laid over the table).
 //
 // The current cell is Qt's (currentRow(), currentColumn(); -1 when there is none). The selection
 // runs from the current cell to the selection end; moving the current cell, by code or by the
 // user, collapses the selection onto it.
 //
+// The user widens the selection with Shift and the arrow keys, a Shift+click or a drag; the
+// current cell stays where it is. Ctrl+C copies the selected cells as tab-separated lines; the
+// context menu (mnuGrid) copies them (mnuGridCopy), copies the whole grid with its header row
+// (mnuGridCopyAll) or writes it to a CSV file (mnuGridExport). Hidden columns are left out.
+//
 // Notifications: gridClicked and gridDoubleClicked for a click anywhere on the grid (after the
 // current cell has moved; mouseRow() tells which row was hit), Qt's currentCellChanged for every
-// move of the current cell.
+// move of the current cell. Enter on the grid is a double-click on the current row. The grid is
+// one Tab stop: Tab leaves it, the arrows move inside it.
 class GridControl : public QTableWidget {
     Q_OBJECT
 
@@ -25,6 +37,7 @@ class GridControl : public QTableWidget {
     enum class SortOrder { NumericAscending, NumericDescending };
 
     explicit GridControl(QWidget* parent = nullptr);
+    ~GridControl() override;
 
     int rows() const { return rowCount(); }
     // Never fewer than the fixed rows; new rows come empty at the bottom.
@@ -71,6 +84,10 @@ class GridControl : public QTableWidget {
     // Repaints at once, without waiting for the event loop.
     void refresh();
 
+    // The selected cells, or every cell, as rows of texts; hidden columns left out.
+    Grid selectedTexts() const;
+    Grid allTexts() const;
+
   signals:
     void gridClicked();
     void gridDoubleClicked();
@@ -79,7 +96,12 @@ class GridControl : public QTableWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void updateGeometries() override;
 
   private:
     struct Range {
@@ -87,6 +109,20 @@ class GridControl : public QTableWidget {
     };
     // The selected cells; none while there is no current cell.
     std::optional<Range> selection() const;
+    Grid texts(const Range& range) const;
+    // The row seen at height y of the viewport: the header row where it is pinned over the rows.
+    int rowSeenAt(int y) const;
+    void setSelectionEnd(int row, int col);
+    // Moves the selection end as a Shift+key asks (with Ctrl, Home and End go to the first or
+    // last row too); false for keys that do not.
+    bool extendSelection(int key, bool wholeGrid);
+    int nextShownColumn(int col, int step) const;
+    void makeHeaderView();
+    // Shows the pinned header row exactly over the table's own while rows are scrolled away.
+    void placeHeaderView();
+    // The hidden column headers get the header row's texts, columns first to last.
+    void nameColumns(int first, int last);
+    void copySelection() const;
     QTableWidgetItem* cell(int row, int col);
     void fillMissingItems();
     void styleRow(int row);
@@ -98,6 +134,9 @@ class GridControl : public QTableWidget {
     int mColSel = -1;
     int mMouseRow = -1;
     bool mPressed = false;
+    bool mDragging = false;  // a press on a data row, held: moving widens the selection
+    QTableView* mHeaderView = nullptr;
+    QMenu* mMenu = nullptr;
     std::vector<int> mColWidths;  // twips, as last set
 };
 

@@ -13,6 +13,8 @@
 
 class GridControl;
 class QComboBox;
+class QImage;
+class QMenu;
 class QListWidget;
 class QPainter;
 
@@ -56,6 +58,10 @@ void CentreOnScreen(QWidget& window);
 // A picture box showing one graph of a view, repainted from the stored graph whenever the window
 // system asks, so covering or moving the window never loses the drawing. A picture with nothing
 // to draw shows the view's note in its middle instead.
+//
+// Hovering a point of the graph (its spots) shows the point's tip; over a point that picks a table
+// row the pointer is a pointing hand, and a click there tells which row. The context menu
+// (mnuGraph) saves the picture as a PNG file (mnuGraphSave) or copies it (mnuGraphCopy).
 class GraphPicture : public QWidget {
     Q_OBJECT
 
@@ -64,6 +70,8 @@ class GraphPicture : public QWidget {
     GraphPicture(QSize designSize, QWidget* parent = nullptr);
 
     void setGraph(Graph graph, std::string note);
+    // What a saved picture is called unless the user names it otherwise.
+    void setPictureName(const QString& name);
     const Graph& graph() const { return mGraph; }
     const std::string& note() const { return mNote; }
 
@@ -73,15 +81,31 @@ class GraphPicture : public QWidget {
 
     QSize sizeHint() const override { return mDesignSize; }
 
+    // The point of the graph at a place of the picture (pixels), the nearest where several are
+    // close; nullptr where there is none.
+    const GraphSpot* spotAt(QPoint at) const;
+    // The picture as shown, at the screen's resolution.
+    QImage picture();
+
   signals:
     // The picture's size changed: its graph must be computed again for the new size.
     void resized();
+    // A point that picks a table row was clicked.
+    void spotClicked(int row);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    void savePicture();
+
+    QMenu* mMenu = nullptr;
+    QString mPictureName = QStringLiteral("graph");
     QSize mDesignSize;
     Graph mGraph;
     std::string mNote;
