@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "misc/AllPlayerRecords.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -47,6 +48,7 @@ frmTop::frmTop(QWidget* parent) : QDialog(parent) {
 
     grdTop = new GridControl(this);
     grdTop->setObjectName(QStringLiteral("grdTop"));
+    SetAccessibleName(*grdTop, "All player records");
     ShowGridHeader(*grdTop, {"#", "Player", "", "Games"});
     grdTop->setCurrentCell(-1, -1);
     grdTop->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
