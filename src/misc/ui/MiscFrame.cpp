@@ -10,6 +10,7 @@
 #include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
 #include "misc/ui/frmTop.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -42,6 +43,10 @@ MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblMisc[i]->setFont(bold);
     }
     for (int i = 1; i < 3; ++i) ui.grdMisc[i] = b.Grid(ui.fraMisc[i], ArrayName("grdMisc", i));
+    LabelControl(*ui.lblMisc[4], *ui.grdMisc[0]);
+    LabelControl(*ui.lblMisc[3], *ui.grdMisc[3]);
+    SetAccessibleName(*ui.grdMisc[1], "Biggest wins");
+    SetAccessibleName(*ui.grdMisc[2], "Most goals scored");
 
     connect(ui.chbMiscRecalc, &QPushButton::clicked, this, [this] { ComputeMiscStats(0); });
     connect(ui.chbMiscTop, &QPushButton::clicked, this, [this] { ShowAllPlayers(); });
@@ -49,7 +54,8 @@ MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
             [this](int row, int col) { RecordCellChanged(row, col); });
 }
 
-void MiscFrame::InitControls(FrameInit&) {
+void MiscFrame::InitControls(FrameInit& init) {
+    mCacheUsed = !init.storedDatabase;
     ShowGridLabels(*ui.grdMisc[0], kGeneralStatsLabels);
     ShowGridLabels(*ui.grdMisc[3], kRecordCategories);
     ui.grdMisc[3]->setRow(0);
@@ -100,7 +106,7 @@ void MiscFrame::ComputeFigures(int mode) {
     ShowGridTexts(*ui.grdMisc[2], MostGoalsGrid());
     Services().processEvents();
     Services().processEvents();
-    if (mode == 1) {
+    if (mode == 1 && mCacheUsed) {
         if (const auto cached = LoadMiscCache(MiscCacheFilePath())) {
             ShowFigures(*cached);
             return;
@@ -110,7 +116,7 @@ void MiscFrame::ComputeFigures(int mode) {
     const MiscFigures figures = ComputeMiscFigures(ListedPlayers(), gOptMinGames);
     ShowFigures(figures);
     // A cache that cannot be written only costs a computation at the next start.
-    SaveMiscCache(MiscCacheFilePath(), figures);
+    if (mCacheUsed) SaveMiscCache(MiscCacheFilePath(), figures);
 }
 
 void MiscFrame::ShowFigures(const MiscFigures& figures) {
