@@ -60,10 +60,6 @@ TEST_F(Accessibility, ButtonsCaptionedWithASymbolAreNamedForWhatTheyDo) {
             << name.toStdString() << "'";
     }
     EXPECT_GE(symbols, 6 + 6);  // the six help buttons, ">" twice, ">>", "<<", "CLR", "ALL"
-    EXPECT_EQ(Ctl<Button>(window, "chbFantasyLst_0")->accessibleName(), "Add player");
-    EXPECT_EQ(Ctl<Button>(window, "chbFantasyLst_2")->accessibleName(), "Remove all players");
-    // The captions stay as they are.
-    EXPECT_EQ(Ctl<Button>(window, "chbFantasyLst_2")->text(), "CLR");
 }
 
 TEST_F(Accessibility, LabelsEndingInAColonAreTheBuddiesOfTheirControlsWhichTheyName) {
@@ -79,8 +75,7 @@ TEST_F(Accessibility, LabelsEndingInAColonAreTheBuddiesOfTheirControlsWhichTheyN
         EXPECT_FALSE(buddy->accessibleName().isEmpty());
     }
     EXPECT_EQ(labels, 4);  // "Month:", "Country Filter:" and the two "Filter:"
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->accessibleName(), "Month");
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankingFilter")->accessibleName(), "Country Filter");
+    // The two "Filter:" combo boxes are told apart.
     EXPECT_NE(Ctl<QComboBox>(window, "cmbTournamentFilter")->accessibleName(),
               Ctl<QComboBox>(window, "cmbGamesFilter")->accessibleName());
 }

@@ -62,8 +62,9 @@ TEST_F(StatusLineAtScale, TheLargestSizeReadoutStaysClearOfItsSeparator) {
         const int separator = TwipsToPixels(3300);
         // Written, from its place at 2000 twips.
         EXPECT_TRUE(Inked(image, TwipsToPixels(2000), TwipsToPixels(2000) + 20));
-        // Nothing in the last 4 pixels before the separator: the text ends well before it.
-        EXPECT_FALSE(Inked(image, separator - 4, separator));
+        // Nothing in the 4 pixels before the separator's line (a pixel wide at scale 1, two
+        // device pixels about its place at scale 2): the text ends well before it.
+        EXPECT_FALSE(Inked(image, separator - 5, separator - 1));
         // The times-run text after the separator is there too.
         EXPECT_TRUE(Inked(image, TwipsToPixels(3500), TwipsToPixels(3500) + 20));
     }
