@@ -94,8 +94,10 @@ TEST(ReadingOrder, RowsThenColumnsAcrossTheGapsOverlapsByTopAndLeft) {
 // Esc closes each window, whichever of its controls has the focus.
 TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
     const std::string player = gPlayers.at(3);
-    const auto closesOnEsc = [this](QDialog& dialog) {
-        WhenModal(window, [](QDialog& shown) {
+    const auto closesOnEsc = [this](QDialog& dialog,
+                                    std::function<void(QDialog&)> whileShown = {}) {
+        WhenModal(window, [whileShown](QDialog& shown) {
+            if (whileShown) whileShown(shown);
             for (QWidget* focus : {shown.focusWidget(), static_cast<QWidget*>(&shown)}) {
                 if (focus == nullptr || !shown.isVisible()) continue;
                 QTest::keyClick(focus, Qt::Key_Escape);
@@ -107,7 +109,13 @@ TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
     {
         frmGames games(&window);
         games.Init(player, 1);
-        closesOnEsc(games);
+        // Tab leaves the grid at once rather than walking its cells.
+        closesOnEsc(games, [](QDialog& shown) {
+            auto* grid = shown.findChild<QWidget*>(QStringLiteral("grdGames"));
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Tab);
+            EXPECT_EQ(shown.focusWidget()->objectName(), "chbClose");
+        });
     }
     {
         frmPositions positions(&window);
