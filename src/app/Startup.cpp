@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -10,6 +11,7 @@
 #include "core/AppServices.h"
 #include "core/NativeFile.h"
 #include "core/Settings.h"
+#include "core/StoredDatabase.h"
 #include "db/Database.h"
 #include "ui/main/frmMain.h"
 
@@ -54,7 +56,8 @@ void ReportAccessError(const std::string& reason) {
 
 // Connects to gDbPath. A file that is there but cannot be opened is no reason to end every later
 // start too: after the message the user may choose another file, which the settings remember.
-bool Connect() {
+// A file named for this run only is not replaced by another.
+bool Connect(bool mayChooseAnother) {
     for (;;) {
         std::string reason;
         if (ConnectDb(&reason)) {
@@ -62,7 +65,7 @@ bool Connect() {
         }
         const bool there = FileExists(gDbPath);
         ReportAccessError(reason);
-        if (!there) {
+        if (!there || !mayChooseAnother) {
             return false;
         }
         const std::string chosen = Services().locateDb();
@@ -87,6 +90,42 @@ bool LoadMainWindow(frmMain& window) {
     }
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+// Makes the file named for this run gDbPath. Returns the database the settings name when that is
+// another file, so that what start-up and Apply write keeps naming it.
+std::optional<StoredDatabase> UseDatabaseOfThisRun(const std::string& path) {
+    if (SameFile(path, gDbPath)) return std::nullopt;
+    StoredDatabase stored{gDbPath, gDbSignature};
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    gDbPath = error ? path : absolute.string();
+    return stored;
+}
+
+// Opens the database and writes the settings. With a file of this run's own, the settings are
+// written only while the database they name is there: one that is not would make the next start
+// complain about the settings it had not written.
+bool OpenDatabase(const StartupChoices& choices, std::optional<StoredDatabase>& stored) {
+    if (!choices.database) {
+        EnsureDbPath();
+        if (!Connect(true)) return false;
+        WriteSettings();
+        return true;
+    }
+    stored = UseDatabaseOfThisRun(*choices.database);
+    if (!Connect(false)) return false;
+    if (!stored) {
+        WriteSettings();
+    } else if (FileExists(stored->path)) {
+        WriteSettingsNaming(*stored);
+    }
+    return true;
+}
+
 void WaitForSplash(double startSecond) {
     AppServices& services = Services();
     double waited = 0;
@@ -104,7 +143,7 @@ bool SplashTimeUp(double startSecond, double now) {
     return now - startSecond >= 1 || now < startSecond - 0.5;
 }
 
-std::unique_ptr<frmMain> RunStartup() {
+std::unique_ptr<frmMain> RunStartup(const StartupChoices& choices) {
     AppServices& services = Services();
     const double startSecond = std::nearbyint(services.timeOfDay());
     gMiscCacheValid = true;
@@ -126,13 +165,13 @@ std::unique_ptr<frmMain> RunStartup() {
     if (gTimesRun < INT16_MAX) {
         ++gTimesRun;
     }
-    EnsureDbPath();
-    if (!Connect()) {
+    std::optional<StoredDatabase> stored;
+    if (!OpenDatabase(choices, stored)) {
         return nullptr;
     }
-    WriteSettings();
 
     auto mainWindow = std::make_unique<frmMain>();
+    if (stored) mainWindow->SetStoredDatabase(*stored);
     if (!LoadMainWindow(*mainWindow)) {
         return nullptr;
     }

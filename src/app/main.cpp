@@ -1,8 +1,13 @@
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "core/AppServices.h"
 #include "db/Database.h"
@@ -29,9 +34,35 @@ class VpaApplication : public QApplication {
     }
 };
 
+// Exit status of a command line that cannot be followed.
+constexpr int kUsageError = 2;
+
+// Help, version and a wrong command line are answered before the application object exists, so
+// they work without a display and touch no file. nullopt: the program is to run.
+std::optional<int> AnswerCommandLine(const CommandLine& command) {
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            std::fputs(UsageText().c_str(), stdout);
+            return EXIT_SUCCESS;
+        case CommandLine::Action::Version:
+            std::fputs(VersionLine().c_str(), stdout);
+            return EXIT_SUCCESS;
+        case CommandLine::Action::Error:
+            std::fprintf(stderr, "VPAStats: %s\n\n%s", command.error.c_str(), UsageText().c_str());
+            return kUsageError;
+        case CommandLine::Action::Run:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto status = AnswerCommandLine(command)) {
+        return *status;
+    }
     VpaApplication app(argc, argv);
     SetAppDir(QCoreApplication::applicationDirPath().toStdString() + "/");
     SetDefaultServices(MakeQtServices());
@@ -41,7 +72,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     std::unique_ptr<frmMain> mainWindow;
     try {
-        mainWindow = RunStartup();
+        mainWindow = RunStartup({.database = command.database});
     } catch (const std::exception& error) {
         ReportProblem("There was an error accessing the DUZEDO - closing app", error.what());
     }

@@ -10,6 +10,7 @@
 #include "fantasy/FantasyTexts.h"
 #include "fantasy/League.h"
 #include "tournaments/TournamentLists.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/widgets/Grid.h"
@@ -45,9 +46,14 @@ FantasyFrame::FantasyFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.lstFantasyPlayers = b.List(this, "lstFantasyPlayers");
     ui.lstFantasySelected = b.List(this, "lstFantasySelected");
     const char* const moves[] = {">>", "<<", "CLR", "ALL"};
+    const char* const doings[] = {"Add player", "Remove player", "Remove all players",
+                                  "Add all players"};
     for (int i = 0; i < 4; ++i) {
         ui.chbFantasyLst[i] = b.Btn(this, ArrayName("chbFantasyLst", i), moves[i]);
+        SetAccessibleName(*ui.chbFantasyLst[i], doings[i]);
     }
+    SetAccessibleName(*ui.lstFantasyPlayers, "Players");
+    SetAccessibleName(*ui.lstFantasySelected, "Players in the league");
     ui.chbFantasyLst[kAdd]->setEnabled(false);
     ui.chbFantasyLst[kRemove]->setEnabled(false);
     ui.chbFantasyCalc = b.Btn(this, "chbFantasyCalc", "Start!");
@@ -57,6 +63,8 @@ FantasyFrame::FantasyFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.lblFantasyResults = b.Heading(r, "lblFantasyResults", "League Predictions");
     ui.grdFantasyGames = b.Grid(r, "grdFantasyGames");
     ui.grdFantasyTable = b.Grid(r, "grdFantasyTable");
+    SetAccessibleName(*ui.grdFantasyGames, "Predicted games");
+    SetAccessibleName(*ui.grdFantasyTable, "Predicted league table");
     Connect();
 }
 

@@ -8,6 +8,7 @@
 #include "db/DbValue.h"
 #include "headtohead/PairComparison.h"
 #include "headtohead/PairTexts.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/widgets/Grid.h"
@@ -44,7 +45,21 @@ PairFrame::PairFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblPairResults[i] = b.Label(ui.fraPair, ArrayName("lblPairResults", i), names[i]);
         ui.lblPairResults[i]->setAlignment(Qt::AlignCenter);
     }
+    SetAccessibleNames();
     Connect();
+}
+
+void PairFrame::SetAccessibleNames() {
+    // The labels over the records change to the players' names; the lists keep their roles.
+    const char* const lists[] = {"Player one", "Player two"};
+    const char* const records[] = {"Record of player one", "Record of player two"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        SetAccessibleName(*ui.lstPair[i], lists[i]);
+        ui.lblPairResults[i]->setBuddy(ui.lstPairResults[i]);
+        SetAccessibleName(*ui.lstPairResults[i], records[i]);
+    }
+    SetAccessibleName(*ui.chbPair, "Compare the two players");
+    SetAccessibleName(*ui.grdPairGames, "Games between the two players");
 }
 
 void PairFrame::Connect() {

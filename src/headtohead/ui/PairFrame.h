@@ -30,6 +30,7 @@ class PairFrame : public Frame {
 
   private:
     void Connect();
+    void SetAccessibleNames();
     // The bare name of the player picked in lstPair element i.
     std::optional<std::string> PickedPlayer(int i) const;
     void ShowComparison(const ViewTexts& view);

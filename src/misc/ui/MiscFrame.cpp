@@ -11,6 +11,7 @@
 #include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
 #include "misc/ui/frmTop.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -43,6 +44,10 @@ MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblMisc[i]->setFont(bold);
     }
     for (int i = 1; i < 3; ++i) ui.grdMisc[i] = b.Grid(ui.fraMisc[i], ArrayName("grdMisc", i));
+    LabelControl(*ui.lblMisc[4], *ui.grdMisc[0]);
+    LabelControl(*ui.lblMisc[3], *ui.grdMisc[3]);
+    SetAccessibleName(*ui.grdMisc[1], "Biggest wins");
+    SetAccessibleName(*ui.grdMisc[2], "Most goals scored");
 
     connect(ui.chbMiscRecalc, &QPushButton::clicked, this, [this] { ComputeMiscStats(0); });
     connect(ui.chbMiscTop, &QPushButton::clicked, this, [this] { ShowAllPlayers(); });
@@ -50,7 +55,8 @@ MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
             [this](int row, int col) { RecordCellChanged(row, col); });
 }
 
-void MiscFrame::InitControls(FrameInit&) {
+void MiscFrame::InitControls(FrameInit& init) {
+    mCacheUsed = !init.storedDatabase;
     ShowGridLabels(*ui.grdMisc[0], kGeneralStatsLabels);
     ShowGridLabels(*ui.grdMisc[3], kRecordCategories);
     ui.grdMisc[3]->setRow(0);
@@ -101,7 +107,7 @@ void MiscFrame::ComputeFigures(int mode) {
     ShowGridTexts(*ui.grdMisc[2], MostGoalsGrid());
     Services().processEvents();
     Services().processEvents();
-    if (mode == 1) {
+    if (mode == 1 && mCacheUsed) {
         if (const auto cached = LoadMiscCache(MiscCacheFilePath())) {
             ShowFigures(*cached);
             return;
@@ -111,9 +117,11 @@ void MiscFrame::ComputeFigures(int mode) {
     const MiscFigures figures = ComputeMiscFigures(ListedPlayers(), gOptMinGames);
     ShowFigures(figures);
     // A cache that cannot be written only costs a computation at the next start.
-    const std::string cache = MiscCacheFilePath();
-    MakeUserFolderFor(cache);
-    SaveMiscCache(cache, figures);
+    if (mCacheUsed) {
+        const std::string cache = MiscCacheFilePath();
+        MakeUserFolderFor(cache);
+        SaveMiscCache(cache, figures);
+    }
 }
 
 void MiscFrame::ShowFigures(const MiscFigures& figures) {

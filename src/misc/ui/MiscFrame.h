@@ -45,4 +45,7 @@ class MiscFrame : public Frame {
         Button* chbMiscTop = nullptr;
     } ui;
     bool mComputing = false;
+    // False while this run works on a database other than the one the settings name: the cache
+    // holds that one's figures.
+    bool mCacheUsed = true;
 };

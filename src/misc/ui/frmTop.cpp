@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "misc/AllPlayerRecords.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -47,9 +48,12 @@ frmTop::frmTop(QWidget* parent) : QDialog(parent) {
 
     grdTop = new GridControl(this);
     grdTop->setObjectName(QStringLiteral("grdTop"));
+    SetAccessibleName(*grdTop, "All player records");
     ShowGridHeader(*grdTop, {"#", "Player", "", "Games"});
     grdTop->setCurrentCell(-1, -1);
     grdTop->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes on to the next control; the arrow keys move between the cells.
+    grdTop->setTabKeyNavigation(false);
 
     // A hidden check box leaves its height to the grid.
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "core/AppServices.h"
 #include "core/Settings.h"
 #include "options/Options.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -22,6 +23,8 @@ OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.chkOpt[i]->setText(QString::fromUtf8(options[i]));
     }
     ui.txtOptGames = b.Make<QLineEdit>(this, "txtOptGames");
+    // The check box beside it tells what the number is.
+    SetAccessibleName(*ui.txtOptGames, options[1]);
     ui.chbApplyOptions = b.Btn(this, "chbApplyOptions", "Apply");
     ui.shpOpt = b.Shape(this, "shpOpt");
     ui.lblOptInfo = b.Label(this, "lblOptInfo", std::string(kOptionsHint).c_str());
@@ -48,7 +51,8 @@ OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
     connect(ui.chbApplyOptions, &QPushButton::clicked, this, [this] { ApplyOptions(); });
 }
 
-void OptionsFrame::InitControls(FrameInit&) {
+void OptionsFrame::InitControls(FrameInit& init) {
+    mStoredDatabase = init.storedDatabase;
     ui.lblOpt[2]->setText(ToQString(VersionText()));
 }
 
@@ -71,7 +75,11 @@ void OptionsFrame::ApplyOptions() {
     }
     after.showCountries = ui.chkOpt[3]->isChecked() ? 1 : 0;
     SetOptions(after);
-    WriteSettings();
+    if (mStoredDatabase) {
+        WriteSettingsNaming(*mStoredDatabase);
+    } else {
+        WriteSettings();
+    }
     emit optionsApplied(before);
     Services().message(MessageIcon::Information, "New option parameters have been applied",
                        "Success");

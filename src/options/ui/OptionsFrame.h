@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "ui/widgets/Frame.h"
 
@@ -38,4 +39,6 @@ class OptionsFrame : public Frame {
         QFrame* shpOpt = nullptr;
         std::array<QLabel*, 5> lblOpt{};
     } ui;
+    // The database the settings name when this run works on another.
+    std::optional<StoredDatabase> mStoredDatabase;
 };

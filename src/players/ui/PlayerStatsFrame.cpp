@@ -13,9 +13,11 @@
 #include "players/ui/frmGames.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/ui/frmRankGraph.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/widgets/Grid.h"
+#include "ui/widgets/NameCompletion.h"
 #include "ui/widgets/ViewToWidgets.h"
 
 PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
@@ -32,6 +34,10 @@ PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.chbPlayerAway = b.Btn(s, "chbPlayerAway", "Away games");
     ui.chbPlayerPositions = b.Btn(s, "chbPlayerPositions", "Positions");
     ui.chbPlayerRankGraph = b.Btn(s, "chbPlayerRankGraph", "Progress");
+    SetAccessibleName(*ui.lstPlayers, "Players");
+    SetAccessibleName(*ui.txtPlayer, "Player name");
+    SetAccessibleName(*ui.chbPlayerGo, "Show the player's statistics");
+    SetAccessibleName(*ui.grdPlayerStats, "Player statistics");
     Connect();
 }
 
@@ -71,6 +77,7 @@ void PlayerStatsFrame::InitControls(FrameInit& init) {
         button->setEnabled(false);
     }
     AddListItems(*ui.lstPlayers, init.playerItems());
+    CompleteNames(*ui.txtPlayer, gPlayers);
     ui.Label2_1->setText(ToQString(noPlayer.text("Label2_1")));
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/Twips.h"
 #include "players/Games.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -32,13 +33,16 @@ frmGames::frmGames(QWidget* parent) : QDialog(parent) {
     cmbOrder = new QComboBox(this);
     cmbOrder->setObjectName(QStringLiteral("cmbOrder"));
     for (const std::string_view order : kGameOrders) cmbOrder->addItem(ToQString(order));
-    orderLabel->setBuddy(cmbOrder);
+    LabelControl(*orderLabel, *cmbOrder);
 
     grdGames = new GridControl(this);
     grdGames->setObjectName(QStringLiteral("grdGames"));
+    SetAccessibleName(*grdGames, "Games");
     ShowGridHeader(*grdGames, {"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"});
     grdGames->setCurrentCell(-1, -1);
     grdGames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes on to the next control; the arrow keys move between the cells.
+    grdGames->setTabKeyNavigation(false);
 
     chbClose = new Button("Close", this);
     chbClose->setObjectName(QStringLiteral("chbClose"));

@@ -9,6 +9,7 @@
 #include "rankings/RankingColumn.h"
 #include "rankings/RankingMonths.h"
 #include "rankings/Rankings.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/EventHook.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -31,6 +32,9 @@ RankingsFrame::RankingsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.lblRankMonth = b.Label(this, "lblRankMonth", "Month:");
     ui.lblRankMonth->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.lblRankingFilter = b.Label(this, "lblRankingFilter", "Country Filter:");
+    LabelControl(*ui.lblRankMonth, *ui.cmbRankMonth);
+    LabelControl(*ui.lblRankingFilter, *ui.cmbRankingFilter);
+    SetAccessibleName(*ui.grdRankings, "World rankings");
 
     // Not one of the window's named controls: the layout leaves it to this frame.
     mRankingsNote = new QLabel(this);

@@ -13,6 +13,7 @@
 #include "tournaments/PictureViewer.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/ui/frmShowPic.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -35,6 +36,8 @@ TournamentsFrame::TournamentsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ui.lstTournaments = b.List(this, "lstTournaments");
     ui.lblFilter[0] = b.Label(this, "lblFilter_0", "Filter:");
     ui.cmbTournamentFilter = b.Combo(this, "cmbTournamentFilter");
+    SetAccessibleName(*ui.lstTournaments, "Tournaments");
+    LabelControl(*ui.lblFilter[0], *ui.cmbTournamentFilter, "Tournament country filter");
     for (int i = 0; i < 2; ++i)
         ui.fraTournaments[i] = b.Panel(this, ArrayName("fraTournaments", i));
     BuildPanels(b);
@@ -58,6 +61,9 @@ void TournamentsFrame::BuildPanels(ControlBuilder& b) {
     ui.grdTournamentGames = b.Grid(games, "grdTournamentGames");
     ui.cmbGamesFilter = b.Combo(games, "cmbGamesFilter");
     ui.lblFilter[1] = b.Label(games, "lblFilter_1", "Filter:");
+    LabelControl(*ui.lblFilter[1], *ui.cmbGamesFilter, "Games player filter");
+    SetAccessibleName(*ui.grdTournamentTables, "Tournament table");
+    SetAccessibleName(*ui.grdTournamentGames, "Tournament games");
 }
 
 void TournamentsFrame::BuildDadidurez(ControlBuilder& b) {
@@ -82,6 +88,7 @@ void TournamentsFrame::BuildWinners(ControlBuilder& b) {
     w->hide();
     ui.Label2_3 = b.Heading(w, "Label2_3", "Tournament Winners");
     ui.grdTournamentWinners = b.Grid(w, "grdTournamentWinners");
+    SetAccessibleName(*ui.grdTournamentWinners, "Tournament winners");
     ui.chbClose = b.Btn(w, "chbClose", "Close");
 }
 

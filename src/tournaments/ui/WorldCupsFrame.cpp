@@ -9,6 +9,7 @@
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
 #include "tournaments/ui/frmShowPic.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
@@ -24,6 +25,10 @@ WorldCupsFrame::WorldCupsFrame(QWidget* parent) : Frame(kIndex, parent) {
         ui.lblWC[i] = b.Heading(ui.fraWC[i], ArrayName("lblWC", i), captions[i]);
         ui.grdWC[i] = b.Grid(ui.fraWC[i], ArrayName("grdWC", i));
     }
+    SetAccessibleName(*ui.cmbWC[0], "World Cup");
+    SetAccessibleName(*ui.cmbWC[1], "World Cup phase");
+    SetAccessibleName(*ui.grdWC[0], "World Cup table");
+    SetAccessibleName(*ui.grdWC[1], "World Cup games");
     ui.chbWC[1]->setEnabled(false);
     for (int i = 0; i < 2; ++i) {
         connect(ui.cmbWC[i], &QComboBox::currentIndexChanged, this, [this] { WorldCupClick(); });

@@ -11,8 +11,10 @@
 #include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "tournaments/PictureViewer.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/TwipsGeometry.h"
 #include "ui/widgets/ViewToWidgets.h"
+#include "ui/widgets/WindowSize.h"
 
 namespace {
 
@@ -42,6 +44,7 @@ frmShowPic::frmShowPic(QWidget* parent) : QDialog(parent) {
     // Only a corner of it shows: the first control, it holds the focus instead of a bar.
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    SetAccessibleName(*Text1, "Diagram");
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Picture1 = new QLabel(Frame1);
@@ -76,7 +79,7 @@ void frmShowPic::resizeEvent(QResizeEvent* event) {
 }
 
 void frmShowPic::LayOut() {
-    const QRect outer = frameGeometry();
+    const QSize outer = OuterSize(*this);
     const ViewerLayout layout =
         LayOutViewer({PixelsToTwips(width()), PixelsToTwips(height()), PixelsToTwips(outer.width()),
                       PixelsToTwips(outer.height()), PixelsToTwips(Picture1->width()),

@@ -9,6 +9,7 @@
 #include "ui/main/NavPictures.h"
 #include "ui/main/Navigation.h"
 #include "ui/main/StatusLine.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Button.h"
 #include "ui/widgets/Frame.h"
 #include "ui/widgets/Grid.h"
@@ -64,6 +65,7 @@ void BuildWindowParts(ControlBuilder& b, QWidget& window, const std::array<Frame
         const bool tip = k == 1 || k == 5;
         ui.chbPlayerHelp[k] = b.Btn(ui.fraFrame[kFrameOfHelp[k]], ArrayName("chbPlayerHelp", k),
                                     "i", tip ? kHelpTip : nullptr);
+        SetAccessibleName(*ui.chbPlayerHelp[k], "Help on this frame");
     }
     // Title and help button lie under the frame's own controls.
     for (Button* help : ui.chbPlayerHelp) help->lower();
@@ -109,6 +111,7 @@ void BuildOverlays(ControlBuilder& b, QWidget& window, MainControls& ui) {
     ui.txtWait = b.Make<QLineEdit>(ui.fraWait, "txtWait");
     ui.txtWait->setReadOnly(true);
     ui.txtWait->setAlignment(Qt::AlignCenter);
+    SetAccessibleName(*ui.txtWait, "Calculation progress");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "ui/main/StatusLine.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 #include "core/Settings.h"
 #include "core/Twips.h"
+#include "ui/widgets/WindowSize.h"
 
 namespace {
 
@@ -16,6 +18,10 @@ constexpr int kHatchStep = 60;
 // Where a frame's message may begin, and the room the grip keeps at the right.
 constexpr int kMessageLeft = 5200;
 constexpr int kGripRoom = 420;
+// Room kept clear between a text and the separator after it.
+constexpr int kSeparatorGap = 75;
+// The status font is made smaller than this for no text; a longer one is cut off.
+constexpr double kSmallestPointSize = 5.5;
 
 QPoint Pixels(int x, int y) {
     return {TwipsToPixels(x), TwipsToPixels(y)};
@@ -52,18 +58,31 @@ void StatusLine::setMessage(const QString& message) {
     update();
 }
 
+QFont FittingFont(const QFont& font, const QString& text, int room) {
+    QFont fitting = font;
+    while (QFontMetricsF(fitting).horizontalAdvance(text) > room &&
+           fitting.pointSizeF() - 0.25 >= kSmallestPointSize) {
+        fitting.setPointSizeF(fitting.pointSizeF() - 0.25);
+    }
+    return fitting;
+}
+
 void StatusLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().windowText().color());
-    const QRect outer = window()->frameGeometry();
+    const QSize outer = OuterSize(*window());
     const std::vector<StatusText> texts = StatusLineTexts(outer.width(), outer.height());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const QPoint at = Pixels(texts[i].x, kTextTop);
-        // Each text keeps to its own field, left of the next separator.
-        const int end = i < std::size(kSeparators) ? TwipsToPixels(kSeparators[i]) - 2 : width();
-        painter.drawText(QRect(at, QPoint(end, height())), Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromStdString(texts[i].text));
+        // Each text keeps to its own field, clear of the next separator; a long one is drawn
+        // smaller rather than cut.
+        const int end =
+            i < std::size(kSeparators) ? TwipsToPixels(kSeparators[i] - kSeparatorGap) : width();
+        const QString text = QString::fromStdString(texts[i].text);
+        painter.setFont(FittingFont(font(), text, end - at.x()));
+        painter.drawText(QRect(at, QPoint(end, height())), Qt::AlignLeft | Qt::AlignTop, text);
     }
+    painter.setFont(font());
     const QRect room(Pixels(kMessageLeft, kTextTop),
                      QPoint(width() - TwipsToPixels(kGripRoom), height()));
     if (!mMessage.isEmpty() && room.width() > 0) {

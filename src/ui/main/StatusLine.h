@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -24,6 +25,10 @@ struct TwipsLine {
 
 // The resize grip's diagonal hatching, 30 twips apart, for a grip of the given size (twips).
 std::vector<TwipsLine> GripHatching(int width, int height);
+
+// font, or a smaller size of it, in which text is no wider than room (pixels); never below a
+// size that can still be read.
+QFont FittingFont(const QFont& font, const QString& text, int room);
 
 // The status line along the bottom of the main window (picStatus).
 class StatusLine : public QWidget {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
+#include <QTableView>
 #include <algorithm>
 #include <optional>
 
@@ -32,6 +33,7 @@
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/SizeLimit.h"
 #include "ui/widgets/ViewToWidgets.h"
+#include "ui/widgets/WindowSize.h"
 
 namespace {
 
@@ -131,12 +133,13 @@ void frmMain::ShowPlayer(const QString& name) {
 void frmMain::InitControls() {
     std::optional<PlayerLists> players;
     FrameInit init{.playerItems = [&players]() -> const Texts& {
-        if (!players) {
-            players = ReadPlayerLists(gOptShowCountries == 1);
-            gPlayers = players->names;
-        }
-        return players->items;
-    }};
+                       if (!players) {
+                           players = ReadPlayerLists(gOptShowCountries == 1);
+                           gPlayers = players->names;
+                       }
+                       return players->items;
+                   },
+                   .storedDatabase = mStoredDatabase};
     for (Frame* frame : mFrames) frame->InitControls(init);
 }
 
@@ -183,8 +186,13 @@ void frmMain::ConnectKeys() {
             HelpClick(static_cast<int>(help - kFrameOfHelp.begin()));
         }
     });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui.picInfo,
-            &QWidget::hide);
+    // Only while the help shows: otherwise Esc is left to the control that has the focus, such
+    // as the list of names offered under the player box, which it closes.
+    mHelpEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    mHelpEscape->setEnabled(false);
+    connect(mHelpEscape, &QShortcut::activated, ui.picInfo, &QWidget::hide);
+    // Tab goes on to the next control; within a grid the arrow keys move between the cells.
+    for (QTableView* grid : findChildren<QTableView*>()) grid->setTabKeyNavigation(false);
 }
 
 void frmMain::ConnectFrame(Frame& frame) {
@@ -200,6 +208,10 @@ void frmMain::ConnectFrame(Frame& frame) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (mHelpEscape && watched == ui.picInfo &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        mHelpEscape->setEnabled(event->type() == QEvent::Show);
+    }
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == ui.picInfo || watched == ui.lblInfo[0] || watched == ui.lblInfo[1])) {
         ui.picInfo->hide();
@@ -218,15 +230,24 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) Layout();
+    if (event->type() == QEvent::WindowStateChange) {
+        Layout();
+        ui.picStatus->update();
+    }
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The frame's margins, part of the size shown, may change without a resize.
+    ui.picStatus->update();
 }
 
 int frmMain::OuterWidth() const {
-    return PixelsToTwips(frameGeometry().width());
+    return PixelsToTwips(OuterSize(*this).width());
 }
 
 int frmMain::OuterHeight() const {
-    return PixelsToTwips(frameGeometry().height());
+    return PixelsToTwips(OuterSize(*this).height());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

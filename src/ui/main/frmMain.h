@@ -4,13 +4,16 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/StoredDatabase.h"
 #include "ui/main/MainControls.h"
 
 class ControlGeometry;
 class Frame;
 class PlayerStatsFrame;
+class QShortcut;
 class TournamentsFrame;
 
 // The main window: eight frames behind a navigation bar, a status line with a resize grip, an
@@ -22,6 +25,9 @@ class frmMain : public QWidget {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+
+    // This run works on a database other than stored, the one the settings name. Set before Load.
+    void SetStoredDatabase(const StoredDatabase& stored) { mStoredDatabase = stored; }
 
     // The load handler: run once by start-up, before the window is shown.
     void Load();
@@ -55,6 +61,7 @@ class frmMain : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     // Maximising may leave the size as it was, yet the grip must go.
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // Clicks on the information panel close it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +70,9 @@ class frmMain : public QWidget {
     // Ctrl+1 to Ctrl+8 bring the frames forward, F1 shows the help of the frame in front and Esc
     // closes the help panel.
     void ConnectKeys();
+    // Tab visits the navigation bar and then the controls of the frame in front in the order
+    // they are read on the screen.
+    void ChainTabStops();
     void ConnectControls();
     void ConnectFrame(Frame& frame);
     void ShowWait(bool shown);
@@ -73,6 +83,9 @@ class frmMain : public QWidget {
     int OuterHeight() const;
 
     std::array<Frame*, 8> mFrames{};
+    std::optional<StoredDatabase> mStoredDatabase;
+    // Esc closing the help panel.
+    QShortcut* mHelpEscape = nullptr;
     // The frames others ask for by name.
     PlayerStatsFrame* mPlayerStats = nullptr;
     TournamentsFrame* mTournaments = nullptr;

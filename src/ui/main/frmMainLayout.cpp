@@ -1,9 +1,12 @@
 #include <QLabel>
+#include <vector>
 
 #include "ui/main/Layout.h"
 #include "ui/main/StatusLine.h"
 #include "ui/main/frmMain.h"
+#include "ui/widgets/Button.h"
 #include "ui/widgets/Grid.h"
+#include "ui/widgets/TabOrder.h"
 #include "ui/widgets/TwipsGeometry.h"
 
 namespace {
@@ -56,4 +59,13 @@ void frmMain::Layout() {
     ui.picResize->setVisible(g.Visible("picResize"));
     ui.picResize->update();
     mGeometry = std::make_shared<const ControlGeometry>(std::move(g));
+    ChainTabStops();
+}
+
+void frmMain::ChainTabStops() {
+    // The navigation bar, then the frame in front as it is laid out now.
+    std::vector<QWidget*> stops(ui.chbBar.begin(), ui.chbBar.end());
+    const std::vector<QWidget*> frame = TabStops(*ui.fraFrame[mCurrentFrame]);
+    stops.insert(stops.end(), frame.begin(), frame.end());
+    ChainTabOrder(stops);
 }

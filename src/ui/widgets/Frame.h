@@ -2,9 +2,11 @@
 
 #include <QFrame>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/Settings.h"
+#include "core/StoredDatabase.h"
 #include "core/ViewTexts.h"
 #include "ui/widgets/ControlBuilder.h"
 
@@ -13,6 +15,9 @@ struct FrameInit {
     // The items of the player lists (with countries when the option asks for them), read on the
     // first call; reading them also fills gPlayers.
     std::function<const Texts&()> playerItems;
+    // Set when this run works on a database other than the one the settings name: what the
+    // settings and the misc cache hold belongs to that one.
+    std::optional<StoredDatabase> storedDatabase;
 };
 
 // One frame of the main window (the widget "fraFrame_i"): it owns its controls and its state,

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "app/Startup.h"
+#include "core/Settings.h"
+#include "db/Database.h"
+#include "misc/MiscCache.h"
+#include "misc/ui/MiscFrame.h"
+#include "options/ui/OptionsFrame.h"
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
+#include "support/TempDir.h"
+#include "support/TestDuzedo.h"
+#include "support/WindowControls.h"
+#include "ui/main/frmMain.h"
+#include "ui/widgets/Grid.h"
+
+namespace {
+
+using Titles = std::vector<std::string>;
+
+// A program directory whose settings name duzedo.mdb (with its signature, after one ordinary
+// start), and another DUZEDO beside it to open for one run.
+class OneOffDatabase : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetAppDir(dir_.path().string());
+        SetServices(services);
+        SetCurrentLocale(MakeFixedLocale());
+        QApplication::setQuitOnLastWindowClosed(false);
+        WriteTestDuzedo(DefaultDbPath());
+        WriteTestDuzedo(other);
+        services->clock = 36000.2;
+        // The first start has no signature to store yet; the second stores it.
+        for (int run = 0; run < 2; ++run) {
+            Start();
+            Stop();
+        }
+        stored = ReadBytes(SettingsFilePath());
+        ASSERT_TRUE(stored.starts_with(DefaultDbPath() + "\r\n"));
+        ASSERT_FALSE(stored.ends_with("\r\n\r\n")) << "no signature stored";
+    }
+    void TearDown() override {
+        Stop();
+        SetAppDir("");
+        SetServices(nullptr);
+        SetCurrentLocale(nullptr);
+        QApplication::setQuitOnLastWindowClosed(true);
+        gDbPath.clear();
+        SetOptionDefaults();
+    }
+
+    void Start(std::optional<std::string> database = std::nullopt) {
+        window = RunStartup({.database = std::move(database)});
+        if (window) gOptFrameAnimation = 0;
+    }
+    void Stop() {
+        window.reset();
+        DisconnectDb();
+    }
+    // The settings file with the times-run line (the fifth) left out.
+    static std::string WithoutRunCount(const std::string& settings) {
+        std::string result;
+        std::size_t start = 0;
+        for (int line = 1; start < settings.size(); ++line) {
+            const std::size_t end = settings.find("\r\n", start) + 2;
+            if (line != 5) result += settings.substr(start, end - start);
+            start = end;
+        }
+        return result;
+    }
+
+    TempDir dir_{"oneoff"};
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+    std::unique_ptr<frmMain> window;
+    const std::string other = (dir_.path() / "other.mdb").string();
+    std::string stored;
+};
+
+TEST_F(OneOffDatabase, RunsOnTheFileNamedWhileTheSettingsKeepTheirDatabaseAndSignature) {
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(services->messages.empty());
+    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+    EXPECT_EQ(gTimesRun, 3);
+    const std::string during = ReadBytes(SettingsFilePath());
+    EXPECT_EQ(WithoutRunCount(during), WithoutRunCount(stored));
+    EXPECT_NE(during, stored) << "the run is counted";
+
+    // Apply during the run keeps naming the stored database too.
+    window->BarClick(OptionsFrame::kIndex);
+    Ctl<QLineEdit>(*window, "txtOptGames")->setText("25");
+    FrameOf<OptionsFrame>(*window).ApplyOptions();
+    const std::string applied = ReadBytes(SettingsFilePath());
+    EXPECT_TRUE(applied.starts_with(DefaultDbPath() + "\r\n")) << applied;
+    EXPECT_NE(applied.find("\r\n 25 \r\n"), std::string::npos) << applied;
+    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+
+    // The next ordinary start is on the stored database again, its signature matching.
+    Stop();
+    Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(gDbPath, DefaultDbPath());
+    EXPECT_TRUE(gMiscCacheValid);
+}
+
+TEST_F(OneOffDatabase, TheStoredDatabasesMiscCacheIsNeitherShownNorReplaced) {
+    const MiscFigures figures{Texts(7, "7"), Texts(22, "Cached (1)")};
+    ASSERT_TRUE(SaveMiscCache(MiscCacheFilePath(), figures));
+    const std::string cache = ReadBytes(MiscCacheFilePath());
+
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    window->BarClick(MiscFrame::kIndex);
+    const GridControl& general = *Ctl<GridControl>(*window, "grdMisc_0");
+    EXPECT_NE(general.textMatrix(6, 1), "7");
+    EXPECT_FALSE(general.textMatrix(0, 1).empty());
+    Ctl<QPushButton>(*window, "chbMiscRecalc")->click();
+    EXPECT_EQ(ReadBytes(MiscCacheFilePath()), cache);
+
+    Stop();
+    Start();
+    window->BarClick(MiscFrame::kIndex);
+    EXPECT_EQ(Ctl<GridControl>(*window, "grdMisc_0")->textMatrix(6, 1), "7");
+}
+
+TEST_F(OneOffDatabase, AFileThatCannotBeOpenedEndsTheStartWithItsReasonAndAsksForNoOther) {
+    const std::string junk = (dir_.path() / "notes.mdb").string();
+    std::ofstream(junk) << "not a database";
+    const std::string missing = (dir_.path() / "nowhere.mdb").string();
+    for (const std::string& path : {junk, missing}) {
+        SCOPED_TRACE(path);
+        services->messages.clear();
+        services->locateAnswer = other;
+        Start(path);
+        EXPECT_EQ(window, nullptr);
+        EXPECT_EQ(services->locateCalls, 0);
+        ASSERT_EQ(services->titles(), (Titles{"Critical error!"}));
+        EXPECT_EQ(services->messages[0].text,
+                  "There was an error accessing the DUZEDO - closing app");
+        EXPECT_FALSE(services->messages[0].detail.empty());
+        EXPECT_EQ(ReadBytes(SettingsFilePath()), stored);
+        EXPECT_EQ(gConn, nullptr);
+    }
+}
+
+TEST_F(OneOffDatabase, TheStoredDatabaseNamedOnTheCommandLineIsAnOrdinaryStart) {
+    const MiscFigures figures{Texts(7, "7"), Texts(22, "Cached (1)")};
+    ASSERT_TRUE(SaveMiscCache(MiscCacheFilePath(), figures));
+    Start(DefaultDbPath());
+    ASSERT_NE(window, nullptr);
+    window->BarClick(MiscFrame::kIndex);
+    EXPECT_EQ(Ctl<GridControl>(*window, "grdMisc_0")->textMatrix(6, 1), "7");
+}
+
+TEST_F(OneOffDatabase, WithoutAStoredDatabaseTheRunWritesNoSettingsToTripOverLater) {
+    std::filesystem::remove(SettingsFilePath());
+    std::filesystem::remove(DefaultDbPath());
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(services->locateCalls, 0);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
+}
+
+}  // namespace
