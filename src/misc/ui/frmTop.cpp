@@ -52,8 +52,6 @@ frmTop::frmTop(QWidget* parent) : QDialog(parent) {
     ShowGridHeader(*grdTop, {"#", "Player", "", "Games"});
     grdTop->setCurrentCell(-1, -1);
     grdTop->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab goes on to the next control; the arrow keys move between the cells.
-    grdTop->setTabKeyNavigation(false);
 
     // A hidden check box leaves its height to the grid.
     auto* layout = new QVBoxLayout(this);

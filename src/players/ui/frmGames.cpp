@@ -41,8 +41,6 @@ frmGames::frmGames(QWidget* parent) : QDialog(parent) {
     ShowGridHeader(*grdGames, {"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"});
     grdGames->setCurrentCell(-1, -1);
     grdGames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab goes on to the next control; the arrow keys move between the cells.
-    grdGames->setTabKeyNavigation(false);
 
     chbClose = new Button("Close", this);
     chbClose->setObjectName(QStringLiteral("chbClose"));

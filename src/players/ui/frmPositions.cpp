@@ -5,6 +5,7 @@
 
 #include "core/Twips.h"
 #include "players/Positions.h"
+#include "ui/widgets/Accessible.h"
 #include "ui/widgets/Grid.h"
 #include "ui/widgets/ViewToWidgets.h"
 
@@ -24,6 +25,7 @@ frmPositions::frmPositions(QWidget* parent) : QDialog(parent) {
 
     grdPos = new GridControl(this);
     grdPos->setObjectName(QStringLiteral("grdPos"));
+    SetAccessibleName(*grdPos, "Finishing positions");
     // The last two columns hold the figures the graph is computed from.
     ShowGridHeader(*grdPos, {"Tournament", "Pos", "", ""});
     grdPos->setCurrentCell(-1, -1);

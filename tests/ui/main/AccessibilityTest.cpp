@@ -8,6 +8,8 @@
 
 #include "misc/ui/frmTop.h"
 #include "players/ui/frmGames.h"
+#include "players/ui/frmPositions.h"
+#include "rankings/ui/frmRankGraph.h"
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
 #include "tournaments/ui/frmShowPic.h"
@@ -39,7 +41,10 @@ TEST_F(Accessibility, EveryBoxListGridAndComboBoxHasAName) {
     frmGames games(&window);
     frmTop top(&window);
     frmShowPic picture(&window);
-    for (const QWidget* dialog : std::initializer_list<const QWidget*>{&games, &top, &picture}) {
+    frmPositions positions(&window);
+    frmRankGraph progress(&window);
+    for (const QWidget* dialog :
+         std::initializer_list<const QWidget*>{&games, &top, &picture, &positions, &progress}) {
         EXPECT_EQ(UnnamedControls(*dialog), std::vector<std::string>{})
             << dialog->objectName().toStdString();
     }
