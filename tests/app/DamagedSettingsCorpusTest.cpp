@@ -15,7 +15,7 @@
 #include "support/DamagedFiles.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
-#include "support/TempDir.h"
+#include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
 #include "ui/main/frmMain.h"
 
@@ -24,51 +24,34 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-class DamagedSettingsCorpus : public testing::Test {
+class DamagedSettingsCorpus : public ProgramDirFixture {
   protected:
+    DamagedSettingsCorpus() : ProgramDirFixture("damaged-settings") {}
     void SetUp() override {
-        SetAppDir(dir_.path().string());
-        SetServices(services_);
-        SetCurrentLocale(MakeFixedLocale());
-        QApplication::setQuitOnLastWindowClosed(false);
+        ProgramDirFixture::SetUp();
         WriteTestDuzedo(DefaultDbPath());
-        WriteBytes(dir_ / "notes.txt", "games, goals and tournaments, as plain text\n");
-        WriteBytes(dir_ / "cut.mdb", WriteSampleAccessFile(dir_ / "whole.mdb").substr(0, 40960));
-        services_->clock = 36000.2;
-    }
-    void TearDown() override {
-        DisconnectDb();
-        SetAppDir("");
-        SetServices(nullptr);
-        SetCurrentLocale(nullptr);
-        QApplication::setQuitOnLastWindowClosed(true);
-        gDbPath.clear();
-        SetOptionDefaults();
+        WriteBytes(dir() / "notes.txt", "games, goals and tournaments, as plain text\n");
+        WriteBytes(dir() / "cut.mdb", WriteSampleAccessFile(dir() / "whole.mdb").substr(0, 40960));
     }
 
     // Starts the program on settings; it must open its window or say why it cannot.
     void start(const std::string& settings, const std::string& label) {
         WriteBytes(SettingsFilePath(), settings);
         const std::string database = ReadBytes(DefaultDbPath());
-        const std::string notes = ReadBytes(dir_ / "notes.txt");
-        services_->messages.clear();
+        const std::string notes = ReadBytes(dir() / "notes.txt");
+        services->messages.clear();
         const auto begin = Clock::now();
-        std::unique_ptr<frmMain> window;
         EXPECT_NO_THROW(window = RunStartup()) << label;
         EXPECT_LT(Clock::now() - begin, std::chrono::seconds(20)) << label;
         if (window == nullptr) {
-            EXPECT_FALSE(services_->messages.empty()) << label;
+            EXPECT_FALSE(services->messages.empty()) << label;
         }
-        window.reset();
-        DisconnectDb();
+        Stop();
         EXPECT_EQ(ReadBytes(DefaultDbPath()), database) << label;
-        EXPECT_EQ(ReadBytes(dir_ / "notes.txt"), notes) << label;
+        EXPECT_EQ(ReadBytes(dir() / "notes.txt"), notes) << label;
     }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    std::shared_ptr<FakeServices> services_ = std::make_shared<FakeServices>();
-    TempDir dir_{"damaged-settings"};
+    std::string path(const std::string& name) const { return (dir() / name).string(); }
 };
 
 TEST_F(DamagedSettingsCorpus, GarbledBinaryAndHugeFiles) {
@@ -98,7 +81,7 @@ TEST_F(DamagedSettingsCorpus, OtherEncodingsAndLineEnds) {
 TEST_F(DamagedSettingsCorpus, NamingWhatIsNoDatabase) {
     const std::string rest = "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n";
     start(path("notes.txt") + rest, "a text file");
-    start(dir_.path().string() + rest, "a directory");
+    start(dir().path().string() + rest, "a directory");
     start(path("cut.mdb") + rest, "a cut Access file");
     start(path("absent.mdb") + rest, "a file that is not there");
     start("/dev/zero" + rest, "a device");

@@ -14,6 +14,7 @@
 #include "jetwriter/JetWriter.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
+#include "support/ProgramDirFixture.h"
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
 #include "ui/main/frmMain.h"
@@ -80,32 +81,18 @@ TEST(NativeFile, ReplacesWholeOrInPlaceWhenNoNewFileCanBeMade) {
     EXPECT_EQ(ReadFileStart((dir / "none").string(), 6), std::nullopt);
 }
 
-class ProgramFolderTest : public testing::Test {
+class ProgramFolderTest : public ProgramDirFixture {
   protected:
+    ProgramFolderTest() : ProgramDirFixture("folder") {}
     void SetUp() override {
-        folder = (dir_ / kLatin1Folder).string() + "/";
+        ProgramDirFixture::SetUp();
+        folder = (dir() / kLatin1Folder).string() + "/";
         fs::create_directories(folder);
         SetAppDir(folder);
-        SetServices(services);
-        SetCurrentLocale(MakeFixedLocale());
-        SetOptionDefaults();
-    }
-    void TearDown() override {
-        window.reset();
-        DisconnectDb();
-        SetAppDir("");
-        SetServices(nullptr);
-        SetCurrentLocale(nullptr);
-        gDbPath.clear();
         SetOptionDefaults();
     }
 
     std::string folder;
-    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
-    std::unique_ptr<frmMain> window;
-
-  private:
-    TempDir dir_{"folder"};
 };
 
 // A folder name that is not UTF-8 must neither hide the database beside the program nor lose the
@@ -126,8 +113,7 @@ TEST_F(ProgramFolderTest, ANameThatIsNotUtf8StillFindsTheDatabaseAndKeepsTheSett
         EXPECT_EQ(gTimesRun, run);
         // The first run has no signature to store yet.
         EXPECT_EQ(gMiscCacheValid, run != 2);
-        window.reset();
-        DisconnectDb();
+        Stop();
     }
     EXPECT_TRUE(ReadBytes(folder + "VPAStats.ini").starts_with(folder + "duzedo.mdb\r\n"));
 }

@@ -14,7 +14,7 @@
 #include "options/ui/OptionsFrame.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
-#include "support/TempDir.h"
+#include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
 #include "ui/main/frmMain.h"
@@ -26,16 +26,13 @@ using Titles = std::vector<std::string>;
 
 // A program directory whose settings name duzedo.mdb (with its signature, after one ordinary
 // start), and another DUZEDO beside it to open for one run.
-class OneOffDatabase : public testing::Test {
+class OneOffDatabase : public ProgramDirFixture {
   protected:
+    OneOffDatabase() : ProgramDirFixture("oneoff") {}
     void SetUp() override {
-        SetAppDir(dir_.path().string());
-        SetServices(services);
-        SetCurrentLocale(MakeFixedLocale());
-        QApplication::setQuitOnLastWindowClosed(false);
+        ProgramDirFixture::SetUp();
         WriteTestDuzedo(DefaultDbPath());
         WriteTestDuzedo(other);
-        services->clock = 36000.2;
         // The first start has no signature to store yet; the second stores it.
         for (int run = 0; run < 2; ++run) {
             Start();
@@ -45,23 +42,10 @@ class OneOffDatabase : public testing::Test {
         ASSERT_TRUE(stored.starts_with(DefaultDbPath() + "\r\n"));
         ASSERT_FALSE(stored.ends_with("\r\n\r\n")) << "no signature stored";
     }
-    void TearDown() override {
-        Stop();
-        SetAppDir("");
-        SetServices(nullptr);
-        SetCurrentLocale(nullptr);
-        QApplication::setQuitOnLastWindowClosed(true);
-        gDbPath.clear();
-        SetOptionDefaults();
-    }
 
     void Start(std::optional<std::string> database = std::nullopt) {
         window = RunStartup({.database = std::move(database)});
         if (window) gOptFrameAnimation = 0;
-    }
-    void Stop() {
-        window.reset();
-        DisconnectDb();
     }
     // The settings file with the times-run line (the fifth) left out.
     static std::string WithoutRunCount(const std::string& settings) {
@@ -75,10 +59,7 @@ class OneOffDatabase : public testing::Test {
         return result;
     }
 
-    TempDir dir_{"oneoff"};
-    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
-    std::unique_ptr<frmMain> window;
-    const std::string other = (dir_.path() / "other.mdb").string();
+    const std::string other = (dir().path() / "other.mdb").string();
     std::string stored;
 };
 
@@ -130,9 +111,9 @@ TEST_F(OneOffDatabase, TheStoredDatabasesMiscCacheIsNeitherShownNorReplaced) {
 }
 
 TEST_F(OneOffDatabase, AFileThatCannotBeOpenedEndsTheStartWithItsReasonAndAsksForNoOther) {
-    const std::string junk = (dir_.path() / "notes.mdb").string();
+    const std::string junk = (dir().path() / "notes.mdb").string();
     std::ofstream(junk) << "not a database";
-    const std::string missing = (dir_.path() / "nowhere.mdb").string();
+    const std::string missing = (dir().path() / "nowhere.mdb").string();
     for (const std::string& path : {junk, missing}) {
         SCOPED_TRACE(path);
         services->messages.clear();

@@ -9,7 +9,7 @@
 #include "db/Database.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
-#include "support/TempDir.h"
+#include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
 #include "ui/main/CloseAnimation.h"
 #include "ui/main/frmMain.h"
@@ -29,40 +29,16 @@ bool SplashShowing() {
     return false;
 }
 
-class StartupTest : public testing::Test {
+class StartupTest : public ProgramDirFixture {
   protected:
+    StartupTest() : ProgramDirFixture("startup") {}
     void SetUp() override {
-        ASSERT_TRUE(std::filesystem::is_directory(dir_.path()));
-        SetAppDir(dir_.path().string());
-        SetServices(services);
-        SetCurrentLocale(MakeFixedLocale());
-        // Closing the main window must not queue a quit for the rest of the test program.
-        QApplication::setQuitOnLastWindowClosed(false);
+        ProgramDirFixture::SetUp();
         WriteTestDuzedo(DefaultDbPath());
-        services->clock = 36000.2;
-    }
-    void TearDown() override {
-        Stop();
-        SetAppDir("");
-        SetServices(nullptr);
-        SetCurrentLocale(nullptr);
-        QApplication::setQuitOnLastWindowClosed(true);
-        gDbPath.clear();
-        SetOptionDefaults();
     }
 
     void Start() { window = RunStartup(); }
-    void Stop() {
-        window.reset();
-        DisconnectDb();
-    }
     void MakeCache() { std::ofstream(MiscCacheFilePath()) << "figures\n"; }
-
-    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
-    std::unique_ptr<frmMain> window;
-
-  private:
-    TempDir dir_{"startup"};
 };
 
 TEST_F(StartupTest, FirstRunOpensTheMainWindowAndCountsTheRun) {
