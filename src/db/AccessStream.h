@@ -78,6 +78,8 @@ class StreamDecoder {
     std::string pending_;
     State state_ = State::Between;
     std::size_t columnCount_ = 0;
+    // One row's values, kept from row to row so that their texts' room is reused.
+    std::vector<DbValue> row_;
 };
 
 }  // namespace access_detail
