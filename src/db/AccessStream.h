@@ -53,6 +53,7 @@ class StreamWriter {
     int fd_;
     std::string buffer_;
     std::chrono::steady_clock::time_point lastFlush_;
+    int rowsSinceClock_ = 0;
 };
 
 // Checks a stream frame by frame and hands what it carries to a sink. Every length is checked
