@@ -60,6 +60,7 @@ class StreamWriter {
     int fd_;
     std::string buffer_;
     std::chrono::steady_clock::time_point lastFlush_;
+    int rowsSinceClock_ = 0;
 };
 
 // Checks a stream frame by frame and hands what it carries to a sink. Every length is checked
@@ -85,6 +86,8 @@ class StreamDecoder {
     std::string pending_;
     State state_ = State::Between;
     std::size_t columnCount_ = 0;
+    // One row's values, kept from row to row so that their texts' room is reused.
+    std::vector<DbValue> row_;
 };
 
 }  // namespace access_detail

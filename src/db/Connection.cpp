@@ -7,6 +7,7 @@
 #include "db/AccessSql.h"
 #include "db/DbFile.h"
 #include "db/JetText.h"
+#include "db/MemoryLoader.h"
 #include "db/SqliteUtil.h"
 
 namespace {
@@ -43,75 +44,6 @@ void RegisterJetText(sqlite3* db) {
                     "Registering LIKE");
     }
 }
-
-bool IsText(ColumnType type) {
-    return type == ColumnType::Text || type == ColumnType::Memo;
-}
-
-// Creates each table it is handed in the in-memory engine and fills it in one transaction.
-// The tables the program reads; any other table of the file is passed over, so that one the
-// program never uses can neither spoil the file nor fill the memory.
-constexpr std::array<std::string_view, 6> kDuzedoTables = {"scores",
-                                                           "tables",
-                                                           "tournament players",
-                                                           "rankings",
-                                                           "World Cup I Tables",
-                                                           "World Cup II Tables"};
-
-bool IsDuzedoTable(const std::string& name) {
-    return std::any_of(kDuzedoTables.begin(), kDuzedoTables.end(),
-                       [&](std::string_view table) { return JetEqual(name, table); });
-}
-
-// The most one value may hold: ten thousand times the longest text a DUZEDO stores, and still
-// far below what would strain the memory.
-constexpr std::size_t kMaxValueBytes = 2u << 20;
-
-class MemoryLoader : public TableSink {
-  public:
-    explicit MemoryLoader(sqlite3* db) : db_(db) {}
-
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        skipping_ = !IsDuzedoTable(name);
-        if (skipping_) return;
-        table_ = name;
-        std::string create = "CREATE TABLE " + QuoteIdentifier(name) + " (";
-        std::string insert = "INSERT INTO " + QuoteIdentifier(name) + " VALUES (";
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            create += (i ? ", " : "") + QuoteIdentifier(columns[i].name) + " " +
-                      std::string(DeclaredType(columns[i].type));
-            if (IsText(columns[i].type)) create += " COLLATE JET";
-            insert += i ? ", ?" : "?";
-        }
-        Execute(db_, create + ")");
-        insert_ = Prepare(db_, insert + ")");
-        columnCount_ = columns.size();
-    }
-
-    void addRow(const std::vector<DbValue>& row) override {
-        if (skipping_) return;
-        if (row.size() != columnCount_) throw DbError("A row does not match its table");
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (row[i].textSize() > kMaxValueBytes) {
-                throw DbError("Table '" + table_ + "' holds a value of " +
-                              std::to_string(row[i].textSize()) +
-                              " bytes, more than any DUZEDO value can be");
-            }
-            BindValue(insert_.get(), static_cast<int>(i + 1), row[i]);
-        }
-        CheckSqlite(db_, sqlite3_step(insert_.get()), "Loading a row", SQLITE_DONE);
-        sqlite3_reset(insert_.get());
-    }
-
-    void endTable() override { insert_.reset(); }
-
-  private:
-    sqlite3* db_;
-    Statement insert_;
-    std::size_t columnCount_ = 0;
-    bool skipping_ = false;
-    std::string table_;
-};
 
 bool HasColumn(sqlite3* db, const char* table, const char* column) {
     return sqlite3_table_column_metadata(db, "main", table, column, nullptr, nullptr, nullptr,

@@ -86,9 +86,9 @@ void CopyRows(sqlite3* db, const std::string& table, const std::vector<ColumnDef
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            row[i] = ColumnValue(stmt.get(), static_cast<int>(i),
-                                 columns[i].type == ColumnType::DateTime,
-                                 columns[i].type == ColumnType::YesNo);
+            ReadColumnValue(stmt.get(), static_cast<int>(i),
+                            columns[i].type == ColumnType::DateTime,
+                            columns[i].type == ColumnType::YesNo, row[i]);
         }
         sink.addRow(row);
     }

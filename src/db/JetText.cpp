@@ -86,13 +86,17 @@ int JetCompare(std::string_view a, std::string_view b) {
     a = WithoutTrailingBlanks(a);
     b = WithoutTrailingBlanks(b);
     // Folding and accent removal work letter by letter, so an equal ASCII start can be skipped
-    // and only the rest needs the (slower) Unicode comparison.
-    std::size_t i = 0;
+    // and only the rest needs the (slower) Unicode comparison. Index builds compare the same
+    // names over and over: the same bytes are equal whatever alphabet they are in.
     const std::size_t n = std::min(a.size(), b.size());
-    for (; i < n; ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
         const auto ca = static_cast<unsigned char>(a[i]);
         const auto cb = static_cast<unsigned char>(b[i]);
-        if (ca >= 0x80 || cb >= 0x80) return CompareUnicode(a.substr(i), b.substr(i));
+        if (ca == cb && ca < 0x80) continue;
+        if (ca >= 0x80 || cb >= 0x80) {
+            if (a.substr(i) == b.substr(i)) return 0;
+            return CompareUnicode(a.substr(i), b.substr(i));
+        }
         const char la = AsciiLower(static_cast<char>(ca));
         const char lb = AsciiLower(static_cast<char>(cb));
         if (la != lb)

@@ -63,29 +63,44 @@ void BindValue(sqlite3_stmt* stmt, int index, const DbValue& value) {
             break;
         case DbValue::Kind::Text:
         case DbValue::Kind::Date: {
-            const std::string text = value.toString();
+            const std::string_view text = value.chars();
             sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()),
-                              SQLITE_TRANSIENT);
+                              SQLITE_STATIC);
             break;
         }
     }
 }
 
 DbValue ColumnValue(sqlite3_stmt* stmt, int column, bool isDate, bool isYesNo) {
+    DbValue value;
+    ReadColumnValue(stmt, column, isDate, isYesNo, value);
+    return value;
+}
+
+void ReadColumnValue(sqlite3_stmt* stmt, int column, bool isDate, bool isYesNo, DbValue& out) {
     switch (sqlite3_column_type(stmt, column)) {
         case SQLITE_NULL:
-            return {};
+            out = {};
+            break;
         case SQLITE_INTEGER: {
             const auto v = sqlite3_column_int64(stmt, column);
-            return DbValue::integer(isYesNo && v != 0 ? -1 : v);
+            out = DbValue::integer(isYesNo && v != 0 ? -1 : v);
+            break;
         }
         case SQLITE_FLOAT:
-            return DbValue::real(sqlite3_column_double(stmt, column));
+            out = DbValue::real(sqlite3_column_double(stmt, column));
+            break;
         default: {
+            // Text first, then its length: asking in this order reads it without conversion.
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            std::string value(text != nullptr ? text : "",
-                              static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
-            return isDate ? DbValue::date(std::move(value)) : DbValue::text(std::move(value));
+            const std::string_view chars(
+                text != nullptr ? text : "",
+                text != nullptr ? static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)) : 0);
+            if (isDate) {
+                out.assignDate(chars);
+            } else {
+                out.assignText(chars);
+            }
         }
     }
 }

@@ -40,6 +40,10 @@ void CopyAllTables(sqlite3* db, TableSink& sink,
 // A name as an SQL identifier: between double quotes, inner double quotes doubled.
 std::string QuoteIdentifier(std::string_view name);
 
+// Binds value; a text is bound without a copy, so value must stay as it is until the statement
+// has been stepped.
 void BindValue(sqlite3_stmt* stmt, int index, const DbValue& value);
 // The value of a result column; dates are recognised by the column's declared type.
 DbValue ColumnValue(sqlite3_stmt* stmt, int column, bool isDate, bool isYesNo);
+// The same into out, whose text room is reused when it held a text before.
+void ReadColumnValue(sqlite3_stmt* stmt, int column, bool isDate, bool isYesNo, DbValue& out);

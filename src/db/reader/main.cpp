@@ -40,6 +40,9 @@ int TakeStreamOutput() {
     const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (stream < 0 || devNull < 0 || ::dup2(devNull, STDOUT_FILENO) < 0) return -1;
     ::close(devNull);
+    // Room to read ahead while the program is busy storing what came before; where the system
+    // refuses, the pipe keeps its usual size.
+    ::fcntl(stream, F_SETPIPE_SZ, 1 << 20);
     return stream;
 }
 
