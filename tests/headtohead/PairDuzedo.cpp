@@ -50,27 +50,9 @@ void WritePairDuzedo(const std::string& path) {
               Game("Nils", "Otto", 1, 0, "Alpha Cup", 24),
               Game("Nils", "Otto", 9, 0, "Zeta Phase", 25),
               Game("Ruth", "Solo", 2, 1, "Spring League", 30)});
-    AddTable(out, "tables",
-             {{"tournament", Text},
-              {"player", Text},
-              {"p", Integer16},
-              {"g", Integer16},
-              {"w", Integer16},
-              {"d", Integer16},
-              {"l", Integer16},
-              {"gs", Integer16},
-              {"gc", Integer16},
-              {"pts", Integer16},
-              {"chrono", Integer16}},
-             {});
+    AddTable(out, "tables", TablesColumns(), {});
     AddTable(
-        out, "tournament players",
-        {{"tournament", Text},
-         {"chrono", Integer16},
-         {"country", Text},
-         {"date", Text},
-         {"Cup?", YesNo},
-         {"players", Integer16}},
+        out, "tournament players", TournamentPlayersColumns(),
         {Tournament("Spring League", 1), Tournament("Autumn Cup", 2), Tournament("Beta Cup", 5),
          Tournament("Alpha Cup", 5), Tournament("Epsilon", 6), Tournament("Delta", 7)});
     AddTable(out, "rankings",

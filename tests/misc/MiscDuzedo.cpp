@@ -13,39 +13,14 @@ void WriteMiscDuzedo(const std::string& path, const std::vector<MiscGame>& games
         scoreRows.push_back({I(static_cast<std::int64_t>(scoreRows.size()) + 1), T(g.teamA),
                              T(g.teamB), I(g.a), I(g.b), T(g.tournament)});
     }
-    AddTable(out, "scores",
-             {{"id", Integer32},
-              {"TEAM A", Text},
-              {"TEAM B", Text},
-              {"A", Integer16},
-              {"B", Integer16},
-              {"TOURNAMENT", Text}},
-             scoreRows);
+    AddTable(out, "scores", ScoresColumns(), scoreRows);
     std::vector<std::vector<DbValue>> tableRows;
     for (const MiscTableRow& r : tables) {
         tableRows.push_back(
             {T(r.tournament), T(r.player), I(r.p), I(0), I(0), I(0), I(0), I(0), I(0), I(0), I(1)});
     }
-    AddTable(out, "tables",
-             {{"tournament", Text},
-              {"player", Text},
-              {"p", Integer16},
-              {"g", Integer16},
-              {"w", Integer16},
-              {"d", Integer16},
-              {"l", Integer16},
-              {"gs", Integer16},
-              {"gc", Integer16},
-              {"pts", Integer16},
-              {"chrono", Integer16}},
-             tableRows);
-    AddTable(out, "tournament players",
-             {{"tournament", Text},
-              {"chrono", Integer16},
-              {"country", Text},
-              {"date", Text},
-              {"Cup?", YesNo},
-              {"players", Integer16}},
+    AddTable(out, "tables", TablesColumns(), tableRows);
+    AddTable(out, "tournament players", TournamentPlayersColumns(),
              {{T("League"), I(1), T("Velmoor"), T("May 2003"), I(0), I(2)}});
     std::vector<std::vector<DbValue>> rankingRows;
     for (const std::string& player : players) {

@@ -9,13 +9,6 @@
 
 namespace {
 
-std::vector<ColumnDef> TableColumns() {
-    using enum ColumnType;
-    return {{"tournament", Text}, {"player", Text},   {"p", Integer16},     {"g", Integer16},
-            {"w", Integer16},     {"d", Integer16},   {"l", Integer16},     {"gs", Integer16},
-            {"gc", Integer16},    {"pts", Integer16}, {"chrono", Integer16}};
-}
-
 std::vector<DbValue> TableRow(const char* tournament, const char* player, int p, int g, int w,
                               int d, int l, int gs, int gc, DbValue pts, int chrono) {
     return {T(tournament), T(player), I(p),  I(g),           I(w),     I(d),
@@ -40,13 +33,7 @@ void WriteHandMadeDuzedo(const std::string& path) {
     const char* dr1 = "Dadidurez VII Round 1";
     const char* ag = "Águila Trophy";
     const char* al = "Autumn League 2003";
-    AddTable(out, "scores",
-             {{"id", Integer32},
-              {"TEAM A", Text},
-              {"TEAM B", Text},
-              {"A", Integer16},
-              {"B", Integer16},
-              {"TOURNAMENT", Text}},
+    AddTable(out, "scores", ScoresColumns(),
              {
                  Game(1, "Vodad R", "Vezuv L", 3, 1, vo),
                  Game(2, "Müller K", "José P", 3, 0, vo),
@@ -81,7 +68,7 @@ void WriteHandMadeDuzedo(const std::string& path) {
                  Game(17, "Müller K", "Ábdo K", 0, 0, semi),
              });
 
-    AddTable(out, "tables", TableColumns(),
+    AddTable(out, "tables", TablesColumns(),
              {
                  TableRow(vo, "Vodad R", 1, 5, 4, 1, 0, 12, 4, I(13), 1),
                  TableRow(vo, "Vezuv L", 2, 5, 3, 1, 1, 9, 5, I(10), 1),
@@ -142,7 +129,7 @@ void WriteHandMadeDuzedo(const std::string& path) {
                  {T("Vezuv L"), T("velmoor"), I(2), I(1400), I(1490), I(1500), I(1500)},
              });
 
-    AddTable(out, "World Cup I Tables", TableColumns(),
+    AddTable(out, "World Cup I Tables", TablesColumns(),
              {
                  TableRow("Group A", "Vezuv L", 2, 2, 0, 1, 1, 1, 2, I(1), 2),
                  TableRow("Group A", "Vodad R", 1, 2, 1, 1, 0, 2, 1, I(4), 2),
@@ -150,7 +137,7 @@ void WriteHandMadeDuzedo(const std::string& path) {
                  TableRow("Group E", "Müller K", 2, 1, 0, 0, 1, 1, 2, I(0), 2),
              });
 
-    AddTable(out, "World Cup II Tables", TableColumns(),
+    AddTable(out, "World Cup II Tables", TablesColumns(),
              {
                  TableRow("Group A", "Müller K", 1, 2, 1, 1, 0, 1, 0, I(4), 6),
                  TableRow("Group A", "Vodad R", 2, 2, 0, 1, 1, 0, 1, I(1), 6),

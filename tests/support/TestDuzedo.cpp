@@ -20,29 +20,12 @@ void WriteTestDuzedo(const std::string& path, TestDuzedoDamage damage) {
                T("Spring League 2003"), I(2)},
               {T("Cleo"), T("Aris"), I(1), I(3), T("Spring League 2003"), I(3)}});
     AddTable(
-        out, "tables",
-        {{"tournament", Text},
-         {"player", Text},
-         {"p", Integer16},
-         {"g", Integer16},
-         {"w", Integer16},
-         {"d", Integer16},
-         {"l", Integer16},
-         {"gs", Integer16},
-         {"gc", Integer16},
-         {"pts", Integer16},
-         {"chrono", Integer16}},
+        out, "tables", TablesColumns(),
         {{T("Spring League 2003"), T("Aris"), I(1), I(2), I(2), I(0), I(0), I(5), I(2), I(6), I(1)},
          {T("Spring League 2003"), T("Bodo"), I(2), I(2), I(0), I(1), I(1), I(1), I(2), I(1), I(1)},
          {T("Spring League 2003"), T("Cleo"), I(3), I(2), I(0), I(1), I(1), I(1), I(3), I(1),
           I(1)}});
-    AddTable(out, "tournament players",
-             {{"tournament", Text},
-              {"chrono", Integer16},
-              {"country", Text},
-              {"date", Text},
-              {"Cup?", YesNo},
-              {"players", Integer16}},
+    AddTable(out, "tournament players", TournamentPlayersColumns(),
              {{T("Spring League 2003"), I(1), T("Velmoor"), T("April 2003"), I(0), I(3)}});
     const std::vector<ColumnDef> rankings = {
         {"player", Text},

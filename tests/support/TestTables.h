@@ -28,3 +28,21 @@ inline void AddTable(TableSink& out, const std::string& name, const std::vector<
     for (const auto& row : rows) out.addRow(row);
     out.endTable();
 }
+
+// The columns of the DUZEDO's tables as the program's own files have them.
+inline std::vector<ColumnDef> ScoresColumns() {
+    using enum ColumnType;
+    return {{"id", Integer32}, {"TEAM A", Text}, {"TEAM B", Text},
+            {"A", Integer16},  {"B", Integer16}, {"TOURNAMENT", Text}};
+}
+inline std::vector<ColumnDef> TablesColumns() {
+    using enum ColumnType;
+    return {{"tournament", Text}, {"player", Text},   {"p", Integer16},     {"g", Integer16},
+            {"w", Integer16},     {"d", Integer16},   {"l", Integer16},     {"gs", Integer16},
+            {"gc", Integer16},    {"pts", Integer16}, {"chrono", Integer16}};
+}
+inline std::vector<ColumnDef> TournamentPlayersColumns() {
+    using enum ColumnType;
+    return {{"tournament", Text}, {"chrono", Integer16}, {"country", Text},
+            {"date", Text},       {"Cup?", YesNo},       {"players", Integer16}};
+}

@@ -8,13 +8,6 @@
 
 namespace {
 
-std::vector<ColumnDef> TableColumns() {
-    using enum ColumnType;
-    return {{"tournament", Text}, {"player", Text},   {"p", Integer16},     {"g", Integer16},
-            {"w", Integer16},     {"d", Integer16},   {"l", Integer16},     {"gs", Integer16},
-            {"gc", Integer16},    {"pts", Integer16}, {"chrono", Integer16}};
-}
-
 std::vector<DbValue> Row(const char* tournament, const char* player, int p, DbValue pts,
                          int chrono) {
     return {T(tournament), T(player), I(p), I(3),           I(1),     I(1),
@@ -37,13 +30,7 @@ void WriteTournamentsDuzedo(const std::string& path) {
     using enum ColumnType;
     SqliteFileWriter out(path);
     const char* vo = "Velmoor Open";
-    AddTable(out, "scores",
-             {{"id", Integer32},
-              {"TEAM A", Text},
-              {"TEAM B", Text},
-              {"A", Integer16},
-              {"B", Integer16},
-              {"TOURNAMENT", Text}},
+    AddTable(out, "scores", ScoresColumns(),
              {
                  Game(3, "Ann", "Bob", 1, 0, vo),
                  Game(1, "Bob", "Cid", 2, 2, vo),
@@ -61,7 +48,7 @@ void WriteTournamentsDuzedo(const std::string& path) {
                  Game(42, "Dan", "Eve", 4, 0, "World Cup III Round 1 - Group A"),
                  Game(43, "Ann", "Cid", 3, 2, "World Cup I Playoffs - Final"),
              });
-    AddTable(out, "tables", TableColumns(),
+    AddTable(out, "tables", TablesColumns(),
              {
                  Row(vo, "Bob", 2, I(4), 1),
                  Row(vo, "Ann", 1, I(6), 1),
@@ -90,8 +77,8 @@ void WriteTournamentsDuzedo(const std::string& path) {
              });
     AddTable(out, "rankings", {{"player", Text}, {"country", Text}, {"R0503", Integer16}},
              {{T("Ann"), T("Velmoor"), I(1500)}, {T("Bob"), T("O'Land"), I(1400)}});
-    AddTable(out, "World Cup I Tables", TableColumns(),
+    AddTable(out, "World Cup I Tables", TablesColumns(),
              {Row("Group A", "Bob", 2, I(1), 3), Row("Group A", "Ann", 1, I(4), 3)});
-    AddTable(out, "World Cup II Tables", TableColumns(), {Row("Group A", "Cid", 1, I(3), 8)});
+    AddTable(out, "World Cup II Tables", TablesColumns(), {Row("Group A", "Cid", 1, I(3), 8)});
     out.finish();
 }
