@@ -8,28 +8,11 @@
 
 #include "duzedo/Report.h"
 #include "headtohead/PairDuzedo.h"
-#include "support/TempDir.h"
+#include "support/ReportSuite.h"
 
 namespace {
 
-class HeadToHeadReport : public testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<TempDir>("h2h-report");
-        db_ = (*dir_ / "duzedo.mdb").string();
-        WritePairDuzedo(db_);
-    }
-    static void TearDownTestSuite() { dir_.reset(); }
-
-    static std::string Run(const std::string& view, const ReportOptions& options) {
-        std::ostringstream out;
-        RunReport(view, db_, options, out);
-        return out.str();
-    }
-
-    static inline std::unique_ptr<TempDir> dir_;
-    static inline std::string db_;
-};
+class HeadToHeadReport : public ReportSuite<WritePairDuzedo> {};
 
 TEST_F(HeadToHeadReport, PairListsItsControlsAndTheJoke) {
     const std::string pair = Run("pair", {{"--p1", "Cleo"}, {"--p2", "Dara"}});

@@ -10,7 +10,7 @@
 #include "duzedo/Report.h"
 #include "support/DuzedoTool.h"
 #include "support/HandMadeDuzedo.h"
-#include "support/TempDir.h"
+#include "support/ReportSuite.h"
 
 namespace {
 
@@ -31,24 +31,7 @@ TEST(ViewTextsWriters, EscapeTextsAndKeepTheControlsOrder) {
               "Pos,Player\n1,\"O'Neil, S\"\n2,\"say \"\"hi\"\"\"\n3,\" x\"\n");
 }
 
-class Report : public testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<TempDir>("report");
-        db_ = (*dir_ / "duzedo.mdb").string();
-        WriteHandMadeDuzedo(db_);
-    }
-    static void TearDownTestSuite() { dir_.reset(); }
-
-    static std::string Run(const std::string& view, const ReportOptions& options) {
-        std::ostringstream out;
-        RunReport(view, db_, options, out);
-        return out.str();
-    }
-
-    static inline std::unique_ptr<TempDir> dir_;
-    static inline std::string db_;
-};
+class Report : public ReportSuite<WriteHandMadeDuzedo> {};
 
 TEST_F(Report, PrintsTheViewsControls) {
     const std::string rankings = Run("rankings", {{"--month", "0303"}, {"--country", "Spain"}});
