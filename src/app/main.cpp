@@ -64,7 +64,6 @@ int main(int argc, char** argv) {
         return *status;
     }
     VpaApplication app(argc, argv);
-    SetAppDir(QCoreApplication::applicationDirPath().toStdString() + "/");
     SetDefaultServices(MakeQtServices());
 
     // The message boxes of start-up may be the only windows for a moment; closing one of them

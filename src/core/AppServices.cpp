@@ -34,13 +34,15 @@ class PlainServices : public AppServices {
     void showMainWindow(QWidget&) override {}
 };
 
-std::shared_ptr<AppServices>& Current() {
+std::shared_ptr<AppServices>& Default() {
     static std::shared_ptr<AppServices> services = std::make_shared<PlainServices>();
     return services;
 }
 
-std::shared_ptr<AppServices>& Default() {
-    static std::shared_ptr<AppServices> services = std::make_shared<PlainServices>();
+// The default until a test puts others in its place: one object, so that setting the default
+// (the program's windows) is what the program then uses.
+std::shared_ptr<AppServices>& Current() {
+    static std::shared_ptr<AppServices> services = Default();
     return services;
 }
 

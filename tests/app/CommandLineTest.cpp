@@ -3,11 +3,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <system_error>
 
 #include "app/CommandLine.h"
 #include "support/FileBytes.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -109,6 +111,27 @@ TEST(CommandLineProgram, HelpAndVersionAnswerWithoutAWindowOrAFileAndAWrongLineE
 
     EXPECT_EQ(ReadBytes(settings), settingsBefore);
     EXPECT_EQ(FilesBeside(program), filesBefore);
+}
+
+// The program's own services are the windowed ones: a file that cannot be opened is a critical
+// message box that waits for the user, not a line on standard error and an end at once.
+TEST(CommandLineProgram, AFileThatCannotBeOpenedIsAMessageBoxThatWaitsForTheUser) {
+    const std::filesystem::path program = ProgramPath();
+    if (!std::filesystem::exists(program)) GTEST_SKIP() << "VPAStats is not built";
+    TempDir dir("junk-db");
+    const std::string junk = (dir / "notes.mdb").string();
+    std::ofstream(junk) << "not a database";
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QString::fromStdString(program.string()), {QString::fromStdString(junk)});
+    ASSERT_TRUE(process.waitForStarted());
+    const bool ended = process.waitForFinished(2000);
+    EXPECT_FALSE(ended) << "ended with " << process.exitCode() << ": "
+                        << process.readAllStandardError().toStdString();
+    process.kill();
+    process.waitForFinished();
 }
 
 }  // namespace
