@@ -1,5 +1,6 @@
 #include "ui/main/frmMain.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
-#include <QTableView>
 #include <algorithm>
 #include <optional>
 
@@ -178,7 +178,10 @@ void frmMain::ConnectKeys() {
     for (int i = 0; i < kFrameCount; ++i) {
         auto* key =
             new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
-        connect(key, &QShortcut::activated, this, [this, i] { BarClick(i); });
+        connect(key, &QShortcut::activated, this, [this, i] {
+            BarClick(i);
+            FocusFirstControl(*ui.fraFrame[i]);
+        });
     }
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         const auto* help = std::find(kFrameOfHelp.begin(), kFrameOfHelp.end(), mCurrentFrame);
@@ -191,8 +194,24 @@ void frmMain::ConnectKeys() {
     mHelpEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     mHelpEscape->setEnabled(false);
     connect(mHelpEscape, &QShortcut::activated, ui.picInfo, &QWidget::hide);
-    // Tab goes on to the next control; within a grid the arrow keys move between the cells.
-    for (QTableView* grid : findChildren<QTableView*>()) grid->setTabKeyNavigation(false);
+}
+
+// A frame brought forward by its key takes the keyboard too: the first of its controls in the
+// Tab order that takes typing (not a button) gets the focus, else its first control.
+void frmMain::FocusFirstControl(QWidget& frame) {
+    QWidget* first = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (!frame.isAncestorOf(w) || !w->isVisible() || !w->isEnabled() ||
+            (w->focusPolicy() & Qt::TabFocus) == 0) {
+            continue;
+        }
+        if (qobject_cast<QAbstractButton*>(w) == nullptr) {
+            first = w;
+            break;
+        }
+        if (first == nullptr) first = w;
+    }
+    if (first != nullptr) first->setFocus(Qt::ShortcutFocusReason);
 }
 
 void frmMain::ConnectFrame(Frame& frame) {

@@ -70,6 +70,7 @@ class frmMain : public QWidget {
     // Ctrl+1 to Ctrl+8 bring the frames forward, F1 shows the help of the frame in front and Esc
     // closes the help panel.
     void ConnectKeys();
+    void FocusFirstControl(QWidget& frame);
     // Tab visits the navigation bar and then the controls of the frame in front in the order
     // they are read on the screen.
     void ChainTabStops();

@@ -2,6 +2,7 @@
 // they are typed.
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,6 +138,22 @@ TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
         picture.Init("", "Diagram");
         closesOnEsc(picture);
     }
+}
+
+// Right after start, a frame's key brings it forward with the keyboard in it: the first control
+// that takes typing has the focus.
+TEST_F(Keyboard, AFramesKeyPutsTheFocusOnItsFirstControl) {
+    for (int frame = 7; frame >= 0; --frame) {
+        QTest::keyClick(&window, static_cast<Qt::Key>(Qt::Key_1 + frame), Qt::ControlModifier);
+        const QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << frame;
+        EXPECT_TRUE(
+            window.findChild<QWidget*>("fraFrame_" + QString::number(frame))->isAncestorOf(focus))
+            << frame << " " << focus->objectName().toStdString();
+    }
+    // Not the help button: the player list, which takes a typed name.
+    QTest::keyClick(&window, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "lstPlayers");
 }
 
 TEST_F(Keyboard, APlayerNameCompletesWhateverItsCaseAndEnterShowsTheChosenPlayerOnce) {
