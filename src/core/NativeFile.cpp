@@ -13,11 +13,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool WriteAll(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return false;
+// Writes bytes to an open stream and closes it; closing flushes, so a disk that fills part way
+// shows here and not only in write.
+bool WriteAndClose(std::ofstream& out, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    // Closing flushes: a disk that fills part way shows here, not only in write.
     out.close();
     return !out.fail();
 }
@@ -54,10 +53,9 @@ std::optional<std::string> ReadFileStart(const std::string& path, std::size_t ma
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
     {
         PartialFile partial(path);
-        std::ofstream probe(partial.partialPath(), std::ios::binary | std::ios::app);
-        if (probe.is_open()) {
-            probe.close();
-            if (!WriteAll(partial.partialPath(), bytes)) return false;
+        std::ofstream out(partial.partialPath(), std::ios::binary | std::ios::trunc);
+        if (out.is_open()) {
+            if (!WriteAndClose(out, bytes)) return false;
             try {
                 partial.commit();
                 return true;
@@ -66,7 +64,9 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
             }
         }
     }
-    return FileExists(path) && WriteAll(path, bytes);
+    if (!FileExists(path)) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return out.is_open() && WriteAndClose(out, bytes);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
