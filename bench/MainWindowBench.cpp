@@ -11,7 +11,7 @@
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "duzedo/SampleDuzedo.h"
-#include "ui/main/frmMain.h"
+#include "shell/frmMain.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/Settings.h"
 #include "core/StoredDatabase.h"
 #include "db/Database.h"
-#include "ui/main/frmMain.h"
+#include "shell/frmMain.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "app/Startup.h"
 #include "core/AppServices.h"
 #include "db/Database.h"
-#include "ui/main/frmMain.h"
-#include "ui/widgets/QtServices.h"
+#include "shell/frmMain.h"
+#include "widgets/QtServices.h"
 
 namespace {
 

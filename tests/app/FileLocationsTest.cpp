@@ -12,12 +12,12 @@
 #include "db/Database.h"
 #include "duzedo/SampleDuzedo.h"
 #include "jetwriter/JetWriter.h"
+#include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
 #include "support/ProgramDirFixture.h"
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
-#include "ui/main/frmMain.h"
 
 namespace {
 

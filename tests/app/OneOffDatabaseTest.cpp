@@ -12,13 +12,13 @@
 #include "misc/MiscCache.h"
 #include "misc/ui/MiscFrame.h"
 #include "options/ui/OptionsFrame.h"
+#include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
 #include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
-#include "ui/main/frmMain.h"
-#include "ui/widgets/Grid.h"
+#include "widgets/Grid.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "app/Startup.h"
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "shell/CloseAnimation.h"
+#include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
 #include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
-#include "ui/main/CloseAnimation.h"
-#include "ui/main/frmMain.h"
 
 namespace {
 

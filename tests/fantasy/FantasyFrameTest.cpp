@@ -2,8 +2,8 @@
 
 #include "fantasy/ui/FantasyFrame.h"
 #include "headtohead/PairWindow.h"
-#include "ui/main/StatusLine.h"
-#include "ui/widgets/Button.h"
+#include "shell/StatusLine.h"
+#include "widgets/Button.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "headtohead/PairComparison.h"
 #include "headtohead/PairWindow.h"
 #include "headtohead/ui/PairFrame.h"
-#include "ui/widgets/Button.h"
+#include "widgets/Button.h"
 
 namespace {
 

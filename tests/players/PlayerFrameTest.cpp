@@ -15,8 +15,8 @@
 #include "support/MainWindowFixtures.h"
 #include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Button.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "support/HandMadeDuzedo.h"
 #include "support/SaveDialog.h"
 #include "support/TempDir.h"
-#include "ui/widgets/Grid.h"
+#include "widgets/Grid.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "core/Twips.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/ViewToWidgets.h"
 
 inline QPoint PlaceOf(const GraphSpot& spot) {
     return {TwipsToPixels(spot.x), TwipsToPixels(spot.y)};

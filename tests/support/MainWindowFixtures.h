@@ -14,11 +14,11 @@
 
 #include "core/Settings.h"
 #include "core/ViewTexts.h"
+#include "shell/frmMain.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/ListsDuzedo.h"
 #include "support/SampleDb.h"
-#include "ui/main/frmMain.h"
-#include "ui/widgets/Grid.h"
+#include "widgets/Grid.h"
 
 // The main window loaded, not shown, on the database write makes; frames appear without their
 // slide, and the options are back at their defaults afterwards.

@@ -8,9 +8,9 @@
 
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
-#include "ui/main/frmMain.h"
 
 // The program as started from a folder of its own (its settings, cache and default database
 // beside it), with fake services and a fixed locale; everything is put back afterwards.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/main/frmMain.h"
+#include "shell/frmMain.h"
 
 // The control named name ("grdRankings", "lblOpt_2"), of type W; fails the test when there is
 // none of that type.

@@ -15,7 +15,7 @@
 #include "tournaments/Tournament.h"
 #include "tournaments/TournamentsDuzedo.h"
 #include "tournaments/WorldCup.h"
-#include "ui/widgets/Button.h"
+#include "widgets/Button.h"
 
 namespace {
 

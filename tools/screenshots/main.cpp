@@ -11,8 +11,8 @@
 #include "players/ui/frmGames.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/ui/frmRankGraph.h"
-#include "ui/main/Navigation.h"
-#include "ui/main/frmMain.h"
+#include "shell/Navigation.h"
+#include "shell/frmMain.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "fantasy/FantasyTexts.h"
 #include "fantasy/League.h"
 #include "tournaments/TournamentLists.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/EventHook.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/EventHook.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "headtohead/Random.h"
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class Button;
 class GridControl;

@@ -8,11 +8,11 @@
 #include "db/DbValue.h"
 #include "headtohead/PairComparison.h"
 #include "headtohead/PairTexts.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/EventHook.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/EventHook.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

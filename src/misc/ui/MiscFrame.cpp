@@ -11,10 +11,10 @@
 #include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
 #include "misc/ui/frmTop.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

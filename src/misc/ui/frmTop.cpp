@@ -11,9 +11,9 @@
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "misc/AllPlayerRecords.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "core/AppServices.h"
 #include "core/Settings.h"
 #include "options/Options.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/ViewToWidgets.h"
 
 OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class Button;
 class QCheckBox;

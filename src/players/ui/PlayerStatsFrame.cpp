@@ -13,12 +13,12 @@
 #include "players/ui/frmGames.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/ui/frmRankGraph.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/EventHook.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/NameCompletion.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/EventHook.h"
+#include "widgets/Grid.h"
+#include "widgets/NameCompletion.h"
+#include "widgets/ViewToWidgets.h"
 
 PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

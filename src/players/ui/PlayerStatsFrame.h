@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class Button;
 class GridControl;

@@ -8,10 +8,10 @@
 
 #include "core/Twips.h"
 #include "players/Games.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

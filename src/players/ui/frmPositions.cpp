@@ -5,9 +5,9 @@
 
 #include "core/Twips.h"
 #include "players/Positions.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "rankings/RankingColumn.h"
 #include "rankings/RankingMonths.h"
 #include "rankings/Rankings.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/EventHook.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/EventHook.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

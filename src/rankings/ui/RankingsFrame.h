@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class GridControl;
 class QComboBox;

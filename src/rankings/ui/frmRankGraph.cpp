@@ -5,7 +5,7 @@
 
 #include "core/Twips.h"
 #include "rankings/RankingProgress.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/ViewToWidgets.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tournaments/Tournament.h"
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class Button;
 class GridControl;

@@ -9,10 +9,10 @@
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
 #include "tournaments/ui/frmShowPic.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/Button.h"
-#include "ui/widgets/Grid.h"
-#include "ui/widgets/ViewToWidgets.h"
+#include "widgets/Accessible.h"
+#include "widgets/Button.h"
+#include "widgets/Grid.h"
+#include "widgets/ViewToWidgets.h"
 
 WorldCupsFrame::WorldCupsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/widgets/Frame.h"
+#include "widgets/Frame.h"
 
 class Button;
 class GridControl;

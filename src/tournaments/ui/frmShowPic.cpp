@@ -11,10 +11,10 @@
 #include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "tournaments/PictureViewer.h"
-#include "ui/widgets/Accessible.h"
-#include "ui/widgets/TwipsGeometry.h"
-#include "ui/widgets/ViewToWidgets.h"
-#include "ui/widgets/WindowSize.h"
+#include "widgets/Accessible.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/ViewToWidgets.h"
+#include "widgets/WindowSize.h"
 
 namespace {
 

@@ -1,0 +1,298 @@
+#include "shell/frmMain.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <optional>
+
+#include "core/AppServices.h"
+#include "core/PlayerNames.h"
+#include "core/Settings.h"
+#include "core/Twips.h"
+#include "db/Database.h"
+#include "fantasy/ui/FantasyFrame.h"
+#include "headtohead/ui/PairFrame.h"
+#include "misc/ui/MiscFrame.h"
+#include "options/ui/OptionsFrame.h"
+#include "players/PlayerLists.h"
+#include "players/ui/PlayerStatsFrame.h"
+#include "rankings/ui/RankingsFrame.h"
+#include "shell/CloseAnimation.h"
+#include "shell/Navigation.h"
+#include "shell/StatusLine.h"
+#include "tournaments/ui/TournamentsFrame.h"
+#include "tournaments/ui/WorldCupsFrame.h"
+#include "widgets/Button.h"
+#include "widgets/Grid.h"
+#include "widgets/SizeLimit.h"
+#include "widgets/ViewToWidgets.h"
+#include "widgets/WindowSize.h"
+
+namespace {
+
+constexpr double kCloseAnimationStepSeconds = 0.004;
+
+constexpr int kInitialWidth = 800;
+constexpr int kInitialHeight = 600;
+constexpr int kFontPointSize = 8;
+
+QRect ScreenRect() {
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmMain"));
+    // The design places labels, buttons and grid rows for a small, narrow dialog font.
+    QFont font = this->font();
+    font.setPointSize(kFontPointSize);
+    font.setStretch(QFont::SemiCondensed);
+    setFont(font);
+    mFrames = MakeFrames();
+    ui = BuildMainControls(*this, mFrames);
+    resize(kInitialWidth, kInitialHeight);
+    ConnectControls();
+}
+
+std::array<Frame*, 8> frmMain::MakeFrames() {
+    // In index order (a braced list is evaluated left to right); a new frame is one more entry.
+    return {new RankingsFrame(this),
+            mPlayerStats = new PlayerStatsFrame(this),
+            mTournaments = new TournamentsFrame(this),
+            new WorldCupsFrame(this),
+            new MiscFrame(this),
+            new PairFrame(this),
+            new OptionsFrame(this),
+            new FantasyFrame(this)};
+}
+
+void frmMain::Load() {
+    HookMinSize(*this);
+    CentreOnScreen(*this);
+    setWindowTitle(
+        QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate() + ")"));
+    mInitialised = 0;
+    InitControls();
+    mInitialised = 1;
+    mCurrentFrame = 0;
+    ShowFrame();
+}
+
+void frmMain::ShowFrame() {
+    // An open help panel belongs to the frame it was opened on.
+    ui.picInfo->hide();
+    Layout();
+    QFrame* frame = ui.fraFrame[mCurrentFrame];
+    frame->show();
+    frame->raise();
+    const int height = OuterHeight();
+    if (gOptFrameAnimation == 1) {
+        // Runs to the end without letting other events in.
+        for (const int top : SlideTops(height)) {
+            frame->move(frame->x(), TwipsToPixels(top));
+            frame->repaint();
+        }
+    } else {
+        frame->move(TwipsToPixels(kFrameLeft), TwipsToPixels(kFrameTop));
+    }
+    for (int i = 0; i < kFrameCount; ++i) {
+        if (i == mCurrentFrame) continue;
+        ui.fraFrame[i]->move(0, TwipsToPixels(height));
+        ui.fraFrame[i]->hide();
+    }
+    mFrames[mCurrentFrame]->Entered();
+}
+
+void frmMain::BarClick(int i) {
+    if (i == mCurrentFrame) return;
+    mCurrentFrame = static_cast<std::int16_t>(i);
+    ShowFrame();
+}
+
+void frmMain::HelpClick(int k) {
+    ui.lblInfo[0]->setText(QString::fromStdString(HelpText(k, mTournaments->CountryFilterWorks())));
+    ui.picInfo->raise();
+    ui.picInfo->show();
+}
+
+void frmMain::ShowPlayer(const QString& name) {
+    mPlayerStats->SetPlayerText(name);
+    mCurrentFrame = PlayerStatsFrame::kIndex;
+    ShowFrame();
+    mPlayerStats->PlayerGo();
+}
+
+void frmMain::InitControls() {
+    std::optional<PlayerLists> players;
+    FrameInit init{.playerItems = [&players]() -> const Texts& {
+                       if (!players) {
+                           players = ReadPlayerLists(gOptShowCountries == 1);
+                           gPlayers = players->names;
+                       }
+                       return players->items;
+                   },
+                   .storedDatabase = mStoredDatabase};
+    for (Frame* frame : mFrames) frame->InitControls(init);
+}
+
+void frmMain::ShowWait(bool shown) {
+    // Centred in the window as it is now, which may differ from its size at design.
+    if (shown) {
+        ui.fraWait->move((width() - ui.fraWait->width()) / 2,
+                         (height() - ui.fraWait->height()) / 2);
+    }
+    ui.fraWait->setVisible(shown);
+    if (shown) ui.fraWait->raise();
+    ui.fraWait->repaint();
+}
+
+void frmMain::ShowWaitProgress(const QString& text) {
+    ui.txtWait->setText(text);
+    ui.txtWait->repaint();
+}
+
+void frmMain::ConnectControls() {
+    for (int i = 0; i < kFrameCount; ++i) {
+        connect(ui.chbBar[i], &QPushButton::clicked, this, [this, i] { BarClick(i); });
+    }
+    for (int k = 0; k < kHelpCount; ++k) {
+        connect(ui.chbPlayerHelp[k], &QPushButton::clicked, this, [this, k] { HelpClick(k); });
+    }
+    for (QWidget* panel : {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
+                           static_cast<QWidget*>(ui.lblInfo[1])}) {
+        panel->installEventFilter(this);
+    }
+    for (Frame* frame : mFrames) ConnectFrame(*frame);
+    ConnectKeys();
+}
+
+void frmMain::ConnectKeys() {
+    for (int i = 0; i < kFrameCount; ++i) {
+        auto* key =
+            new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
+        connect(key, &QShortcut::activated, this, [this, i] {
+            BarClick(i);
+            FocusFirstControl(*ui.fraFrame[i]);
+        });
+    }
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
+        const auto* help = std::find(kFrameOfHelp.begin(), kFrameOfHelp.end(), mCurrentFrame);
+        if (help != kFrameOfHelp.end()) {
+            HelpClick(static_cast<int>(help - kFrameOfHelp.begin()));
+        }
+    });
+    // Only while the help shows: otherwise Esc is left to the control that has the focus, such
+    // as the list of names offered under the player box, which it closes.
+    mHelpEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    mHelpEscape->setEnabled(false);
+    connect(mHelpEscape, &QShortcut::activated, ui.picInfo, &QWidget::hide);
+}
+
+// A frame brought forward by its key takes the keyboard too: the first of its controls in the
+// Tab order that takes typing (not a button) gets the focus, else its first control.
+void frmMain::FocusFirstControl(QWidget& frame) {
+    QWidget* first = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (!frame.isAncestorOf(w) || !w->isVisible() || !w->isEnabled() ||
+            (w->focusPolicy() & Qt::TabFocus) == 0) {
+            continue;
+        }
+        if (qobject_cast<QAbstractButton*>(w) == nullptr) {
+            first = w;
+            break;
+        }
+        if (first == nullptr) first = w;
+    }
+    if (first != nullptr) first->setFocus(Qt::ShortcutFocusReason);
+}
+
+void frmMain::ConnectFrame(Frame& frame) {
+    frame.SetReadyCheck([this] { return mInitialised != 0; });
+    connect(&frame, &Frame::showPlayerRequested, this, &frmMain::ShowPlayer);
+    connect(&frame, &Frame::waitShown, this, &frmMain::ShowWait);
+    connect(&frame, &Frame::waitProgress, this, &frmMain::ShowWaitProgress);
+    connect(&frame, &Frame::statusText, this,
+            [this](const QString& text) { ui.picStatus->setMessage(text); });
+    connect(&frame, &Frame::optionsApplied, this, [this](const OptionValues& before) {
+        for (Frame* each : mFrames) each->OptionsChanged(before);
+    });
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (mHelpEscape && watched == ui.picInfo &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        mHelpEscape->setEnabled(event->type() == QEvent::Show);
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == ui.picInfo || watched == ui.lblInfo[0] || watched == ui.lblInfo[1])) {
+        ui.picInfo->hide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    DockBars(ui, PixelsToTwips(width()), PixelsToTwips(height()));
+    Layout();
+    // The status line shows the window's size.
+    ui.picStatus->update();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Layout();
+        ui.picStatus->update();
+    }
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The frame's margins, part of the size shown, may change without a resize.
+    ui.picStatus->update();
+}
+
+int frmMain::OuterWidth() const {
+    return PixelsToTwips(OuterSize(*this).width());
+}
+
+int frmMain::OuterHeight() const {
+    return PixelsToTwips(OuterSize(*this).height());
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    DisconnectDb();
+    UnhookMinSize(*this);
+    CloseAnimation();
+    event->accept();
+}
+
+void frmMain::CloseAnimation() {
+    mInitialised = 0;
+    if (gOptFrameAnimation == 0 || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState) {
+        return;
+    }
+    const QRect screen = ScreenRect();
+    const QRect start = geometry();
+    const TwipsRect window{PixelsToTwips(start.left() - screen.left()),
+                           PixelsToTwips(start.top() - screen.top()), PixelsToTwips(start.width()),
+                           PixelsToTwips(start.height())};
+    for (const TwipsRect& step : CloseAnimationSteps(window, PixelsToTwips(screen.width()),
+                                                     PixelsToTwips(screen.height()))) {
+        Services().processEvents();
+        // A step each few milliseconds, so the window is seen to shrink on any machine.
+        Services().sleep(kCloseAnimationStepSeconds);
+        setGeometry(screen.left() + TwipsToPixels(step.left),
+                    screen.top() + TwipsToPixels(step.top), TwipsToPixels(step.width),
+                    TwipsToPixels(step.height));
+    }
+}

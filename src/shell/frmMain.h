@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/StoredDatabase.h"
+#include "shell/MainControls.h"
+
+class ControlGeometry;
+class Frame;
+class PlayerStatsFrame;
+class QShortcut;
+class TournamentsFrame;
+
+// The main window: eight frames behind a navigation bar, a status line with a resize grip, an
+// information panel and a wait box. It owns the frames and routes what one frame asks of another.
+// Loading sets its limits, position and title and fills the controls; closing it ends the
+// connection and shrinks it away.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // This run works on a database other than stored, the one the settings name. Set before Load.
+    void SetStoredDatabase(const StoredDatabase& stored) { mStoredDatabase = stored; }
+
+    // The load handler: run once by start-up, before the window is shown.
+    void Load();
+
+    // Has every frame fill its grids, lists and combo boxes once, while mInitialised is 0.
+    void InitControls();
+    // Brings frame mCurrentFrame forward and runs its entry action.
+    void ShowFrame();
+    // Places the frames and the controls of the frame in front for the window's size; does
+    // nothing while mInitialised is 0 or the window is minimised.
+    void Layout();
+
+    // Navigation button i: shows frame i unless it is already in front.
+    void BarClick(int i);
+    // Help button k: the information panel with the help text of k.
+    void HelpClick(int k);
+    // Player Stats comes forward with the statistics of name.
+    void ShowPlayer(const QString& name);
+
+    // Index of the frame in front: 0 World Rankings ... 7 Fantasy League.
+    std::int16_t mCurrentFrame = 0;
+    // 0 while controls are being filled and once closing has begun; resizing does nothing then.
+    std::int16_t mInitialised = 0;
+
+    // The window's own controls, and every control by name.
+    MainControls ui;
+
+  protected:
+    // The unload handler.
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Maximising may leave the size as it was, yet the grip must go.
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    // Clicks on the information panel close it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::array<Frame*, 8> MakeFrames();
+    // Ctrl+1 to Ctrl+8 bring the frames forward, F1 shows the help of the frame in front and Esc
+    // closes the help panel.
+    void ConnectKeys();
+    void FocusFirstControl(QWidget& frame);
+    // Tab visits the navigation bar and then the controls of the frame in front in the order
+    // they are read on the screen.
+    void ChainTabStops();
+    void ConnectControls();
+    void ConnectFrame(Frame& frame);
+    void ShowWait(bool shown);
+    void ShowWaitProgress(const QString& text);
+    void CloseAnimation();
+    // The window's outer size in twips.
+    int OuterWidth() const;
+    int OuterHeight() const;
+
+    std::array<Frame*, 8> mFrames{};
+    std::optional<StoredDatabase> mStoredDatabase;
+    // Esc closing the help panel.
+    QShortcut* mHelpEscape = nullptr;
+    // The frames others ask for by name.
+    PlayerStatsFrame* mPlayerStats = nullptr;
+    TournamentsFrame* mTournaments = nullptr;
+
+    // The last layout, in exact twips; controls that nobody moved since keep these values. (A
+    // shared pointer, so that this header need not know the layout's types.)
+    std::shared_ptr<const ControlGeometry> mGeometry;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QFrame>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/Settings.h"
+#include "core/StoredDatabase.h"
+#include "core/ViewTexts.h"
+#include "widgets/ControlBuilder.h"
+
+// What the main window hands every frame while it fills the controls once at loading.
+struct FrameInit {
+    // The items of the player lists (with countries when the option asks for them), read on the
+    // first call; reading them also fills gPlayers.
+    std::function<const Texts&()> playerItems;
+    // Set when this run works on a database other than the one the settings name: what the
+    // settings and the misc cache hold belongs to that one.
+    std::optional<StoredDatabase> storedDatabase;
+};
+
+// One frame of the main window (the widget "fraFrame_i"): it owns its controls and its state,
+// and asks for anything outside itself by a signal the window wires.
+class Frame : public QFrame {
+    Q_OBJECT
+
+  public:
+    Frame(int index, QWidget* parent);
+
+    int index() const { return mIndex; }
+    // Every named control on the frame, by object name.
+    const NamedControls& Controls() const { return mControls; }
+
+    // Fills the frame's grids, lists and combo boxes once, while the window loads.
+    virtual void InitControls(FrameInit& init) = 0;
+    // The entry action, run each time the frame is brought forward.
+    virtual void Entered() {}
+    // The options were applied: before is what they were, the option globals what they are.
+    virtual void OptionsChanged(const OptionValues& before) { (void)before; }
+
+    // The window tells whether it has finished loading and not begun closing; the frame's
+    // handlers do nothing until then.
+    void SetReadyCheck(std::function<bool()> ready) { mReady = std::move(ready); }
+
+  signals:
+    // The statistics of a player are to be shown (on the Player Stats frame).
+    void showPlayerRequested(const QString& name);
+    // A text for the window's status line.
+    void statusText(const QString& text);
+    // The wait box over the window is shown or hidden; its line says how far a long
+    // calculation has come.
+    void waitShown(bool shown);
+    void waitProgress(const QString& text);
+    // The options were applied (by the Options frame); every frame hears of it.
+    void optionsApplied(const OptionValues& before);
+
+  protected:
+    bool Ready() const { return !mReady || mReady(); }
+    ControlBuilder Builder() { return ControlBuilder(mControls); }
+
+  private:
+    int mIndex;
+    NamedControls mControls;
+    std::function<bool()> mReady;
+};

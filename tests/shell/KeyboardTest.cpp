@@ -1,0 +1,203 @@
+// Working the main window and its windows from the keyboard: Tab, Esc, and names completed as
+// they are typed.
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/PlayerNames.h"
+#include "misc/ui/frmTop.h"
+#include "players/ui/PlayerStatsFrame.h"
+#include "players/ui/frmGames.h"
+#include "players/ui/frmPositions.h"
+#include "rankings/ui/frmRankGraph.h"
+#include "support/MainWindowFixtures.h"
+#include "support/WindowControls.h"
+#include "tournaments/ui/frmShowPic.h"
+#include "widgets/Button.h"
+#include "widgets/TabOrder.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class Keyboard : public SampleMainWindow {
+  protected:
+    void SetUp() override {
+        SampleMainWindow::SetUp();
+        if (HasFatalFailure()) return;
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // Where Tab goes from the first navigation button until it comes back, by object name.
+    Names TabRound() {
+        window.ui.chbBar[0]->setFocus();
+        Names visited;
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (focus == nullptr || focus == window.ui.chbBar[0]) break;
+            visited.push_back(focus->objectName().toStdString());
+        }
+        return visited;
+    }
+    // The stops after the navigation bar.
+    Names FrameRound(int frame) {
+        window.BarClick(frame);
+        Names round = TabRound();
+        const Names bar{"chbBar_1", "chbBar_2", "chbBar_3", "chbBar_4",
+                        "chbBar_5", "chbBar_6", "chbBar_7"};
+        EXPECT_TRUE(round.size() >= bar.size() && Names(round.begin(), round.begin() + 7) == bar)
+            << testing::PrintToString(round);
+        return round.size() < bar.size() ? Names{} : Names(round.begin() + 7, round.end());
+    }
+};
+
+TEST_F(Keyboard, TabVisitsEachFramesControlsInTheOrderTheyAreRead) {
+    // Disabled buttons are passed over; a grid is one stop, not one per cell.
+    EXPECT_EQ(FrameRound(0),
+              (Names{"chbPlayerHelp_4", "grdRankings", "cmbRankingFilter", "cmbRankMonth"}));
+    EXPECT_EQ(FrameRound(1), (Names{"chbPlayerHelp_0", "lstPlayers", "txtPlayer", "chbPlayerGo",
+                                    "grdPlayerStats"}));
+    EXPECT_EQ(FrameRound(2), (Names{"chbShowTournamentWinners", "chbPlayerHelp_1", "lstTournaments",
+                                    "cmbTournamentFilter", "grdTournamentTables",
+                                    "grdTournamentGames", "cmbGamesFilter"}));
+    EXPECT_EQ(FrameRound(7),
+              (Names{"chbPlayerHelp_5", "lstFantasyPlayers", "chbFantasyLst_2", "chbFantasyLst_3",
+                     "lstFantasySelected", "grdFantasyGames", "grdFantasyTable"}));
+    // A narrow window moves the controls, not their order.
+    window.resize(620, 470);
+    EXPECT_EQ(FrameRound(5), (Names{"chbPlayerHelp_2", "lstPair_0", "lstPair_1", "grdPairGames",
+                                    "lstPairResults_0", "lstPairResults_1"}));
+}
+
+TEST(ReadingOrder, RowsThenColumnsAcrossTheGapsOverlapsByTopAndLeft) {
+    // A heading row, then a list with its box below on the left beside a tall panel.
+    const std::vector<QRect> page = {
+        {300, 100, 400, 430},  // 0 panel
+        {700, 50, 20, 20},     // 1 help button
+        {10, 100, 260, 400},   // 2 list
+        {10, 510, 220, 20},    // 3 box under the list
+        {240, 510, 30, 20},    // 4 button beside the box
+    };
+    EXPECT_EQ(ReadingOrder(page), (std::vector<std::size_t>{1, 2, 3, 4, 0}));
+    // No gap either way: top first, then left.
+    const std::vector<QRect> tangle = {{50, 0, 100, 100}, {0, 50, 100, 100}, {0, 0, 40, 40}};
+    EXPECT_EQ(ReadingOrder(tangle), (std::vector<std::size_t>{2, 0, 1}));
+    EXPECT_TRUE(ReadingOrder({}).empty());
+}
+
+// Esc closes each window, whichever of its controls has the focus.
+TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
+    const std::string player = gPlayers.at(3);
+    const auto closesOnEsc = [this](QDialog& dialog,
+                                    std::function<void(QDialog&)> whileShown = {}) {
+        WhenModal(window, [whileShown](QDialog& shown) {
+            if (whileShown) whileShown(shown);
+            for (QWidget* focus : {shown.focusWidget(), static_cast<QWidget*>(&shown)}) {
+                if (focus == nullptr || !shown.isVisible()) continue;
+                QTest::keyClick(focus, Qt::Key_Escape);
+            }
+            EXPECT_FALSE(shown.isVisible()) << shown.objectName().toStdString();
+        });
+        dialog.exec();
+    };
+    {
+        frmGames games(&window);
+        games.Init(player, 1);
+        // Tab leaves the grid at once rather than walking its cells.
+        closesOnEsc(games, [](QDialog& shown) {
+            auto* grid = shown.findChild<QWidget*>(QStringLiteral("grdGames"));
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Tab);
+            EXPECT_EQ(shown.focusWidget()->objectName(), "chbClose");
+        });
+    }
+    {
+        frmPositions positions(&window);
+        positions.Init(player);
+        closesOnEsc(positions);
+    }
+    {
+        frmRankGraph graph(&window);
+        graph.Init(player);
+        closesOnEsc(graph);
+    }
+    {
+        frmTop top(&window);
+        top.Init(1);
+        closesOnEsc(top);
+    }
+    {
+        frmShowPic picture(&window);
+        picture.Init("", "Diagram");
+        closesOnEsc(picture);
+    }
+}
+
+// Right after start, a frame's key brings it forward with the keyboard in it: the first control
+// that takes typing has the focus.
+TEST_F(Keyboard, AFramesKeyPutsTheFocusOnItsFirstControl) {
+    for (int frame = 7; frame >= 0; --frame) {
+        QTest::keyClick(&window, static_cast<Qt::Key>(Qt::Key_1 + frame), Qt::ControlModifier);
+        const QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << frame;
+        EXPECT_TRUE(
+            window.findChild<QWidget*>("fraFrame_" + QString::number(frame))->isAncestorOf(focus))
+            << frame << " " << focus->objectName().toStdString();
+    }
+    // Not the help button: the player list, which takes a typed name.
+    QTest::keyClick(&window, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "lstPlayers");
+}
+
+TEST_F(Keyboard, APlayerNameCompletesWhateverItsCaseAndEnterShowsTheChosenPlayerOnce) {
+    window.BarClick(PlayerStatsFrame::kIndex);
+    auto* box = Ctl<QLineEdit>(window, "txtPlayer");
+    ASSERT_NE(box->completer(), nullptr);
+    const QString typed = QString::fromStdString(gPlayers.at(5)).left(3).toLower();
+    QStringList expected;
+    for (const std::string& name : gPlayers) {
+        const QString each = QString::fromStdString(name);
+        if (each.startsWith(typed, Qt::CaseInsensitive)) expected.append(each);
+    }
+    ASSERT_FALSE(expected.isEmpty());
+
+    QStringList goTexts;
+    QObject::connect(box, &QLineEdit::returnPressed, [&] { goTexts.append(box->text()); });
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    QAbstractItemView* popup = box->completer()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    QStringList offered;
+    for (int row = 0; row < popup->model()->rowCount(); ++row) {
+        offered.append(popup->model()->index(row, 0).data().toString());
+    }
+    EXPECT_EQ(offered, expected);
+
+    QTest::keyClick(popup, Qt::Key_Down);
+    // The key goes down in the list of names, which closes, and comes up in the box.
+    QTest::keyPress(popup, Qt::Key_Return);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(goTexts, QStringList{expected.first()});
+    EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), expected.first().toStdString());
+    EXPECT_NE(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
+
+    // Esc closes the list of names and keeps what was typed.
+    box->clear();
+    QTest::keyClicks(box, typed);
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyPress(popup, Qt::Key_Escape);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(box->text(), typed);
+    EXPECT_EQ(goTexts.size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// The main window as router: what one frame asks for reaches the window or the other frames.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextDocument>
+
+#include "shell/StatusLine.h"
+#include "support/MainWindowFixtures.h"
+#include "support/WindowControls.h"
+#include "widgets/Button.h"
+#include "widgets/Frame.h"
+#include "widgets/ViewToWidgets.h"
+
+namespace {
+
+class Shell : public SampleMainWindow {};
+
+TEST_F(Shell, EveryFrameIsAClassOwningItsControls) {
+    for (int i = 0; i < 8; ++i) {
+        auto* frame = Ctl<Frame>(window, "fraFrame_" + std::to_string(i));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->index(), i);
+        for (const auto& [name, control] : frame->Controls()) {
+            EXPECT_TRUE(frame->isAncestorOf(control)) << name;
+            EXPECT_EQ(window.ui.byName.at(name), control) << name;
+        }
+    }
+}
+
+TEST_F(Shell, WaitBoxAndStatusLineAnswerAnyFrame) {
+    auto& fantasy = *Ctl<Frame>(window, "fraFrame_7");
+    emit fantasy.waitShown(true);
+    EXPECT_FALSE(window.ui.fraWait->isHidden());
+    emit fantasy.waitProgress(QStringLiteral("Vodad R vs O'Neil S"));
+    EXPECT_EQ(window.ui.txtWait->text(), "Vodad R vs O'Neil S");
+    emit fantasy.waitShown(false);
+    EXPECT_TRUE(window.ui.fraWait->isHidden());
+
+    emit Ctl<Frame>(window, "fraFrame_4")
+        ->statusText(QStringLiteral("3 players had too few games"));
+    EXPECT_EQ(window.ui.picStatus->message(), "3 players had too few games");
+}
+
+TEST_F(Shell, AShowPlayerRequestBringsPlayerStatsForward) {
+    emit Ctl<Frame>(window, "fraFrame_5")->showPlayerRequested(QStringLiteral("Nobody X"));
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_EQ(Ctl<QLineEdit>(window, "txtPlayer")->text(), "Nobody X");
+    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
+}
+
+TEST_F(Shell, DatabaseTextIsNeverReadAsMarkup) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    // A tooltip shows the text as it stands, whatever it looks like.
+    const QString name = QStringLiteral("<img src=/dev/zero> & <b>x</b>");
+    QTextDocument shown;
+    shown.setHtml(PlainToolTip(name));
+    EXPECT_EQ(shown.toPlainText(), name);
+    EXPECT_EQ(PlainToolTip(QString()), QString());
+}
+
+TEST_F(Shell, OnlyTheTournamentsAndFantasyHelpButtonsCarryTheTooltip) {
+    for (int k = 0; k < 6; ++k) {
+        const QString tip = window.ui.chbPlayerHelp[k]->toolTip();
+        EXPECT_EQ(tip.isEmpty(), k != 1 && k != 5) << k;
+    }
+    EXPECT_EQ(window.ui.chbBar[4]->toolTip(), "Misc Stats (Ctrl+5)");
+}
+
+TEST_F(Shell, KeysBringFramesForwardAndOpenAndCloseTheHelp) {
+    const auto press = [this](QKeySequence keys) { QTest::keySequence(&window, keys); };
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(QKeySequence(Qt::CTRL | Qt::Key_6));
+    EXPECT_EQ(window.mCurrentFrame, 5);
+    press(QKeySequence(Qt::Key_F1));
+    EXPECT_FALSE(window.ui.picInfo->isHidden());
+    EXPECT_TRUE(window.ui.lblInfo[0]->text().startsWith("Select two players"));
+    press(QKeySequence(Qt::Key_Escape));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+
+    // A help panel left open goes with its frame.
+    window.HelpClick(2);
+    press(QKeySequence(Qt::CTRL | Qt::Key_2));
+    EXPECT_EQ(window.mCurrentFrame, 1);
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+    // The Options frame has no help to show.
+    press(QKeySequence(Qt::CTRL | Qt::Key_7));
+    press(QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+}
+
+TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
+    // 800 x 600 at a scale factor of 2 on 1280 x 1024 leaves 640 x 512 logical pixels.
+    const QRect area(0, 0, 640, 482);
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, area), QRect(0, 0, 640, 482));
+    EXPECT_EQ(PlaceOnScreen({917, 400}, {0, 0}, QRect(10, 20, 640, 480)), QRect(10, 60, 640, 400));
+    // Room to spare: centred at the design size.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 1920, 1080)),
+              QRect(560, 240, 800, 600));
+    // A screen smaller than the minimum gets all of it, no more.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// Selecting, copying and exporting the cells of grids and lists, and the keys of a grid.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
+#include "support/SaveDialog.h"
+#include "support/TempDir.h"
+#include "widgets/ControlBuilder.h"
+#include "widgets/Grid.h"
+
+namespace {
+
+QString Clipboard() {
+    return QGuiApplication::clipboard()->text();
+}
+
+QAction* Action(const QWidget& owner, const char* name) {
+    auto* action = owner.findChild<QAction*>(QString::fromUtf8(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+
+class GridCopy : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetServices(services);
+        grid = new GridControl(&window);
+        grid->setObjectName("grdTest");
+        edit = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(grid);
+        layout->addWidget(edit);
+        grid->setCols(4);
+        grid->setRows(6);
+        for (int col = 0; col < 4; ++col) {
+            grid->setTextMatrix(0, col, "H" + std::to_string(col));
+            for (int row = 1; row < 6; ++row) {
+                grid->setTextMatrix(row, col, std::to_string(row) + std::to_string(col));
+            }
+        }
+        grid->setColWidthTwips(2, 0);  // hidden figures, as some windows keep
+        window.resize(400, 300);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        grid->setFocus();
+        QObject::connect(grid, &QTableWidget::currentCellChanged, [this] { ++moves; });
+        QObject::connect(grid, &GridControl::gridDoubleClicked,
+                         [this] { doubleClicked.push_back(grid->mouseRow()); });
+        QGuiApplication::clipboard()->clear();
+    }
+    void TearDown() override { SetServices(nullptr); }
+
+    void Mouse(QEvent::Type type, int row, int col, Qt::KeyboardModifiers modifiers = {}) {
+        const QPoint at = grid->visualRect(grid->model()->index(row, col)).center();
+        QMouseEvent event(type, QPointF(at), grid->viewport()->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          modifiers);
+        QApplication::sendEvent(grid->viewport(), &event);
+    }
+    void ContextMenu(QWidget& target) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                target.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&target, &event);
+    }
+
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+    QWidget window;
+    GridControl* grid = nullptr;
+    QLineEdit* edit = nullptr;
+    int moves = 0;
+    std::vector<int> doubleClicked;
+};
+
+TEST_F(GridCopy, ShiftKeysWidenTheSelectionAndCtrlCCopiesIt) {
+    grid->setRow(2);
+    grid->setCol(1);
+    moves = 0;
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);  // over the hidden column
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "21\t23\n31\t33");
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(moves, 0);
+    QTest::keyClick(grid, Qt::Key_End, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(grid->selectedTexts().back(), (std::vector<std::string>{"51", "53"}));
+    // The keys never take the header row in, but the program's own selection may.
+    QTest::keyClick(grid, Qt::Key_PageUp, Qt::ShiftModifier);
+    EXPECT_EQ(grid->rowSel(), 1);
+    grid->setRow(0);
+    grid->setCol(0);
+    grid->setColSel(3);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "H0\tH1\tH3");
+    // The program's moves collapse the selection as before.
+    grid->setRow(4);
+    EXPECT_EQ(grid->selectedTexts(), (Grid{{"40"}}));
+}
+
+TEST_F(GridCopy, DragAndShiftClickSelectFromThePressedCell) {
+    Mouse(QEvent::MouseButtonPress, 1, 0);
+    Mouse(QEvent::MouseMove, 3, 1);
+    Mouse(QEvent::MouseButtonRelease, 3, 1);
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->selectedTexts(), (Grid{{"10", "11"}, {"20", "21"}, {"30", "31"}}));
+    EXPECT_EQ(grid->selectedItems().size(), 6);
+    Mouse(QEvent::MouseButtonPress, 5, 3, Qt::ShiftModifier);
+    Mouse(QEvent::MouseButtonRelease, 5, 3, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->selectedTexts().size(), 5u);
+    EXPECT_EQ(grid->selectedTexts().back(), (std::vector<std::string>{"50", "51", "53"}));
+}
+
+TEST_F(GridCopy, ContextMenuCopiesAllWithHeadersAndExportsCsv) {
+    grid->setTextMatrix(3, 1, "O'Neil, \"S\"");
+    ContextMenu(*grid->viewport());
+    auto* menu = grid->findChild<QMenu*>("mnuGrid");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+
+    Action(*grid, "mnuGridCopyAll")->trigger();
+    EXPECT_TRUE(Clipboard().startsWith("H0\tH1\tH3\n10\t11\t13\n"));
+    EXPECT_TRUE(Clipboard().endsWith("\n50\t51\t53"));
+
+    const TempDir dir("export");
+    AnswerSaveDialog(QString::fromStdString((dir / "table").string()));
+    Action(*grid, "mnuGridExport")->trigger();
+    EXPECT_EQ(ReadBytes(dir / "table.csv"),
+              "H0,H1,H3\r\n10,11,13\r\n20,21,23\r\n30,\"O'Neil, \"\"S\"\"\",33\r\n40,41,43\r\n"
+              "50,51,53\r\n");
+    EXPECT_TRUE(services->messages.empty());
+
+    // A file that cannot be written is said so, and nothing is left behind.
+    const std::filesystem::path notADirectory = dir / "table.csv";
+    AnswerSaveDialog(QString::fromStdString((notADirectory / "x.csv").string()));
+    Action(*grid, "mnuGridExport")->trigger();
+    ASSERT_EQ(services->messages.size(), 1u);
+    EXPECT_EQ(services->messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(services->messages[0].text, "The file could not be written.");
+    EXPECT_NE(services->messages[0].detail.find("x.csv"), std::string::npos);
+
+    AnswerSaveDialog(QString());
+    Action(*grid, "mnuGridExport")->trigger();
+    EXPECT_EQ(services->messages.size(), 1u);
+}
+
+TEST_F(GridCopy, EnterActsAsADoubleClickAndTabLeavesTheGrid) {
+    grid->setCurrentCell(-1, -1);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_TRUE(doubleClicked.empty());  // no current row
+    grid->setRow(3);
+    grid->setCol(1);
+    QTest::keyClick(grid, Qt::Key_Return);
+    grid->setRow(4);
+    QTest::keyClick(grid, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(doubleClicked, (std::vector<int>{3, 4}));
+
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(window.focusWidget(), edit);
+    EXPECT_EQ(grid->currentRow(), 4);
+    EXPECT_EQ(grid->currentColumn(), 1);
+}
+
+TEST_F(GridCopy, ListsCopyTheirLinesAndExportThem) {
+    NamedControls controls;
+    QListWidget* list = ControlBuilder(controls).List(&window, "lstTest");
+    list->addItems({"Abco D (Spain)", "José P", "Müller, K"});
+    list->show();
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "José P");
+
+    emit list->customContextMenuRequested(QPoint(3, 3));
+    auto* menu = list->findChild<QMenu*>("mnuList");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    Action(*list, "mnuListCopyAll")->trigger();
+    EXPECT_EQ(Clipboard(), "Abco D (Spain)\nJosé P\nMüller, K");
+
+    const TempDir dir("export");
+    AnswerSaveDialog(QString::fromStdString((dir / "players.csv").string()));
+    Action(*list, "mnuListExport")->trigger();
+    EXPECT_EQ(ReadBytes(dir / "players.csv"), "Abco D (Spain)\r\nJosé P\r\n\"Müller, K\"\r\n");
+}
+
+}  // namespace

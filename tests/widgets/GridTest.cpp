@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "core/DisplayLocale.h"
+#include "widgets/Grid.h"
+
+namespace {
+
+std::vector<std::string> Column(const GridControl& grid, int col) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < grid.rows(); ++row) texts.push_back(grid.textMatrix(row, col));
+    return texts;
+}
+
+void Fill(GridControl& grid, const std::vector<std::string>& keys) {
+    grid.setCols(2);
+    grid.setRows(static_cast<int>(keys.size()) + 1);
+    grid.setTextMatrix(0, 0, "Key");
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        grid.setTextMatrix(static_cast<int>(i) + 1, 0, keys[i]);
+        grid.setTextMatrix(static_cast<int>(i) + 1, 1, "row " + std::to_string(i));
+    }
+}
+
+TEST(Grid, RowCountOneLeavesTheHeaderOnly) {
+    GridControl grid;
+    Fill(grid, {"a", "b", "c"});
+    grid.setRows(1);
+    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key"}));
+    grid.setRows(3);
+    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key", "", ""}));
+    EXPECT_EQ(grid.textMatrix(7, 7), "");
+}
+
+TEST(Grid, SortsDataRowsAsNumbers) {
+    GridControl grid;
+    Fill(grid, {"12", "", "0", "abc", "3.5", "-2"});
+    grid.setCol(0);
+    grid.sort(GridControl::SortOrder::NumericAscending);
+    EXPECT_EQ(Column(grid, 0),
+              (std::vector<std::string>{"Key", "-2", "0", "3.5", "12", "", "abc"}));
+    // Whole rows move together.
+    EXPECT_EQ(grid.textMatrix(4, 1), "row 0");
+    grid.sort(GridControl::SortOrder::NumericDescending);
+    EXPECT_EQ(Column(grid, 0),
+              (std::vector<std::string>{"Key", "12", "3.5", "0", "-2", "", "abc"}));
+
+    SetCurrentLocale(MakeFixedLocale(','));
+    Fill(grid, {"12", "1,5", "2"});
+    grid.sort(GridControl::SortOrder::NumericAscending);
+    SetCurrentLocale(nullptr);
+    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key", "1,5", "2", "12"}));
+}
+
+TEST(Grid, SelectingTheHeaderRowMakesItBold) {
+    GridControl grid;
+    Fill(grid, {"a", "b"});
+    grid.setCols(4);
+    grid.setRow(0);
+    grid.setCol(0);
+    grid.setColSel(3);
+    grid.setCellFontBold(true);
+    for (int col = 0; col < 4; ++col) EXPECT_TRUE(grid.cellFontBold(0, col)) << col;
+    EXPECT_FALSE(grid.cellFontBold(1, 0));
+    // The header row is never shown selected; moving the current cell collapses the
+    // selection onto it.
+    EXPECT_TRUE(grid.selectedItems().isEmpty());
+    grid.setRow(1);
+    grid.setColSel(3);
+    EXPECT_EQ(grid.selectedItems().size(), 4);
+    grid.setCol(2);
+    EXPECT_EQ(grid.colSel(), 2);
+    EXPECT_EQ(grid.selectedItems().size(), 1);
+}
+
+TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
+    GridControl grid;
+    Fill(grid, {"a", "b"});
+    grid.resize(300, 200);
+    grid.show();
+    grid.setRow(2);
+    int clicks = 0;
+    QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
+    const auto click = [&](int row) {
+        const QPoint at(10, grid.rowViewportPosition(row) + 3);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(grid.viewport(), &event);
+        }
+    };
+    click(0);
+    EXPECT_EQ(grid.mouseRow(), 0);
+    EXPECT_EQ(grid.currentRow(), 2);
+    click(1);
+    EXPECT_EQ(grid.mouseRow(), 1);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(Grid, ColumnOfWidthZeroIsHidden) {
+    GridControl grid;
+    grid.setCols(3);
+    grid.setColWidthTwips(1, 0);
+    grid.setColWidthTwips(2, 1500);
+    EXPECT_TRUE(grid.isColumnHidden(1));
+    EXPECT_EQ(grid.colWidthTwips(1), 0);
+    EXPECT_EQ(grid.colWidthTwips(2), 1500);
+    EXPECT_EQ(grid.columnWidth(2), 100);
+}
+
+}  // namespace
