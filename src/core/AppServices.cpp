@@ -8,32 +8,6 @@
 
 namespace {
 
-// Until the program puts in the window services: the clock and the event loop are real,
-// messages go to standard error and no file can be chosen. Tools and tests run with these.
-class PlainServices : public AppServices {
-  public:
-    double timeOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
-
-    void sleep(double seconds) override {
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-    }
-
-    void processEvents() override { QCoreApplication::processEvents(); }
-
-    void message(MessageIcon icon, const std::string& text, const std::string& title) override {
-        message(icon, text, title, std::string());
-    }
-    void message(MessageIcon, const std::string& text, const std::string& title,
-                 const std::string& detail) override {
-        std::cerr << title << ": " << Printable(text)
-                  << (detail.empty() ? "" : " (" + Printable(detail) + ")") << '\n';
-    }
-
-    std::string locateDb() override { return {}; }
-
-    void showMainWindow(QWidget&) override {}
-};
-
 std::shared_ptr<AppServices>& Default() {
     static std::shared_ptr<AppServices> services = std::make_shared<PlainServices>();
     return services;
@@ -47,6 +21,28 @@ std::shared_ptr<AppServices>& Current() {
 }
 
 }  // namespace
+
+double PlainServices::timeOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void PlainServices::sleep(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+void PlainServices::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void PlainServices::message(MessageIcon icon, const std::string& text, const std::string& title) {
+    message(icon, text, title, std::string());
+}
+
+void PlainServices::message(MessageIcon, const std::string& text, const std::string& title,
+                            const std::string& detail) {
+    std::cerr << title << ": " << Printable(text)
+              << (detail.empty() ? "" : " (" + Printable(detail) + ")") << '\n';
+}
 
 AppServices& Services() {
     return *Current();

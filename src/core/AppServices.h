@@ -34,6 +34,21 @@ class AppServices {
     virtual void showMainWindow(QWidget& window) = 0;
 };
 
+// Until the program puts in the window services: the clock and the event loop are real,
+// messages go to standard error and no file can be chosen. Tools and tests run with these; the
+// window services add only what needs widgets.
+class PlainServices : public AppServices {
+  public:
+    double timeOfDay() override;
+    void sleep(double seconds) override;
+    void processEvents() override;
+    void message(MessageIcon icon, const std::string& text, const std::string& title) override;
+    void message(MessageIcon icon, const std::string& text, const std::string& title,
+                 const std::string& detail) override;
+    std::string locateDb() override { return {}; }
+    void showMainWindow(QWidget&) override {}
+};
+
 AppServices& Services();
 // Replaces the services (tests); nullptr goes back to the default ones.
 void SetServices(std::shared_ptr<AppServices> services);

@@ -15,13 +15,6 @@ std::int64_t RoundHalfToEven(double v) {
     return static_cast<std::int64_t>(std::nearbyint(v));  // default rounding mode: ties to even
 }
 
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 std::optional<double> ParseNumber(std::string_view text) {
     text = Trimmed(text);
     if (text.empty()) return std::nullopt;
@@ -32,6 +25,13 @@ std::optional<double> ParseNumber(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view Trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
 
 DbValue DbValue::integer(std::int64_t v) {
     DbValue d;

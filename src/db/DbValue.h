@@ -12,6 +12,9 @@ class DbError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// text without the spaces and tabs around it.
+std::string_view Trimmed(std::string_view text);
+
 // One field value as a query returns it. Yes/no values arrive as the whole numbers -1 and 0;
 // Date/Time values keep their kind so they can be shown in the user's date format.
 class DbValue {

@@ -11,9 +11,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/DisplayFormat.h"
 #include "core/DisplayLocale.h"
 #include "core/QtText.h"
 #include "core/Twips.h"
+#include "db/DbValue.h"
 #include "widgets/CopyExport.h"
 #include "widgets/EventHook.h"
 
@@ -21,17 +23,6 @@ namespace {
 
 constexpr int kDefaultRowHeightTwips = 240;
 constexpr int kDefaultColWidthTwips = 960;
-
-std::string Utf8(char32_t c) {
-    return QString::fromUcs4(&c, 1).toStdString();
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 // The text with the user's decimal separator written as '.'.
 std::string WithDecimalPoint(std::string_view text) {

@@ -1,31 +1,18 @@
 #include "widgets/QtServices.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTime>
 #include <QWidget>
-#include <chrono>
-#include <thread>
 
 #include "core/NativeFile.h"
 
 namespace {
 
-class QtServices : public AppServices {
+// The plain services' clock and event loop, with message boxes, the file dialog and the window.
+class QtServices : public PlainServices {
   public:
-    double timeOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
-
-    void sleep(double seconds) override {
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-    }
-
-    void processEvents() override { QCoreApplication::processEvents(); }
-
-    void message(MessageIcon icon, const std::string& text, const std::string& title) override {
-        message(icon, text, title, std::string());
-    }
+    using PlainServices::message;
 
     void message(MessageIcon icon, const std::string& text, const std::string& title,
                  const std::string& detail) override {
