@@ -31,8 +31,8 @@
 #include "tournaments/ui/WorldCupsFrame.h"
 #include "widgets/Button.h"
 #include "widgets/Grid.h"
+#include "widgets/ScreenPlacement.h"
 #include "widgets/SizeLimit.h"
-#include "widgets/ViewToWidgets.h"
 #include "widgets/WindowSize.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 class QMenu;
 
-// The table control of every frame (named apart from the cell texts `Grid` of app/ViewTexts.h).
+// The table control of every frame (named apart from the cell texts `Grid` of core/ViewTexts.h).
 // All cells hold text. Row 0 is a header row (a model row drawn like a header, never selected by
 // the user and never sorted) when fixedRows() is 1; label grids have none. Qt's own row and
 // column headers are hidden; the hidden column headers carry the header row's texts for screen

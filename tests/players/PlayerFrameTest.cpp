@@ -8,6 +8,7 @@
 #include <QListWidget>
 
 #include "core/PlayerNames.h"
+#include "core/QtText.h"
 #include "players/PlayerStats.h"
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/ui/frmRankGraph.h"
@@ -16,7 +17,7 @@
 #include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
 #include "widgets/Button.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/GraphPicture.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/QtText.h"
 #include "rankings/RankingProgress.h"
 #include "rankings/ui/frmRankGraph.h"
 #include "support/ConnectedDuzedo.h"

@@ -11,7 +11,8 @@
 #include "support/WindowControls.h"
 #include "widgets/Button.h"
 #include "widgets/Frame.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "core/Twips.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/GraphPicture.h"
 
 inline QPoint PlaceOf(const GraphSpot& spot) {
     return {TwipsToPixels(spot.x), TwipsToPixels(spot.y)};

@@ -12,7 +12,7 @@
 #include "widgets/Button.h"
 #include "widgets/EventHook.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/TextsToWidgets.h"
 
 MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

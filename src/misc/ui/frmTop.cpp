@@ -13,7 +13,8 @@
 #include "misc/AllPlayerRecords.h"
 #include "widgets/Accessible.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

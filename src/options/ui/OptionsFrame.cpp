@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "core/AppServices.h"
+#include "core/QtText.h"
 #include "core/Settings.h"
 #include "options/Options.h"
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
-#include "widgets/ViewToWidgets.h"
 
 OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

@@ -18,7 +18,7 @@
 #include "widgets/EventHook.h"
 #include "widgets/Grid.h"
 #include "widgets/NameCompletion.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/TextsToWidgets.h"
 
 PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
     ControlBuilder b = Builder();

@@ -11,7 +11,8 @@
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

@@ -6,8 +6,10 @@
 #include "core/Twips.h"
 #include "players/Positions.h"
 #include "widgets/Accessible.h"
+#include "widgets/GraphPicture.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/ScreenPlacement.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

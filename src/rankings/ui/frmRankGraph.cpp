@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/QtText.h"
 #include "core/Twips.h"
 #include "rankings/RankingProgress.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/GraphPicture.h"
+#include "widgets/ScreenPlacement.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 #include "widgets/Grid.h"
-#include "widgets/ViewToWidgets.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 

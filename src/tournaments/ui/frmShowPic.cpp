@@ -12,8 +12,8 @@
 #include "core/QtText.h"
 #include "tournaments/PictureViewer.h"
 #include "widgets/Accessible.h"
+#include "widgets/ScreenPlacement.h"
 #include "widgets/TwipsGeometry.h"
-#include "widgets/ViewToWidgets.h"
 #include "widgets/WindowSize.h"
 
 namespace {

@@ -1,59 +1,14 @@
 #pragma once
 
-#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "core/QtText.h"
 #include "core/ViewTexts.h"
 
-class GridControl;
-class QComboBox;
 class QImage;
 class QMenu;
-class QListWidget;
-class QPainter;
-
-// Moving the texts of a view (core/ViewTexts.h) into the widgets that show them.
-
-// A tooltip showing text as it stands: Qt would read a text that looks like markup as markup
-// (a player named "<img src=...>" would load a file), so it is escaped inside a markup of ours.
-QString PlainToolTip(const QString& text);
-
-// The grid gets one row per row of texts, header row included; cells the texts leave out (a
-// hidden spare column) are emptied. The column count stays as the window set it.
-void ShowGridTexts(GridControl& grid, const Grid& texts);
-
-// A data grid of as many columns as header names, with only its header row, in bold; the
-// header's first cell is current.
-void ShowGridHeader(GridControl& grid, const std::vector<std::string>& header);
-
-// A label grid: the labels down column 0, an empty value column beside them, no header row.
-void ShowGridLabels(GridControl& grid, const Texts& labels);
-
-// The combo box shows exactly these items, none chosen yet.
-void ShowComboItems(QComboBox& combo, const Texts& items);
-// Appends the items to the list.
-void AddListItems(QListWidget& list, const Texts& items);
-
-// The grid's width less its border and a vertical scroll bar, shown or not: what its columns can
-// share without a horizontal scroll bar.
-int GridWidthInside(const GridControl& grid);
-
-// Draws a graph whose coordinates are twips of the picture onto a painter working in pixels:
-// boxes, then lines, circles and texts. Line widths are pixels, as the picture box counts them.
-void PaintGraph(QPainter& painter, const Graph& graph);
-
-// Where a window of size (and at least minimum) goes in the available area of a screen: centred,
-// and shrunk to the area where it does not fit, so that no part opens off the screen.
-QRect PlaceOnScreen(QSize size, QSize minimum, const QRect& available);
-// Centres a window on the screen it will appear on (its parent's, else the primary one), inside
-// the area the task bars leave, shrunk to it when larger.
-void CentreOnScreen(QWidget& window);
 
 // A picture box showing one graph of a view, repainted from the stored graph whenever the window
 // system asks, so covering or moving the window never loses the drawing. A picture with nothing
