@@ -1,13 +1,30 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when a source file includes a header of a layer above its own (cmake -DROOT=... -P).
-# Layers, ground first: db; core and the Jet writer; the views' computations; shared widgets;
-# frames and windows; the shell; the program. The duzedo tool stands on the views and shows no
-# window.
+# Fails when a source file includes a header of a layer above its own, or when one feature's views
+# (or frames) use another feature's without a reason listed below (cmake -DROOT=... -P).
+# The include trees stop plain upward includes at compile time; this catches what a path relative
+# to the including file slips past them, so every path is resolved as the compiler would.
+# Layers, ground first: db (the Access reader beside it); core and the Jet writer; the views'
+# computations; shared widgets; frames and windows; the shell; the program. The duzedo tool
+# stands on the views and shows no window.
 
 set(features "rankings|players|tournaments|misc|headtohead|fantasy|options")
 
+# "feature uses-feature: reason", for views and for frames.
+set(views_pairs
+    "players rankings: a player's record and statistics read his ranking points"
+    "headtohead rankings: the prediction weighs the players' ranking points"
+    "misc players: the totals are kept for the players of the player lists"
+    "fantasy rankings: the league seeds its players by their ranking points"
+    "fantasy tournaments: the league's players are picked from the tournament lists"
+    "fantasy headtohead: the league's games are decided by the head-to-head prediction")
+set(frames_pairs
+    "players rankings: the player frame opens his ranking progress window")
+
 function(layer_of path out)
-    if(path MATCHES "^src/db/")
+    set(feature "")
+    if(path MATCHES "^src/db/reader/")
+        set(layer reader)
+    elseif(path MATCHES "^src/db/")
         set(layer db)
     elseif(path MATCHES "^src/jetwriter/")
         set(layer jetwriter)
@@ -15,8 +32,10 @@ function(layer_of path out)
         set(layer core)
     elseif(path MATCHES "^src/(${features})/ui/")
         set(layer frames)
+        set(feature ${CMAKE_MATCH_1})
     elseif(path MATCHES "^src/(${features})/")
         set(layer views)
+        set(feature ${CMAKE_MATCH_1})
     elseif(path MATCHES "^src/widgets/")
         set(layer widgets)
     elseif(path MATCHES "^src/shell/")
@@ -28,10 +47,11 @@ function(layer_of path out)
     else()
         set(layer other)
     endif()
-    set(${out} ${layer} PARENT_SCOPE)
+    set(${out} ${layer} ${feature} PARENT_SCOPE)
 endfunction()
 
 set(allowed_db db)
+set(allowed_reader db reader)
 set(allowed_jetwriter db jetwriter)
 set(allowed_core db core)
 set(allowed_views db core views)
@@ -41,30 +61,67 @@ set(allowed_shell db core views widgets frames shell)
 set(allowed_program db core views widgets frames shell program)
 set(allowed_tool db jetwriter core views tool)
 
+# The header an include names, relative to ROOT, as the compiler finds it: the quoted form looks
+# beside the including file first, then both forms in src/ and tools/. Empty for other headers.
+function(resolve file form header out)
+    get_filename_component(folder ${ROOT}/${file} DIRECTORY)
+    set(places ${ROOT}/src ${ROOT}/tools)
+    if(form STREQUAL "\"")
+        list(PREPEND places ${folder})
+    endif()
+    foreach(place IN LISTS places)
+        cmake_path(SET found NORMALIZE "${place}/${header}")
+        if(EXISTS ${found} AND NOT IS_DIRECTORY ${found})
+            cmake_path(RELATIVE_PATH found BASE_DIRECTORY ${ROOT})
+            set(${out} ${found} PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+    set(${out} "" PARENT_SCOPE)
+endfunction()
+
+# Sets fault when the file (layer, feature) may not include target (its layer, feature).
+function(judge layer feature target target_feature out)
+    set(fault "")
+    if(NOT target IN_LIST allowed_${layer})
+        set(fault "a higher layer (${target})")
+    elseif(layer STREQUAL target AND feature AND NOT feature STREQUAL target_feature)
+        list(FILTER ${layer}_pairs INCLUDE REGEX "^${feature} ${target_feature}:")
+        if(NOT ${layer}_pairs)
+            set(fault "${target_feature}'s ${target} with no reason listed")
+        endif()
+    endif()
+    set(${out} "${fault}" PARENT_SCOPE)
+endfunction()
+
 file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/src/*.h ${ROOT}/src/*.cpp
      ${ROOT}/tools/duzedo/*.h ${ROOT}/tools/duzedo/*.cpp)
 set(faults "")
 foreach(file IN LISTS files)
-    layer_of(${file} layer)
+    layer_of(${file} from)
+    list(GET from 0 layer)
     if(layer STREQUAL "other")
         continue()
     endif()
-    file(STRINGS ${ROOT}/${file} includes REGEX "^#include \"[^\"]+\"")
+    list(APPEND from "")
+    list(GET from 1 feature)
+    file(STRINGS ${ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line IN LISTS includes)
-        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
-        if(NOT header MATCHES "/")
+        string(REGEX MATCH "include[ \t]*([<\"])([^>\"]+)" _ "${line}")
+        resolve(${file} "${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}" header)
+        if(NOT header)
             continue()
         endif()
-        if(header MATCHES "^duzedo/")
-            set(target tool)
-        else()
-            layer_of("src/${header}" target)
-        endif()
-        if(NOT target IN_LIST allowed_${layer})
-            string(APPEND faults "\n  ${file} (${layer}) includes ${header} (${target})")
+        layer_of(${header} to)
+        list(APPEND to "")
+        list(GET to 0 target)
+        list(GET to 1 target_feature)
+        judge(${layer} "${feature}" ${target} "${target_feature}" fault)
+        if(fault)
+            string(APPEND faults "\n  ${file} includes ${header}: ${fault}")
         endif()
     endforeach()
 endforeach()
 if(faults)
-    message(FATAL_ERROR "Includes from a lower layer into a higher one:${faults}")
+    message(FATAL_ERROR "Includes the layers do not allow:${faults}")
 endif()

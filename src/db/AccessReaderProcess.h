@@ -3,23 +3,14 @@
 // Supervision of the reader program, which runs libmdb on an Access file in a process of its own
 // and writes the tables to its standard output as a table stream (AccessStream.h).
 
-#include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "db/AccessStream.h"
 #include "db/DbFile.h"
 
 namespace access_detail {
-
-struct ChildLimits {
-    // Longest silence from the reader before it counts as hung.
-    std::chrono::milliseconds stall{15'000};
-    // Hard limit on the reader's life, against loops that keep producing output.
-    unsigned lifetimeSeconds = 300;
-    std::uint64_t maxStreamBytes = 1ull << 30;
-};
 
 // The reader's arguments for file: its absolute name, or, where a Qt string cannot hold that
 // name, kHexArgument and the name's bytes in hexadecimal (AccessStream.h).

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "db/DbFile.h"
 #include "db/DbValue.h"
+#include "db/TableSink.h"
 
 namespace access_detail {
 
@@ -21,6 +21,15 @@ namespace access_detail {
 inline constexpr std::string_view kHexArgument = "--hex";
 std::string ToHex(std::string_view bytes);
 std::optional<std::string> FromHex(std::string_view hex);
+
+// What the program lets the reader take; the reader also ends itself at the end of its lifetime.
+struct ChildLimits {
+    // Longest silence from the reader before it counts as hung.
+    std::chrono::milliseconds stall{15'000};
+    // Hard limit on the reader's life, against loops that keep producing output.
+    unsigned lifetimeSeconds = 300;
+    std::uint64_t maxStreamBytes = 1ull << 30;
+};
 
 // Every frame is a little-endian u32 body length followed by the body, whose first byte is the
 // frame kind:

@@ -7,34 +7,17 @@
 #include <vector>
 
 #include "db/DbValue.h"
+#include "db/TableSink.h"
 
 // What a database file is, told from its first bytes rather than its name.
 enum class DbFileFormat { Unknown, Sqlite, Jet3, Jet4, Ace };
 DbFileFormat DetectDbFileFormat(const std::string& path);
-
-// Column types of the DUZEDO, as an Access file stores them.
-enum class ColumnType { Text, Memo, Byte, Integer16, Integer32, YesNo, Real, Currency, DateTime };
 
 // The declared type an in-memory (or exported SQLite) table uses for a column type. The engine
 // recognises dates and yes/no values by it.
 std::string_view DeclaredType(ColumnType type);
 // The column type behind any declared SQLite type (for SQLite files made by other programs).
 ColumnType ColumnTypeFromDeclared(std::string_view declared);
-
-struct ColumnDef {
-    std::string name;
-    ColumnType type = ColumnType::Text;
-};
-
-// Receives one table after the other, in the file's order, each with its rows in stored order.
-// Values follow the engine's conventions: yes/no as -1/0, dates as DbValue::date.
-class TableSink {
-  public:
-    virtual ~TableSink() = default;
-    virtual void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) = 0;
-    virtual void addRow(const std::vector<DbValue>& row) = 0;
-    virtual void endTable() = 0;
-};
 
 // Reads every user table of an Access (Jet 3, Jet 4, ACE) file. Throws DbError when the file
 // cannot be read.

@@ -14,7 +14,6 @@
 #include <optional>
 #include <string>
 
-#include "db/AccessReaderProcess.h"
 #include "db/AccessStream.h"
 #include "db/reader/LibmdbReader.h"
 
