@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/AppServices.h"
@@ -154,22 +154,18 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
-bool IsCommand(const CLI::App& app, const std::string& word) {
-    const std::vector<const CLI::App*> commands = app.get_subcommands(nullptr);
-    return std::any_of(commands.begin(), commands.end(),
-                       [&](const CLI::App* command) { return command->get_name() == word; });
-}
-
-// The command word names no command; the nearest one is suggested when it looks like a slip.
-std::string UnknownCommand(const CLI::App& app, const std::string& word) {
-    std::string nearest;
-    std::size_t distance = SIZE_MAX;
+// Why word cannot start the line, or nothing when it names a command or asks for help. The
+// nearest command is suggested when word looks like a slip of the fingers.
+std::string CommandMistake(const CLI::App& app, const std::string& word) {
+    if (word == "--help" || word == "-h") return "";
+    std::pair<std::size_t, std::string> nearest{SIZE_MAX, ""};
     for (const CLI::App* command : app.get_subcommands(nullptr)) {
-        const std::size_t d = EditDistance(word, command->get_name());
-        if (d < distance) std::tie(distance, nearest) = std::tuple(d, command->get_name());
+        nearest = std::min(nearest, {EditDistance(word, command->get_name()), command->get_name()});
     }
-    const bool slip = distance <= std::max<std::size_t>(2, nearest.size() / 3);
-    return "unknown command '" + word + "'; " + (slip ? "did you mean '" + nearest + "'? " : "") +
+    const auto& [distance, name] = nearest;
+    if (distance == 0) return "";
+    const bool slip = distance <= std::max<std::size_t>(2, name.size() / 3);
+    return "unknown command '" + word + "'; " + (slip ? "did you mean '" + name + "'? " : "") +
            "see duzedo --help";
 }
 
@@ -203,8 +199,8 @@ int Main(int argc, char** argv) {
         std::cout << app.help();
         return 0;
     }
-    if (first != "--help" && first != "-h" && !IsCommand(app, first)) {
-        return Fail(UnknownCommand(app, first));
+    if (const std::string mistake = CommandMistake(app, first); !mistake.empty()) {
+        return Fail(mistake);
     }
     try {
         app.parse(argc, argv);
