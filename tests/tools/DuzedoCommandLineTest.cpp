@@ -40,6 +40,12 @@ const std::vector<Case> kCases = {
     {{"sample", "--seed", "1", "--out", "/dev/null/x", "--colour"}, 2, "unknown option --colour"},
     {{"sql", "missing.mdb", "select 1", "--jsn"}, 2, "unknown option --jsn for sql"},
     {{"to-sqlite", "missing.mdb", "out.sqlite", "extra"}, 2, "unexpected argument 'extra'"},
+    {{"sql", "missing.mdb", "select 1", "--", "extra"}, 2, "unexpected argument 'extra' for sql"},
+    {{"sql", "missing.mdb"}, 2, "missing argument SQL; usage: duzedo sql DB SQL [--json]"},
+    {{"pictures", "missing.mdb"}, 2, "missing option --out; usage: duzedo pictures DB --out DIR"},
+    {{"report", "rankings", "missing.mdb", "--month"}, 2, "option --month needs a value"},
+    {{"report", "pair", "missing.mdb", "--p1", "A", "--p1", "B"}, 2, "option --p1 given twice"},
+    {{"sql", "missing.mdb", "select 1", "--json=x"}, 2, "option --json takes no value"},
 };
 
 TEST(DuzedoCommandLine, HelpAndMistakes) {

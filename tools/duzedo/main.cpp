@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -62,21 +63,6 @@ CLI::Option* TakesDirectory(CLI::Option* option) {
     return option->type_name("DIR")->check(CLI::Validator(check, ""));
 }
 
-// Runs the command once its words are read, unless some are left that it does not take: the
-// parser keeps those, so that the message can name the first as the tool always has.
-void Run(CLI::App* command, std::function<void()> run) {
-    command->allow_extras();
-    command->callback([command, run = std::move(run)] {
-        std::vector<std::string> extra = command->remaining();
-        std::erase(extra, "--");  // kept by the parser for passing through
-        if (extra.empty()) return run();
-        const bool option = extra[0].size() > 1 && extra[0][0] == '-';
-        throw std::runtime_error(
-            (option ? "unknown option " + extra[0] : "unexpected argument '" + extra[0] + "'") +
-            " for " + command->get_name());
-    });
-}
-
 void AddSample(CLI::App& app, Arguments& a) {
     CLI::App* command = app.add_subcommand(
         "sample", "write the sample DUZEDO as DIR/duzedo.mdb (Jet 4) and DIR/duzedo.sqlite");
@@ -87,7 +73,7 @@ void AddSample(CLI::App& app, Arguments& a) {
                                          "multiplies players, tournaments and games (default 1)"),
                      {1, kMaxSampleScale});
     TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
-    Run(command, [&a] { RunSample(a.sample, a.out); });
+    command->callback([&a] { RunSample(a.sample, a.out); });
 }
 
 void AddSql(CLI::App& app, Arguments& a) {
@@ -96,7 +82,7 @@ void AddSql(CLI::App& app, Arguments& a) {
     command->add_option("DB", a.db, "the database, Access or SQLite")->required();
     command->add_option("SQL", a.sql, "one statement that reads")->required();
     command->add_flag("--json", a.json, "print the rows as a JSON array");
-    Run(command, [&a] { RunSql(a.db, a.sql, a.json); });
+    command->callback([&a] { RunSql(a.db, a.sql, a.json); });
 }
 
 void AddConversion(CLI::App& app, Arguments& a, const std::string& name, const std::string& into,
@@ -105,7 +91,7 @@ void AddConversion(CLI::App& app, Arguments& a, const std::string& name, const s
         name, "copy the tables of a DUZEDO (Access or SQLite) that the program reads into " + into);
     command->add_option("IN", a.in, "the DUZEDO read")->required();
     command->add_option("OUT", a.out, "the file written; may be IN")->required();
-    Run(command, [&a, run] { run(a.in, a.out); });
+    command->callback([&a, run] { run(a.in, a.out); });
 }
 
 void AddReport(CLI::App& app, Arguments& a) {
@@ -119,7 +105,7 @@ void AddReport(CLI::App& app, Arguments& a) {
         report.range ? TakesWholeNumber(option, *report.range) : option->type_name("TEXT");
         options.push_back(option);
     }
-    Run(command, [&a, options] {
+    command->callback([&a, options] {
         ReportOptions given;
         for (const CLI::Option* option : options) {
             if (option->count() > 0) given.emplace(option->get_name(), option->as<std::string>());
@@ -135,7 +121,7 @@ void AddPictures(CLI::App& app, Arguments& a) {
         "database's games into DIR (Gr7R1.bmp ... Gr7Cup.bmp, wc1ploff.bmp ... wc2plout.bmp)");
     command->add_option("DB", a.db, "the database, Access or SQLite")->required();
     TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
-    Run(command, [&a] { RunPictures(a.db, a.out); });
+    command->callback([&a] { RunPictures(a.db, a.out); });
 }
 
 // Levenshtein's: the fewest letters put in, taken out or changed that turn a into b.
@@ -167,6 +153,79 @@ std::string CommandMistake(const CLI::App& app, const std::string& word) {
     const bool slip = distance <= std::max<std::size_t>(2, name.size() / 3);
     return "unknown command '" + word + "'; " + (slip ? "did you mean '" + name + "'? " : "") +
            "see duzedo --help";
+}
+
+bool TakesValue(const CLI::Option& option) {
+    return option.get_items_expected_max() > 0;
+}
+
+// The command's line for a reader who left something out: its arguments, then its options in
+// brackets where they may be left out (all together when there are many).
+std::string Usage(const CLI::App& command) {
+    std::string arguments;
+    std::string required;
+    std::string all;
+    std::size_t optional = 0;
+    for (const CLI::Option* option : command.get_options()) {
+        if (option == command.get_help_ptr()) continue;
+        std::string word = option->get_name();
+        if (option->get_positional()) {
+            arguments += " " + word;
+            continue;
+        }
+        if (TakesValue(*option)) word += " " + option->get_type_name();
+        if (option->get_required()) required += " " + word;
+        all += " " + (option->get_required() ? word : "[" + word + "]");
+        optional += option->get_required() ? 0 : 1;
+    }
+    return "usage: duzedo " + command.get_name() + arguments +
+           (optional > 3 ? required + " [OPTIONS]" : all);
+}
+
+// The first word the command did not take. Those after "--" when its arguments are all given fall
+// back to the tool itself.
+std::string FirstUnwantedWord(const CLI::App& app, const CLI::App& command) {
+    std::vector<std::string> words = command.remaining();
+    std::ranges::copy(app.remaining(), std::back_inserter(words));
+    std::erase(words, "--");
+    return words.empty() ? "" : words[0];
+}
+
+// What the parser found wrong with the command's words, said as the tool says it (the parser's own
+// texts speak of its workings). Its state after the failure tells which word is at fault; an
+// option that lacks its value is the last word, as the words ran out before it got one.
+std::string ParseMistake(const CLI::ParseError& error, const CLI::App& app, const CLI::App& command,
+                         const std::string& lastWord) {
+    const auto first = [&command](const std::function<bool(const CLI::Option*)>& wanted) {
+        const std::vector<const CLI::Option*> found = command.get_options(wanted);
+        return found.empty() ? nullptr : found.front();
+    };
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        const auto missing = first([](auto* o) { return o->get_required() && o->count() == 0; });
+        if (missing == nullptr) return error.what();
+        return (missing->get_positional() ? "missing argument " : "missing option ") +
+               missing->get_name() + "; " + Usage(command);
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        const auto twice = first([](auto* o) { return TakesValue(*o) && o->count() > 1; });
+        if (twice != nullptr) return "option " + twice->get_name() + " given twice";
+        return "option " + lastWord.substr(0, lastWord.find('=')) + " needs a value";
+    }
+    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+        const auto flag = first([](auto* o) { return !TakesValue(*o) && o->count() > 0; });
+        if (flag != nullptr) return "option " + flag->get_name() + " takes no value";
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+        return "option " + std::string(error.what());  // the option's name and our own check's text
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        if (std::string word = FirstUnwantedWord(app, command); !word.empty()) {
+            const bool option = word.size() > 1 && word[0] == '-';
+            return (option ? "unknown option " + word : "unexpected argument '" + word + "'") +
+                   " for " + command.get_name();
+        }
+    }
+    return error.what();
 }
 
 // The message on one line, its control characters escaped: it may quote a damaged database.
@@ -211,7 +270,8 @@ int Main(int argc, char** argv) {
             std::cout << app.help();
             return 0;
         }
-        return Fail(e.what());
+        if (given.empty()) return Fail(e.what());
+        return Fail(ParseMistake(e, app, *given[0], argv[argc - 1]));
     }
     return 0;
 }
