@@ -39,11 +39,31 @@ class ReportError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-std::int64_t Number(const ReportOptions& options, std::string_view name, std::int64_t fallback,
-                    std::int64_t min, std::int64_t max) {
+// The whole numbers the options that take one allow; the other options take text.
+const std::map<std::string_view, WholeNumberRange, std::less<>>& NumberRanges() {
+    static const std::map<std::string_view, WholeNumberRange, std::less<>> ranges = {
+        {"--month", {0, 9999}},
+        {"--limit", {0, 1}},
+        {"--mode", {1, 2}},
+        {"--order", {0, 5}},
+        {"--row", {1, 32767}},
+        {"--width", {1000, 100000}},
+        {"--height", {1000, 100000}},
+        {"--seed", {0, UINT64_MAX}},
+        {"--count", {1, 100000}},
+        {"--wc", {0, 1}},
+        {"--phase", {0, kAllGamesPhase}},
+        {"--min-games", {0, 32767}},
+        {"--stat", {0, kRecordCategoryCount - 1}},
+    };
+    return ranges;
+}
+
+std::uint64_t Number(const ReportOptions& options, std::string_view name, std::uint64_t fallback) {
     const auto it = options.find(name);
     if (it == options.end()) return fallback;
-    return WholeNumberOption(name, it->second, min, max);
+    const WholeNumberRange range = NumberRanges().at(name);
+    return WholeNumberOption(name, it->second, range.min, range.max);
 }
 
 const std::string& Required(const ReportOptions& options, std::string_view name) {
@@ -53,13 +73,13 @@ const std::string& Required(const ReportOptions& options, std::string_view name)
 }
 
 int Dimension(const ReportOptions& options, std::string_view name, int fallback) {
-    return static_cast<int>(Number(options, name, fallback, 1000, 100000));
+    return static_cast<int>(Number(options, name, fallback));
 }
 
 ViewTexts Rankings(const ReportOptions& options) {
     RankingsChoice choice;
     if (options.count("--month") != 0) {
-        const std::int64_t data = Number(options, "--month", 0, 0, 9999);
+        const auto data = static_cast<int>(Number(options, "--month", 0));
         choice.column = RankingColumnFromItemData(data);
         const std::vector<std::string> columns = RankingColumns();
         if (std::find(columns.begin(), columns.end(), choice.column) == columns.end()) {
@@ -67,7 +87,7 @@ ViewTexts Rankings(const ReportOptions& options) {
         }
     }
     if (const auto it = options.find("--country"); it != options.end()) choice.country = it->second;
-    choice.participationLimit = Number(options, "--limit", 1, 0, 1) == 1;
+    choice.participationLimit = Number(options, "--limit", 1) == 1;
     return RankingsView(choice);
 }
 
@@ -80,14 +100,14 @@ ViewTexts Player(const ReportOptions& options) {
 }
 
 ViewTexts Games(const ReportOptions& options) {
-    const auto mode = static_cast<int>(Number(options, "--mode", kHomeGames, 1, 2));
-    const auto order = static_cast<int>(Number(options, "--order", 0, 0, 5));
+    const auto mode = static_cast<int>(Number(options, "--mode", kHomeGames));
+    const auto order = static_cast<int>(Number(options, "--order", 0));
     return GamesView(Required(options, "--player"), mode, order);
 }
 
 ViewTexts Positions(const ReportOptions& options) {
     std::optional<int> row;
-    if (options.count("--row") != 0) row = static_cast<int>(Number(options, "--row", 0, 1, 32767));
+    if (options.count("--row") != 0) row = static_cast<int>(Number(options, "--row", 0));
     return PositionsView(Required(options, "--player"),
                          Dimension(options, "--width", kDefaultGraphWidth),
                          Dimension(options, "--height", kDefaultGraphHeight), row);
@@ -101,10 +121,8 @@ ViewTexts Progress(const ReportOptions& options) {
 
 // The draws of a run: repeatable with --seed, else as the program makes them.
 std::unique_ptr<RandomSource> MakeRandom(const ReportOptions& options) {
-    const auto it = options.find("--seed");
-    if (it == options.end()) return std::make_unique<ClockRandom>();
-    return std::make_unique<SeededRandom>(
-        WholeNumberOption<std::uint64_t>("--seed", it->second, 0, UINT64_MAX));
+    if (options.count("--seed") == 0) return std::make_unique<ClockRandom>();
+    return std::make_unique<SeededRandom>(Number(options, "--seed", 0));
 }
 
 PairComparison Compare(const ReportOptions& options) {
@@ -136,7 +154,7 @@ std::string PairJson(const ReportOptions& options) {
 std::string PredictJson(const ReportOptions& options) {
     const std::string& home = Required(options, "--home");
     const std::string& away = Required(options, "--away");
-    const auto count = Number(options, "--count", 1, 1, 100000);
+    const std::uint64_t count = Number(options, "--count", 1);
     const std::unique_ptr<RandomSource> random = MakeRandom(options);
     const std::string column = CurrentRankingPeriod().column;
     std::string out = "{\"home\": ";
@@ -144,7 +162,7 @@ std::string PredictJson(const ReportOptions& options) {
     out += ", \"away\": ";
     AppendJsonString(out, away);
     out += ", \"games\": [";
-    for (std::int64_t i = 0; i < count; ++i) {
+    for (std::uint64_t i = 0; i < count; ++i) {
         const Prediction p = PredictGame(home, away, *random, column);
         out +=
             (i == 0 ? "[" : ", [") + std::to_string(p.home) + ", " + std::to_string(p.away) + "]";
@@ -181,8 +199,8 @@ ViewTexts Tournament(const ReportOptions& options) {
 }
 
 ViewTexts WorldCup(const ReportOptions& options) {
-    return WorldCupView(static_cast<int>(Number(options, "--wc", 0, 0, 1)),
-                        static_cast<int>(Number(options, "--phase", 0, 0, kAllGamesPhase)));
+    return WorldCupView(static_cast<int>(Number(options, "--wc", 0)),
+                        static_cast<int>(Number(options, "--phase", 0)));
 }
 
 ViewTexts Winners(const ReportOptions&) {
@@ -190,7 +208,7 @@ ViewTexts Winners(const ReportOptions&) {
 }
 
 int MinGames(const ReportOptions& options) {
-    return static_cast<int>(Number(options, "--min-games", 20, 0, 32767));
+    return static_cast<int>(Number(options, "--min-games", 20));
 }
 
 ViewTexts Misc(const ReportOptions& options) {
@@ -199,8 +217,8 @@ ViewTexts Misc(const ReportOptions& options) {
 
 ViewTexts Records(const ReportOptions& options) {
     if (options.count("--stat") == 0) throw ReportError("missing option --stat");
-    const auto stat = static_cast<int>(Number(options, "--stat", 0, 0, kRecordCategoryCount - 1));
-    return AllPlayerRecordsView(MiscPlayers(), stat, Number(options, "--limit", 1, 0, 1) == 1,
+    const auto stat = static_cast<int>(Number(options, "--stat", 0));
+    return AllPlayerRecordsView(MiscPlayers(), stat, Number(options, "--limit", 1) == 1,
                                 MinGames(options));
 }
 
@@ -244,10 +262,7 @@ const ReportView& FindView(std::string_view name) {
     for (const ReportView& view : Views()) {
         if (view.name == name) return view;
     }
-    std::string known;
-    for (const ReportView& view : Views())
-        known += (known.empty() ? "" : ", ") + std::string(view.name);
-    throw ReportError("unknown view '" + std::string(name) + "'; views: " + known);
+    throw ReportError("unknown view '" + std::string(name) + "'; views: " + ReportViewNames());
 }
 
 void CheckOptions(const ReportView& view, const ReportOptions& options) {
@@ -266,16 +281,32 @@ void CheckOptions(const ReportView& view, const ReportOptions& options) {
 
 }  // namespace
 
-const std::vector<std::string_view>& ReportOptionNames() {
-    static const std::vector<std::string_view> names = [] {
-        std::vector<std::string_view> all = {"--format"};
+const std::vector<ReportOption>& ReportOptionList() {
+    static const std::vector<ReportOption> list = [] {
+        std::vector<ReportOption> all = {{"--format", "json, or csv for the view's main grid", {}}};
         for (const ReportView& view : Views()) {
-            for (const std::string_view option : view.options) {
-                if (std::find(all.begin(), all.end(), option) == all.end()) all.push_back(option);
+            for (const std::string_view name : view.options) {
+                auto option = std::find_if(all.begin(), all.end(),
+                                           [&](const ReportOption& o) { return o.name == name; });
+                if (option == all.end()) {
+                    const auto range = NumberRanges().find(name);
+                    all.push_back({std::string(name), "", {}});
+                    if (range != NumberRanges().end()) all.back().range = range->second;
+                    option = all.end() - 1;
+                }
+                option->description += (option->description.empty() ? "views: " : ", ");
+                option->description += view.name;
             }
         }
         return all;
     }();
+    return list;
+}
+
+std::string ReportViewNames() {
+    std::string names;
+    for (const ReportView& view : Views())
+        names += (names.empty() ? "" : ", ") + std::string(view.name);
     return names;
 }
 

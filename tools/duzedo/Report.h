@@ -2,10 +2,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "duzedo/WholeNumber.h"
 
 // duzedo report VIEW DB [--option value ...]: prints, as JSON, what one view's controls show for
 // the database DB, through the same functions the windows use; --format csv prints the view's
@@ -26,8 +29,17 @@
 //   options
 using ReportOptions = std::map<std::string, std::string, std::less<>>;
 
-// Every option some view accepts, for the tool's argument parser.
-const std::vector<std::string_view>& ReportOptionNames();
+struct ReportOption {
+    std::string name;                       // "--stat"
+    std::string description;                // the views that take it
+    std::optional<WholeNumberRange> range;  // the whole numbers it takes; none: it takes text
+};
+
+// Every option some view takes, --format first, for the tool's argument parser.
+const std::vector<ReportOption>& ReportOptionList();
+
+// The views by name, "rankings, months, ...".
+std::string ReportViewNames();
 
 // Writes the report to out. Throws std::runtime_error, with a one-line message, for an unknown
 // view, an option the view does not take, a bad value or a database that cannot be opened.

@@ -1,411 +1,286 @@
 // duzedo: sample databases, queries through the program's own engine, conversions.
 //
-// Every command is one row of kCommands: its name, usage, options and handler. A failure of any
-// kind prints one line on stderr and exits with status 2.
+// CLI11 reads the command line: every command has its own --help, and option values are checked
+// before a command runs. A failure of any kind prints one line on stderr and exits with status 2.
 
-#include <QGuiApplication>
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <exception>
-#include <filesystem>
+#include <functional>
 #include <iostream>
-#include <map>
-#include <set>
+#include <iterator>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/AppServices.h"
-#include "core/Json.h"
-#include "db/Connection.h"
-#include "db/Database.h"
-#include "db/DbFile.h"
-#include "db/DbValue.h"
+#include "duzedo/Commands.h"
 #include "duzedo/Report.h"
-#include "duzedo/SampleDuzedo.h"
 #include "duzedo/WholeNumber.h"
-#include "jetwriter/JetWriter.h"
-#include "tournaments/DiagramImage.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kExitError = 2;
 
-// A failure to report: the message is printed as the one line on stderr.
-class ToolError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
+// What the command line gives, filled in by the parser for the command's callback.
+struct Arguments {
+    SampleOptions sample;
+    std::string db;
+    std::string sql;
+    bool json = false;
+    std::string in;
+    std::string out;  // OUT of a conversion, or --out DIR
+    std::string view;
 };
 
-// ----------------------------------------------------------------------------------------------
-// Command table and argument parsing.
-
-struct Args {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string, std::less<>> values;
-    std::set<std::string, std::less<>> flags;
-
-    bool has(std::string_view flag) const { return flags.count(flag) != 0; }
-    const std::string* value(std::string_view option) const {
-        const auto it = values.find(option);
-        return it == values.end() ? nullptr : &it->second;
-    }
-    const std::string& required(std::string_view option) const {
-        const std::string* v = value(option);
-        if (v == nullptr) throw ToolError("missing option " + std::string(option));
-        return *v;
-    }
-};
-
-struct Command {
-    std::string_view name;
-    std::string_view usage;  // arguments after the command name
-    std::string_view summary;
-    std::vector<std::string_view> valueOptions;  // options that take a value, e.g. --seed N
-    std::vector<std::string_view> flagOptions;   // options without a value, e.g. --json
-    std::size_t minPositional;                   // positional arguments: at least ...
-    std::size_t maxPositional;                   // ... and at most
-    int (*run)(const Args&);
-};
-
-int RunSample(const Args& args);
-int RunSql(const Args& args);
-int RunToSqlite(const Args& args);
-int RunToMdb(const Args& args);
-int RunReportCommand(const Args& args);
-int RunPictures(const Args& args);
-
-const std::vector<Command> kCommands = {
-    {"sample",
-     "--seed N [--scale K] --out DIR",
-     "write the sample DUZEDO as DIR/duzedo.mdb (Jet 4) and DIR/duzedo.sqlite",
-     {"--seed", "--scale", "--out"},
-     {},
-     0,
-     0,
-     RunSample},
-    {"sql",
-     "DB \"SQL TEXT\" [--json]",
-     "run a query through the program's engine; tab-separated output, or JSON with --json",
-     {},
-     {"--json"},
-     2,
-     2,
-     RunSql},
-    {"to-sqlite",
-     "IN OUT",
-     "copy the tables of a DUZEDO (Access or SQLite) that the program reads into an SQLite file",
-     {},
-     {},
-     2,
-     2,
-     RunToSqlite},
-    {"to-mdb",
-     "IN OUT",
-     "copy the tables of a DUZEDO (Access or SQLite) that the program reads into a new Access "
-     "(Jet 4) file",
-     {},
-     {},
-     2,
-     2,
-     RunToMdb},
-    {"report",
-     "VIEW DB [--option value ...]",
-     "print as JSON what a view shows (--format csv: its grid as CSV); views: rankings "
-     "[--month N] [--country NAME] [--limit 0|1], months, player --name NAME, games --player "
-     "NAME [--mode 1|2] [--order 0..5], positions --player NAME [--row K], progress --player "
-     "NAME, tournaments [--country C], tournament --name T [--player P], worldcup --wc 0|1 "
-     "--phase 0..8, winners, misc [--min-games N], records --stat 0..21 [--limit 0|1] "
-     "[--min-games N], options, pair --p1 NAME --p2 NAME [--seed N], predict --home NAME --away "
-     "NAME [--seed N] [--count K], fantasy --players \"A;B;C\" [--seed N]; graphs take [--width "
-     "W] [--height H] in twips",
-     ReportOptionNames(),
-     {},
-     2,
-     2,
-     RunReportCommand},
-    {"pictures",
-     "DB --out DIR",
-     "draw the diagram pictures of the multi-phase tournament and the World Cups from the "
-     "database's games into DIR (Gr7R1.bmp ... Gr7Cup.bmp, wc1ploff.bmp ... wc2plout.bmp)",
-     {"--out"},
-     {},
-     1,
-     1,
-     RunPictures},
-};
-
-void PrintUsage(std::ostream& out) {
-    out << "usage: duzedo COMMAND [ARGUMENTS]\n\ncommands:\n";
-    for (const Command& c : kCommands) {
-        out << "  duzedo " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
-    }
-    out << "\n  duzedo --help            this text; duzedo COMMAND --help for one command\n"
-           "\nExit status: 0 on success, 2 on any error.\n";
+std::string RangeText(WholeNumberRange range) {
+    if (range.max == UINT64_MAX) return "N";
+    const std::string min = std::to_string(range.min);
+    const std::string max = std::to_string(range.max);
+    return min + (range.max == range.min + 1 ? "|" : "..") + max;
 }
 
-bool Contains(const std::vector<std::string_view>& list, std::string_view s) {
-    for (std::string_view x : list) {
-        if (x == s) return true;
-    }
-    return false;
+// The option takes a whole number from range, in decimal. The text is rewritten as its number, so
+// the parser's own conversion (which would read "010" as octal) reads the number meant.
+CLI::Option* TakesWholeNumber(CLI::Option* option, WholeNumberRange range) {
+    const auto check = [range](std::string& text) {
+        const auto number = ParseWholeNumber(text, range.min, range.max);
+        if (!number) return NotAWholeNumber(text, range.min, range.max);
+        text = std::to_string(*number);
+        return std::string();
+    };
+    return option->type_name(RangeText(range))->check(CLI::Validator(check, ""));
 }
 
-Args ParseArgs(const Command& command, const std::vector<std::string>& words) {
-    Args args;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (optionsEnded || word.size() < 2 || word[0] != '-') {
-            args.positional.push_back(word);
+CLI::Option* TakesDirectory(CLI::Option* option) {
+    const auto check = [](const std::string& text) {
+        return std::string(text.empty() ? "empty directory name" : "");
+    };
+    return option->type_name("DIR")->check(CLI::Validator(check, ""));
+}
+
+void AddSample(CLI::App& app, Arguments& a) {
+    CLI::App* command = app.add_subcommand(
+        "sample", "write the sample DUZEDO as DIR/duzedo.mdb (Jet 4) and DIR/duzedo.sqlite");
+    TakesWholeNumber(command->add_option("--seed", a.sample.seed, "the same seed, the same files"),
+                     {0, UINT64_MAX})
+        ->required();
+    TakesWholeNumber(command->add_option("--scale", a.sample.scale,
+                                         "multiplies players, tournaments and games (default 1)"),
+                     {1, kMaxSampleScale});
+    TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
+    command->callback([&a] { RunSample(a.sample, a.out); });
+}
+
+void AddSql(CLI::App& app, Arguments& a) {
+    CLI::App* command = app.add_subcommand(
+        "sql", "run a query through the program's engine; tab-separated output, or JSON");
+    command->add_option("DB", a.db, "the database, Access or SQLite")->required();
+    command->add_option("SQL", a.sql, "one statement that reads")->required();
+    command->add_flag("--json", a.json, "print the rows as a JSON array");
+    command->callback([&a] { RunSql(a.db, a.sql, a.json); });
+}
+
+void AddConversion(CLI::App& app, Arguments& a, const std::string& name, const std::string& into,
+                   void (*run)(const std::string&, const std::string&)) {
+    CLI::App* command = app.add_subcommand(
+        name, "copy the tables of a DUZEDO (Access or SQLite) that the program reads into " + into);
+    command->add_option("IN", a.in, "the DUZEDO read")->required();
+    command->add_option("OUT", a.out, "the file written; may be IN")->required();
+    command->callback([&a, run] { run(a.in, a.out); });
+}
+
+void AddReport(CLI::App& app, Arguments& a) {
+    CLI::App* command = app.add_subcommand(
+        "report", "print as JSON what a view shows, or its grid as CSV; graphs' sizes in twips");
+    command->add_option("VIEW", a.view, "one of: " + ReportViewNames())->required();
+    command->add_option("DB", a.db, "the database, Access or SQLite")->required();
+    std::vector<CLI::Option*> options;
+    for (const ReportOption& report : ReportOptionList()) {
+        CLI::Option* option = command->add_option(report.name, report.description);
+        report.range ? TakesWholeNumber(option, *report.range) : option->type_name("TEXT");
+        options.push_back(option);
+    }
+    command->callback([&a, options] {
+        ReportOptions given;
+        for (const CLI::Option* option : options) {
+            if (option->count() > 0) given.emplace(option->get_name(), option->as<std::string>());
+        }
+        RunReport(a.view, a.db, given, std::cout);
+    });
+}
+
+void AddPictures(CLI::App& app, Arguments& a) {
+    CLI::App* command = app.add_subcommand(
+        "pictures",
+        "draw the diagram pictures of the multi-phase tournament and the World Cups from the "
+        "database's games into DIR (Gr7R1.bmp ... Gr7Cup.bmp, wc1ploff.bmp ... wc2plout.bmp)");
+    command->add_option("DB", a.db, "the database, Access or SQLite")->required();
+    TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
+    command->callback([&a] { RunPictures(a.db, a.out); });
+}
+
+// Levenshtein's: the fewest letters put in, taken out or changed that turn a into b.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), std::size_t{0});
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// Why word cannot start the line, or nothing when it names a command or asks for help. The
+// nearest command is suggested when word looks like a slip of the fingers.
+std::string CommandMistake(const CLI::App& app, const std::string& word) {
+    if (word == "--help" || word == "-h") return "";
+    std::pair<std::size_t, std::string> nearest{SIZE_MAX, ""};
+    for (const CLI::App* command : app.get_subcommands(nullptr)) {
+        nearest = std::min(nearest, {EditDistance(word, command->get_name()), command->get_name()});
+    }
+    const auto& [distance, name] = nearest;
+    if (distance == 0) return "";
+    const bool slip = distance <= std::max<std::size_t>(2, name.size() / 3);
+    return "unknown command '" + word + "'; " + (slip ? "did you mean '" + name + "'? " : "") +
+           "see duzedo --help";
+}
+
+bool TakesValue(const CLI::Option& option) {
+    return option.get_items_expected_max() > 0;
+}
+
+// The command's line for a reader who left something out: its arguments, then its options in
+// brackets where they may be left out (all together when there are many).
+std::string Usage(const CLI::App& command) {
+    std::string arguments;
+    std::string required;
+    std::string all;
+    std::size_t optional = 0;
+    for (const CLI::Option* option : command.get_options()) {
+        if (option == command.get_help_ptr()) continue;
+        std::string word = option->get_name();
+        if (option->get_positional()) {
+            arguments += " " + word;
             continue;
         }
-        if (word == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        std::string name = word;
-        std::string value;
-        bool inlineValue = false;
-        if (const auto eq = word.find('='); word.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = word.substr(0, eq);
-            value = word.substr(eq + 1);
-            inlineValue = true;
-        }
-        if (Contains(command.valueOptions, name)) {
-            if (!inlineValue) {
-                if (i + 1 >= words.size()) throw ToolError("option " + name + " needs a value");
-                value = words[++i];
-            }
-            if (!args.values.emplace(name, value).second) {
-                throw ToolError("option " + name + " given twice");
-            }
-        } else if (Contains(command.flagOptions, name) && !inlineValue) {
-            args.flags.insert(name);
-        } else {
-            throw ToolError("unknown option " + word + " for " + std::string(command.name));
-        }
+        if (TakesValue(*option)) word += " " + option->get_type_name();
+        if (option->get_required()) required += " " + word;
+        all += " " + (option->get_required() ? word : "[" + word + "]");
+        optional += option->get_required() ? 0 : 1;
     }
-    const std::size_t given = args.positional.size();
-    if (given < command.minPositional || given > command.maxPositional) {
-        throw ToolError(std::string(given < command.minPositional ? "missing" : "unexpected") +
-                        " argument; usage: duzedo " + std::string(command.name) + " " +
-                        std::string(command.usage));
-    }
-    return args;
+    return "usage: duzedo " + command.get_name() + arguments +
+           (optional > 3 ? required + " [OPTIONS]" : all);
 }
 
-// ----------------------------------------------------------------------------------------------
-// Hands every table to several sinks at once.
-class TeeSink : public TableSink {
-  public:
-    explicit TeeSink(std::vector<TableSink*> sinks) : sinks_(std::move(sinks)) {}
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        for (TableSink* s : sinks_) s->beginTable(name, columns);
-    }
-    void addRow(const std::vector<DbValue>& row) override {
-        for (TableSink* s : sinks_) s->addRow(row);
-    }
-    void endTable() override {
-        for (TableSink* s : sinks_) s->endTable();
-    }
-
-  private:
-    std::vector<TableSink*> sinks_;
-};
-
-// ----------------------------------------------------------------------------------------------
-// JSON.
-
-void AppendJsonValue(std::string& out, const DbValue& v) {
-    switch (v.kind()) {
-        case DbValue::Kind::Null:
-            out += "null";
-            break;
-        case DbValue::Kind::Integer:
-            out += std::to_string(v.toInt64());
-            break;
-        case DbValue::Kind::Real:
-            AppendJsonNumber(out, v.toDouble());
-            break;
-        case DbValue::Kind::Text:
-        case DbValue::Kind::Date:
-            AppendJsonString(out, v.toString());
-            break;
-    }
+// The first word the command did not take. Those after "--" when its arguments are all given fall
+// back to the tool itself.
+std::string FirstUnwantedWord(const CLI::App& app, const CLI::App& command) {
+    std::vector<std::string> words = command.remaining();
+    std::ranges::copy(app.remaining(), std::back_inserter(words));
+    std::erase(words, "--");
+    return words.empty() ? "" : words[0];
 }
 
-// ----------------------------------------------------------------------------------------------
-// Commands.
-
-int RunSample(const Args& args) {
-    SampleOptions options;
-    options.seed =
-        WholeNumberOption<std::uint64_t>("--seed", args.required("--seed"), 0, UINT64_MAX);
-    if (const std::string* scale = args.value("--scale")) {
-        options.scale = WholeNumberOption<int>("--scale", *scale, 1, kMaxSampleScale);
+// What the parser found wrong with the command's words, said as the tool says it (the parser's own
+// texts speak of its workings). Its state after the failure tells which word is at fault; an
+// option that lacks its value is the last word, as the words ran out before it got one.
+std::string ParseMistake(const CLI::ParseError& error, const CLI::App& app, const CLI::App& command,
+                         const std::string& lastWord) {
+    const auto first = [&command](const std::function<bool(const CLI::Option*)>& wanted) {
+        const std::vector<const CLI::Option*> found = command.get_options(wanted);
+        return found.empty() ? nullptr : found.front();
+    };
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        const auto missing = first([](auto* o) { return o->get_required() && o->count() == 0; });
+        if (missing == nullptr) return error.what();
+        return (missing->get_positional() ? "missing argument " : "missing option ") +
+               missing->get_name() + "; " + Usage(command);
     }
-    const fs::path dir = args.required("--out");
-    if (dir.empty()) throw ToolError("option --out: empty directory name");
-    fs::create_directories(dir);
-
-    // Both writers keep their file under a temporary name until it is complete.
-    SqliteFileWriter sqlite((dir / "duzedo.sqlite").string());
-    JetFileWriter mdb((dir / "duzedo.mdb").string());
-    TeeSink both({&sqlite, &mdb});
-    WriteSampleDuzedo(options, both);
-    sqlite.finish();
-    mdb.finish();
-    std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
-              << (dir / "duzedo.mdb").string() << "\n";
-    return 0;
-}
-
-int RunSql(const Args& args) {
-    const std::string& db = args.positional[0];
-    const std::string& sql = args.positional[1];
-    gDbPath = db;
-    std::string error;
-    if (!ConnectDb(&error)) {
-        throw ToolError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        const auto twice = first([](auto* o) { return TakesValue(*o) && o->count() > 1; });
+        if (twice != nullptr) return "option " + twice->get_name() + " given twice";
+        return "option " + lastWord.substr(0, lastWord.find('=')) + " needs a value";
     }
-    struct Disconnect {
-        ~Disconnect() { DisconnectDb(); }
-    } disconnect;
-
-    const QueryResult rows = Query(sql);
-    std::string out;
-    if (args.has("--json")) {
-        out += "[";
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            out += r == 0 ? "\n{" : ",\n{";
-            for (int f = 0; f < rows.fieldCount(); ++f) {
-                if (f > 0) out += ", ";
-                AppendJsonString(out, rows.fieldName(f));
-                out += ": ";
-                AppendJsonValue(out, rows[r][f]);
-            }
-            out += "}";
-        }
-        out += rows.empty() ? "]\n" : "\n]\n";
-    } else {
-        for (int f = 0; f < rows.fieldCount(); ++f) {
-            if (f > 0) out += '\t';
-            out += rows.fieldName(f);
-        }
-        out += '\n';
-        for (const Record row : rows) {
-            for (int f = 0; f < rows.fieldCount(); ++f) {
-                if (f > 0) out += '\t';
-                out += row[f].toString();
-            }
-            out += '\n';
+    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+        const auto flag = first([](auto* o) { return !TakesValue(*o) && o->count() > 0; });
+        if (flag != nullptr) return "option " + flag->get_name() + " takes no value";
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+        return "option " + std::string(error.what());  // the option's name and our own check's text
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        if (std::string word = FirstUnwantedWord(app, command); !word.empty()) {
+            const bool option = word.size() > 1 && word[0] == '-';
+            return (option ? "unknown option " + word : "unexpected argument '" + word + "'") +
+                   " for " + command.get_name();
         }
     }
-    std::cout << out;
-    return 0;
-}
-
-int RunToSqlite(const Args& args) {
-    const std::string& in = args.positional[0];
-    const fs::path out = args.positional[1];
-    Connection conn;
-    conn.open(in, ConnectionString(in));
-    // The input is held in memory, so OUT may even be IN.
-    SqliteFileWriter output(out.string());
-    CopyTables(conn, output);
-    output.finish();
-    return 0;
-}
-
-int RunReportCommand(const Args& args) {
-    RunReport(args.positional[0], args.positional[1], args.values, std::cout);
-    return 0;
-}
-
-int RunPictures(const Args& args) {
-    const std::string& db = args.positional[0];
-    const std::string& dir = args.required("--out");
-    if (dir.empty()) throw ToolError("option --out: empty directory name");
-    gDbPath = db;
-    std::string error;
-    if (!ConnectDb(&error)) {
-        throw ToolError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
-    }
-    struct Disconnect {
-        ~Disconnect() { DisconnectDb(); }
-    } disconnect;
-
-    // Drawing text needs the GUI module's fonts, never a display. Qt's notices about the
-    // environment of a platform without a screen would break the one-line error rule.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    int argc = 1;
-    char name[] = "duzedo";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication gui(argc, argv);
-    for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
-    return 0;
-}
-
-int RunToMdb(const Args& args) {
-    const std::string& in = args.positional[0];
-    Connection conn;
-    conn.open(in, ConnectionString(in));
-    // The input is held in memory, so OUT may even be IN.
-    JetFileWriter output(args.positional[1]);
-    CopyTables(conn, output);
-    output.finish();
-    return 0;
+    return error.what();
 }
 
 // The message on one line, its control characters escaped: it may quote a damaged database.
-std::string OneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\n' || c == '\r') c = ' ';
-    }
-    return Printable(text);
-}
-
-int Fail(const std::string& message) {
-    std::cerr << "duzedo: " << OneLine(message) << "\n";
+int Fail(std::string message) {
+    std::replace_if(
+        message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::cerr << "duzedo: " << Printable(message) << "\n";
     return kExitError;
 }
 
-int Main(const std::vector<std::string>& words) {
-    if (words.empty()) return Fail("missing command; see duzedo --help");
-    const std::string& name = words[0];
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintUsage(std::cout);
+int Main(int argc, char** argv) {
+    CLI::App app(
+        "duzedo: sample databases, queries through the program's own engine, "
+        "conversions; duzedo COMMAND --help describes one command",
+        "duzedo");
+    app.footer("Exit status: 0 on success, 2 on any error.");
+    // One command; the words after it are its own, even one that names another command.
+    app.require_subcommand(1);
+    Arguments a;
+    AddSample(app, a);
+    AddSql(app, a);
+    AddConversion(app, a, "to-sqlite", "an SQLite file", RunToSqlite);
+    AddConversion(app, a, "to-mdb", "a new Access (Jet 4) file", RunToMdb);
+    AddReport(app, a);
+    AddPictures(app, a);
+
+    if (argc < 2) return Fail("missing command; see duzedo --help");
+    const std::string first = argv[1];
+    if (first == "help") {
+        std::cout << app.help();
         return 0;
     }
-    for (const Command& command : kCommands) {
-        if (command.name != name) continue;
-        const std::vector<std::string> rest(words.begin() + 1, words.end());
-        for (const std::string& w : rest) {
-            if (w == "--") break;
-            if (w == "--help" || w == "-h") {
-                std::cout << "usage: duzedo " << command.name << " " << command.usage << "\n  "
-                          << command.summary << "\n";
-                return 0;
-            }
-        }
-        return command.run(ParseArgs(command, rest));
+    if (const std::string mistake = CommandMistake(app, first); !mistake.empty()) {
+        return Fail(mistake);
     }
-    return Fail("unknown command '" + name + "'; see duzedo --help");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const std::vector<CLI::App*> given = app.get_subcommands();
+        // --help wins over any other mistake on the line, as a reader of the help expects.
+        if (e.get_exit_code() == 0 || (!given.empty() && given[0]->get_help_ptr()->count() > 0)) {
+            std::cout << app.help();
+            return 0;
+        }
+        if (given.empty()) return Fail(e.what());
+        return Fail(ParseMistake(e, app, *given[0], argv[argc - 1]));
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
-        const std::vector<std::string> words(argv + 1, argv + argc);
-        const int status = Main(words);
+        const int status = Main(argc, argv);
         std::cout.flush();
         return status;
     } catch (const std::exception& e) {

@@ -1,0 +1,154 @@
+#include "duzedo/Commands.h"
+
+#include <QGuiApplication>
+#include <iostream>
+#include <stdexcept>
+#include <vector>
+
+#include "core/Json.h"
+#include "db/Connection.h"
+#include "db/Database.h"
+#include "db/DbFile.h"
+#include "db/DbValue.h"
+#include "jetwriter/JetWriter.h"
+#include "tournaments/DiagramImage.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Hands every table to several sinks at once.
+class TeeSink : public TableSink {
+  public:
+    explicit TeeSink(std::vector<TableSink*> sinks) : sinks_(std::move(sinks)) {}
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        for (TableSink* s : sinks_) s->beginTable(name, columns);
+    }
+    void addRow(const std::vector<DbValue>& row) override {
+        for (TableSink* s : sinks_) s->addRow(row);
+    }
+    void endTable() override {
+        for (TableSink* s : sinks_) s->endTable();
+    }
+
+  private:
+    std::vector<TableSink*> sinks_;
+};
+
+// The program's database connection to db, for as long as it lives.
+class ConnectedDb {
+  public:
+    explicit ConnectedDb(const std::string& db) {
+        gDbPath = db;
+        std::string error;
+        if (!ConnectDb(&error)) {
+            throw std::runtime_error("cannot open the database " + db +
+                                     (error.empty() ? "" : ": " + error));
+        }
+    }
+    ~ConnectedDb() { DisconnectDb(); }
+    ConnectedDb(const ConnectedDb&) = delete;
+    ConnectedDb& operator=(const ConnectedDb&) = delete;
+};
+
+void AppendJsonValue(std::string& out, const DbValue& v) {
+    switch (v.kind()) {
+        case DbValue::Kind::Null:
+            out += "null";
+            break;
+        case DbValue::Kind::Integer:
+            out += std::to_string(v.toInt64());
+            break;
+        case DbValue::Kind::Real:
+            AppendJsonNumber(out, v.toDouble());
+            break;
+        case DbValue::Kind::Text:
+        case DbValue::Kind::Date:
+            AppendJsonString(out, v.toString());
+            break;
+    }
+}
+
+std::string RowsAsJson(const QueryResult& rows) {
+    std::string out = "[";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        out += r == 0 ? "\n{" : ",\n{";
+        for (int f = 0; f < rows.fieldCount(); ++f) {
+            if (f > 0) out += ", ";
+            AppendJsonString(out, rows.fieldName(f));
+            out += ": ";
+            AppendJsonValue(out, rows[r][f]);
+        }
+        out += "}";
+    }
+    return out + (rows.empty() ? "]\n" : "\n]\n");
+}
+
+// A header line of the field names, then a line for each row.
+std::string RowsAsText(const QueryResult& rows) {
+    std::string out;
+    for (int f = 0; f < rows.fieldCount(); ++f) {
+        if (f > 0) out += '\t';
+        out += rows.fieldName(f);
+    }
+    out += '\n';
+    for (const Record row : rows) {
+        for (int f = 0; f < rows.fieldCount(); ++f) {
+            if (f > 0) out += '\t';
+            out += row[f].toString();
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+void RunSample(const SampleOptions& options, const fs::path& dir) {
+    fs::create_directories(dir);
+    // Both writers keep their file under a temporary name until it is complete.
+    SqliteFileWriter sqlite((dir / "duzedo.sqlite").string());
+    JetFileWriter mdb((dir / "duzedo.mdb").string());
+    TeeSink both({&sqlite, &mdb});
+    WriteSampleDuzedo(options, both);
+    sqlite.finish();
+    mdb.finish();
+    std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
+              << (dir / "duzedo.mdb").string() << "\n";
+}
+
+void RunSql(const std::string& db, const std::string& sql, bool json) {
+    const ConnectedDb connected(db);
+    const QueryResult rows = Query(sql);
+    std::cout << (json ? RowsAsJson(rows) : RowsAsText(rows));
+}
+
+void RunToSqlite(const std::string& in, const std::string& out) {
+    Connection conn;
+    conn.open(in, ConnectionString(in));
+    // The input is held in memory, so out may even be in.
+    SqliteFileWriter output(out);
+    CopyTables(conn, output);
+    output.finish();
+}
+
+void RunToMdb(const std::string& in, const std::string& out) {
+    Connection conn;
+    conn.open(in, ConnectionString(in));
+    JetFileWriter output(out);
+    CopyTables(conn, output);
+    output.finish();
+}
+
+void RunPictures(const std::string& db, const std::string& dir) {
+    const ConnectedDb connected(db);
+    // Drawing text needs the GUI module's fonts, never a display. Qt's notices about the
+    // environment of a platform without a screen would break the one-line error rule.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int argc = 1;
+    char name[] = "duzedo";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication gui(argc, argv);
+    for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
+}
