@@ -177,22 +177,18 @@ TEST(LayoutTest, SmallestWindowValues) {
     } cases[] = {
         {0, "fraFrame_5", {60, 780, 8790, 5400}},
         {0, "chbPlayerHelp_4", {8415, 60, 315, 315}},
-        {0, "picInfo", {6135, 780, 2655, 1335}},
         {0, "grdRankings", {120, 500, 8550, 4340}},
         {0, "lblRankMonth", {5595, 5050, 540, 255}},
         {1, "fraPlayerStats", {3510, 540, 5120, 4295}},
-        {1, "chbPlayerPositions", {2620, 3895, 1160, 375}},
         {2, "fraTournaments_0", {3510, 540, 5120, 2148}},
         {2, "cmbTournamentFilter", {800, 4845, 2310, 330}},
         {3, "fraWC_1", {120, 3350, 8550, 1890}},
         {3, "chbWC_1", {2198, 900, 2078, 375}},
         {4, "grdMisc_0", {60, 620, 3855, 1900}},
-        {4, "grdMisc_3", {60, 2920, 3855, 1640}},
         {5, "chbPair", {2735, 2632, 375, 375}},
         {5, "fraPair", {3290, 540, 5320, 4600}},
         {6, "lblOptInfo", {240, 2620, 8370, 655}},
         {7, "lstFantasySelected", {2538, 1700, 1758, 2320}},
-        {7, "grdFantasyTable", {120, 2760, 4014, 1760}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LaidOut(kMainMinWidth, kMainMinHeight, c.frame)[c.control], c.rect) << c.control;
