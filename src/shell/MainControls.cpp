@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "shell/FrameTable.h"
 #include "shell/Layout.h"
-#include "shell/NavPictures.h"
-#include "shell/Navigation.h"
 #include "shell/StatusLine.h"
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 #include "widgets/Frame.h"
 #include "widgets/Grid.h"
+#include "widgets/NavPicture.h"
 #include "widgets/TwipsGeometry.h"
 
 namespace {
@@ -33,9 +33,9 @@ const char* const kHelpTip = "Click to see info about the current frame";
 const char* const kTitleStyle = "QLabel { color: #1f3b66; }";
 
 void BuildTitle(ControlBuilder& b, MainControls& ui, int frame) {
-    const int title = kTitleOfFrame[frame];
-    QLabel* label = ui.lblTitle[title] =
-        b.Label(ui.fraFrame[frame], ArrayName("lblTitle", title), kFrameTitles[frame].data());
+    const FrameDescription& description = DescriptionOf(frame);
+    QLabel* label = ui.lblTitle[description.titleLabel] =
+        b.Label(ui.fraFrame[frame], description.TitleLabelName(), description.title.data());
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 1.5);
     font.setBold(true);
@@ -43,28 +43,34 @@ void BuildTitle(ControlBuilder& b, MainControls& ui, int frame) {
     label->setStyleSheet(QString::fromUtf8(kTitleStyle));
 }
 
-void BuildWindowParts(ControlBuilder& b, QWidget& window, const std::array<Frame*, 8>& frames,
-                      MainControls& ui) {
+void BuildNavigationBar(ControlBuilder& b, QWidget& window, MainControls& ui) {
     ui.Picture1 = b.Make<QFrame>(&window, "Picture1");
     ui.Picture1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ui.Picture1->setAutoFillBackground(true);
     // Made after the frames, yet it goes behind them like the rest of the window's own parts.
     ui.Picture1->lower();
-    for (int i = 0; i < kFrameCount; ++i) {
-        ui.chbBar[i] = b.Btn(ui.Picture1, ArrayName("chbBar", i), kBarCaptions[i].data());
-        ui.chbBar[i]->setPicture(NavPicture(i));
-        ui.chbBar[i]->setToolTip(QString::fromStdString(std::string(kFrameTitles[i]) + " (Ctrl+" +
+    ui.chbBar.resize(FrameCount());
+    for (int i = 0; i < FrameCount(); ++i) {
+        const FrameDescription& description = DescriptionOf(i);
+        ui.chbBar[i] = b.Btn(ui.Picture1, ArrayName("chbBar", i), description.caption.data());
+        ui.chbBar[i]->setPicture(NavPicture(description.picture));
+        ui.chbBar[i]->setToolTip(QString::fromStdString(std::string(description.title) + " (Ctrl+" +
                                                         std::to_string(i + 1) + ")"));
     }
-    for (int i = 0; i < kFrameCount; ++i) {
-        ui.fraFrame[i] = frames[i];
-        BuildTitle(b, ui, i);
-    }
-    for (int k = 0; k < kHelpCount; ++k) {
-        // Only the Tournaments and Fantasy League buttons carry the tooltip.
-        const bool tip = k == 1 || k == 5;
-        ui.chbPlayerHelp[k] = b.Btn(ui.fraFrame[kFrameOfHelp[k]], ArrayName("chbPlayerHelp", k),
-                                    "i", tip ? kHelpTip : nullptr);
+}
+
+void BuildWindowParts(ControlBuilder& b, QWidget& window, const std::vector<Frame*>& frames,
+                      MainControls& ui) {
+    BuildNavigationBar(b, window, ui);
+    ui.fraFrame.assign(frames.begin(), frames.end());
+    ui.lblTitle.resize(frames.size());
+    for (int i = 0; i < FrameCount(); ++i) BuildTitle(b, ui, i);
+    ui.chbPlayerHelp.resize(HelpButtonCount());
+    for (int k = 0; k < HelpButtonCount(); ++k) {
+        const FrameDescription& description = DescriptionOf(FrameOfHelpButton(k));
+        ui.chbPlayerHelp[k] =
+            b.Btn(ui.fraFrame[FrameOfHelpButton(k)], ArrayName("chbPlayerHelp", k), "i",
+                  description.helpTooltip ? kHelpTip : nullptr);
         SetAccessibleName(*ui.chbPlayerHelp[k], "Help on this frame");
     }
     // Title and help button lie under the frame's own controls.
@@ -116,7 +122,7 @@ void BuildOverlays(ControlBuilder& b, QWidget& window, MainControls& ui) {
 
 }  // namespace
 
-MainControls BuildMainControls(QWidget& window, const std::array<Frame*, 8>& frames) {
+MainControls BuildMainControls(QWidget& window, const std::vector<Frame*>& frames) {
     MainControls ui;
     const ControlGeometry design = DesignGeometry();
     NamedControls own;
@@ -145,10 +151,11 @@ MainControls BuildMainControls(QWidget& window, const std::array<Frame*, 8>& fra
 
 void DockBars(MainControls& ui, int clientWidth, int clientHeight) {
     ui.Picture1->setGeometry(ToPixels({0, 0, clientWidth, kBarHeight}));
-    // Narrower windows share the bar among the eight buttons, so none is cut off.
-    const int fair = (clientWidth - 120 - (kFrameCount - 1) * kBarButtonGap) / kFrameCount;
+    // Narrower windows share the bar among the buttons, so none is cut off.
+    const int count = FrameCount();
+    const int fair = (clientWidth - 120 - (count - 1) * kBarButtonGap) / count;
     const int buttonWidth = std::clamp(fair, 0, kBarButtonWidth);
-    for (int i = 0; i < kFrameCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         ui.chbBar[i]->setGeometry(
             ToPixels({60 + i * (buttonWidth + kBarButtonGap), 60, buttonWidth, kBarButtonHeight}));
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "widgets/ControlBuilder.h"
 
@@ -20,10 +21,10 @@ class StatusLine;
 // by the window.
 struct MainControls {
     QFrame* Picture1 = nullptr;  // navigation bar
-    std::array<Button*, 8> chbBar{};
-    std::array<QFrame*, 8> fraFrame{};
-    std::array<QLabel*, 8> lblTitle{};
-    std::array<Button*, 6> chbPlayerHelp{};
+    std::vector<Button*> chbBar;
+    std::vector<QFrame*> fraFrame;
+    std::vector<QLabel*> lblTitle;
+    std::vector<Button*> chbPlayerHelp;
     QFrame* picInfo = nullptr;
     std::array<QLabel*, 2> lblInfo{};
     StatusLine* picStatus = nullptr;
@@ -36,9 +37,9 @@ struct MainControls {
     NamedControls byName;
 };
 
-// Builds the window's own controls around the eight frames (frames[i] is "fraFrame_i"), puts
-// every control at its design place for an 800 x 600 window and hides the frames and panels.
-MainControls BuildMainControls(QWidget& window, const std::array<Frame*, 8>& frames);
+// Builds the window's own controls around the frames (frames[i] is "fraFrame_i"), puts every
+// control at its design place for an 800 x 600 window and hides the frames and panels.
+MainControls BuildMainControls(QWidget& window, const std::vector<Frame*>& frames);
 
 // Docks the navigation bar along the top and the status line along the bottom of a client area
 // of the given size (twips).

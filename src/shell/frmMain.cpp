@@ -9,27 +9,21 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
-#include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 #include "core/AppServices.h"
 #include "core/PlayerNames.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "db/Database.h"
-#include "fantasy/ui/FantasyFrame.h"
-#include "headtohead/ui/PairFrame.h"
-#include "misc/ui/MiscFrame.h"
-#include "options/ui/OptionsFrame.h"
 #include "players/PlayerLists.h"
-#include "players/ui/PlayerStatsFrame.h"
-#include "rankings/ui/RankingsFrame.h"
 #include "shell/CloseAnimation.h"
+#include "shell/FrameTable.h"
 #include "shell/Navigation.h"
 #include "shell/StatusLine.h"
-#include "tournaments/ui/TournamentsFrame.h"
-#include "tournaments/ui/WorldCupsFrame.h"
 #include "widgets/Button.h"
+#include "widgets/Frame.h"
 #include "widgets/Grid.h"
 #include "widgets/ScreenPlacement.h"
 #include "widgets/SizeLimit.h"
@@ -62,16 +56,17 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     ConnectControls();
 }
 
-std::array<Frame*, 8> frmMain::MakeFrames() {
-    // In index order (a braced list is evaluated left to right); a new frame is one more entry.
-    return {new RankingsFrame(this),
-            mPlayerStats = new PlayerStatsFrame(this),
-            mTournaments = new TournamentsFrame(this),
-            new WorldCupsFrame(this),
-            new MiscFrame(this),
-            new PairFrame(this),
-            new OptionsFrame(this),
-            new FantasyFrame(this)};
+std::vector<Frame*> frmMain::MakeFrames() {
+    std::vector<Frame*> frames;
+    for (const FrameKind& kind : FrameKinds()) {
+        frames.push_back(kind.make(this));
+        // A frame class knows its own index (its widget's name carries it); the table must agree.
+        if (frames.back()->index() != static_cast<int>(frames.size()) - 1) {
+            throw std::logic_error("frame " + frames.back()->objectName().toStdString() +
+                                   " is not in its place in the frame table");
+        }
+    }
+    return frames;
 }
 
 void frmMain::Load() {
@@ -103,7 +98,7 @@ void frmMain::ShowFrame() {
     } else {
         frame->move(TwipsToPixels(kFrameLeft), TwipsToPixels(kFrameTop));
     }
-    for (int i = 0; i < kFrameCount; ++i) {
+    for (int i = 0; i < FrameCount(); ++i) {
         if (i == mCurrentFrame) continue;
         ui.fraFrame[i]->move(0, TwipsToPixels(height));
         ui.fraFrame[i]->hide();
@@ -118,16 +113,17 @@ void frmMain::BarClick(int i) {
 }
 
 void frmMain::HelpClick(int k) {
-    ui.lblInfo[0]->setText(QString::fromStdString(HelpText(k, mTournaments->CountryFilterWorks())));
+    const int frame = FrameOfHelpButton(k);
+    if (frame < 0) return;
+    ui.lblInfo[0]->setText(QString::fromStdString(mFrames[frame]->HelpText()));
     ui.picInfo->raise();
     ui.picInfo->show();
 }
 
 void frmMain::ShowPlayer(const QString& name) {
-    mPlayerStats->SetPlayerText(name);
-    mCurrentFrame = PlayerStatsFrame::kIndex;
-    ShowFrame();
-    mPlayerStats->PlayerGo();
+    for (Frame* frame : mFrames) {
+        if (frame->ShowPlayer(name)) return;
+    }
 }
 
 void frmMain::InitControls() {
@@ -160,10 +156,10 @@ void frmMain::ShowWaitProgress(const QString& text) {
 }
 
 void frmMain::ConnectControls() {
-    for (int i = 0; i < kFrameCount; ++i) {
+    for (int i = 0; i < FrameCount(); ++i) {
         connect(ui.chbBar[i], &QPushButton::clicked, this, [this, i] { BarClick(i); });
     }
-    for (int k = 0; k < kHelpCount; ++k) {
+    for (int k = 0; k < HelpButtonCount(); ++k) {
         connect(ui.chbPlayerHelp[k], &QPushButton::clicked, this, [this, k] { HelpClick(k); });
     }
     for (QWidget* panel : {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
@@ -175,7 +171,7 @@ void frmMain::ConnectControls() {
 }
 
 void frmMain::ConnectKeys() {
-    for (int i = 0; i < kFrameCount; ++i) {
+    for (int i = 0; i < FrameCount(); ++i) {
         auto* key =
             new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
         connect(key, &QShortcut::activated, this, [this, i] {
@@ -184,10 +180,8 @@ void frmMain::ConnectKeys() {
         });
     }
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        const auto* help = std::find(kFrameOfHelp.begin(), kFrameOfHelp.end(), mCurrentFrame);
-        if (help != kFrameOfHelp.end()) {
-            HelpClick(static_cast<int>(help - kFrameOfHelp.begin()));
-        }
+        const int help = DescriptionOf(mCurrentFrame).helpButton;
+        if (help >= 0) HelpClick(help);
     });
     // Only while the help shows: otherwise Esc is left to the control that has the focus, such
     // as the list of names offered under the player box, which it closes.
@@ -217,6 +211,10 @@ void frmMain::FocusFirstControl(QWidget& frame) {
 void frmMain::ConnectFrame(Frame& frame) {
     frame.SetReadyCheck([this] { return mInitialised != 0; });
     connect(&frame, &Frame::showPlayerRequested, this, &frmMain::ShowPlayer);
+    connect(&frame, &Frame::forwardRequested, this, [this, &frame] {
+        mCurrentFrame = static_cast<std::int16_t>(frame.index());
+        ShowFrame();
+    });
     connect(&frame, &Frame::waitShown, this, &frmMain::ShowWait);
     connect(&frame, &Frame::waitProgress, this, &frmMain::ShowWaitProgress);
     connect(&frame, &Frame::statusText, this,

@@ -1,24 +1,22 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/StoredDatabase.h"
 #include "shell/MainControls.h"
 
 class ControlGeometry;
 class Frame;
-class PlayerStatsFrame;
 class QShortcut;
-class TournamentsFrame;
 
-// The main window: eight frames behind a navigation bar, a status line with a resize grip, an
-// information panel and a wait box. It owns the frames and routes what one frame asks of another.
-// Loading sets its limits, position and title and fills the controls; closing it ends the
+// The main window: the frames of FrameKinds() behind a navigation bar, a status line with a resize
+// grip, an information panel and a wait box. It owns the frames and routes what one frame asks of
+// another. Loading sets its limits, position and title and fills the controls; closing it ends the
 // connection and shrinks it away.
 class frmMain : public QWidget {
     Q_OBJECT
@@ -44,10 +42,10 @@ class frmMain : public QWidget {
     void BarClick(int i);
     // Help button k: the information panel with the help text of k.
     void HelpClick(int k);
-    // Player Stats comes forward with the statistics of name.
+    // The frame that shows players' statistics comes forward with those of name.
     void ShowPlayer(const QString& name);
 
-    // Index of the frame in front: 0 World Rankings ... 7 Fantasy League.
+    // Index of the frame in front, its place in FrameKinds().
     std::int16_t mCurrentFrame = 0;
     // 0 while controls are being filled and once closing has begun; resizing does nothing then.
     std::int16_t mInitialised = 0;
@@ -66,8 +64,8 @@ class frmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::array<Frame*, 8> MakeFrames();
-    // Ctrl+1 to Ctrl+8 bring the frames forward, F1 shows the help of the frame in front and Esc
+    std::vector<Frame*> MakeFrames();
+    // Ctrl+1, Ctrl+2, ... bring the frames forward, F1 shows the help of the frame in front and Esc
     // closes the help panel.
     void ConnectKeys();
     void FocusFirstControl(QWidget& frame);
@@ -83,13 +81,10 @@ class frmMain : public QWidget {
     int OuterWidth() const;
     int OuterHeight() const;
 
-    std::array<Frame*, 8> mFrames{};
+    std::vector<Frame*> mFrames;
     std::optional<StoredDatabase> mStoredDatabase;
     // Esc closing the help panel.
     QShortcut* mHelpEscape = nullptr;
-    // The frames others ask for by name.
-    PlayerStatsFrame* mPlayerStats = nullptr;
-    TournamentsFrame* mTournaments = nullptr;
 
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)

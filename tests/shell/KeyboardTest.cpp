@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "core/PlayerNames.h"
 #include "misc/ui/frmTop.h"
@@ -45,6 +47,12 @@ class Keyboard : public SampleMainWindow {
             visited.push_back(focus->objectName().toStdString());
         }
         return visited;
+    }
+    template <typename Dialog, typename... Args>
+    std::unique_ptr<QDialog> Opened(Args... args) {
+        auto dialog = std::make_unique<Dialog>(&window);
+        dialog->Init(args...);
+        return dialog;
     }
     // The stops after the navigation bar.
     Names FrameRound(int frame) {
@@ -92,51 +100,29 @@ TEST(ReadingOrder, RowsThenColumnsAcrossTheGapsOverlapsByTopAndLeft) {
     EXPECT_TRUE(ReadingOrder({}).empty());
 }
 
-// Esc closes each window, whichever of its controls has the focus.
+// Esc closes each window, whichever of its controls has the focus; in the games window Tab
+// leaves the grid at once rather than walking its cells.
 TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
     const std::string player = gPlayers.at(3);
-    const auto closesOnEsc = [this](QDialog& dialog,
-                                    std::function<void(QDialog&)> whileShown = {}) {
-        WhenModal(window, [whileShown](QDialog& shown) {
-            if (whileShown) whileShown(shown);
+    // One at a time: the window finds the dialog it opened among its children.
+    const std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
+        [&] { return Opened<frmGames>(player, 1); }, [&] { return Opened<frmPositions>(player); },
+        [&] { return Opened<frmRankGraph>(player); }, [&] { return Opened<frmTop>(1); },
+        [&] { return Opened<frmShowPic>("", "Diagram"); }};
+    for (const auto& make : makers) {
+        const std::unique_ptr<QDialog> dialog = make();
+        WhenModal(window, [](QDialog& shown) {
+            if (auto* grid = shown.findChild<QWidget*>(QStringLiteral("grdGames"))) {
+                grid->setFocus();
+                QTest::keyClick(grid, Qt::Key_Tab);
+                EXPECT_EQ(shown.focusWidget()->objectName(), "chbClose");
+            }
             for (QWidget* focus : {shown.focusWidget(), static_cast<QWidget*>(&shown)}) {
-                if (focus == nullptr || !shown.isVisible()) continue;
-                QTest::keyClick(focus, Qt::Key_Escape);
+                if (focus != nullptr && shown.isVisible()) QTest::keyClick(focus, Qt::Key_Escape);
             }
             EXPECT_FALSE(shown.isVisible()) << shown.objectName().toStdString();
         });
-        dialog.exec();
-    };
-    {
-        frmGames games(&window);
-        games.Init(player, 1);
-        // Tab leaves the grid at once rather than walking its cells.
-        closesOnEsc(games, [](QDialog& shown) {
-            auto* grid = shown.findChild<QWidget*>(QStringLiteral("grdGames"));
-            grid->setFocus();
-            QTest::keyClick(grid, Qt::Key_Tab);
-            EXPECT_EQ(shown.focusWidget()->objectName(), "chbClose");
-        });
-    }
-    {
-        frmPositions positions(&window);
-        positions.Init(player);
-        closesOnEsc(positions);
-    }
-    {
-        frmRankGraph graph(&window);
-        graph.Init(player);
-        closesOnEsc(graph);
-    }
-    {
-        frmTop top(&window);
-        top.Init(1);
-        closesOnEsc(top);
-    }
-    {
-        frmShowPic picture(&window);
-        picture.Init("", "Diagram");
-        closesOnEsc(picture);
+        dialog->exec();
     }
 }
 

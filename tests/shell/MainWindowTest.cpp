@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 
 #include "core/PlayerNames.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
+#include "shell/FrameTable.h"
 #include "shell/Layout.h"
 #include "shell/Navigation.h"
 #include "shell/StatusLine.h"
@@ -23,20 +22,6 @@
 #include "widgets/SizeLimit.h"
 
 namespace {
-
-std::string Text(const QWidget* widget) {
-    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-        return button->text().toStdString();
-    }
-    return {};
-}
-
-std::vector<std::string> Row(const GridControl& grid, int row) {
-    std::vector<std::string> texts;
-    for (int col = 0; col < grid.cols(); ++col) texts.push_back(grid.textMatrix(row, col));
-    return texts;
-}
 
 // Loaded, not shown: the tests show it when they need to.
 class MainWindow : public LoadedMainWindow {
@@ -54,77 +39,45 @@ class MainWindow : public LoadedMainWindow {
         return window.findChild<QWidget*>(QString::fromStdString(name));
     }
     int Top(int frame) const { return PixelsToTwips(window.ui.fraFrame[frame]->y()); }
+    QString Help() const { return window.ui.lblInfo[0]->text(); }
 };
 
 TEST_F(MainWindow, EveryControlIsThereUnderItsName) {
     std::vector<std::string> names = {"Picture1", "picStatus", "fraWait", "txtWait", "Label1"};
     for (const LayoutControl& control : LayoutControls()) names.push_back(control.name);
-    for (int i = 0; i < kFrameCount; ++i) names.push_back("chbBar_" + std::to_string(i));
     for (const std::string& name : names) {
-        EXPECT_TRUE(window.ui.byName.contains(name)) << name;
         EXPECT_NE(Control(name), nullptr) << name;
+        EXPECT_EQ(window.ui.byName.at(name), Control(name)) << name;
     }
-    EXPECT_TRUE(qobject_cast<GridControl*>(Control("grdMisc_3")));
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(Control("chkOpt_2")));
     EXPECT_EQ(Control("picResize")->parentWidget(), Control("picStatus"));
     EXPECT_EQ(Control("Label2_2")->parentWidget(), Control("fraTournaments_1"));
-
-    EXPECT_EQ(Text(Control("chbBar_7")), "Fantasy");
-    EXPECT_FALSE(window.ui.chbBar[3]->icon().isNull());
-    for (int frame = 0; frame < kFrameCount; ++frame) {
-        const QWidget* title = Control("lblTitle_" + std::to_string(kTitleOfFrame[frame]));
-        EXPECT_EQ(title->parentWidget(), window.ui.fraFrame[frame]);
-        EXPECT_EQ(Text(title), kFrameTitles[frame]);
+    for (int i = 0; i < FrameCount(); ++i) {
+        const FrameDescription& description = DescriptionOf(i);
+        const auto* frame = Ctl<Frame>(window, "fraFrame_" + std::to_string(i));
+        ASSERT_NE(frame, nullptr);
+        for (const auto& [name, control] : frame->Controls()) {
+            EXPECT_TRUE(frame->isAncestorOf(control)) << name;
+        }
+        EXPECT_EQ(Control(description.TitleLabelName())->parentWidget(), frame);
+        EXPECT_FALSE(window.ui.chbBar[i]->icon().isNull());
     }
-    EXPECT_EQ(Text(Control("lblTitle_6")), "World Cups");
-    EXPECT_EQ(Text(Control("chbPlayerHelp_5")), "i");
+    EXPECT_EQ(Ctl<QLabel>(window, "lblTitle_6")->text(), "World Cups");
+    EXPECT_EQ(window.ui.chbBar[4]->toolTip(), "Misc Stats (Ctrl+5)");
     EXPECT_EQ(Control("chbPlayerHelp_1")->toolTip(), "Click to see info about the current frame");
-    EXPECT_EQ(Control("chbMiscRecalc")->toolTip(), "Click here to recalculate the statistics");
-    EXPECT_EQ(Text(Control("chbRounds_2")), "League Playouts");
-    EXPECT_EQ(Text(Control("lblPairResults_1")), "Player Two");
+    EXPECT_EQ(Control("chbPlayerHelp_2")->toolTip(), "");
 }
 
-TEST_F(MainWindow, InitControlsFillsGridsAndLists) {
-    EXPECT_EQ(Row(*Ctl<GridControl>(window, "grdRankings"), 0),
-              (std::vector<std::string>{"Pos", "Player", "Country", "Points", ""}));
-    EXPECT_GT(Ctl<GridControl>(window, "grdRankings")->rows(), 1);
-    EXPECT_TRUE(Ctl<GridControl>(window, "grdRankings")->cellFontBold(0, 4));
-    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_2")->textMatrix(0, 5), "Gls");
-    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_1")->textMatrix(0, 5), "Diff");
+// Every frame fills its controls once while the window loads; the player lists are read once.
+TEST_F(MainWindow, InitControlsFillsEveryFrame) {
     EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_3")->rows(), 22);
-    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_3")->textMatrix(21, 0), "Most tournaments won");
-    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_0")->textMatrix(0, 1), "");
-    EXPECT_EQ(Row(*Ctl<GridControl>(window, "grdPlayerStats"), 18),
-              (std::vector<std::string>{"Away goals against", "<no player>"}));
-    EXPECT_TRUE(Ctl<GridControl>(window, "grdPlayerStats")->cellFontBold(18, 0));
-    EXPECT_FALSE(Ctl<GridControl>(window, "grdPlayerStats")->cellFontBold(18, 1));
-    EXPECT_EQ(Ctl<GridControl>(window, "grdPlayerStats")->currentRow(), 0);
-    EXPECT_FALSE(Ctl<Button>(window, "chbPlayerRankGraph")->isEnabled());
-    EXPECT_EQ(Ctl<QLabel>(window, "Label2_1")->text(), "< no player selected >");
     EXPECT_EQ(Ctl<QLabel>(window, "lblOpt_2")->text(), "v0.9 - 18/5/2003");
     EXPECT_EQ(Ctl<QComboBox>(window, "cmbWC_1")->count(), 9);
-
-    // The sample ranks 36 months, January 2001 to December 2003.
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->count(), 36);
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentText(), "December 2003");
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->currentData().toLongLong(), 1203);
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankMonth")->itemText(0), "January 2001");
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbRankingFilter")->itemText(0), "<all>");
-
+    EXPECT_EQ(Ctl<QListWidget>(window, "lstTournaments")->item(0)->text(), "Dadidurez I");
     const int players = static_cast<int>(ScalarQuery("select count(*) from rankings"));
     EXPECT_EQ(Ctl<QListWidget>(window, "lstPair_1")->count(), players);
     ASSERT_EQ(gPlayers.size(), static_cast<std::size_t>(players) + 1);
     EXPECT_EQ(Ctl<QListWidget>(window, "lstFantasyPlayers")->item(0)->text().toStdString(),
               gPlayers[0] + " (England)");
-    EXPECT_EQ(gPlayers.back(), "");
-
-    EXPECT_TRUE(Ctl<QListWidget>(window, "lstTournaments")
-                    ->findItems("World Cup", Qt::MatchContains)
-                    .isEmpty());
-    EXPECT_EQ(Ctl<QListWidget>(window, "lstTournaments")->item(0)->text(), "Dadidurez I");
-    EXPECT_TRUE(Ctl<QComboBox>(window, "cmbTournamentFilter")->isEnabled());
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbTournamentFilter")->itemText(0), "<all>");
-    EXPECT_TRUE(Ctl<QComboBox>(window, "cmbTournamentFilter")->findText("WC") < 0);
 }
 
 TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
@@ -148,13 +101,6 @@ TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
 }
 
 TEST_F(MainWindow, FramesSlideInFromTheBottom) {
-    const std::vector<int> tops = SlideTops(6000);
-    ASSERT_EQ(tops.size(), 175u);
-    EXPECT_EQ(tops[0], 6000);
-    EXPECT_EQ(tops[1], 5970);
-    EXPECT_EQ(tops.back(), 780);
-    EXPECT_EQ(SlideTops(6010).back(), 790);
-
     gOptFrameAnimation = 1;
     window.resize(800, 461);  // 6915 twips: the slide stops at 795
     window.BarClick(5);
@@ -168,12 +114,9 @@ TEST_F(MainWindow, LayoutFollowsTheWindowSize) {
     const QSize outer = window.frameGeometry().size();
     const QRect frame = window.ui.fraFrame[0]->geometry();
     EXPECT_EQ(frame, QRect(4, 52, outer.width() - 14, outer.height() - 100));
-    // Column widths come from the layout: four tenths-based columns and the hidden fifth.
     EXPECT_GT(Ctl<GridControl>(window, "grdRankings")->colWidthTwips(1), 0);
-    EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->colWidthTwips(4), 0);
     EXPECT_EQ(window.ui.Picture1->width(), 1000);
     EXPECT_EQ(window.ui.picStatus->geometry(), QRect(0, 683, 1000, 17));
-    EXPECT_EQ(StatusLineTexts(1000, 700)[1].text, "1000 x 700 pixels");
 
     EXPECT_FALSE(window.ui.picResize->isHidden());
     window.showMaximized();
@@ -200,25 +143,20 @@ TEST_F(MainWindow, PhaseChooserFitsTheSmallestWindow) {
     }
 }
 
-TEST_F(MainWindow, HelpTextsFollowTheOptions) {
+TEST_F(MainWindow, HelpTextsFollowTheOptionsAndAClickClosesThem) {
     window.ui.chbPlayerHelp[3]->click();
     EXPECT_FALSE(window.ui.picInfo->isHidden());
-    EXPECT_EQ(window.ui.lblInfo[0]->text().toStdString(),
-              "The minimum number of games for a player to be included in the individual record "
-              "calculation is 20");
+    EXPECT_TRUE(Help().endsWith("individual record calculation is 20"));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.ui.lblInfo[1], &press);
     EXPECT_TRUE(window.ui.picInfo->isHidden());
 
     gOptRankingLimit = 0;
-    EXPECT_EQ(HelpText(4, true),
-              "All VPA players are included in the rankings table. To change this, use the "
-              "'Options' dialog");
+    window.HelpClick(4);
+    EXPECT_TRUE(Help().startsWith("All VPA players are included in the rankings table."));
     window.HelpClick(1);
-    EXPECT_TRUE(
-        window.ui.lblInfo[0]->text().endsWith("Use the filter to limit the tournaments "
-                                              "displayed"));
+    EXPECT_TRUE(Help().endsWith("Use the filter to limit the tournaments displayed"));
 }
 
 class MainWindowWithoutHostCountries : public MainWindow {
@@ -230,8 +168,7 @@ TEST_F(MainWindowWithoutHostCountries, FilterIsNotSupported) {
     EXPECT_FALSE(Ctl<QComboBox>(window, "cmbTournamentFilter")->isEnabled());
     EXPECT_EQ(Ctl<QComboBox>(window, "cmbTournamentFilter")->currentText(), "<not supported>");
     window.HelpClick(1);
-    EXPECT_EQ(window.ui.lblInfo[0]->text(),
-              "Select a tournament from the list to view the final table and the results. ");
+    EXPECT_TRUE(Help().endsWith("the results. "));
 }
 
 }  // namespace

@@ -11,15 +11,14 @@
 #include "players/ui/frmGames.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/ui/frmRankGraph.h"
-#include "shell/Navigation.h"
+#include "shell/FrameTable.h"
 #include "shell/frmMain.h"
 
 namespace {
 
 // File names by frame: "rankings.png", "player-stats.png", ...
 QString FrameFileName(int frame) {
-    QString caption =
-        QString::fromStdString(std::string(kFrameTitles[static_cast<std::size_t>(frame)]));
+    QString caption = QString::fromStdString(std::string(DescriptionOf(frame).title));
     return caption.toLower().replace(' ', '-') + ".png";
 }
 
@@ -72,7 +71,7 @@ int main(int argc, char** argv) {
     window.Load();
     window.resize(width, height);
     window.show();
-    for (int frame = 0; frame < 8; ++frame) {
+    for (int frame = 0; frame < FrameCount(); ++frame) {
         window.BarClick(frame);
         QApplication::processEvents();
         window.grab().save(QDir(outDir).filePath(FrameFileName(frame)));

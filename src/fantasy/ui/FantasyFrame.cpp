@@ -224,3 +224,8 @@ void FantasyFrame::PlayAndShow(const std::vector<std::string>& players) {
     ui.grdFantasyGames->show();
     ui.grdFantasyTable->show();
 }
+
+std::string FantasyFrame::HelpText() const {
+    return "This is a just for fun option. Select a number of players to participate in a fantasy "
+           "league and click on 'start' to see their predicted results";
+}

@@ -18,9 +18,12 @@ class FantasyFrame : public Frame {
 
   public:
     static constexpr int kIndex = 7;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit FantasyFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
 
     // The list buttons: 0 adds the player picked on the left, 1 removes the one picked on the
     // right, 2 removes all, 3 chooses all; then the start button follows the chosen list.

@@ -125,3 +125,8 @@ void PairFrame::ShowComparison(const ViewTexts& view) {
     }
     ShowGridTexts(*ui.grdPairGames, view.grid("grdPairGames"));
 }
+
+std::string PairFrame::HelpText() const {
+    return "Select two players from the list to the left and click on the '>' button to view an "
+           "analysis of their head-to-head games";
+}

@@ -19,9 +19,12 @@ class PairFrame : public Frame {
 
   public:
     static constexpr int kIndex = 5;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit PairFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
 
     // A player picked in either list: the button is enabled once both lists have one.
     void PairListClick();

@@ -148,3 +148,9 @@ void MiscFrame::ShowAllPlayers() {
     window.Init(row);
     window.exec();
 }
+
+std::string MiscFrame::HelpText() const {
+    return "The minimum number of games for a player to be included in the individual record "
+           "calculation is " +
+           std::to_string(gOptMinGames);
+}

@@ -16,9 +16,12 @@ class MiscFrame : public Frame {
 
   public:
     static constexpr int kIndex = 4;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit MiscFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
     // The figures are computed (or read from the cache) on the first visit only.
     void Entered() override;
     // A new minimum number of games makes the records out of date.

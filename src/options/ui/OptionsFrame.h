@@ -16,6 +16,8 @@ class OptionsFrame : public Frame {
 
   public:
     static constexpr int kIndex = 6;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit OptionsFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;

@@ -148,3 +148,15 @@ void PlayerStatsFrame::ShowPositions() {
 void PlayerStatsFrame::ShowRankGraph() {
     OpenWindow<frmRankGraph>();
 }
+
+std::string PlayerStatsFrame::HelpText() const {
+    return "Select a player from the list or type his name in the text box below and hit the '>' "
+           "button to view his stats";
+}
+
+bool PlayerStatsFrame::ShowPlayer(const QString& name) {
+    SetPlayerText(name);
+    emit forwardRequested();
+    PlayerGo();
+    return true;
+}

@@ -18,9 +18,14 @@ class PlayerStatsFrame : public Frame {
 
   public:
     static constexpr int kIndex = 1;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit PlayerStatsFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
+    // Puts the name into txtPlayer, comes forward and shows the player's statistics.
+    bool ShowPlayer(const QString& name) override;
 
     // Shows the statistics of the name in txtPlayer and makes him the current player, whom the
     // four buttons' windows show.

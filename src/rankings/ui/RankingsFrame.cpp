@@ -127,3 +127,11 @@ void RankingsFrame::PlaceRankingsNote() {
         mRankingsNote->fontMetrics().elidedText(note, Qt::ElideRight, std::max(space.width(), 0)));
     mRankingsNote->setVisible(!note.isEmpty() && space.width() > 0);
 }
+
+std::string RankingsFrame::HelpText() const {
+    return std::string(gOptRankingLimit == 0
+                           ? "All VPA players are included in the rankings table"
+                           : "Only players that have participated in at least 2 VPA "
+                             "tournaments are included in the rankings table") +
+           ". To change this, use the 'Options' dialog";
+}

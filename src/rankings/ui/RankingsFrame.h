@@ -14,9 +14,12 @@ class RankingsFrame : public Frame {
 
   public:
     static constexpr int kIndex = 0;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit RankingsFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
     // Coming forward shows the current period.
     void Entered() override { FillRankings(""); }
     // A new participation limit refills the table for the chosen month.

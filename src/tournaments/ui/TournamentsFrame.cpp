@@ -240,3 +240,11 @@ void TournamentsFrame::RoundsClick(int index) {
     const std::string file(kPhasePictureFiles.at(static_cast<std::size_t>(index)));
     ShowDiagram(*this, PicturePath(file), std::string(kPhasePictureCaption), file);
 }
+
+std::string TournamentsFrame::HelpText() const {
+    // The country filter is mentioned only while it works.
+    return std::string(
+               "Select a tournament from the list to view the final table and the "
+               "results. ") +
+           (CountryFilterWorks() ? "Use the filter to limit the tournaments displayed" : "");
+}

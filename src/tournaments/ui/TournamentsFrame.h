@@ -19,9 +19,12 @@ class TournamentsFrame : public Frame {
 
   public:
     static constexpr int kIndex = 2;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit TournamentsFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
+    std::string HelpText() const override;
     // The winners box never stays open behind a frame switch.
     void Entered() override;
 

@@ -15,6 +15,8 @@ class WorldCupsFrame : public Frame {
 
   public:
     static constexpr int kIndex = 3;
+    // Captions, design, layout and navigation picture, for the main window.
+    static const FrameDescription& Description();
     explicit WorldCupsFrame(QWidget* parent);
 
     void InitControls(FrameInit& init) override;
