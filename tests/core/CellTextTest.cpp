@@ -1,4 +1,4 @@
-// Cells as text for the clipboard and for CSV files.
+// Views as text: cells for the clipboard and CSV files, controls as JSON.
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,22 @@ TEST(CellText, CsvForFilesEndsEveryRowInCrLf) {
     const Grid grid = {{"Tournament", "Pos"}, {"Cup \"A\", 2003", "1 / 6"}, {"José\r\nX", ""}};
     EXPECT_EQ(ToCsv(grid, "\r\n"),
               "Tournament,Pos\r\n\"Cup \"\"A\"\", 2003\",1 / 6\r\n\"José\r\nX\",\r\n");
-    // The tool's own output keeps its plain line breaks.
-    EXPECT_EQ(ToCsv(Grid{{"a", "b"}}), "a,b\n");
+    // The tool's own output keeps its plain line breaks; a leading blank is quoted.
+    EXPECT_EQ(ToCsv(Grid{{"1", "say \"hi\""}, {"3", " x"}}), "1,\"say \"\"hi\"\"\"\n3,\" x\"\n");
+}
+
+TEST(ViewTextsJson, EscapesTextsAndKeepsTheControlsOrder) {
+    ViewTexts view;
+    // A byte that begins no character, and a surrogate that UTF-8 may not hold.
+    view.set("lblNote", std::string("a \"b\"\\\n\x01 \xC3\xA9 \xFF \xED\xA0\x81"));
+    view.set("grdX", Grid{{"#", "Name"}, {"1", "O'Neil, S"}});
+    view.set("chbGo", ButtonState{false});
+    EXPECT_NE(ToJson(view).find(R"("a \"b\"\\\n\u0001 é \ufffd \ufffd\ufffd\ufffd")"),
+              std::string::npos);
+    view.set("lblNote", std::string("replaced"));
+    EXPECT_EQ(ToJson(view),
+              "{\n  \"lblNote\": \"replaced\",\n  \"grdX\": [\n    [\"#\", \"Name\"],\n    "
+              "[\"1\", \"O'Neil, S\"]\n  ],\n  \"chbGo\": {\"enabled\": false}\n}\n");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "core/Settings.h"
 #include "db/Database.h"
@@ -18,11 +17,6 @@ namespace {
 const std::string kReadFailed =
     "The VPAStats ini file could not be read. This can happen when updating from an older "
     "version - if this is the case, this message won't appear again.";
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 void SetModified(const std::string& path, QDate date, QTime time) {
     QFile file(QString::fromStdString(path));

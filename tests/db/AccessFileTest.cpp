@@ -18,28 +18,14 @@
 #include "db/AccessStream.h"
 #include "db/DbFile.h"
 #include "db/JetValues.h"
+#include "support/RecordingSink.h"
+#include "support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace access_detail;
 using Clock = std::chrono::steady_clock;
-
-struct RecordingSink : TableSink {
-    struct Table {
-        std::string name;
-        std::vector<ColumnDef> columns;
-        std::vector<std::vector<DbValue>> rows;
-        bool ended = false;
-    };
-    std::vector<Table> tables;
-
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        tables.push_back({name, columns, {}, false});
-    }
-    void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
-    void endTable() override { tables.back().ended = true; }
-};
 
 const std::vector<ColumnDef> kColumns = {{"id", ColumnType::Integer32},
                                          {"TEAM A", ColumnType::Text},
@@ -206,12 +192,6 @@ std::string Rows(int count) {
 
 class AccessReaderProcess : public testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vpa-reader-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // A file for the script to read, quoted for the shell.
     std::string file(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
@@ -244,7 +224,7 @@ class AccessReaderProcess : public testing::Test {
         EXPECT_EQ(::kill(pid, 0), -1);  // neither running nor a zombie
     }
 
-    fs::path dir_;
+    TempDir dir_{"reader"};
 };
 
 bool Contains(const std::string& text, std::string_view part) {

@@ -93,4 +93,13 @@ TEST(JetCollation, EqualTextsAreEqualWhateverTheirAlphabet) {
     EXPECT_LT(JetCompare("Ñandú", "Ñandú P"), 0);
 }
 
+TEST(JetLike, FoldsCaseAndTakesPercentAndUnderscore) {
+    EXPECT_TRUE(JetLike("ÑANDÚ P", "ñand%"));
+    EXPECT_TRUE(JetLike("World Cup I Round 1 - Group A", "World Cup I %"));
+    EXPECT_FALSE(JetLike("World Cup II Final", "World Cup I %"));
+    EXPECT_TRUE(JetLike("abc", "a_c"));
+    EXPECT_FALSE(JetLike("abc", "a_"));
+    EXPECT_TRUE(JetLike("Spring Cup", "spring cup%"));
+}
+
 }  // namespace

@@ -1,56 +1,39 @@
 // What of an SQLite DUZEDO the program loads: the tables it reads, as SQLite itself reads them.
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "db/Connection.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
 #include "support/HandMadeDuzedo.h"
+#include "support/SqliteEdit.h"
 #include "support/TempDir.h"
 
 namespace {
-
-struct CloseDb {
-    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-using Db = std::unique_ptr<sqlite3, CloseDb>;
-
-Db OpenForWriting(const std::string& path) {
-    sqlite3* raw = nullptr;
-    sqlite3_open(path.c_str(), &raw);
-    return Db(raw);
-}
-
-void Exec(sqlite3* db, const std::string& sql) {
-    char* message = nullptr;
-    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
-        << (message ? message : "") << " in " << sql;
-}
 
 std::string Scalar(Connection& conn, const std::string& sql) {
     const QueryResult result = RunQuery(conn, sql);
     return result.empty() ? std::string() : result[0][0].toString();
 }
 
+// The hand-made DUZEDO, changed by SQLite itself before the program loads it.
 class Loading : public testing::Test {
   protected:
     void SetUp() override { WriteHandMadeDuzedo(path); }
+    void Edit(const std::string& sql) const { Exec(OpenForWriting(path).get(), sql); }
+
     TempDir dir{"loading"};
     const std::string path = (dir / "duzedo.sqlite").string();
+    Connection conn;
 };
 
 TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
-    {
-        Db db = OpenForWriting(path);
-        Exec(db.get(), "CREATE TABLE notes (k TEXT PRIMARY KEY, v TEXT) WITHOUT ROWID");
-        Exec(db.get(), "INSERT INTO notes VALUES ('a', 'b')");
-        Exec(db.get(), "CREATE TABLE scratch (v BLOB)");
-    }
-    Connection conn;
+    Edit(
+        "CREATE TABLE notes (k TEXT PRIMARY KEY, v TEXT) WITHOUT ROWID;"
+        "INSERT INTO notes VALUES ('a', 'b'); CREATE TABLE scratch (v BLOB)");
     conn.open(path, "");
     EXPECT_EQ(conn.tableNames(),
               (std::vector<std::string>{"scores", "tables", "tournament players", "rankings",
@@ -58,31 +41,20 @@ TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
 }
 
 TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {
-    {
-        Db db = OpenForWriting(path);
-        Exec(db.get(), "DROP TABLE rankings");
-        Exec(db.get(),
-             "CREATE TABLE rankings (player TEXT, twice INTEGER AS (R0303 * 2), country TEXT, "
-             "r SMALLINT, R0303 SMALLINT)");
-        Exec(db.get(), "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)");
-    }
-    Connection conn;
+    Edit(
+        "DROP TABLE rankings; CREATE TABLE rankings (player TEXT, twice INTEGER AS (R0303 * 2), "
+        "country TEXT, r SMALLINT, R0303 SMALLINT);"
+        "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)");
     conn.open(path, "");
     EXPECT_EQ(Scalar(conn, "select country from rankings"), "Velmoor");
     EXPECT_EQ(Scalar(conn, "select R0303 from rankings"), "1560");
 }
 
 TEST_F(Loading, AWithoutRowidTableIsReadInItsKeyOrder) {
-    {
-        Db db = OpenForWriting(path);
-        Exec(db.get(),
-             "CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, "
-             "R0303 SMALLINT) WITHOUT ROWID");
-        Exec(db.get(), "INSERT INTO r2 SELECT player, country, r, R0303 FROM rankings");
-        Exec(db.get(), "DROP TABLE rankings");
-        Exec(db.get(), "ALTER TABLE r2 RENAME TO rankings");
-    }
-    Connection conn;
+    Edit(
+        "CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, R0303 SMALLINT) "
+        "WITHOUT ROWID; INSERT INTO r2 SELECT player, country, r, R0303 FROM rankings;"
+        "DROP TABLE rankings; ALTER TABLE r2 RENAME TO rankings");
     conn.open(path, "");
     EXPECT_EQ(Scalar(conn, "select count(*) from rankings"), "8");
     EXPECT_EQ(Scalar(conn, "select player from rankings"), "Abco D");
@@ -95,28 +67,22 @@ TEST_F(Loading, ACopyWithoutTablesIsStillAnSqliteFile) {
     SqliteFileWriter writer(copy);
     writer.finish();
     EXPECT_EQ(DetectDbFileFormat(copy), DbFileFormat::Sqlite);
-    Connection conn;
     conn.open(copy, "");
     EXPECT_TRUE(conn.tableNames().empty());
 }
 
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {
-    Db writer = OpenForWriting(path);
+    const SqliteHandle writer = OpenForWriting(path);
     Exec(writer.get(), "PRAGMA journal_mode=WAL");
     Exec(writer.get(), "PRAGMA wal_autocheckpoint=0");
     Exec(writer.get(), "UPDATE rankings SET R0303=9999 WHERE player='Vodad R'");
     // The writer stays open, so the change is in the log only.
-    Connection conn;
     conn.open(path, "");
     EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "9999");
 }
 
 TEST_F(Loading, AValueNoDuzedoCanHoldIsRefusedWithItsTable) {
-    {
-        Db db = OpenForWriting(path);
-        Exec(db.get(), "UPDATE rankings SET player=printf('%.*c', 3000000, 'x') WHERE rowid=1");
-    }
-    Connection conn;
+    Edit("UPDATE rankings SET player=printf('%.*c', 3000000, 'x') WHERE rowid=1");
     try {
         conn.open(path, "");
         FAIL() << "loaded a 3 MB name";

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "db/DbFile.h"
 #include "db/PartialFile.h"
@@ -12,26 +11,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 TEST(PartialFile, ReplacesTheFileOnlyWhenCommitted) {
     TempDir dir("partial");
     const fs::path target = dir / "out.db";
-    Write(target, "old");
+    WriteBytes(target, "old");
     // A partial file from an interrupted run is no obstacle.
-    Write(dir / "out.db.partial", "stale");
+    WriteBytes(dir / "out.db.partial", "stale");
     {
         PartialFile file(target.string());
         EXPECT_FALSE(fs::exists(file.partialPath()));
-        Write(file.partialPath(), "half");
+        WriteBytes(file.partialPath(), "half");
     }
     EXPECT_FALSE(fs::exists(dir / "out.db.partial"));
     EXPECT_EQ(ReadBytes(target), "old");
 
     PartialFile file(target.string());
-    Write(file.partialPath(), "new");
+    WriteBytes(file.partialPath(), "new");
     file.commit();
     EXPECT_EQ(ReadBytes(target), "new");
     EXPECT_FALSE(fs::exists(file.partialPath()));
@@ -40,7 +35,7 @@ TEST(PartialFile, ReplacesTheFileOnlyWhenCommitted) {
 TEST(PartialFile, AFailedCommitSaysWhyAndLeavesTheOldFile) {
     TempDir dir("partial");
     const fs::path target = dir / "out.db";
-    Write(target, "old");
+    WriteBytes(target, "old");
     PartialFile file(target.string());
     // Nothing was written under the temporary name.
     EXPECT_THROW(file.commit(), DbError);

@@ -1,7 +1,6 @@
 #include "support/DamagedFiles.h"
 
 #include <algorithm>
-#include <fstream>
 #include <random>
 
 #include "jetwriter/JetWriter.h"
@@ -67,8 +66,4 @@ std::string MutatedAccessBytes(const std::string& sound, std::uint64_t seed) {
         }
     }
     return bytes;
-}
-
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "duzedo/SampleDuzedo.h"
+#include "support/FileBytes.h"
 
 // Deterministic damage to sound database files, for tests that feed them to the program.
 
@@ -18,6 +19,3 @@ std::string WriteSampleAccessFile(const std::filesystem::path& file, SampleOptio
 // boundary), bytes overwritten, two pages swapped, a page zeroed or filled with noise. The same
 // seed always gives the same damage.
 std::string MutatedAccessBytes(const std::string& sound, std::uint64_t seed);
-
-// Writes bytes to file, replacing it.
-void WriteBytes(const std::filesystem::path& file, const std::string& bytes);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@ struct RecordedTable {
     std::string name;
     std::vector<ColumnDef> columns;
     std::vector<std::vector<DbValue>> rows;
+    bool ended = false;  // its end was handed over too
 };
 
 // Keeps in memory the tables a writer hands over, in order.
@@ -20,20 +20,13 @@ class RecordingSink : public TableSink {
         tables.push_back({name, columns, {}});
     }
     void addRow(const std::vector<DbValue>& row) override { tables.back().rows.push_back(row); }
-    void endTable() override {}
+    void endTable() override { tables.back().ended = true; }
 
     const RecordedTable& table(const std::string& name) const {
         for (const auto& t : tables) {
             if (t.name == name) return t;
         }
         throw std::runtime_error("no table " + name);
-    }
-    std::size_t columnOf(const std::string& table, const std::string& column) const {
-        const auto& cols = this->table(table).columns;
-        for (std::size_t i = 0; i < cols.size(); ++i) {
-            if (cols[i].name == column) return i;
-        }
-        throw std::runtime_error("no column " + column);
     }
 
     std::vector<RecordedTable> tables;

@@ -3,7 +3,6 @@
 // it was, and a conversion leaves either a readable file or none at all.
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <chrono>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
 #include "support/SampleDb.h"
+#include "support/SqliteEdit.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -26,25 +26,6 @@ using namespace std::chrono_literals;
 
 // Far above what a scale-1 DUZEDO needs even on a busy machine, far below a hang.
 constexpr auto kRunLimit = 20s;
-
-struct CloseDb {
-    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-using Db = std::unique_ptr<sqlite3, CloseDb>;
-
-Db OpenForWriting(const fs::path& path) {
-    sqlite3* raw = nullptr;
-    sqlite3_open(path.c_str(), &raw);
-    return Db(raw);
-}
-
-void Exec(sqlite3* db, const std::string& sql) {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-    const std::string text = message != nullptr ? message : "";
-    sqlite3_free(message);
-    ASSERT_EQ(rc, SQLITE_OK) << text << " in " << sql;
-}
 
 class DamagedInputCorpus : public testing::Test {
   protected:
@@ -216,7 +197,7 @@ TEST_F(DamagedInputCorpus, WriteAheadLog) {
     const fs::path file = hostile("wal", "PRAGMA journal_mode=WAL");
     everything(file, "WAL mode without a log");
     // Changes committed to the log only, the writer still holding it open.
-    const Db writer = OpenForWriting(file);
+    const SqliteHandle writer = OpenForWriting(file);
     Exec(writer.get(), "PRAGMA wal_autocheckpoint=0");
     Exec(writer.get(), "UPDATE scores SET A = 'x' WHERE id = 1; DELETE FROM rankings WHERE r > 5");
     const std::string log = ReadBytes(file.string() + "-wal");

@@ -1,4 +1,4 @@
-// duzedo report: the JSON and CSV writers, and the command's answers to good and bad requests.
+// duzedo report: the command's answers to good and bad requests.
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include <memory>
 #include <sstream>
 
-#include "core/ViewTexts.h"
 #include "duzedo/Report.h"
 #include "support/DuzedoTool.h"
 #include "support/HandMadeDuzedo.h"
@@ -15,21 +14,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(ViewTextsWriters, EscapeTextsAndKeepTheControlsOrder) {
-    ViewTexts view;
-    view.set("lblNote", std::string("a \"b\"\\\n\x01 \xC3\xA9 \xFF"));
-    view.set("grdX", Grid{{"#", "Name"}, {"1", "O'Neil, S"}});
-    view.set("chbGo", ButtonState{false});
-    view.set("lblNote", std::string("replaced"));
-    EXPECT_EQ(ToJson(view),
-              "{\n  \"lblNote\": \"replaced\",\n  \"grdX\": [\n    [\"#\", \"Name\"],\n    "
-              "[\"1\", \"O'Neil, S\"]\n  ],\n  \"chbGo\": {\"enabled\": false}\n}\n");
-    view.set("lblNote", std::string("a \"b\"\\\n\x01 \xC3\xA9 \xFF"));
-    EXPECT_NE(ToJson(view).find(R"("a \"b\"\\\n\u0001 é \ufffd")"), std::string::npos);
-    EXPECT_EQ(ToCsv(Grid{{"Pos", "Player"}, {"1", "O'Neil, S"}, {"2", "say \"hi\""}, {"3", " x"}}),
-              "Pos,Player\n1,\"O'Neil, S\"\n2,\"say \"\"hi\"\"\"\n3,\" x\"\n");
-}
 
 class Report : public ReportSuite<WriteHandMadeDuzedo> {};
 
