@@ -10,9 +10,8 @@
 #include "core/PlayerNames.h"
 #include "players/PlayerStats.h"
 #include "players/ui/PlayerStatsFrame.h"
-#include "rankings/ui/frmRankGraph.h"
-#include "support/FakeServices.h"
 #include "support/MainWindowFixtures.h"
+#include "support/ServicedMainWindow.h"
 #include "support/TestDuzedo.h"
 #include "support/WindowControls.h"
 #include "widgets/Button.h"
@@ -141,27 +140,14 @@ TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
         EXPECT_EQ(picture->graph().width, picture->widthTwips());
     });
     Ctl<Button>(window, "chbPlayerRankGraph")->click();
-
-    frmRankGraph unranked(&window);
-    unranked.Init("Nobody X");
-    const auto* picture = Find<GraphPicture>(unranked, "picGraph");
-    EXPECT_TRUE(picture->graph().empty());
-    EXPECT_EQ(picture->note(), "No ranked month to draw");
 }
 
-class PlayerFrameOnADamagedDuzedo : public LoadedMainWindow {
+class PlayerFrameOnADamagedDuzedo : public ServicedMainWindow {
   protected:
     PlayerFrameOnADamagedDuzedo()
-        : LoadedMainWindow("damaged", [](const std::string& path) {
+        : ServicedMainWindow("damaged", [](const std::string& path) {
               WriteTestDuzedo(path, {.goalAsText = true});
           }) {}
-    void SetUp() override {
-        SetServices(services);
-        LoadedMainWindow::SetUp();
-    }
-    void TearDown() override { SetServices(nullptr); }
-
-    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
 };
 
 TEST_F(PlayerFrameOnADamagedDuzedo, AGoalHeldAsTextIsAMessageNotAnEnd) {
