@@ -68,6 +68,9 @@ TEST_F(TournamentsWindow, FiltersNarrowTheListAndTheGames) {
     auto* games = Ctl<GridControl>(window, "grdTournamentGames");
     filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
     EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan"));
+    filter->setCurrentIndex(0);  // "<all players>"
+    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", ""));
+    filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
 
     auto* countries = Ctl<QComboBox>(window, "cmbTournamentFilter");
     countries->setCurrentIndex(countries->findText(QStringLiteral("O'Land")));
