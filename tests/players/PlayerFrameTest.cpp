@@ -83,7 +83,6 @@ TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysS
 
     int games = 0;
     WhenModal(window, [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "frmGames");
         EXPECT_EQ(dialog.windowTitle().toStdString(), player + ":  home games");
         auto* grid = Find<GridControl>(dialog, "grdGames");
         games = grid->rows() - 1;
@@ -106,7 +105,6 @@ TEST_F(PlayerFrame, PositionsWindowHighlightsTheClickedTournament) {
     const std::string player = gPlayers[0];
     Go(player);
     WhenModal(window, [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "frmPositions");
         EXPECT_EQ(dialog.windowTitle().toStdString(), player + ": Tournament positions");
         auto* grid = Find<GridControl>(dialog, "grdPos");
         auto* picture = Find<GraphPicture>(dialog, "picGraph");
@@ -132,7 +130,6 @@ TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
     const std::string player = gPlayers[0];
     Go(player);
     WhenModal(window, [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "frmRankGraph");
         EXPECT_EQ(dialog.windowTitle(), "Ranking Progress");
         EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text().toStdString(), player);
         const auto* picture = Find<GraphPicture>(dialog, "picGraph");
