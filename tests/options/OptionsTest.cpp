@@ -72,7 +72,6 @@ TEST_F(OptionsFrameTest, ApplySavesTheOptionsAndRefillsTheRankings) {
     EXPECT_EQ(CurrentOptions(), (OptionValues{1, 2, 0, 1}));
     EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(gDbPath + "\r\n 1 \r\n 2 \r\n 0 \r\n"));
     ASSERT_EQ(services->messages.size(), 1u);
-    EXPECT_EQ(services->messages[0].title, "Success");
     EXPECT_EQ(services->messages[0].text, "New option parameters have been applied");
     EXPECT_TRUE(Apply()->isEnabled());
 
