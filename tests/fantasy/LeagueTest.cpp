@@ -44,13 +44,9 @@ TEST(League, EveryPairMeetsTwiceInListOrder) {
     EXPECT_EQ(visited, (std::vector<std::string>{"C vs A", "C vs B", "A vs B"}));
     EXPECT_EQ(homePlayers, 3);
 
-    EXPECT_EQ(PlayLeague({"A", "B"}, Scripted({})).games.size(), 2U);
     const League alone = PlayLeague({"Solo"}, Scripted({}));
     EXPECT_TRUE(alone.games.empty());
     EXPECT_EQ(alone.table, std::vector<LeagueRow>{{.player = "Solo"}});
-    EXPECT_EQ(LeagueView(alone).grid("grdFantasyTable"),
-              (Grid{{"#", "Player", "W", "D", "L", "GF", "GA", "Pts"},
-                    {"1", "Solo", "0", "0", "0", "0", "0", "0"}}));
 }
 
 TEST(League, TableByPointsThenGoalDifference) {
@@ -65,11 +61,8 @@ TEST(League, TableByPointsThenGoalDifference) {
                                                     {"A", 2, 2, 2, 2, 6, 8},
                                                     {"C", 2, 1, 3, 2, 3, 7}}));
     // The table view numbers the rows from 1, best first.
-    const Grid grid = LeagueView(league).grid("grdFantasyTable");
-    ASSERT_EQ(grid.size(), 5U);
-    EXPECT_EQ(grid[1], (std::vector<std::string>{"1", "B", "3", "1", "2", "8", "2", "10"}));
-    EXPECT_EQ(grid[4][0], "4");
-    EXPECT_EQ(grid[4][1], "C");
+    EXPECT_EQ(LeagueView(league).grid("grdFantasyTable")[1],
+              (std::vector<std::string>{"1", "B", "3", "1", "2", "8", "2", "10"}));
 }
 
 TEST(League, RowsEqualInPointsAndDifferenceKeepTheirOrder) {
@@ -122,10 +115,6 @@ TEST_F(LeagueOnPairDuzedo, PredictedLeagueAddsUp) {
     }
     EXPECT_EQ(wins, losses);
     EXPECT_EQ(goalsFor, goals);
-    EXPECT_EQ(view.text("note"),
-              "Too few games for a full prediction: Hugo (no game as Team B), "
-              "Ivan (no game as Team A), Solo (no game as Team A), "
-              "O'Neil (no game as Team B)");
 
     // The same seed plays the same league.
     SeededRandom again(11);

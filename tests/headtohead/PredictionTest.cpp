@@ -107,6 +107,12 @@ TEST_F(PredictionTest, MissingRoleUsesTheOtherSidesRates) {
     EXPECT_FALSE(nobody.awayHasForm);
 }
 
+TEST_F(PredictionTest, NeverMetHalvesWhereTheOtherSideConcedesMoreThanThisOneScores) {
+    // Hugo scores 2.5 at home against Kai's 0 conceded away: 2.5 stays. Kai scores 0 away
+    // against Hugo's 1.5 conceded at home: 1.5 is halved. Kai's 300 more points add nothing.
+    EXPECT_EQ(Score(Predict("Hugo", "Kai", {0, 0, 0})), std::pair(2, 1));
+}
+
 TEST_F(PredictionTest, CurrentPeriodStandsInForTheRankingColumn) {
     // The file's month has no column: the latest, R0203, is used.
     FixedDraws draws({0.5, 0, 0});

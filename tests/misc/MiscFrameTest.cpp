@@ -11,70 +11,40 @@
 #include "misc/MiscCache.h"
 #include "misc/MiscStats.h"
 #include "misc/ui/MiscFrame.h"
-#include "support/FakeServices.h"
-#include "support/MainWindowFixtures.h"
-#include "support/TempDir.h"
+#include "support/ServicedMainWindow.h"
 #include "support/TypeText.h"
-#include "support/WindowControls.h"
 
 namespace {
 
-// Runs an action whenever the computation lets window events run.
-class EventServices : public FakeServices {
-  public:
-    std::function<void()> onEvents;
-    void processEvents() override {
-        FakeServices::processEvents();
-        if (onEvents) onEvents();
-    }
-};
-
-class MiscStatsFrame : public LoadedMainWindow {
+class MiscStatsFrame : public ServicedMainWindow {
   protected:
     MiscStatsFrame()
-        : LoadedMainWindow("misc-frame", [](const std::string& path) { WriteSampleDb(path); }) {
-        SetAppDir(appDir.path().string());
-        SetServices(services);
-    }
-    ~MiscStatsFrame() override {
-        SetAppDir("");
-        SetServices(nullptr);
-    }
+        : ServicedMainWindow("misc-frame", [](const std::string& path) { WriteSampleDb(path); }) {}
 
     MiscFrame& Misc() { return FrameOf<MiscFrame>(window); }
     GridControl& Grd(int i) { return *Ctl<GridControl>(window, "grdMisc_" + std::to_string(i)); }
-    // What the frame shows, as the view gives it.
-    ViewTexts Shown() {
-        ViewTexts shown;
+    // The four grids show what the view gives for this minimum of games.
+    void ExpectShows(int minGames) {
+        const ViewTexts expected = MiscView(MiscPlayers(), minGames);
         for (int i = 0; i < 4; ++i) {
             const std::string name = "grdMisc_" + std::to_string(i);
-            shown.set(name, CellTexts(*Ctl<GridControl>(window, name)));
-        }
-        return shown;
-    }
-    void ExpectShows(const ViewTexts& expected) {
-        const ViewTexts shown = Shown();
-        for (int i = 0; i < 4; ++i) {
-            const std::string name = "grdMisc_" + std::to_string(i);
-            EXPECT_EQ(shown.grid(name), expected.grid(name)) << name;
+            EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, name)), expected.grid(name)) << name;
         }
     }
-    int Computations() const { return waitShows; }
     void CountWaits() {
         QObject::connect(&Misc(), &Frame::waitShown, [this](bool shown) { waitShows += shown; });
     }
 
-    TempDir appDir{"misc-app"};
-    std::shared_ptr<EventServices> services = std::make_shared<EventServices>();
     const std::string cache = (appDir / "misc.bfr").string();
     int waitShows = 0;
 };
 
-TEST_F(MiscStatsFrame, FirstVisitComputesAndWritesTheCache) {
+TEST_F(MiscStatsFrame, FirstVisitComputesAndReplacesADamagedCache) {
+    std::ofstream(cache, std::ios::binary) << "12\r\n";
     CountWaits();
     window.BarClick(MiscFrame::kIndex);
-    ExpectShows(MiscView(MiscPlayers(), 20));
-    EXPECT_EQ(Computations(), 1);
+    ExpectShows(20);
+    EXPECT_EQ(waitShows, 1);
     EXPECT_GE(services->eventRuns, 4);
     EXPECT_FALSE(window.ui.fraWait->isVisible());
     const auto cached = LoadMiscCache(cache);
@@ -85,7 +55,7 @@ TEST_F(MiscStatsFrame, FirstVisitComputesAndWritesTheCache) {
     // Later visits keep what is shown.
     window.BarClick(0);
     window.BarClick(MiscFrame::kIndex);
-    EXPECT_EQ(Computations(), 1);
+    EXPECT_EQ(waitShows, 1);
 }
 
 TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
@@ -97,15 +67,8 @@ TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
     EXPECT_EQ(CellTexts(Grd(1)), BiggestWinsGrid());
 
     Ctl<QPushButton>(window, "chbMiscRecalc")->click();
-    ExpectShows(MiscView(MiscPlayers(), 20));
+    ExpectShows(20);
     EXPECT_NE(LoadMiscCache(cache), stored);
-}
-
-TEST_F(MiscStatsFrame, ADamagedCacheIsComputedAndReplaced) {
-    std::ofstream(cache, std::ios::binary) << "12\r\n";
-    window.BarClick(MiscFrame::kIndex);
-    ExpectShows(MiscView(MiscPlayers(), 20));
-    EXPECT_TRUE(LoadMiscCache(cache).has_value());
 }
 
 TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
@@ -121,9 +84,9 @@ TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
     };
     Ctl<QPushButton>(window, "chbMiscRecalc")->click();
     services->onEvents = nullptr;
-    EXPECT_EQ(Computations(), 1);
+    EXPECT_EQ(waitShows, 1);
     EXPECT_FALSE(Misc().Computing());
-    ExpectShows(MiscView(MiscPlayers(), 20));
+    ExpectShows(20);
 }
 
 TEST_F(MiscStatsFrame, ANewMinimumOfGamesRecomputesTheRecords) {
@@ -135,7 +98,7 @@ TEST_F(MiscStatsFrame, ANewMinimumOfGamesRecomputesTheRecords) {
     EXPECT_EQ(gOptMinGames, 30);
     EXPECT_FALSE(std::filesystem::exists(cache));
     window.BarClick(MiscFrame::kIndex);
-    ExpectShows(MiscView(MiscPlayers(), 30));
+    ExpectShows(30);
     EXPECT_TRUE(std::filesystem::exists(cache));
 }
 
@@ -148,8 +111,6 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
 
     const std::vector<std::string> players = MiscPlayers();
     WhenModal(window, [&](QDialog& top) {
-        EXPECT_EQ(top.objectName(), "frmTop");
-        EXPECT_EQ(top.windowTitle(), "All player records");
         auto* grid = Find<GridControl>(top, "grdTop");
         auto* limit = Find<QCheckBox>(top, "chkLimit");
         EXPECT_EQ(Find<QLabel>(top, "Label1")->text(), "Team A Attack Average");

@@ -2,38 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/Settings.h"
-#include "duzedo/Report.h"
 #include "misc/AllPlayerRecords.h"
 #include "misc/MiscStats.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/HandMadeDuzedo.h"
-#include "support/TempDir.h"
+#include "support/ReportSuite.h"
 
 namespace {
 
-class MiscReport : public testing::Test {
+class MiscReport : public ReportSuite<WriteHandMadeDuzedo> {
   protected:
-    MiscReport() { WriteHandMadeDuzedo(db); }
-    std::string Run(const std::string& view, const ReportOptions& options) {
-        std::ostringstream out;
-        RunReport(view, db, options, out);
-        return out.str();
-    }
     // The view's JSON as the functions give it, on the same database.
     template <typename F>
-    std::string Expected(F view) {
-        gDbPath = db;
+    static std::string Expected(F view) {
+        gDbPath = db_;
         EXPECT_TRUE(ConnectDb());
         const std::string json = ToJson(view());
         DisconnectDb();
         return json;
     }
-
-    TempDir dir{"misc-report"};
-    std::string db = (dir / "duzedo.mdb").string();
 };
 
 TEST_F(MiscReport, MiscAndRecordsAreTheWindowsTexts) {
@@ -41,9 +29,6 @@ TEST_F(MiscReport, MiscAndRecordsAreTheWindowsTexts) {
               Expected([] { return MiscView(MiscPlayers(), 3); }));
     EXPECT_EQ(Run("records", {{"--stat", "6"}, {"--limit", "0"}}),
               Expected([] { return AllPlayerRecordsView(MiscPlayers(), 6, false, 20); }));
-    const std::string games = Run("records", {{"--stat", "0"}});
-    EXPECT_NE(games.find("[\"#\", \"Player\", \"\", \"Games\"]"), std::string::npos) << games;
-    EXPECT_NE(games.find("\"chkLimit\": {\"visible\": false}"), std::string::npos) << games;
     EXPECT_THROW(Run("records", {}), std::runtime_error);
     EXPECT_THROW(Run("records", {{"--stat", "22"}}), std::runtime_error);
 }

@@ -31,6 +31,11 @@ TEST(ProgressWindow, HoveringAPointTellsItsMonthAndPoints) {
         MouseOn(picture, QEvent::MouseMove, PlaceOf(spot));
         EXPECT_EQ(picture.cursor().shape(), Qt::ArrowCursor);
     }
+
+    frmRankGraph unranked;
+    unranked.Init("Nobody X");
+    EXPECT_TRUE(unranked.findChild<GraphPicture*>("picGraph")->graph().empty());
+    EXPECT_EQ(unranked.findChild<GraphPicture*>("picGraph")->note(), "No ranked month to draw");
 }
 
 }  // namespace

