@@ -7,6 +7,7 @@
 
 #include "core/DisplayFormat.h"
 #include "core/DisplayLocale.h"
+#include "db/DbValue.h"
 
 namespace {
 
@@ -20,16 +21,10 @@ constexpr std::array<std::string_view, 4> kDescriptions = {
     "Sets whether in each player list the originating country of the player will be shown. "
     "Applied for the next time the program is ran"};
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 std::optional<std::int16_t> GamesOption(std::string_view typed) {
-    std::string_view trimmed = Trim(typed);
+    std::string_view trimmed = Trimmed(typed);
     if (trimmed.starts_with('+')) trimmed.remove_prefix(1);
     // The user's decimal separator as well as the point.
     const std::string separator = Utf8(CurrentLocale().decimalSeparator());

@@ -2,28 +2,22 @@
 
 #include <algorithm>
 #include <array>
-
-#include "fantasy/ui/FantasyFrame.h"
-#include "headtohead/ui/PairFrame.h"
-#include "misc/ui/MiscFrame.h"
-#include "options/ui/OptionsFrame.h"
-#include "players/ui/PlayerStatsFrame.h"
-#include "rankings/ui/RankingsFrame.h"
-#include "tournaments/ui/TournamentsFrame.h"
-#include "tournaments/ui/WorldCupsFrame.h"
+#include <utility>
 
 namespace {
 
 template <typename F>
 constexpr FrameKind Kind() {
-    return {[](QWidget* window) -> Frame* { return new F(window); }, &F::Description};
+    return {[](int index, QWidget* window) -> Frame* { return new F(index, window); },
+            &F::Description};
 }
 
-// A new frame is one more row.
-constexpr std::array kFrames = {Kind<RankingsFrame>(),    Kind<PlayerStatsFrame>(),
-                                Kind<TournamentsFrame>(), Kind<WorldCupsFrame>(),
-                                Kind<MiscFrame>(),        Kind<PairFrame>(),
-                                Kind<OptionsFrame>(),     Kind<FantasyFrame>()};
+template <std::size_t... I>
+constexpr auto Kinds(std::index_sequence<I...>) {
+    return std::array{Kind<std::tuple_element_t<I, FrameClasses>>()...};
+}
+
+constexpr auto kFrames = Kinds(std::make_index_sequence<std::tuple_size_v<FrameClasses>>());
 
 }  // namespace
 

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <optional>
-#include <stdexcept>
 
 #include "core/AppServices.h"
 #include "core/PlayerNames.h"
@@ -59,12 +58,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
 std::vector<Frame*> frmMain::MakeFrames() {
     std::vector<Frame*> frames;
     for (const FrameKind& kind : FrameKinds()) {
-        frames.push_back(kind.make(this));
-        // A frame class knows its own index (its widget's name carries it); the table must agree.
-        if (frames.back()->index() != static_cast<int>(frames.size()) - 1) {
-            throw std::logic_error("frame " + frames.back()->objectName().toStdString() +
-                                   " is not in its place in the frame table");
-        }
+        frames.push_back(kind.make(static_cast<int>(frames.size()), this));
     }
     return frames;
 }

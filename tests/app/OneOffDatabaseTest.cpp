@@ -12,6 +12,7 @@
 #include "misc/MiscCache.h"
 #include "misc/ui/MiscFrame.h"
 #include "options/ui/OptionsFrame.h"
+#include "shell/FrameTable.h"
 #include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
@@ -74,7 +75,7 @@ TEST_F(OneOffDatabase, RunsOnTheFileNamedWhileTheSettingsKeepTheirDatabaseAndSig
     EXPECT_NE(during, stored) << "the run is counted";
 
     // Apply during the run keeps naming the stored database too.
-    window->BarClick(OptionsFrame::kIndex);
+    window->BarClick(FrameIndex<OptionsFrame>());
     Ctl<QLineEdit>(*window, "txtOptGames")->setText("25");
     FrameOf<OptionsFrame>(*window).ApplyOptions();
     const std::string applied = ReadBytes(SettingsFilePath());
@@ -97,7 +98,7 @@ TEST_F(OneOffDatabase, TheStoredDatabasesMiscCacheIsNeitherShownNorReplaced) {
 
     Start(other);
     ASSERT_NE(window, nullptr);
-    window->BarClick(MiscFrame::kIndex);
+    window->BarClick(FrameIndex<MiscFrame>());
     const GridControl& general = *Ctl<GridControl>(*window, "grdMisc_0");
     EXPECT_NE(general.textMatrix(6, 1), "7");
     EXPECT_FALSE(general.textMatrix(0, 1).empty());
@@ -106,7 +107,7 @@ TEST_F(OneOffDatabase, TheStoredDatabasesMiscCacheIsNeitherShownNorReplaced) {
 
     Stop();
     Start();
-    window->BarClick(MiscFrame::kIndex);
+    window->BarClick(FrameIndex<MiscFrame>());
     EXPECT_EQ(Ctl<GridControl>(*window, "grdMisc_0")->textMatrix(6, 1), "7");
 }
 
@@ -135,7 +136,7 @@ TEST_F(OneOffDatabase, TheStoredDatabaseNamedOnTheCommandLineIsAnOrdinaryStart) 
     ASSERT_TRUE(SaveMiscCache(MiscCacheFilePath(), figures));
     Start(DefaultDbPath());
     ASSERT_NE(window, nullptr);
-    window->BarClick(MiscFrame::kIndex);
+    window->BarClick(FrameIndex<MiscFrame>());
     EXPECT_EQ(Ctl<GridControl>(*window, "grdMisc_0")->textMatrix(6, 1), "7");
 }
 

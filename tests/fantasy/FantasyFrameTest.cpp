@@ -2,13 +2,14 @@
 
 #include "fantasy/ui/FantasyFrame.h"
 #include "headtohead/PairWindow.h"
+#include "shell/FrameTable.h"
 #include "shell/StatusLine.h"
 #include "support/ServicedMainWindow.h"
 #include "widgets/Button.h"
 
 namespace {
 
-class FantasyWindow : public PairDuzedoWindow<FantasyFrame::kIndex, EventServices> {
+class FantasyWindow : public PairDuzedoWindow<FrameIndex<FantasyFrame>(), EventServices> {
   protected:
     QListWidget& Players() { return *Ctl<QListWidget>(window, "lstFantasyPlayers"); }
     QListWidget& Chosen() { return *Ctl<QListWidget>(window, "lstFantasySelected"); }

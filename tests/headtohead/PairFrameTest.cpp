@@ -5,11 +5,12 @@
 #include "headtohead/PairComparison.h"
 #include "headtohead/PairWindow.h"
 #include "headtohead/ui/PairFrame.h"
+#include "shell/FrameTable.h"
 #include "widgets/Button.h"
 
 namespace {
 
-class PairWindow : public PairDuzedoWindow<PairFrame::kIndex> {
+class PairWindow : public PairDuzedoWindow<FrameIndex<PairFrame>()> {
   protected:
     QListWidget& List(int i) { return *Ctl<QListWidget>(window, ArrayName("lstPair", i)); }
     Texts Results(int i) {

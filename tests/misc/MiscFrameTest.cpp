@@ -11,6 +11,7 @@
 #include "misc/MiscCache.h"
 #include "misc/MiscStats.h"
 #include "misc/ui/MiscFrame.h"
+#include "shell/FrameTable.h"
 #include "support/ServicedMainWindow.h"
 #include "support/TypeText.h"
 
@@ -42,7 +43,7 @@ class MiscStatsFrame : public ServicedMainWindow {
 TEST_F(MiscStatsFrame, FirstVisitComputesAndReplacesADamagedCache) {
     std::ofstream(cache, std::ios::binary) << "12\r\n";
     CountWaits();
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     ExpectShows(20);
     EXPECT_EQ(waitShows, 1);
     EXPECT_GE(services->eventRuns, 4);
@@ -54,14 +55,14 @@ TEST_F(MiscStatsFrame, FirstVisitComputesAndReplacesADamagedCache) {
 
     // Later visits keep what is shown.
     window.BarClick(0);
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     EXPECT_EQ(waitShows, 1);
 }
 
 TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
     MiscFigures stored{Texts(7, "7"), Texts(22, "Cached (1)")};
     ASSERT_TRUE(SaveMiscCache(cache, stored));
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     EXPECT_EQ(Grd(0).textMatrix(6, 1), "7");
     EXPECT_EQ(Grd(3).textMatrix(13, 1), "Cached (1)");
     EXPECT_EQ(CellTexts(Grd(1)), BiggestWinsGrid());
@@ -72,7 +73,7 @@ TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
 }
 
 TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     CountWaits();
     int presses = 0;
     services->onEvents = [&] {
@@ -80,7 +81,7 @@ TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
         Ctl<QPushButton>(window, "chbMiscRecalc")->click();
         window.BarClick(0);
         Grd(0).setTextMatrix(0, 1, "");
-        window.BarClick(MiscFrame::kIndex);
+        window.BarClick(FrameIndex<MiscFrame>());
     };
     Ctl<QPushButton>(window, "chbMiscRecalc")->click();
     services->onEvents = nullptr;
@@ -90,20 +91,20 @@ TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
 }
 
 TEST_F(MiscStatsFrame, ANewMinimumOfGamesRecomputesTheRecords) {
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     ASSERT_TRUE(std::filesystem::exists(cache));
     window.BarClick(6);
     TypeText(*Ctl<QLineEdit>(window, "txtOptGames"), "30");
     Ctl<QPushButton>(window, "chbApplyOptions")->click();
     EXPECT_EQ(gOptMinGames, 30);
     EXPECT_FALSE(std::filesystem::exists(cache));
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     ExpectShows(30);
     EXPECT_TRUE(std::filesystem::exists(cache));
 }
 
 TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
-    window.BarClick(MiscFrame::kIndex);
+    window.BarClick(FrameIndex<MiscFrame>());
     GridControl& records = Grd(3);
     records.setCurrentCell(5, 1);
     EXPECT_EQ(records.currentColumn(), 0);

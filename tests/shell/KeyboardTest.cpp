@@ -17,6 +17,7 @@
 #include "players/ui/frmGames.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/ui/frmRankGraph.h"
+#include "shell/FrameTable.h"
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
 #include "tournaments/ui/frmShowPic.h"
@@ -143,7 +144,7 @@ TEST_F(Keyboard, AFramesKeyPutsTheFocusOnItsFirstControl) {
 }
 
 TEST_F(Keyboard, APlayerNameCompletesWhateverItsCaseAndEnterShowsTheChosenPlayerOnce) {
-    window.BarClick(PlayerStatsFrame::kIndex);
+    window.BarClick(FrameIndex<PlayerStatsFrame>());
     auto* box = Ctl<QLineEdit>(window, "txtPlayer");
     ASSERT_NE(box->completer(), nullptr);
     const QString typed = QString::fromStdString(gPlayers.at(5)).left(3).toLower();

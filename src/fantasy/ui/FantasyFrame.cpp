@@ -41,7 +41,7 @@ class AtExit {
 
 }  // namespace
 
-FantasyFrame::FantasyFrame(QWidget* parent) : Frame(kIndex, parent) {
+FantasyFrame::FantasyFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     ui.lstFantasyPlayers = b.List(this, "lstFantasyPlayers");
     ui.lstFantasySelected = b.List(this, "lstFantasySelected");

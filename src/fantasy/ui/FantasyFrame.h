@@ -17,10 +17,9 @@ class FantasyFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 7;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit FantasyFrame(QWidget* parent);
+    FantasyFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

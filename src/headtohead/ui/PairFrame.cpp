@@ -29,7 +29,7 @@ void ShowList(QListWidget& list, const Texts& items) {
 
 }  // namespace
 
-PairFrame::PairFrame(QWidget* parent) : Frame(kIndex, parent) {
+PairFrame::PairFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     for (int i = 0; i < 2; ++i) ui.lstPair[i] = b.List(this, ArrayName("lstPair", i));
     ui.lblVS = b.Label(this, "lblVS", "VS");

@@ -18,10 +18,9 @@ class PairFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 5;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit PairFrame(QWidget* parent);
+    PairFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

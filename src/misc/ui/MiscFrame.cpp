@@ -16,7 +16,7 @@
 #include "widgets/Grid.h"
 #include "widgets/TextsToWidgets.h"
 
-MiscFrame::MiscFrame(QWidget* parent) : Frame(kIndex, parent) {
+MiscFrame::MiscFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     ui.chbMiscRecalc =
         b.Btn(this, "chbMiscRecalc", "Recalc", "Click here to recalculate the statistics");

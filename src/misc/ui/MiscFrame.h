@@ -15,10 +15,9 @@ class MiscFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 4;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit MiscFrame(QWidget* parent);
+    MiscFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

@@ -13,7 +13,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 
-OptionsFrame::OptionsFrame(QWidget* parent) : Frame(kIndex, parent) {
+OptionsFrame::OptionsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     const char* const options[] = {"Frame animation", "Minimum number of games for misc stats",
                                    "Ranking table tournament participation limit",

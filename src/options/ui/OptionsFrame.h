@@ -15,10 +15,9 @@ class OptionsFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 6;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit OptionsFrame(QWidget* parent);
+    OptionsFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     // Coming forward shows the options as they stand.

@@ -20,7 +20,7 @@
 #include "widgets/NameCompletion.h"
 #include "widgets/TextsToWidgets.h"
 
-PlayerStatsFrame::PlayerStatsFrame(QWidget* parent) : Frame(kIndex, parent) {
+PlayerStatsFrame::PlayerStatsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     ui.lstPlayers = b.List(this, "lstPlayers");
     ui.txtPlayer = b.Make<QLineEdit>(this, "txtPlayer");

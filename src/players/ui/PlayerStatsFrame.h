@@ -17,10 +17,9 @@ class PlayerStatsFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 1;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit PlayerStatsFrame(QWidget* parent);
+    PlayerStatsFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

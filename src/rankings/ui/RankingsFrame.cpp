@@ -24,7 +24,7 @@ std::string ChosenColumn(const QComboBox& months) {
 
 }  // namespace
 
-RankingsFrame::RankingsFrame(QWidget* parent) : Frame(kIndex, parent) {
+RankingsFrame::RankingsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     ui.cmbRankMonth = b.Combo(this, "cmbRankMonth");
     ui.cmbRankingFilter = b.Combo(this, "cmbRankingFilter");

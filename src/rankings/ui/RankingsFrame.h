@@ -13,10 +13,9 @@ class RankingsFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 0;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit RankingsFrame(QWidget* parent);
+    RankingsFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

@@ -29,7 +29,7 @@ void SelectHeader(GridControl& grid) {
 
 }  // namespace
 
-TournamentsFrame::TournamentsFrame(QWidget* parent) : Frame(kIndex, parent) {
+TournamentsFrame::TournamentsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     ui.chbShowTournamentWinners = b.Btn(this, "chbShowTournamentWinners", "Tournament winners",
                                         "Click to see a list of all the tournament winners");

@@ -18,10 +18,9 @@ class TournamentsFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 2;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit TournamentsFrame(QWidget* parent);
+    TournamentsFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;

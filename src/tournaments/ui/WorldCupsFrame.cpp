@@ -14,7 +14,7 @@
 #include "widgets/Grid.h"
 #include "widgets/TextsToWidgets.h"
 
-WorldCupsFrame::WorldCupsFrame(QWidget* parent) : Frame(kIndex, parent) {
+WorldCupsFrame::WorldCupsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
     const char* const trees[] = {"Playoff Tree", "PlayOut Tree"};
     const char* const captions[] = {"Table", "Games"};

@@ -14,10 +14,9 @@ class WorldCupsFrame : public Frame {
     Q_OBJECT
 
   public:
-    static constexpr int kIndex = 3;
     // Captions, design, layout and navigation picture, for the main window.
     static const FrameDescription& Description();
-    explicit WorldCupsFrame(QWidget* parent);
+    WorldCupsFrame(int index, QWidget* parent);
 
     void InitControls(FrameInit& init) override;
 
