@@ -104,15 +104,6 @@ TEST_F(AccessDialect, TopCutsAfterTheOrderAndKeepsItsValuesOutOfTheResult) {
     EXPECT_FALSE(TranslateAccessSql("select * from scores where tournament='select top 5 '").top);
 }
 
-TEST_F(AccessDialect, ScalarQueryReadsNullsAndEmptyResultsAsZeroAndRefusesText) {
-    EXPECT_EQ(ScalarQuery("select sum(a) from scores where [TEAM A]='nobody'"), 0);
-    EXPECT_EQ(ScalarQuery("select count (*) from scores where a<b and [TEAM A]='nobody'"), 0);
-    EXPECT_EQ(ScalarQuery("select r from rankings where player='nobody'"), 0);
-    EXPECT_THROW(ScalarQuery("select player from rankings where r=1"), DbError);
-    EXPECT_THROW(ScalarQuery("select nonsense from nowhere"), DbError);
-    EXPECT_FALSE(gRs->isOpen());
-}
-
 TEST_F(AccessDialect, RecordsetCountsNamesFieldsAndKeepsItsRecordLimit) {
     gRs->open("select * from scores where tournament='Spring Cup Final'", *gConn, adOpenKeyset);
     EXPECT_EQ(CountRecords(*gRs), 1);

@@ -14,7 +14,6 @@
 #include <utility>
 #include <vector>
 
-#include "db/AccessReaderProcess.h"
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "support/DamagedFiles.h"
@@ -25,26 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-using access_detail::ChildLimits;
-using access_detail::ReaderProgram;
-using access_detail::RunReader;
-
-// --- The real reader ---------------------------------------------------------------------------
-
-TEST(AccessReader, IsBuiltBesideTheProgramAndExplainsWhatItCannotRead) {
-    const fs::path reader = ReaderProgram();
-    ASSERT_TRUE(fs::is_regular_file(reader)) << reader;
-    const TempDir dir("reader");
-    const fs::path text = dir / "text.mdb";
-    WriteBytes(text, std::string(8192, 'x'));
-    RecordingSink sink;
-    try {
-        RunReader(reader, {text.string()}, sink, ChildLimits());
-        ADD_FAILURE() << "read a text file";
-    } catch (const DbError& e) {
-        EXPECT_NE(std::string(e.what()).find("Access database"), std::string::npos) << e.what();
-    }
-}
 
 // --- Files that are not sound Access files ---------------------------------------------------
 

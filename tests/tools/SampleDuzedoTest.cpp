@@ -1,5 +1,5 @@
-// What a user of duzedo sample relies on: the scale grows the data, the rankings have their
-// months in order, and the tool writes, byte for byte, what the library writes.
+// What a user of duzedo sample relies on: the scale grows the data, and the tool writes, byte for
+// byte, what the library writes.
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "db/Database.h"
 #include "duzedo/SampleDuzedo.h"
-#include "support/ConnectedDuzedo.h"
 #include "support/DamagedFiles.h"
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
@@ -21,11 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
-
-void WriteSample(const std::string& path) {
-    WriteSampleDb(path);
-}
 
 RecordingSink Generate(std::uint64_t seed, int scale) {
     RecordingSink sink;
@@ -42,30 +35,6 @@ TEST(SampleDuzedo, ScaleGrowsPlayersTournamentsAndGames) {
         EXPECT_NEAR(static_cast<double>(two.table(table).rows.size()) / rows, 2.0, 0.4);
     }
     EXPECT_THROW(Generate(1, 0), std::invalid_argument);
-}
-
-class SampleDuzedoTest : public ConnectedSuite<WriteSample> {
-  protected:
-    static Names Fields(const std::string& table) {
-        gRs->open("select * from [" + table + "] where 1=0", *gConn);
-        Names names;
-        for (int i = 0; i < gRs->fieldCount(); ++i) names.push_back(gRs->fieldName(i));
-        gRs->close();
-        return names;
-    }
-};
-
-TEST_F(SampleDuzedoTest, RankingsHaveOneColumnPerMonthInOrder) {
-    // After player, country and r, consecutive months as R0103, R0203 and so on.
-    const Names rankings = Fields("rankings");
-    ASSERT_GE(rankings.size(), 3u + 30);
-    EXPECT_EQ(Names(rankings.begin(), rankings.begin() + 3), (Names{"player", "country", "r"}));
-    for (std::size_t i = 4; i < rankings.size(); ++i) {
-        const auto month = [&](std::size_t at) {
-            return std::stoi(rankings[at].substr(3, 2)) * 12 + std::stoi(rankings[at].substr(1, 2));
-        };
-        EXPECT_EQ(month(i), month(i - 1) + 1) << rankings[i];
-    }
 }
 
 TEST(DuzedoTool, WritesTheSampleTheLibraryWritesAndFailsWithStatusTwo) {
