@@ -89,7 +89,11 @@ TEST(AccessStream, RefusesEveryCutShortStream) {
     }
 }
 
-TEST(AccessStream, RefusesBadLengthsBeforeAllocating) {
+TEST(AccessStream, RefusesBadLengthsAndTablesOutOfPlace) {
+    StreamWriter nested;
+    nested.beginTable("a", kColumns);
+    nested.beginTable("b", kColumns);
+    ExpectMalformed(nested.buffer());
     // A 4 GiB frame and an empty one are refused at once, not after 4 GiB more.
     for (const std::string& length : {std::string("\xff\xff\xff\xff", 4), std::string(4, '\0')}) {
         RecordingSink sink;
@@ -189,6 +193,19 @@ TEST_F(AccessReaderProcess, KillsAHungOrFloodingChild) {
     const std::string flood = file("flood", TableHead() + Rows(30'000));  // several MiB
     RecordingSink sink;
     EXPECT_TRUE(Contains(failure("cat " + flood + "; exec sleep 30", sink, limits), "malformed"));
+    expectReaped();
+}
+
+// Steady output keeps the stall timeout away; only the lifetime stops such a child.
+TEST_F(AccessReaderProcess, StopsAChildThatOutlivesItsLifetime) {
+    ChildLimits limits = QuickLimits();
+    limits.lifetimeSeconds = 1;
+    const std::string script = "cat " + file("head", TableHead()) + "; while :; do cat " +
+                               file("row", Rows(1)) + "; sleep 0.1; done";
+    RecordingSink sink;
+    const auto start = Clock::now();
+    EXPECT_TRUE(Contains(failure(script, sink, limits), "took too long"));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
     expectReaped();
 }
 
