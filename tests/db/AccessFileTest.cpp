@@ -5,14 +5,11 @@
 #include <array>
 #include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 #include "db/AccessReaderProcess.h"
 #include "db/AccessStream.h"
@@ -62,17 +59,13 @@ void ExpectMalformed(std::string_view stream) {
     EXPECT_THROW(Decode(stream, sink), DbError);
 }
 
-std::string Frame(std::string_view body) {
-    std::string frame(4, '\0');
-    for (int i = 0; i < 4; ++i) frame[i] = static_cast<char>((body.size() >> (8 * i)) & 0xff);
-    return frame + std::string(body);
-}
-
 // --- Stream ------------------------------------------------------------------------------------
 
-TEST(AccessStream, CarriesTablesAndEveryValueKind) {
+TEST(AccessStream, CarriesTablesAndEveryValueKindWhateverTheChunking) {
     RecordingSink sink;
-    Decode(ValidStream(), sink);
+    StreamDecoder decoder(sink, 1 << 20);
+    for (const char c : ValidStream()) decoder.feed(std::string_view(&c, 1));
+    decoder.finish();
     ASSERT_EQ(sink.tables.size(), 2u);
     const auto& scores = sink.tables[0];
     EXPECT_EQ(scores.name, "scores");
@@ -84,19 +77,8 @@ TEST(AccessStream, CarriesTablesAndEveryValueKind) {
     ASSERT_EQ(scores.rows.size(), 2u);
     EXPECT_EQ(scores.rows[0], kRow);
     EXPECT_EQ(scores.rows[1], kSparseRow);  // empty text stays apart from null
-    EXPECT_TRUE(scores.ended);
     EXPECT_TRUE(sink.tables[1].rows.empty());
     EXPECT_TRUE(sink.tables[1].ended);
-}
-
-TEST(AccessStream, DecodesTheSameWhateverTheChunking) {
-    const std::string stream = ValidStream();
-    RecordingSink sink;
-    StreamDecoder decoder(sink, 1 << 20);
-    for (const char c : stream) decoder.feed(std::string_view(&c, 1));
-    decoder.finish();
-    ASSERT_EQ(sink.tables.size(), 2u);
-    EXPECT_EQ(sink.tables[0].rows[0], kRow);
 }
 
 TEST(AccessStream, RefusesEveryCutShortStream) {
@@ -107,63 +89,18 @@ TEST(AccessStream, RefusesEveryCutShortStream) {
     }
 }
 
-TEST(AccessStream, RefusesFramesOutOfPlace) {
-    StreamWriter parts;
-    parts.addRow(kRow);
-    ExpectMalformed(parts.buffer());  // a row before any table
-
+TEST(AccessStream, RefusesBadLengthsAndTablesOutOfPlace) {
     StreamWriter nested;
     nested.beginTable("a", kColumns);
-    nested.beginTable("b", kColumns);
+    nested.beginTable("b", kColumns);  // otherwise a whole stream
+    nested.endTable();
+    nested.done();
     ExpectMalformed(nested.buffer());
-
-    StreamWriter unfinished;
-    unfinished.beginTable("a", kColumns);
-    unfinished.done();
-    ExpectMalformed(unfinished.buffer());
-
-    ExpectMalformed(ValidStream() + ValidStream());  // data after the end
-}
-
-TEST(AccessStream, RefusesBadLengthsBeforeAllocating) {
     // A 4 GiB frame and an empty one are refused at once, not after 4 GiB more.
     for (const std::string& length : {std::string("\xff\xff\xff\xff", 4), std::string(4, '\0')}) {
         RecordingSink sink;
         StreamDecoder decoder(sink, 1ull << 40);
         EXPECT_THROW(decoder.feed(length), DbError);
-    }
-    ExpectMalformed(Frame("\x09"));  // unknown frame kind
-
-    // A table whose column count and type are out of range, and one with a name past the frame.
-    ExpectMalformed(Frame(std::string("\x01\x01\x00t\x00\x00", 6)));
-    ExpectMalformed(Frame(std::string("\x01\x01\x00t\x00\x01\x01\x00x\x63", 10)));
-    ExpectMalformed(Frame(std::string("\x01\xff\x00t", 4)));
-}
-
-TEST(AccessStream, RefusesRowsThatDoNotFit) {
-    StreamWriter table;
-    table.beginTable("t", {{"x", ColumnType::Text}});
-    const std::string head = table.buffer();
-    ExpectMalformed(head + Frame(std::string("\x02\x02\x00\x00\x00", 5)));  // two values for one
-    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x03\xff\xff\xff\x7f", 8)));  // text
-    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x04\x03", 5) + "abc"));      // date
-    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x07", 4)));      // unknown value kind
-    ExpectMalformed(head + Frame(std::string("\x02\x01\x00\x00\x00", 5)));  // trailing byte
-}
-
-TEST(AccessStream, SurvivesRandomDamage) {
-    const std::string stream = ValidStream();
-    std::mt19937 random(1234);
-    for (int round = 0; round < 3000; ++round) {
-        std::string damaged = stream;
-        for (int i = 0; i < 1 + round % 4; ++i) {
-            damaged[random() % damaged.size()] = static_cast<char>(random());
-        }
-        RecordingSink sink;
-        try {
-            Decode(damaged, sink);
-        } catch (const DbError&) {
-        }
     }
 }
 
@@ -231,15 +168,6 @@ bool Contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST_F(AccessReaderProcess, DeliversWhatTheChildWrites) {
-    RecordingSink sink;
-    run("cat " + file("stream", ValidStream()), sink, QuickLimits());
-    ASSERT_EQ(sink.tables.size(), 2u);
-    EXPECT_EQ(sink.tables[0].rows.at(0), kRow);
-    EXPECT_TRUE(sink.tables[1].ended);
-    expectReaped();
-}
-
 TEST_F(AccessReaderProcess, TurnsEveryWayOfDyingIntoDbError) {
     StreamWriter refusal;
     refusal.failure("no catalog");
@@ -255,34 +183,31 @@ TEST_F(AccessReaderProcess, TurnsEveryWayOfDyingIntoDbError) {
     EXPECT_EQ(failure("cat " + file("stream", ValidStream()) + "; exit 3"), "the reader failed");
 }
 
-TEST_F(AccessReaderProcess, KillsAHungChild) {
+TEST_F(AccessReaderProcess, KillsAHungOrFloodingChild) {
     const auto start = Clock::now();
     EXPECT_TRUE(
         Contains(failure("cat " + file("head", TableHead()) + "; exec sleep 30"), "progress"));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
     expectReaped();
+
+    ChildLimits limits = QuickLimits();
+    limits.maxStreamBytes = 1 << 20;
+    const std::string flood = file("flood", TableHead() + Rows(30'000));  // several MiB
+    RecordingSink sink;
+    EXPECT_TRUE(Contains(failure("cat " + flood + "; exec sleep 30", sink, limits), "malformed"));
+    expectReaped();
 }
 
+// Steady output keeps the stall timeout away; only the lifetime stops such a child.
 TEST_F(AccessReaderProcess, StopsAChildThatOutlivesItsLifetime) {
     ChildLimits limits = QuickLimits();
     limits.lifetimeSeconds = 1;
-    // Steady output keeps the stall timeout away; only the lifetime stops it.
     const std::string script = "cat " + file("head", TableHead()) + "; while :; do cat " +
                                file("row", Rows(1)) + "; sleep 0.1; done";
     RecordingSink sink;
     const auto start = Clock::now();
     EXPECT_TRUE(Contains(failure(script, sink, limits), "took too long"));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
-    EXPECT_GT(sink.tables.at(0).rows.size(), 3u);
-    expectReaped();
-}
-
-TEST_F(AccessReaderProcess, KillsAChildThatNeverStops) {
-    ChildLimits limits = QuickLimits();
-    limits.maxStreamBytes = 1 << 20;
-    const std::string flood = file("flood", TableHead() + Rows(30'000));  // several MiB
-    RecordingSink sink;
-    EXPECT_TRUE(Contains(failure("cat " + flood + "; exec sleep 30", sink, limits), "malformed"));
     expectReaped();
 }
 
@@ -321,56 +246,25 @@ TEST_F(AccessReaderProcess, RefusesAMissingOrUnstartableReader) {
     EXPECT_FALSE(fs::exists(gAtExitMarker));
 }
 
-TEST_F(AccessReaderProcess, WorksOnAThreadWithoutAnEventLoop) {
-    RecordingSink sink;
-    std::thread([&] { run("cat " + file("stream", ValidStream()), sink, QuickLimits()); }).join();
-    EXPECT_EQ(sink.tables.size(), 2u);
-}
-
 // --- Jet values --------------------------------------------------------------------------------
 
-TEST(JetValues, DatesCountDaysFrom1899_12_30) {
-    EXPECT_EQ(JetDateValue(0), DbValue::date("1899-12-30 00:00:00"));
+TEST(JetValues, DatesCountDaysFrom1899_12_30AndImpossibleOnesAreNull) {
     EXPECT_EQ(JetDateValue(37758.6041666667), DbValue::date("2003-05-17 14:30:00"));
     EXPECT_EQ(JetDateValue(1.9999999), DbValue::date("1900-01-01 00:00:00"));  // rounds up a day
-    EXPECT_EQ(JetDateValue(-463126), DbValue::date("0632-01-01 00:00:00"));
-    EXPECT_EQ(JetDateValue(2958465), DbValue::date("9999-12-31 00:00:00"));
     // Before the epoch the day counts backwards but the time of day still forwards.
     EXPECT_EQ(JetDateValue(-1.25), DbValue::date("1899-12-29 06:00:00"));
-    EXPECT_EQ(JetDateValue(-0.5), DbValue::date("1899-12-30 12:00:00"));
     EXPECT_EQ(JetDateValue(-1.9999999), DbValue::date("1899-12-30 00:00:00"));
-}
-
-TEST(JetValues, ImpossibleDatesAreNull) {
     EXPECT_TRUE(JetDateValue(std::nan("")).isNull());
-    EXPECT_TRUE(JetDateValue(1e300).isNull());
     EXPECT_TRUE(JetDateValue(-657435).isNull());  // year 99
     EXPECT_TRUE(JetDateValue(2958466).isNull());  // year 10000
 }
 
-std::array<unsigned char, 8> Le64(std::int64_t v) {
-    std::array<unsigned char, 8> bytes{};
-    for (int i = 0; i < 8; ++i)
-        bytes[i] = static_cast<unsigned char>(static_cast<std::uint64_t>(v) >> (8 * i));
-    return bytes;
-}
-
-TEST(JetValues, CurrencyHasFourDecimals) {
-    EXPECT_EQ(JetCurrency(Le64(19955000)), 1995.5);
-    EXPECT_EQ(JetCurrency(Le64(-1)), -0.0001);
-    EXPECT_EQ(JetCurrency(Le64(INT64_MIN)), -922337203685477.5808);
-}
-
-TEST(JetValues, DecimalsKeepSignScaleAndWideMagnitudes) {
+TEST(JetValues, DecimalsKeepSignAndScale) {
     std::array<unsigned char, 17> bytes{};
+    bytes[0] = 0x80;
     bytes[13] = 0x39;  // least significant word: 12345
     bytes[14] = 0x30;
-    EXPECT_EQ(JetDecimal(bytes, 2), 123.45);
-    bytes[0] = 0x80;
-    EXPECT_EQ(JetDecimal(bytes, 0), -12345.0);
-    std::array<unsigned char, 17> wide{};
-    wide[1] = 1;  // 2^96
-    EXPECT_EQ(JetDecimal(wide, 0), 79228162514264337593543950336.0);
+    EXPECT_EQ(JetDecimal(bytes, 2), -123.45);
 }
 
 }  // namespace

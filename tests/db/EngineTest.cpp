@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,8 +21,6 @@
 #include "tournaments/Tournament.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 using Column = std::vector<std::string>;
 
@@ -108,29 +104,11 @@ TEST_F(AccessDialect, TopCutsAfterTheOrderAndKeepsItsValuesOutOfTheResult) {
     EXPECT_FALSE(TranslateAccessSql("select * from scores where tournament='select top 5 '").top);
 }
 
-TEST_F(AccessDialect, ScalarQueryReadsNullsAndEmptyResultsAsZeroAndRefusesText) {
-    EXPECT_EQ(ScalarQuery("select sum(a) from scores where [TEAM A]='nobody'"), 0);
-    EXPECT_EQ(ScalarQuery("select count (*) from scores where a<b and [TEAM A]='nobody'"), 0);
-    EXPECT_EQ(ScalarQuery("select r from rankings where player='nobody'"), 0);
-    EXPECT_THROW(ScalarQuery("select player from rankings where r=1"), DbError);
-    EXPECT_THROW(ScalarQuery("select nonsense from nowhere"), DbError);
-    EXPECT_FALSE(gRs->isOpen());
-}
-
-TEST_F(AccessDialect, RecordsetCountsMovesAndNamesFields) {
+TEST_F(AccessDialect, RecordsetCountsNamesFieldsAndKeepsItsRecordLimit) {
     gRs->open("select * from scores where tournament='Spring Cup Final'", *gConn, adOpenKeyset);
     EXPECT_EQ(CountRecords(*gRs), 1);
     EXPECT_EQ(gRs->fields("team b").toString(), "Ábdo K");
-    EXPECT_EQ(gRs->fieldName(1), "TEAM A");
-    EXPECT_EQ(gRs->fieldCount(), 6);
     EXPECT_THROW(gRs->fields("no such field"), DbError);
-    gRs->close();
-
-    gRs->open("select * from rankings where player='0'", *gConn);
-    EXPECT_TRUE(gRs->eof());
-    EXPECT_EQ(CountRecords(*gRs), 0);
-    EXPECT_EQ(gRs->fieldCount(), 7);
-    EXPECT_THROW(gRs->fields(0), DbError);
     gRs->close();
 
     gRs->setMaxRecords(2);
@@ -146,7 +124,6 @@ TEST_F(AccessDialect, RecordsetCountsMovesAndNamesFields) {
 TEST_F(AccessDialect, QueryResultsAreTheCallersAndSurviveOtherQueries) {
     const QueryResult games =
         Query("select id, [TEAM A] from scores where tournament like 'Spring%' order by id");
-    ASSERT_EQ(games.size(), 4u);
     // A query inside the loop, on the shared recordset or not, leaves the loop's records alone.
     Column seen;
     for (const Record game : games) {
@@ -156,13 +133,9 @@ TEST_F(AccessDialect, QueryResultsAreTheCallersAndSurviveOtherQueries) {
     }
     gRs->close();
     EXPECT_EQ(seen, (Column{"Vodad R", "Ábdo K", "Müller K", "Vodad R"}));
-
-    EXPECT_EQ(games.fieldIndex("TEAM A"), 1);
     EXPECT_THROW((void)games[0]["goals"], DbError);
-    EXPECT_THROW((void)games[0][2], DbError);
     // The record limit cuts even a TOP query's ties.
     EXPECT_EQ(Query("SELECT TOP 20 id FROM scores ORDER BY a+b DESC", 21).size(), 21u);
-    EXPECT_EQ(Query("select id, A from scores where id=99").fieldCount(), 2);
 }
 
 TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
@@ -175,6 +148,7 @@ TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
     EXPECT_THROW(NullToZero(DbValue::text("twelve")), DbError);
 }
 
+// Files the Access reader refuses are checked with the reader; these are refused before it.
 TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     const TempDir dir("refuse");
     auto refused = [&](const std::string& path) {
@@ -186,15 +160,6 @@ TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     };
     EXPECT_TRUE(refused(""));
     EXPECT_TRUE(refused((dir / "missing.mdb").string()));
-    EXPECT_TRUE(refused(dir.path().string()));
-    std::ofstream(dir / "text.mdb") << "Hello, this is not a database at all.\n";
-    EXPECT_TRUE(refused((dir / "text.mdb").string()));
-
-    const fs::path good = dir / "good.mdb";
-    WriteHandMadeDuzedo(good.string());
-    fs::copy_file(good, dir / "truncated.mdb");
-    fs::resize_file(dir / "truncated.mdb", fs::file_size(good) / 2);
-    EXPECT_TRUE(refused((dir / "truncated.mdb").string()));
     {
         SqliteFileWriter other((dir / "other.db").string());
         other.beginTable("people", {{"name", ColumnType::Text}});
@@ -202,7 +167,8 @@ TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
         other.finish();
     }
     EXPECT_TRUE(refused((dir / "other.db").string()));
-    EXPECT_FALSE(refused(good.string()));
+    WriteHandMadeDuzedo((dir / "good.mdb").string());
+    EXPECT_FALSE(refused((dir / "good.mdb").string()));
 }
 
 }  // namespace

@@ -84,22 +84,4 @@ TEST(JetCollation, AgreesWithTheWholeTextDefinitionOnEveryPairOfMixedScripts) {
     }
 }
 
-TEST(JetCollation, EqualTextsAreEqualWhateverTheirAlphabet) {
-    for (const std::string text : {"Ñandú P", "Σίσυφος", "漢字 😀", "e\u0301", "ǅ"}) {
-        EXPECT_EQ(JetCompare(text, text + "   "), 0) << text;
-        EXPECT_EQ(JetCompare("x" + text, "X" + text), 0) << text;
-    }
-    EXPECT_NE(JetCompare("Ñandú", "Ñandu"), 0);
-    EXPECT_LT(JetCompare("Ñandú", "Ñandú P"), 0);
-}
-
-TEST(JetLike, FoldsCaseAndTakesPercentAndUnderscore) {
-    EXPECT_TRUE(JetLike("ÑANDÚ P", "ñand%"));
-    EXPECT_TRUE(JetLike("World Cup I Round 1 - Group A", "World Cup I %"));
-    EXPECT_FALSE(JetLike("World Cup II Final", "World Cup I %"));
-    EXPECT_TRUE(JetLike("abc", "a_c"));
-    EXPECT_FALSE(JetLike("abc", "a_"));
-    EXPECT_TRUE(JetLike("Spring Cup", "spring cup%"));
-}
-
 }  // namespace

@@ -61,16 +61,6 @@ TEST_F(Loading, AWithoutRowidTableIsReadInItsKeyOrder) {
     EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "1560");
 }
 
-// A copy of a file without any of the DUZEDO's tables holds no table, yet is an SQLite file.
-TEST_F(Loading, ACopyWithoutTablesIsStillAnSqliteFile) {
-    const std::string copy = (dir / "copy.sqlite").string();
-    SqliteFileWriter writer(copy);
-    writer.finish();
-    EXPECT_EQ(DetectDbFileFormat(copy), DbFileFormat::Sqlite);
-    conn.open(copy, "");
-    EXPECT_TRUE(conn.tableNames().empty());
-}
-
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {
     const SqliteHandle writer = OpenForWriting(path);
     Exec(writer.get(), "PRAGMA journal_mode=WAL");

@@ -40,8 +40,8 @@ Table Scores(int rows) {
 }
 
 // Wider than a full batch allows: fewer rows go in per statement.
-Table Rankings(int columns, int rows) {
-    Table t{"rankings", {{"player", ColumnType::Text}}, {}};
+Table Rankings(const std::string& name, int columns, int rows) {
+    Table t{name, {{"player", ColumnType::Text}}, {}};
     for (int c = 1; c < columns; ++c)
         t.columns.push_back({"R" + std::to_string(c), ColumnType::Integer16});
     for (int r = 0; r < rows; ++r) {
@@ -76,28 +76,19 @@ TEST_P(BatchedLoading, EveryRowArrivesOnceInOrderWithItsValues) {
     TempDir dir("batches");
     // 64 rows make one batch: one short of it, exactly one, and several with a remainder.
     const std::vector<Table> tables = {Scores(3 * 64 + 5),
-                                       Rankings(200, 45 + 3),
+                                       Rankings("rankings", 200, 45 + 3),
                                        {"tables", {{"player", ColumnType::Text}}, {}},
-                                       Rankings(12, 64),
-                                       Rankings(5, 63)};
-    const bool access = GetParam();
-    std::vector<std::vector<Table>> files;
-    // Table names must be unique within a file: the last three go in files of their own.
-    files.push_back({tables[0], tables[1], tables[2]});
-    files.push_back({tables[3]});
-    files.push_back({tables[4]});
-    for (std::size_t f = 0; f < files.size(); ++f) {
-        const std::string path =
-            (dir / ("f" + std::to_string(f) + (access ? ".mdb" : ".sqlite"))).string();
-        if (access) {
-            Write<JetFileWriter>(path, files[f]);
-        } else {
-            Write<SqliteFileWriter>(path, files[f]);
-        }
-        Connection conn;
-        conn.open(path, "");
-        for (const Table& t : files[f]) ExpectLoaded(conn, t);
+                                       Rankings("tournament players", 12, 64),
+                                       Rankings("World Cup I Tables", 5, 63)};
+    const std::string path = (dir / (GetParam() ? "f.mdb" : "f.sqlite")).string();
+    if (GetParam()) {
+        Write<JetFileWriter>(path, tables);
+    } else {
+        Write<SqliteFileWriter>(path, tables);
     }
+    Connection conn;
+    conn.open(path, "");
+    for (const Table& t : tables) ExpectLoaded(conn, t);
 }
 
 INSTANTIATE_TEST_SUITE_P(FileKinds, BatchedLoading, testing::Values(false, true),

@@ -20,20 +20,15 @@ TEST_F(HeadToHeadReport, PairListsItsControlsAndTheJoke) {
         "{\n  \"lblPair\": \"Cleo vs Dara (#5) \",\n  \"lblPairResults_0\": \"Cleo\",\n  "
         "\"lblPairResults_1\": \"Dara\",\n  \"lstPairResults_0\": [\n    \"Games: 2\""))
         << pair;
-    EXPECT_NE(pair.find("\"grdPairGames\": [\n    [\"#\", \"Team A\""), std::string::npos);
     EXPECT_EQ(pair.find("message"), std::string::npos);
 
     const std::string self = Run("pair", {{"--p1", "Aris"}, {"--p2", "Aris"}, {"--seed", "3"}});
     const auto message = self.find(",\n  \"message\": {\"title\": \"");
     ASSERT_NE(message, std::string::npos) << self;
-    EXPECT_EQ(self.substr(self.size() - 4), "}\n}\n");
     EXPECT_EQ(self, Run("pair", {{"--p1", "Aris"}, {"--p2", "Aris"}, {"--seed", "3"}}));
-    EXPECT_NE(self.find("\"lstPairResults_0\": []"), std::string::npos);
 }
 
 TEST_F(HeadToHeadReport, PredictDrawsOneGameAfterAnother) {
-    const std::string one = Run("predict", {{"--home", "Hugo"}, {"--away", "Ivan"}});
-    EXPECT_TRUE(one.starts_with("{\"home\": \"Hugo\", \"away\": \"Ivan\", \"games\": [[")) << one;
     const ReportOptions seeded = {
         {"--home", "Hugo"}, {"--away", "Ivan"}, {"--seed", "5"}, {"--count", "30"}};
     const std::string games = Run("predict", seeded);
@@ -47,7 +42,6 @@ TEST_F(HeadToHeadReport, PredictDrawsOneGameAfterAnother) {
     }
     EXPECT_THROW(Run("predict", {{"--home", "Hugo"}, {"--away", "Ivan"}, {"--count", "0"}}),
                  std::runtime_error);
-    EXPECT_THROW(Run("predict", {{"--home", "Hugo"}}), std::runtime_error);
 }
 
 TEST_F(HeadToHeadReport, FantasyTakesNamesBetweenSemicolons) {
@@ -59,8 +53,6 @@ TEST_F(HeadToHeadReport, FantasyTakesNamesBetweenSemicolons) {
     EXPECT_NE(league.find("\"note\": \"Too few games for a full prediction: Hugo (no game as Team "
                           "B), Ivan (no game as Team A), O'Neil (no game as Team B)\""),
               std::string::npos);
-    const std::string csv = Run("fantasy", {{"--players", "Hugo;Ivan"}, {"--format", "csv"}});
-    EXPECT_EQ(csv.substr(0, 17), "Team A,Team B,A,B");
     EXPECT_THROW(Run("fantasy", {{"--players", "Hugo"}, {"--seed", "x"}}), std::runtime_error);
 }
 

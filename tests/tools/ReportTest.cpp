@@ -41,8 +41,6 @@ TEST_F(Report, ToolFailsWithStatusTwo) {
     const std::string db = "'" + db_ + "'";
     EXPECT_EQ(RunDuzedoTool("report games " + db + " --player 'Vodad R' --mode 2 --order 5"), 0);
     EXPECT_EQ(RunDuzedoTool("report charts " + db), 2);
-    EXPECT_EQ(RunDuzedoTool("report games " + db + " --player 'Vodad R' --order 6"), 2);
-    EXPECT_EQ(RunDuzedoTool("report games " + db + " --colour red"), 2);
     EXPECT_EQ(RunDuzedoTool("report rankings '" + (*dir_ / "missing.mdb").string() + "'"), 2);
 }
 
