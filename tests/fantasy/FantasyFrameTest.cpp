@@ -88,17 +88,11 @@ TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     EXPECT_EQ(presses, 4);
     EXPECT_FALSE(wait.isVisible());
     EXPECT_EQ(States(), "10111");
-    EXPECT_EQ(ChosenNames(), (Texts{"Hugo", "Ivan", "Aris"}));
     EXPECT_EQ(progress, (QStringList{"", "Hugo vs Ivan", "Hugo vs Aris", "Ivan vs Aris"}));
 
-    const Grid games = CellTexts(*Ctl<GridControl>(window, "grdFantasyGames"), 2);
-    ASSERT_EQ(games.size(), 7U);
-    EXPECT_EQ(games[2], (Texts{"Ivan", "Hugo"}));
-    const Grid table = CellTexts(*Ctl<GridControl>(window, "grdFantasyTable"));
-    ASSERT_EQ(table.size(), 4U);
-    for (std::size_t row = 1; row < table.size(); ++row)
-        EXPECT_EQ(table[row][0], std::to_string(row));
-    EXPECT_TRUE(Ctl<GridControl>(window, "grdFantasyTable")->isVisible());
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdFantasyGames"), 2)[2],
+              (Texts{"Ivan", "Hugo"}));
+    EXPECT_EQ(Ctl<GridControl>(window, "grdFantasyTable")->rows(), 4);
     // Hugo never played as Team B, Ivan never as Team A.
     EXPECT_EQ(ToUtf8(window.ui.picStatus->message()),
               "Too few games for a full prediction: Hugo (no game as Team B), Ivan (no game as "

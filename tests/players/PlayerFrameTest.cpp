@@ -69,11 +69,6 @@ TEST_F(PlayerFrame, EnterInTheTextBoxOrTheListIsGo) {
     PressEnter(Ctl<QListWidget>(window, "lstPlayers"));
     EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), gPlayers[2]);
     EXPECT_TRUE(Heading().starts_with(gPlayers[2])) << Heading();
-
-    Ctl<QLineEdit>(window, "txtPlayer")->setText("Nobody X");
-    PressEnter(Ctl<QLineEdit>(window, "txtPlayer"));
-    EXPECT_EQ(Heading(), kNoPlayerHeading);
-    EXPECT_EQ(Buttons(), "0000");
 }
 
 TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysSince) {
@@ -82,16 +77,15 @@ TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysS
     Ctl<QLineEdit>(window, "txtPlayer")->setText("Somebody Else");
     EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), player);
 
-    int games = 0;
     WhenModal(window, [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle().toStdString(), player + ":  home games");
         auto* grid = Find<GridControl>(dialog, "grdGames");
-        games = grid->rows() - 1;
+        const int games = grid->rows();
+        EXPECT_GT(games, 1);
         Find<QComboBox>(dialog, "cmbOrder")->setCurrentIndex(3);
-        EXPECT_EQ(grid->rows() - 1, games);
+        EXPECT_EQ(grid->rows(), games);
     });
     Ctl<Button>(window, "chbPlayerHome")->click();
-    EXPECT_GT(games, 0);
 
     WhenModal(window, [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle().toStdString(), player + ":  away games");
@@ -102,7 +96,7 @@ TEST_F(PlayerFrame, GamesWindowsShowTheLastLookedUpPlayerWhateverTheTextBoxSaysS
     EXPECT_EQ(window.findChild<QDialog*>(), nullptr);
 }
 
-TEST_F(PlayerFrame, PositionsWindowHighlightsTheClickedTournament) {
+TEST_F(PlayerFrame, PositionsAndProgressWindowsDrawThePlayer) {
     const std::string player = gPlayers[0];
     Go(player);
     WhenModal(window, [&](QDialog& dialog) {
@@ -125,17 +119,10 @@ TEST_F(PlayerFrame, PositionsWindowHighlightsTheClickedTournament) {
         EXPECT_TRUE(highlighted());
     });
     Ctl<Button>(window, "chbPlayerPositions")->click();
-}
 
-TEST_F(PlayerFrame, ProgressWindowDrawsTheRankingsOrSaysThereAreNone) {
-    const std::string player = gPlayers[0];
-    Go(player);
     WhenModal(window, [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Ranking Progress");
         EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text().toStdString(), player);
-        const auto* picture = Find<GraphPicture>(dialog, "picGraph");
-        EXPECT_FALSE(picture->graph().empty());
-        EXPECT_EQ(picture->graph().width, picture->widthTwips());
+        EXPECT_FALSE(Find<GraphPicture>(dialog, "picGraph")->graph().empty());
     });
     Ctl<Button>(window, "chbPlayerRankGraph")->click();
 }

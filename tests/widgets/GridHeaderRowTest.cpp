@@ -88,13 +88,10 @@ class GridHeaderRow : public testing::Test {
     int doubleClicks = 0;
 };
 
-TEST_F(GridHeaderRow, StaysInViewAfterTheWheel) {
+TEST_F(GridHeaderRow, StaysInViewWhileTheWheelAndTheKeysScroll) {
     EXPECT_EQ(RowSeen(Top()), 0);
     Wheel(1);
     ExpectHeaderPinned();
-}
-
-TEST_F(GridHeaderRow, StaysInViewWhileTheKeysPageAndJump) {
     QTest::keyClick(&grid, Qt::Key_PageDown);
     ExpectHeaderPinned();
     QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);

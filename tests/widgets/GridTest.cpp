@@ -3,16 +3,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "core/DisplayLocale.h"
 #include "widgets/Grid.h"
 
 namespace {
-
-std::vector<std::string> Column(const GridControl& grid, int col) {
-    std::vector<std::string> texts;
-    for (int row = 0; row < grid.rows(); ++row) texts.push_back(grid.textMatrix(row, col));
-    return texts;
-}
 
 void Fill(GridControl& grid, const std::vector<std::string>& keys) {
     grid.setCols(2);
@@ -22,36 +15,6 @@ void Fill(GridControl& grid, const std::vector<std::string>& keys) {
         grid.setTextMatrix(static_cast<int>(i) + 1, 0, keys[i]);
         grid.setTextMatrix(static_cast<int>(i) + 1, 1, "row " + std::to_string(i));
     }
-}
-
-TEST(Grid, RowCountOneLeavesTheHeaderOnly) {
-    GridControl grid;
-    Fill(grid, {"a", "b", "c"});
-    grid.setRows(1);
-    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key"}));
-    grid.setRows(3);
-    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key", "", ""}));
-    EXPECT_EQ(grid.textMatrix(7, 7), "");
-}
-
-TEST(Grid, SortsDataRowsAsNumbers) {
-    GridControl grid;
-    Fill(grid, {"12", "", "0", "abc", "3.5", "-2"});
-    grid.setCol(0);
-    grid.sort(GridControl::SortOrder::NumericAscending);
-    EXPECT_EQ(Column(grid, 0),
-              (std::vector<std::string>{"Key", "-2", "0", "3.5", "12", "", "abc"}));
-    // Whole rows move together.
-    EXPECT_EQ(grid.textMatrix(4, 1), "row 0");
-    grid.sort(GridControl::SortOrder::NumericDescending);
-    EXPECT_EQ(Column(grid, 0),
-              (std::vector<std::string>{"Key", "12", "3.5", "0", "-2", "", "abc"}));
-
-    SetCurrentLocale(MakeFixedLocale(','));
-    Fill(grid, {"12", "1,5", "2"});
-    grid.sort(GridControl::SortOrder::NumericAscending);
-    SetCurrentLocale(nullptr);
-    EXPECT_EQ(Column(grid, 0), (std::vector<std::string>{"Key", "1,5", "2", "12"}));
 }
 
 TEST(Grid, SelectingTheHeaderRowMakesItBold) {
@@ -91,15 +54,6 @@ TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
     EXPECT_EQ(grid.mouseRow(), 1);
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(clicks, 2);
-}
-
-TEST(Grid, ColumnOfWidthZeroIsHidden) {
-    GridControl grid;
-    grid.setCols(3);
-    grid.setColWidthTwips(1, 0);
-    grid.setColWidthTwips(2, 1500);
-    EXPECT_TRUE(grid.isColumnHidden(1));
-    EXPECT_EQ(grid.columnWidth(2), 100);
 }
 
 }  // namespace
