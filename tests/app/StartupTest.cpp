@@ -7,7 +7,6 @@
 #include "app/Startup.h"
 #include "core/Settings.h"
 #include "db/Database.h"
-#include "shell/CloseAnimation.h"
 #include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
@@ -155,15 +154,6 @@ TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn
         EXPECT_EQ(gConn, nullptr);
         Stop();
     }
-}
-
-TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {
-    // A 9000 x 6000 twip window on a 19200 x 14400 twip screen.
-    const auto steps = CloseAnimationSteps({5100, 4200, 9000, 6000}, 19200, 14400);
-    ASSERT_EQ(steps.size(), 55u + 1 + 70);
-    EXPECT_EQ(steps[0], (TwipsRect{5100, 4250, 9000, 5900}));
-    EXPECT_EQ(steps[55], (TwipsRect{5100, 6950, 9000, 30}));
-    EXPECT_EQ(steps.back(), (TwipsRect{8600, 6950, 2000, 30}));
 }
 
 TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalMessage) {

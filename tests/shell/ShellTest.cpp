@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "shell/CloseAnimation.h"
 #include "shell/StatusLine.h"
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
@@ -68,6 +69,15 @@ TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
               QRect(560, 240, 800, 600));
     // A screen smaller than the minimum gets all of it, no more.
     EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
+}
+
+TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {
+    // A 9000 x 6000 twip window on a 19200 x 14400 twip screen.
+    const auto steps = CloseAnimationSteps({5100, 4200, 9000, 6000}, 19200, 14400);
+    ASSERT_EQ(steps.size(), 55u + 1 + 70);
+    EXPECT_EQ(steps[0], (TwipsRect{5100, 4250, 9000, 5900}));
+    EXPECT_EQ(steps[55], (TwipsRect{5100, 6950, 9000, 30}));
+    EXPECT_EQ(steps.back(), (TwipsRect{8600, 6950, 2000, 30}));
 }
 
 }  // namespace
