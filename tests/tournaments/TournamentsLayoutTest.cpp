@@ -62,4 +62,14 @@ TEST(TournamentsLayout, PhaseButtonsGoSideBySideInLowPanels) {
     }
 }
 
+// At every height between the smallest window and a high one, no phase button leaves the panel.
+TEST(TournamentsLayout, PhaseButtonsStayInsideThePanelAtEveryHeight) {
+    for (int height = 5400; height <= 16500; height += 15) {
+        const ControlGeometry g = LaidOut(8790, height, 195);
+        for (int i = 0; i <= 4; ++i) {
+            ASSERT_LE(Button(g, i).Bottom(), g["fraDadidurez"].height) << height << " " << i;
+        }
+    }
+}
+
 }  // namespace
