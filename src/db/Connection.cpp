@@ -191,8 +191,10 @@ QueryResult RunQuery(Connection& conn, std::string_view source, long maxRecords)
             const auto c = static_cast<std::size_t>(i);
             row[c] = ColumnValue(s, i, isDate[c], isYesNo[c]);
         }
+        // Without an order nothing decides a tie: the first n rows, as Access gives them.
         if (query.top && rows.size() >= static_cast<std::size_t>(*query.top) &&
-            (rows.empty() || !SameTieValues(rows.back(), row, query.tieColumns))) {
+            (rows.empty() || query.tieColumns.empty() ||
+             !SameTieValues(rows.back(), row, query.tieColumns))) {
             break;
         }
         rows.push_back(std::move(row));

@@ -97,6 +97,9 @@ TEST_F(AccessDialect, YesNoIsMinusOneForYes) {
 TEST_F(AccessDialect, TopCutsAfterTheOrderAndKeepsItsValuesOutOfTheResult) {
     EXPECT_EQ(Read("select top 3 id from scores order by 1 desc"), (Column{"30", "29", "28"}));
     EXPECT_EQ(Read("SELECT TOP 2 id FROM scores ORDER BY a+b DESC, id;"), (Column{"29", "30"}));
+    // With no order the first rows are kept, however many there are.
+    const Column all = Read("select id from scores");
+    EXPECT_EQ(Read("select top 3 id from scores"), Column(all.begin(), all.begin() + 3));
     gRs->open("SELECT TOP 1 [TEAM A] FROM scores ORDER BY Abs(a-b) DESC", *gConn);
     EXPECT_EQ(gRs->fieldCount(), 1);
     gRs->close();
