@@ -86,6 +86,31 @@ TEST_F(OptionsFrameTest, ApplySavesTheOptionsAndRefillsTheRankings) {
     EXPECT_EQ(services->messages.size(), 2u);
 }
 
+TEST_F(OptionsFrameTest, ARefusedMinimumIsNamedAndTheBoxShowsTheOneInForce) {
+    gOptMinGames = 20;
+    window.BarClick(6);
+    for (const QString& typed : {QString("abc"), QString("-3"), QString("   "), QString("<b>x</b>"),
+                                 QString(300, QChar('9'))}) {
+        TypeText(*Games(), typed);
+        const bool limit = !Box(2)->isChecked();
+        Box(2)->click();
+        services->messages.clear();
+        Apply()->click();
+        // The other option asked for still applies; only the minimum is refused, and said so.
+        EXPECT_EQ(gOptRankingLimit, limit ? 1 : 0);
+        EXPECT_EQ(gOptMinGames, 20);
+        EXPECT_EQ(Games()->text(), "20");
+        ASSERT_EQ(services->messages.size(), 1u) << typed.toStdString();
+        const FakeServices::Message& shown = services->messages[0];
+        EXPECT_EQ(shown.icon, MessageIcon::Information);
+        EXPECT_NE(shown.title, "Success");
+        EXPECT_TRUE(shown.text.starts_with(
+            typed.trimmed().isEmpty() ? "No" : "\"" + typed.left(20).toStdString()))
+            << shown.text;
+        EXPECT_TRUE(shown.text.ends_with("Enter a number from 1 to 32767.")) << shown.text;
+    }
+}
+
 TEST_F(OptionsFrameTest, TheSameMinimumKeepsTheMiscCache) {
     const std::string cache = MiscCacheFilePath();
     std::ofstream(cache) << "x";

@@ -69,10 +69,10 @@ void OptionsFrame::ApplyOptions() {
     OptionValues after = before;
     after.frameAnimation = ui.chkOpt[0]->isChecked() ? 1 : 0;
     after.rankingLimit = ui.chkOpt[2]->isChecked() ? 1 : 0;
-    // A value that is no positive number leaves the minimum as it was.
-    if (const auto games = GamesOption(ui.txtOptGames->text().toStdString())) {
-        after.minGames = *games;
-    }
+    // A value that is no positive number leaves the minimum as it was, and the user is told.
+    const std::string typedGames = ToUtf8(ui.txtOptGames->text());
+    const std::string refusal = GamesOptionRefusal(typedGames);
+    if (const auto games = GamesOption(typedGames)) after.minGames = *games;
     after.showCountries = ui.chkOpt[3]->isChecked() ? 1 : 0;
     SetOptions(after);
     if (mStoredDatabase) {
@@ -81,8 +81,13 @@ void OptionsFrame::ApplyOptions() {
         WriteSettings();
     }
     emit optionsApplied(before);
-    Services().message(MessageIcon::Information, "New option parameters have been applied",
-                       "Success");
+    if (refusal.empty()) {
+        Services().message(MessageIcon::Information, "New option parameters have been applied",
+                           "Success");
+        return;
+    }
+    ui.txtOptGames->setText(QString::number(gOptMinGames));
+    Services().message(MessageIcon::Information, refusal, "Minimum number of games");
 }
 
 bool OptionsFrame::eventFilter(QObject* watched, QEvent* event) {
