@@ -1,5 +1,7 @@
 // The Fantasy League frame in the main window, on the pair DUZEDO.
 
+#include <QTest>
+
 #include "fantasy/ui/FantasyFrame.h"
 #include "headtohead/PairWindow.h"
 #include "shell/FrameTable.h"
@@ -53,6 +55,14 @@ TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
     PressEnter(Chosen());
     EXPECT_TRUE(Chosen().count() == 0);
     EXPECT_EQ(States(), "10110");
+}
+
+TEST_F(FantasyWindow, ArrowKeysPickAPlayerAsAClickDoes) {
+    QTest::keyClick(&Players(), Qt::Key_Down);
+    EXPECT_EQ(States(), "10110");
+    ListButton(0).click();
+    QTest::keyClick(&Chosen(), Qt::Key_Down);
+    EXPECT_EQ(States(), "11111");
 }
 
 TEST_F(FantasyWindow, ChooseAllGivesTheLeftListsOrderAndClearEmpties) {

@@ -75,8 +75,13 @@ void FantasyFrame::Connect() {
     }
     connect(ui.chbFantasyCalc, &QPushButton::clicked, this, [this] { StartLeague(); });
     const auto pickedOn = [this](QListWidget* list, int button) {
-        connect(list, &QListWidget::itemClicked, this, [this, button] {
+        const auto picked = [this, button] {
             if (!mRunning) ui.chbFantasyLst[button]->setEnabled(true);
+        };
+        connect(list, &QListWidget::itemClicked, this, picked);
+        // A row picked by keyboard counts as much as one clicked.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list, picked] {
+            if (PickedRow(*list) >= 0) picked();
         });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, button] { FantasyListClick(button); });
