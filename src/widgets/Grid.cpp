@@ -18,6 +18,7 @@
 #include "db/DbValue.h"
 #include "widgets/CopyExport.h"
 #include "widgets/EventHook.h"
+#include "widgets/GridPointer.h"
 
 namespace {
 
@@ -87,6 +88,7 @@ GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
         if (row == 0) placeHeaderView();
     });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeHeaderView(); });
+    AddGridPointerHelp(*this);
     setCols(2);
     setRows(1);
 }
@@ -334,6 +336,8 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+    // The keys move the selection as Qt sees it; the selection end widens it again.
+    showSelection();
 }
 
 void GridControl::contextMenuEvent(QContextMenuEvent* event) {
@@ -469,6 +473,7 @@ void GridControl::makeHeaderView() {
                 case QEvent::MouseMove:
                 case QEvent::Wheel:
                 case QEvent::ContextMenu:
+                case QEvent::ToolTip:
                     QCoreApplication::sendEvent(target, &event);
                     return true;
                 default:

@@ -29,7 +29,8 @@ class QMenu;
 // Notifications: gridClicked and gridDoubleClicked for a click anywhere on the grid (after the
 // current cell has moved; mouseRow() tells which row was hit), Qt's currentCellChanged for every
 // move of the current cell. Enter on the grid is a double-click on the current row. The grid is
-// one Tab stop: Tab leaves it, the arrows move inside it.
+// one Tab stop: Tab leaves it, the arrows move inside it. The mouse also widens columns and shows
+// cut-off texts (GridPointer.h).
 class GridControl : public QTableWidget {
     Q_OBJECT
 
@@ -75,6 +76,8 @@ class GridControl : public QTableWidget {
 
     // Row hit by the last click or double-click; -1 below the last row.
     int mouseRow() const { return mMouseRow; }
+    // The row seen at height y of the viewport: the header row where it is pinned over the rows.
+    int rowSeenAt(int y) const;
 
     // Sorts the rows below the header by the current column as numbers. Cells that are not
     // numbers (empty ones included) go after all numbers, in their previous order; rows with
@@ -110,8 +113,6 @@ class GridControl : public QTableWidget {
     // The selected cells; none while there is no current cell.
     std::optional<Range> selection() const;
     Grid texts(const Range& range) const;
-    // The row seen at height y of the viewport: the header row where it is pinned over the rows.
-    int rowSeenAt(int y) const;
     void setSelectionEnd(int row, int col);
     // Moves the selection end as a Shift+key asks (with Ctrl, Home and End go to the first or
     // last row too); false for keys that do not.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "widgets/Grid.h"
 
@@ -15,6 +17,15 @@ void Fill(GridControl& grid, const std::vector<std::string>& keys) {
         grid.setTextMatrix(static_cast<int>(i) + 1, 0, keys[i]);
         grid.setTextMatrix(static_cast<int>(i) + 1, 1, "row " + std::to_string(i));
     }
+}
+
+// The mouse on the grid's cells, with the left button.
+void Mouse(GridControl& grid, QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &event);
 }
 
 TEST(Grid, SelectingTheHeaderRowMakesItBold) {
@@ -41,11 +52,8 @@ TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
     QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
     const auto click = [&](int row) {
         const QPoint at(10, grid.rowViewportPosition(row) + 3);
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(grid.viewport(), &event);
-        }
+        Mouse(grid, QEvent::MouseButtonPress, at);
+        Mouse(grid, QEvent::MouseButtonRelease, at);
     };
     click(0);
     EXPECT_EQ(grid.mouseRow(), 0);
@@ -54,6 +62,49 @@ TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
     EXPECT_EQ(grid.mouseRow(), 1);
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST(Grid, DraggingAColumnBorderInTheHeaderRowSetsItsWidth) {
+    GridControl grid;
+    Fill(grid, {"a", "b"});
+    grid.resize(300, 200);
+    grid.show();
+    grid.setRow(2);
+    int clicks = 0;
+    QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
+    const int width = grid.columnWidth(0);
+    const auto drag = [&](int row, int by) {
+        const QPoint from(grid.columnWidth(0) - 1, grid.rowViewportPosition(row) + 3);
+        Mouse(grid, QEvent::MouseButtonPress, from);
+        Mouse(grid, QEvent::MouseMove, from + QPoint(by, 0));
+        Mouse(grid, QEvent::MouseButtonRelease, from + QPoint(by, 0));
+    };
+    drag(0, 40);
+    EXPECT_EQ(grid.columnWidth(0), width + 40);
+    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_EQ(clicks, 0);
+    // Narrowed, it keeps a border to take hold of; the border of a data row is no handle.
+    drag(0, -2 * width);
+    const int narrowest = grid.columnWidth(0);
+    EXPECT_GT(narrowest, 0);
+    drag(1, 40);
+    EXPECT_EQ(grid.columnWidth(0), narrowest);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Grid, ACutOffCellShowsItsWholeTextAsATip) {
+    GridControl grid;
+    Fill(grid, {"a", "a key far too long for its column"});
+    grid.resize(300, 200);
+    grid.show();
+    const auto tipAt = [&](int row) {
+        const QPoint at(5, grid.rowViewportPosition(row) + 3);
+        QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(1), "");
+    EXPECT_EQ(tipAt(2), "a key far too long for its column");
 }
 
 }  // namespace
