@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -109,6 +110,12 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
     records.setCurrentCell(5, 1);
     EXPECT_EQ(records.currentColumn(), 0);
     EXPECT_EQ(records.colSel(), 1);
+    // The arrow keys highlight the whole row, as a click does.
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(&records, key);
+        EXPECT_EQ(records.selectionModel()->selectedIndexes().size(), 2);
+    }
+    EXPECT_EQ(records.currentRow(), 5);
 
     const std::vector<std::string> players = MiscPlayers();
     WhenModal(window, [&](QDialog& top) {
@@ -116,6 +123,8 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
         auto* limit = Find<QCheckBox>(top, "chkLimit");
         EXPECT_EQ(Find<QLabel>(top, "Label1")->text(), "Team A Attack Average");
         EXPECT_TRUE(limit->isChecked());
+        EXPECT_EQ(limit->toolTip(),
+                  "Check this to apply the game limit, as specified in the Options dialog");
         EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, true, 20).grid("grdTop"));
         limit->click();
         EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, false, 20).grid("grdTop"));
