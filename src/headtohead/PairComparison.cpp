@@ -1,6 +1,7 @@
 #include "headtohead/PairComparison.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/DisplayFormat.h"
 #include "db/Database.h"
@@ -95,6 +96,20 @@ Grid GamesGrid(std::string_view p1, std::string_view p2) {
     return grid;
 }
 
+// Why two players have no games together, for the status line.
+std::string NoGamesNote(std::string_view p1, std::string_view p2) {
+    std::vector<std::string> idle;
+    for (const std::string_view player : {p1, p2}) {
+        const std::string name = SqlQuote(player);
+        if (ScalarQuery("select count(*) from scores where [TEAM A]=" + name +
+                        " or [TEAM B]=" + name) == 0) {
+            idle.push_back(std::string(player) + " has no games");
+        }
+    }
+    if (idle.empty()) return std::string(p1) + " and " + std::string(p2) + " have never met";
+    return idle.size() == 1 ? idle[0] : idle[0] + "; " + idle[1];
+}
+
 }  // namespace
 
 std::string PairHeading(std::string_view p1, std::int64_t r1, std::string_view p2,
@@ -167,7 +182,10 @@ PairComparison ComparePair(std::string_view p1, std::string_view p2, RandomSourc
     }
     Grid games = GamesGrid(p1, p2);
     const auto n = static_cast<std::int64_t>(games.size()) - 1;
-    if (n == 0) return result;
+    if (n == 0) {
+        result.note = NoGamesNote(p1, p2);
+        return result;
+    }
     const PairRecord record = ComputePairRecord(p1, p2, n);
     view.set("lstPairResults_0", PairResultLines(record, 0));
     view.set("lstPairResults_1", PairResultLines(record, 1));

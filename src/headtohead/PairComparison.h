@@ -47,10 +47,12 @@ std::array<Joke, 6> PairJokes(std::string_view name);
 // One of them, chosen by a fresh draw.
 Joke ChooseJoke(std::string_view name, RandomSource& random);
 
-// Everything the Find Pair frame shows for p1 and p2, and the joke its message box shows when
-// the two are the same player.
+// Everything the Find Pair frame shows for p1 and p2, the joke its message box shows when the
+// two are the same player, and the status-line note when they have no games together (one of
+// them has none at all, or they never met).
 struct PairComparison {
     ViewTexts view;
     std::optional<Joke> joke;
+    std::string note;
 };
 PairComparison ComparePair(std::string_view p1, std::string_view p2, RandomSource& random);

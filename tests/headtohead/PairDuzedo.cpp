@@ -1,6 +1,7 @@
 #include "headtohead/PairDuzedo.h"
 
 #include "db/DbFile.h"
+#include "support/SqliteEdit.h"
 #include "support/TestTables.h"
 
 namespace {
@@ -68,4 +69,10 @@ void WritePairDuzedo(const std::string& path) {
               Ranked("High", 26, 1499), Ranked("Pia", 27, 700), Ranked("Nils", 28, 200),
               Ranked("Otto", 29, 900)});
     out.finish();
+}
+
+void WritePairDuzedoWithAnIdlePlayer(const std::string& path) {
+    WritePairDuzedo(path);
+    Exec(OpenForWriting(path).get(),
+         "insert into rankings values ('Zeno', 'Velmoor', 30, 600, 600)");
 }

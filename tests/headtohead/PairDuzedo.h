@@ -20,3 +20,5 @@
 //   (5) 1-0, Beta Cup (5) 5-0, Zeta Phase (no row in [tournament players], highest id) 9-0.
 // - Solo (no row) has only an away game: 1-2 at Ruth (no row), who has only that home game.
 void WritePairDuzedo(const std::string& path);
+// The same with Zeno, a ranked player without a game.
+void WritePairDuzedoWithAnIdlePlayer(const std::string& path);

@@ -6,12 +6,14 @@
 #include "headtohead/PairWindow.h"
 #include "headtohead/ui/PairFrame.h"
 #include "shell/FrameTable.h"
+#include "shell/StatusLine.h"
 #include "widgets/Button.h"
 
 namespace {
 
 class PairWindow : public PairDuzedoWindow<FrameIndex<PairFrame>()> {
   protected:
+    using PairDuzedoWindow::PairDuzedoWindow;
     QListWidget& List(int i) { return *Ctl<QListWidget>(window, ArrayName("lstPair", i)); }
     Texts Results(int i) {
         return Items(*Ctl<QListWidget>(window, ArrayName("lstPairResults", i)));
@@ -73,6 +75,25 @@ TEST_F(PairWindow, SamePlayerTwiceIsAJokeInAnInformationBox) {
         << shown.title;
     EXPECT_TRUE(Results(0).empty());
     EXPECT_EQ(Ctl<GridControl>(window, "grdPairGames")->rows(), 1);
+}
+
+class PairWindowWithAnIdlePlayer : public PairWindow {
+  protected:
+    PairWindowWithAnIdlePlayer() : PairWindow(WritePairDuzedoWithAnIdlePlayer) {}
+};
+
+TEST_F(PairWindowWithAnIdlePlayer, NoGamesTogetherIsToldInTheStatusLine) {
+    const StatusLine& status = *Ctl<StatusLine>(window, "picStatus");
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"Zeno", "Aris", "Zeno has no games"},
+        {"Aris", "Cleo", "Aris and Cleo have never met"},
+        {"Aris", "Bodo", ""}};
+    for (const auto& [one, two, note] : cases) {
+        Pick(one, two);
+        Ctl<Button>(window, "chbPair")->click();
+        EXPECT_EQ(ToUtf8(status.message()), note);
+        EXPECT_EQ(Results(0).empty(), !note.empty()) << note;
+    }
 }
 
 }  // namespace

@@ -17,7 +17,9 @@
 template <int FrameIndex, typename Services = FakeServices>
 class PairDuzedoWindow : public LoadedMainWindow {
   protected:
-    PairDuzedoWindow() : LoadedMainWindow("pair-window", WritePairDuzedo) {}
+    explicit PairDuzedoWindow(
+        const std::function<void(const std::string&)>& write = WritePairDuzedo)
+        : LoadedMainWindow("pair-window", write) {}
     void SetUp() override {
         LoadedMainWindow::SetUp();
         if (HasFatalFailure()) return;

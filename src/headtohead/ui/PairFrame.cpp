@@ -105,6 +105,9 @@ void PairFrame::FindPair() {
     try {
         const PairComparison comparison = ComparePair(*p1, *p2, mRandom);
         ShowComparison(comparison.view);
+        // A note of this frame's goes with the next comparison; another frame's stays.
+        if (!comparison.note.empty() || mNoted) emit statusText(ToQString(comparison.note));
+        mNoted = !comparison.note.empty();
         if (comparison.joke) {
             Services().message(MessageIcon::Information, comparison.joke->text,
                                comparison.joke->title);

@@ -48,4 +48,6 @@ class PairFrame : public Frame {
         std::array<QLabel*, 2> lblPairResults{};
     } ui;
     ClockRandom mRandom;
+    // The status line shows this frame's note on two players without games together.
+    bool mNoted = false;
 };

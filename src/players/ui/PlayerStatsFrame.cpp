@@ -8,6 +8,8 @@
 
 #include "core/AppServices.h"
 #include "core/PlayerNames.h"
+#include "db/DbValue.h"
+#include "db/JetText.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/ui/frmGames.h"
@@ -19,6 +21,20 @@
 #include "widgets/Grid.h"
 #include "widgets/NameCompletion.h"
 #include "widgets/TextsToWidgets.h"
+
+namespace {
+
+// The status-line note for a name whose statistics cannot be shown: nobody of that name in the
+// player lists, or a listed player without games. Empty for a blank name.
+QString NoStatisticsNote(const std::string& typed) {
+    if (Trimmed(typed).empty()) return {};
+    const bool listed =
+        std::any_of(gPlayers.begin(), gPlayers.end(),
+                    [&typed](const std::string& name) { return JetEqual(name, typed); });
+    return ToQString(listed ? typed + " has no games" : "No player named " + typed);
+}
+
+}  // namespace
 
 PlayerStatsFrame::PlayerStatsFrame(int index, QWidget* parent) : Frame(index, parent) {
     ControlBuilder b = Builder();
@@ -106,13 +122,19 @@ void PlayerStatsFrame::PlayerListClick(int row) {
 void PlayerStatsFrame::PlayerGo() {
     mCurrentPlayer = ui.txtPlayer->text().toStdString();
     ViewTexts view;
+    QString note;
     try {
         view = PlayerStatsView(mCurrentPlayer);
+        // The figures are those of the "no player" look: the user is told why.
+        if (!view.enabled(kPlayerButtons[0])) note = NoStatisticsNote(mCurrentPlayer);
     } catch (const std::exception& error) {
         // A damaged table: the frame shows no player rather than figures it could not read.
         ReportProblem("The statistics of this player cannot be read.", error.what());
         view = NoPlayerView();
     }
+    // A note of this frame's goes with the next player shown; another frame's stays.
+    if (!note.isEmpty() || mNoted) emit statusText(note);
+    mNoted = !note.isEmpty();
     ui.Label2_1->setText(ToQString(view.text("Label2_1")));
     // Tells which month's ranking the heading gives when the current month has none yet.
     ui.Label2_1->setToolTip(PlainToolTip(ToQString(view.text("lblNote"))));

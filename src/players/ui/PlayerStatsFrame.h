@@ -60,4 +60,6 @@ class PlayerStatsFrame : public Frame {
         Button* chbPlayerRankGraph = nullptr;
     } ui;
     std::string mCurrentPlayer;
+    // The status line shows this frame's note on a name without statistics.
+    bool mNoted = false;
 };
