@@ -37,8 +37,10 @@ std::shared_ptr<AppServices> MakeQtServices() {
 }
 
 std::string LocateDb(QWidget* owner) {
+    // The program opens an SQLite copy of the database as well as the Access file.
     QFileDialog dialog(owner, QStringLiteral("Please locate the db"), QDir::currentPath(),
-                       QStringLiteral("Mdb files (*.mdb)"));
+                       QStringLiteral("Mdb files (*.mdb);;SQLite files (*.sqlite *.db);;"
+                                      "All files (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
