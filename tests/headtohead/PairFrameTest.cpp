@@ -1,10 +1,13 @@
 // The Find Pair frame in the main window, on the pair DUZEDO.
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include "headtohead/PairComparison.h"
 #include "headtohead/PairWindow.h"
 #include "headtohead/ui/PairFrame.h"
+#include "players/PlayerStats.h"
+#include "players/ui/PlayerStatsFrame.h"
 #include "shell/FrameTable.h"
 #include "shell/StatusLine.h"
 #include "widgets/Button.h"
@@ -82,17 +85,27 @@ class PairWindowWithAnIdlePlayer : public PairWindow {
     PairWindowWithAnIdlePlayer() : PairWindow(WritePairDuzedoWithAnIdlePlayer) {}
 };
 
-TEST_F(PairWindowWithAnIdlePlayer, NoGamesTogetherIsToldInTheStatusLine) {
+// Find Pair, then Player Stats: the status line says why they show nothing.
+TEST_F(PairWindowWithAnIdlePlayer, NoGamesAndUnknownNamesAreToldInTheStatusLine) {
     const StatusLine& status = *Ctl<StatusLine>(window, "picStatus");
-    const std::tuple<std::string, std::string, std::string> cases[] = {
+    const std::tuple<std::string, std::string, std::string> pairs[] = {
         {"Zeno", "Aris", "Zeno has no games"},
         {"Aris", "Cleo", "Aris and Cleo have never met"},
         {"Aris", "Bodo", ""}};
-    for (const auto& [one, two, note] : cases) {
+    for (const auto& [one, two, note] : pairs) {
         Pick(one, two);
         Ctl<Button>(window, "chbPair")->click();
         EXPECT_EQ(ToUtf8(status.message()), note);
         EXPECT_EQ(Results(0).empty(), !note.empty()) << note;
+    }
+    window.BarClick(FrameIndex<PlayerStatsFrame>());
+    const std::pair<std::string, std::string> names[] = {
+        {"Nobody", "No player named Nobody"}, {"zeno", "zeno has no games"}, {"Aris", ""}};
+    for (const auto& [typed, note] : names) {
+        Ctl<QLineEdit>(window, "txtPlayer")->setText(ToQString(typed));
+        PressEnter(*Ctl<QLineEdit>(window, "txtPlayer"));
+        EXPECT_EQ(ToUtf8(status.message()), note);
+        EXPECT_EQ(Text("Label2_1") == kNoPlayerHeading, !note.empty()) << typed;
     }
 }
 

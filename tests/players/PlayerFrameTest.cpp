@@ -9,11 +9,8 @@
 
 #include "core/PlayerNames.h"
 #include "core/QtText.h"
-#include "headtohead/PairWindow.h"
 #include "players/PlayerStats.h"
 #include "players/ui/PlayerStatsFrame.h"
-#include "shell/FrameTable.h"
-#include "shell/StatusLine.h"
 #include "support/MainWindowFixtures.h"
 #include "support/ServicedMainWindow.h"
 #include "support/TestDuzedo.h"
@@ -150,25 +147,6 @@ TEST_F(PlayerFrameOnADamagedDuzedo, AGoalHeldAsTextIsAMessageNotAnEnd) {
     EXPECT_NE(services->messages[0].text.find("'two' is not a number"), std::string::npos);
     EXPECT_EQ(window.findChild<QDialog*>(), nullptr);
     EXPECT_EQ(window.mCurrentFrame, 1);
-}
-
-class PlayerFrameWithAnIdlePlayer : public PairDuzedoWindow<FrameIndex<PlayerStatsFrame>()> {
-  protected:
-    PlayerFrameWithAnIdlePlayer() : PairDuzedoWindow(WritePairDuzedoWithAnIdlePlayer) {}
-};
-
-TEST_F(PlayerFrameWithAnIdlePlayer, ANameWithoutStatisticsIsToldInTheStatusLine) {
-    const StatusLine& status = *Ctl<StatusLine>(window, "picStatus");
-    QLineEdit& name = *Ctl<QLineEdit>(window, "txtPlayer");
-    const std::pair<std::string, std::string> cases[] = {
-        {"Nobody", "No player named Nobody"}, {"zeno", "zeno has no games"}, {"Aris", ""}};
-    for (const auto& [typed, note] : cases) {
-        name.setText(ToQString(typed));
-        PressEnter(name);
-        EXPECT_EQ(ToUtf8(status.message()), note);
-        const std::string heading = ToUtf8(Ctl<QLabel>(window, "Label2_1")->text());
-        EXPECT_EQ(heading == kNoPlayerHeading, !note.empty()) << heading;
-    }
 }
 
 }  // namespace

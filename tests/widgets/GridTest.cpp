@@ -64,39 +64,13 @@ TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(Grid, DraggingAColumnBorderInTheHeaderRowSetsItsWidth) {
-    GridControl grid;
-    Fill(grid, {"a", "b"});
-    grid.resize(300, 200);
-    grid.show();
-    grid.setRow(2);
-    int clicks = 0;
-    QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
-    const int width = grid.columnWidth(0);
-    const auto drag = [&](int row, int by) {
-        const QPoint from(grid.columnWidth(0) - 1, grid.rowViewportPosition(row) + 3);
-        Mouse(grid, QEvent::MouseButtonPress, from);
-        Mouse(grid, QEvent::MouseMove, from + QPoint(by, 0));
-        Mouse(grid, QEvent::MouseButtonRelease, from + QPoint(by, 0));
-    };
-    drag(0, 40);
-    EXPECT_EQ(grid.columnWidth(0), width + 40);
-    EXPECT_EQ(grid.currentRow(), 2);
-    EXPECT_EQ(clicks, 0);
-    // Narrowed, it keeps a border to take hold of; the border of a data row is no handle.
-    drag(0, -2 * width);
-    const int narrowest = grid.columnWidth(0);
-    EXPECT_GT(narrowest, 0);
-    drag(1, 40);
-    EXPECT_EQ(grid.columnWidth(0), narrowest);
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(Grid, ACutOffCellShowsItsWholeTextAsATip) {
+TEST(Grid, HeaderBordersSizeColumnsAndCutOffTextsShowAsTips) {
     GridControl grid;
     Fill(grid, {"a", "a key far too long for its column"});
     grid.resize(300, 200);
     grid.show();
+    int clicks = 0;
+    QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
     const auto tipAt = [&](int row) {
         const QPoint at(5, grid.rowViewportPosition(row) + 3);
         QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
@@ -105,6 +79,24 @@ TEST(Grid, ACutOffCellShowsItsWholeTextAsATip) {
     };
     EXPECT_EQ(tipAt(1), "");
     EXPECT_EQ(tipAt(2), "a key far too long for its column");
+
+    const auto drag = [&](int row, int by) {
+        const QPoint from(grid.columnWidth(0) - 1, grid.rowViewportPosition(row) + 3);
+        Mouse(grid, QEvent::MouseButtonPress, from);
+        Mouse(grid, QEvent::MouseMove, from + QPoint(by, 0));
+        Mouse(grid, QEvent::MouseButtonRelease, from + QPoint(by, 0));
+    };
+    const int width = grid.columnWidth(0);
+    drag(0, 40);
+    EXPECT_EQ(grid.columnWidth(0), width + 40);
+    EXPECT_EQ(clicks, 0);
+    // Narrowed, it keeps a border to take hold of; the border of a data row is no handle.
+    drag(0, -3 * width);
+    const int narrowest = grid.columnWidth(0);
+    EXPECT_GT(narrowest, 0);
+    drag(1, 40);
+    EXPECT_EQ(grid.columnWidth(0), narrowest);
+    EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace
