@@ -10,6 +10,7 @@
 
 #include "core/Twips.h"
 #include "widgets/Grid.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ class GridPointerHelp : public QObject {
             QToolTip::hideText();
             return;
         }
-        QToolTip::showText(help.globalPos(), cell->text(), mGrid.viewport());
+        QToolTip::showText(help.globalPos(), PlainToolTip(cell->text()), mGrid.viewport());
     }
 
     bool CutOff(const QTableWidgetItem& cell) const {
