@@ -71,12 +71,25 @@ class DamagedInputCorpus : public testing::Test {
         run(db, {"report", "rankings", path}, label);
         run(db, {"report", "player", path, "--name", "O'Neil S"}, label);
         run(db, {"report", "games", path, "--player", "O'Neil S", "--order", "3"}, label);
+        run(db, {"report", "positions", path, "--player", "O'Neil S"}, label);
+        run(db, {"report", "progress", path, "--player", "O'Neil S"}, label);
         run(db, {"report", "tournaments", path}, label);
         run(db, {"report", "tournament", path, "--name", "Dadidurez VII"}, label);
-        run(db, {"report", "worldcup", path, "--wc", "1", "--phase", "8"}, label);
+        run(db, {"report", "winners", path}, label);
+        for (const char* wc : {"0", "1"}) {
+            for (const char* phase : {"0", "7", "8"}) {
+                run(db, {"report", "worldcup", path, "--wc", wc, "--phase", phase}, label);
+            }
+        }
         run(db, {"report", "misc", path}, label);
         run(db, {"report", "records", path, "--stat", "7"}, label);
+        run(db, {"report", "records", path, "--stat", "21", "--limit", "0"}, label);
+        run(db, {"report", "pair", path, "--p1", "O'Neil S", "--p2", "Müller K"}, label);
+        run(db, {"report", "predict", path, "--home", "O'Neil S", "--away", "Müller K"}, label);
         run(db, {"report", "fantasy", path, "--players", "O'Neil S;Müller K"}, label);
+        const fs::path pictures = dir_ / "pictures";
+        fs::remove_all(pictures);
+        run(db, {"pictures", path, "--out", pictures.string()}, label);
     }
 
     // The sample as an SQLite DUZEDO, changed by sql.
