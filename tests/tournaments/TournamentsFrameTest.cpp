@@ -11,7 +11,6 @@
 
 #include "shell/StatusLine.h"
 #include "support/DuzedoTool.h"
-#include "support/FileBytes.h"
 #include "support/ServicedMainWindow.h"
 #include "support/SqliteEdit.h"
 #include "tournaments/DiagramImage.h"
