@@ -40,13 +40,13 @@ void SetRange(QScrollBar& bar, const ScrollRange& range) {
     if (range.smallChange) bar.setSingleStep(*range.smallChange);
 }
 
-// A wheel turn of eighths of a degree moves as many lines as the system says, a bar's small change
-// each.
 // Keys scroll without Shift, Ctrl or Alt; the keypad's arrows as well.
 bool Unmodified(const QKeyEvent& event) {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// A wheel turn of eighths of a degree moves as many lines as the system says, a bar's small change
+// each.
 void Wheel(QScrollBar& bar, int eighths) {
     bar.setValue(bar.value() - eighths * QApplication::wheelScrollLines() * bar.singleStep() / 120);
 }
