@@ -168,6 +168,7 @@ TEST_F(TournamentsWindow, WorldCupChoicesRefillAndTreesOpen) {
     Ctl<Button>(window, "chbWC_0")->click();
     ASSERT_EQ(services->messages.size(), 1U);
     EXPECT_EQ(services->messages[0].text, "The picture file " + tree.string() + " was not found");
+    EXPECT_TRUE(window.ui.picStatus->message().startsWith("The diagram cannot be drawn"));
 
     fs::remove(tree);
     bool opened = false;

@@ -171,10 +171,12 @@ bool frmShowPic::eventFilter(QObject* watched, QEvent* event) {
 
 std::string ShowDiagram(QWidget& owner, const std::string& file, const std::string& caption,
                         const std::string& shownName) {
+    const FileLocations places = CurrentLocations();
     std::string path;
     std::string failure;
     try {
-        path = DiagramPicture(file, CurrentLocations());
+        path = DiagramPicture(file, places);
+        if (path.empty()) failure = "it cannot be written into " + places.pictures;
     } catch (const std::exception& error) {
         failure = error.what();
     }
