@@ -8,7 +8,7 @@
 
 #include "BenchSample.h"
 #include "db/Database.h"
-#include "tournaments/DiagramImage.h"
+#include "tournaments/DiagramFiles.h"
 #include "tournaments/Tournament.h"
 #include "tournaments/WorldCup.h"
 

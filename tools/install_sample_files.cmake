@@ -1,7 +1,21 @@
 # Copies the sample's files (the database, the diagram pictures) from SOURCE_DIR beside the
 # program in TARGET_DIR. A file there whose hash is neither that of the last sample file copied
 # nor that of the new one was put there by someone else (the user's own database or pictures) and
-# stays.
+# stays, unless it is a picture the program drew itself (it ends with the signature of the games it
+# was drawn from).
+string(HEX "VPAStats diagram drawn from " drawn_mark)
+function(drawn_by_program file out)
+    file(SIZE "${file}" size)
+    set(${out} FALSE PARENT_SCOPE)
+    if(size GREATER 100)
+        math(EXPR tail "${size} - 100")
+        file(READ "${file}" trailer OFFSET ${tail} HEX)
+        string(FIND "${trailer}" "${drawn_mark}" at)
+        if(at GREATER -1)
+            set(${out} TRUE PARENT_SCOPE)
+        endif()
+    endif()
+endfunction()
 file(GLOB names RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${PATTERN}")
 foreach(name IN LISTS names)
     set(source "${SOURCE_DIR}/${name}")
@@ -18,7 +32,9 @@ foreach(name IN LISTS names)
         if(EXISTS "${stamp}")
             file(READ "${stamp}" previous_hash)
         endif()
-        if(NOT current_hash STREQUAL previous_hash AND NOT current_hash STREQUAL new_hash)
+        drawn_by_program("${target}" drawn)
+        if(NOT current_hash STREQUAL previous_hash AND NOT current_hash STREQUAL new_hash
+           AND NOT drawn)
             message(STATUS "Keeping the user's own ${target}")
             continue()
         endif()

@@ -20,15 +20,15 @@ std::string WithSlash(std::string folder) {
 
 FileLocations ChooseLocations(const LocationFacts& facts) {
     const std::string& program = facts.programFolder;
-    FileLocations places{program + "VPAStats.ini", program + "misc.bfr", program + "duzedo.mdb", "",
-                         program};
+    FileLocations places{program + "VPAStats.ini", program + "misc.bfr", program + "duzedo.mdb",
+                         program, program};
     if (facts.programFolderWritable) return places;
     if (!facts.fileExists(places.settings)) {
         places.settings = WithSlash(facts.configHome) + kUserFolder + "VPAStats.ini";
     }
     const std::string cache = WithSlash(facts.cacheHome) + kUserFolder;
     if (!facts.fileExists(places.miscCache)) places.miscCache = cache + "misc.bfr";
-    places.userPictures = cache;
+    places.pictures = cache;
     return places;
 }
 
@@ -49,12 +49,4 @@ void MakeUserFolderFor(const std::string& file) {
     if (file.starts_with(CurrentLocations().programFolder)) return;
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
-}
-
-std::string PicturePath(const std::string& file) {
-    const FileLocations places = CurrentLocations();
-    if (!places.userPictures.empty() && FileExists(places.userPictures + file)) {
-        return places.userPictures + file;
-    }
-    return places.programFolder + file;
 }

@@ -11,8 +11,7 @@ struct FileLocations {
     std::string settings;       // VPAStats.ini
     std::string miscCache;      // misc.bfr
     std::string defaultDb;      // duzedo.mdb, always beside the program
-    std::string userPictures;   // a folder the user's own pictures are drawn into; empty when
-                                // they go beside the program
+    std::string pictures;       // the folder the diagram pictures are drawn into
     std::string programFolder;  // ends with a separator
 };
 
@@ -35,6 +34,3 @@ FileLocations CurrentLocations();
 
 // Makes the folder of a file the program keeps in the user's folders, when it is missing.
 void MakeUserFolderFor(const std::string& file);
-
-// A diagram picture: the user's own when there is one, else the one beside the program.
-std::string PicturePath(const std::string& file);

@@ -1,18 +1,11 @@
 #include "tournaments/DiagramImage.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
-#include <filesystem>
-#include <stdexcept>
-#include <string_view>
-#include <system_error>
 
-#include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "core/Twips.h"
-#include "tournaments/DiagramPhases.h"
 #include "tournaments/Diagrams.h"
 
 namespace {
@@ -59,26 +52,4 @@ QImage DiagramImage(const Graph& graph) {
         painter.drawText(QPointF(at.x(), at.y() + lead + ascent), ToQString(text.text));
     }
     return image;
-}
-
-std::vector<std::string> WriteDiagramPictures(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error || !std::filesystem::is_directory(dir)) {
-        throw std::runtime_error("cannot make the folder " + dir);
-    }
-    std::vector<std::string> written;
-    for (const DiagramPlan& plan : DiagramPlans()) {
-        const std::string path = (std::filesystem::path(dir) / plan.file).string();
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        // Replaced whole once complete: a viewer never sees half a picture.
-        if (!DiagramImage(DiagramOf(plan)).save(&buffer, "BMP") ||
-            !ReplaceFile(path, std::string_view(bytes.constData(), bytes.size()))) {
-            throw std::runtime_error("cannot write " + path);
-        }
-        written.push_back(path);
-    }
-    return written;
 }

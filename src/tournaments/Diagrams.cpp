@@ -305,7 +305,10 @@ Graph NothingFoundDiagram(const DiagramPlan& plan) {
 }
 
 Graph DiagramOf(const DiagramPlan& plan) {
-    const std::vector<PhaseGroup> groups = FindPhaseGames(plan);
+    return DrawDiagram(plan, FindPhaseGames(plan));
+}
+
+Graph DrawDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& groups) {
     if (groups.empty()) return NothingFoundDiagram(plan);
     return plan.league() ? LeagueDiagram(plan, groups) : BracketDiagram(plan, groups);
 }

@@ -18,5 +18,7 @@ Graph LeagueDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& grou
 Graph BracketDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& stages);
 Graph NothingFoundDiagram(const DiagramPlan& plan);
 
-// Reads the phase's games and draws whichever of the three fits.
+// Whichever of the three fits the phase's games.
+Graph DrawDiagram(const DiagramPlan& plan, const std::vector<PhaseGroup>& groups);
+// Reads the phase's games and draws them.
 Graph DiagramOf(const DiagramPlan& plan);

@@ -38,5 +38,9 @@ ViewerLayout LayOutViewer(const ViewerSizes& s) {
     layout.vertical = {w - bar, 0, bar, h - bar};
     layout.h = Range(s.pictureWidth - s.outerWidth + bar);
     layout.v = Range(s.pictureHeight - s.outerHeight + bar);
+    layout.showHorizontal = layout.h.max > 0;
+    layout.showVertical = layout.v.max > 0;
+    if (!layout.showHorizontal) layout.viewport.height = layout.vertical.height = h;
+    if (!layout.showVertical) layout.viewport.width = layout.horizontal.width = w;
     return layout;
 }

@@ -28,7 +28,9 @@ struct ScrollRange {
     std::optional<int> smallChange;
 };
 
-// Where the viewer's parts go, in twips of the window's inside; all values scroll back to 0.
+// Where the viewer's parts go, in twips of the window's inside; all values scroll back to 0. A
+// bar shows only while there is something to scroll; the viewport takes the room of a bar that
+// does not show.
 struct ViewerLayout {
     TwipsRect corner;  // Text1: only its 80 x 80 top left corner lies inside the window
     TwipsRect viewport;
@@ -36,6 +38,8 @@ struct ViewerLayout {
     TwipsRect vertical;
     ScrollRange h;
     ScrollRange v;
+    bool showHorizontal = true;
+    bool showVertical = true;
 };
 
 struct ViewerSizes {

@@ -86,11 +86,19 @@ TournamentKind KindOf(std::string_view tournament) {
 }
 
 std::string TournamentHeading(std::string_view tournament) {
-    const QueryResult held = Query(
-        "select [date],country from [tournament players] where tournament=" + SqlQuote(tournament));
-    std::string heading = std::string(tournament) + " - held in ";
-    if (held.empty()) return heading + " on ";
-    return heading + held[0]["country"].toString() + " on " + DateText(held[0]["date"]);
+    const std::string where = " from [tournament players] where tournament=" + SqlQuote(tournament);
+    const std::string name(tournament);
+    QueryResult held;
+    try {
+        held = Query("select [date],country" + where);
+    } catch (const DbError&) {
+        // Older databases have no host countries: the heading goes without one.
+        held = Query("select [date]" + where);
+        return name + " - held on " + (held.empty() ? "" : DateText(held[0]["date"]));
+    }
+    if (held.empty()) return name + " - held in  on ";
+    return name + " - held in " + held[0]["country"].toString() + " on " +
+           DateText(held[0]["date"]);
 }
 
 Grid TableRows(const std::string& sql) {

@@ -29,7 +29,8 @@ std::string PlayerFilterCondition(std::string_view tournament);
 std::string GamesCondition(std::string_view tournament);
 
 TournamentKind KindOf(std::string_view tournament);
-// "N - held in C on D", the date in the user's short date format.
+// "N - held in C on D", the date in the user's short date format; "N - held on D" when the
+// database has no host countries.
 std::string TournamentHeading(std::string_view tournament);
 // The final table with its header row, in the order the database returns the rows.
 Grid TournamentTable(std::string_view tournament);

@@ -16,24 +16,35 @@ std::string WorldCupPrefix(int worldCup) {
     return worldCup == 0 ? "World Cup I " : "World Cup II ";
 }
 
-ViewTexts WorldCupView(int worldCup, int phase) {
-    const std::string& phaseText = PhaseText(phase);
+Grid WorldCupTable(int worldCup, int phase) {
     const std::string prefix = WorldCupPrefix(worldCup);
-    std::string tableSql;
-    std::string gamesSql;
     if (phase == kAllGamesPhase) {
-        tableSql = "select * from tables where tournament=" + SqlQuote(prefix);
-        gamesSql = "select * from scores where tournament like " + SqlQuote(prefix + "%");
-    } else {
-        // The group tables name a group by the last seven characters of the phase: "Group A".
-        const std::string group = phaseText.substr(phaseText.size() - 7);
-        tableSql = "select * from [" + prefix + "Tables] where tournament=" + SqlQuote(group);
-        gamesSql = "select * from scores where tournament = " + SqlQuote(prefix + phaseText);
+        return TableRows("select * from tables where tournament=" + SqlQuote(prefix));
     }
+    // The group tables name a group by the last seven characters of the phase: "Group A".
+    const std::string& phaseText = PhaseText(phase);
+    const std::string group = phaseText.substr(phaseText.size() - 7);
+    return TableRows("select * from [" + prefix + "Tables] where tournament=" + SqlQuote(group));
+}
+
+Grid WorldCupGames(int worldCup, int phase) {
+    const std::string prefix = WorldCupPrefix(worldCup);
+    if (phase == kAllGamesPhase) {
+        return GameRows("select * from scores where tournament like " + SqlQuote(prefix + "%"));
+    }
+    return GameRows("select * from scores where tournament = " +
+                    SqlQuote(prefix + PhaseText(phase)));
+}
+
+std::string WorldCupTableCaption(int phase) {
+    return PhaseText(phase) + " table";
+}
+
+ViewTexts WorldCupView(int worldCup, int phase) {
     ViewTexts view;
-    view.set("grdWC_0", TableRows(tableSql));
-    view.set("grdWC_1", GameRows(gamesSql));
-    view.set("lblWC_0", phaseText + " table");
+    view.set("grdWC_0", WorldCupTable(worldCup, phase));
+    view.set("grdWC_1", WorldCupGames(worldCup, phase));
+    view.set("lblWC_0", WorldCupTableCaption(phase));
     view.set("chbWC_0", ButtonState{true});
     view.set("chbWC_1", ButtonState{worldCup == 1});
     return view;

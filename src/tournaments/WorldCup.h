@@ -14,6 +14,12 @@ inline constexpr int kAllGamesPhase = 8;
 // second.
 std::string WorldCupPrefix(int worldCup);
 
+// The phase's table and its games, each under its header row; each throws DbError on its own.
+Grid WorldCupTable(int worldCup, int phase);
+Grid WorldCupGames(int worldCup, int phase);
+// "T table", T the phase's text.
+std::string WorldCupTableCaption(int phase);
+
 // grdWC_0 (the table), grdWC_1 (the games, in the order the database returns them), lblWC_0
 // ("T table"), chbWC_0 and chbWC_1 (enabled only for World Cup II, the one with a play-out).
 ViewTexts WorldCupView(int worldCup, int phase);

@@ -23,14 +23,14 @@ TEST(FileLocations, BesideTheProgramWhileItsFolderIsWritableElseInTheUserFolders
     EXPECT_EQ(places.settings, "/opt/vpa/VPAStats.ini");
     EXPECT_EQ(places.miscCache, "/opt/vpa/misc.bfr");
     EXPECT_EQ(places.defaultDb, "/opt/vpa/duzedo.mdb");
-    EXPECT_EQ(places.userPictures, "");
+    EXPECT_EQ(places.pictures, "/opt/vpa/");
 
     facts.programFolderWritable = false;
     places = ChooseLocations(facts);
     EXPECT_EQ(places.settings, "/home/u/.config/VPAStats/VPAStats.ini");
     EXPECT_EQ(places.miscCache, "/home/u/.cache/VPAStats/misc.bfr");
     EXPECT_EQ(places.defaultDb, "/opt/vpa/duzedo.mdb");
-    EXPECT_EQ(places.userPictures, "/home/u/.cache/VPAStats/");
+    EXPECT_EQ(places.pictures, "/home/u/.cache/VPAStats/");
 
     // Files already beside the program stay in use, written in place.
     existing = {"/opt/vpa/VPAStats.ini", "/opt/vpa/misc.bfr"};

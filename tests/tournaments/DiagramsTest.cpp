@@ -11,7 +11,7 @@
 #include "support/ConnectedDuzedo.h"
 #include "support/DuzedoTool.h"
 #include "support/TempDir.h"
-#include "tournaments/DiagramImage.h"
+#include "tournaments/DiagramFiles.h"
 #include "tournaments/DiagramPhases.h"
 #include "tournaments/Diagrams.h"
 #include "tournaments/TournamentsDuzedo.h"
@@ -140,6 +140,18 @@ TEST_F(DiagramsOfADuzedo, EveryFileIsWrittenAndLoads) {
     for (const std::string& file : files) {
         EXPECT_GT(QImage(QString::fromStdString(file)).width(), 100) << file;
     }
+}
+
+TEST_F(DiagramsOfADuzedo, DrawnOnceIntoThePicturesFolder) {
+    TempDir dir("drawn");
+    FileLocations places;
+    places.programFolder = (dir / "program/").string();  // not written to
+    places.pictures = (dir / "cache/").string();
+    const std::string drawn = DiagramPicture("Gr7Cup.bmp", places);
+    ASSERT_EQ(drawn, places.pictures + "Gr7Cup.bmp");
+    const auto time = fs::last_write_time(drawn);
+    EXPECT_EQ(DiagramPicture("Gr7Cup.bmp", places), drawn);
+    EXPECT_EQ(fs::last_write_time(drawn), time);
 }
 
 TEST(DiagramsTool, WritesThePicturesOrFailsWithStatusTwo) {

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 
 #include "support/TempDir.h"
 #include "tournaments/PictureViewer.h"
@@ -60,12 +64,38 @@ TEST_F(Viewer, LargePictureScrollsAndEveryResizeGoesBackToTheTopLeft) {
     EXPECT_EQ(h->geometry(), QRect(0, 300 - 21, 500 - 21, 21));
 }
 
-TEST_F(Viewer, SmallPictureNeedsNoScrolling) {
+TEST_F(Viewer, SmallPictureNeedsNoScrollingAndShowsNoBars) {
     window.Init(Picture(40, 30), "Small");
     window.show();
     window.resize(400, 300);
     EXPECT_EQ(Part<QScrollBar>("HScroll1")->maximum(), 0);
     EXPECT_EQ(Part<QScrollBar>("VScroll1")->maximum(), 0);
+    EXPECT_FALSE(Part<QScrollBar>("HScroll1")->isVisible());
+    EXPECT_FALSE(Part<QScrollBar>("VScroll1")->isVisible());
+    EXPECT_EQ(Part<QFrame>("Frame1")->geometry(), QRect(0, 0, 400, 300));
+}
+
+TEST_F(Viewer, WheelAndKeysScroll) {
+    window.Init(Picture(3000, 2000), "Big");
+    window.show();
+    auto* h = Part<QScrollBar>("HScroll1");
+    auto* v = Part<QScrollBar>("VScroll1");
+    // The text box holding the focus does not take the arrows for its cursor.
+    QTest::keyClick(Part<QLineEdit>("Text1"), Qt::Key_Right);
+    QTest::keyClick(Part<QLineEdit>("Text1"), Qt::Key_PageDown);
+    EXPECT_EQ(h->value(), h->singleStep());
+    EXPECT_EQ(v->value(), v->pageStep());
+
+    // Wheel turns down scroll down as far as the bar goes; with Shift, to the right.
+    const auto turn = [&](Qt::KeyboardModifiers modifiers) {
+        const QPointF at(100, 100);
+        QWheelEvent wheel(at, window.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&window, &wheel);
+    };
+    for (int i = 0; i < 100; ++i) turn(Qt::NoModifier), turn(Qt::ShiftModifier);
+    EXPECT_EQ(v->value(), v->maximum());
+    EXPECT_EQ(h->value(), h->maximum());
 }
 
 }  // namespace

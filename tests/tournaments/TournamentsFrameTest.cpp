@@ -5,19 +5,31 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTest>
+#include <filesystem>
 #include <tuple>
 
+#include "shell/StatusLine.h"
+#include "support/DuzedoTool.h"
 #include "support/ServicedMainWindow.h"
+#include "support/SqliteEdit.h"
+#include "tournaments/DiagramImage.h"
+#include "tournaments/Diagrams.h"
 #include "tournaments/Tournament.h"
+#include "tournaments/TournamentLists.h"
 #include "tournaments/TournamentsDuzedo.h"
 #include "tournaments/WorldCup.h"
 #include "widgets/Button.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
 class TournamentsWindow : public ServicedMainWindow {
   protected:
-    TournamentsWindow() : ServicedMainWindow("tournaments", WriteTournamentsDuzedo) {}
+    explicit TournamentsWindow(
+        const std::function<void(const std::string&)>& write = WriteTournamentsDuzedo)
+        : ServicedMainWindow("tournaments", write) {}
 
     void Select(const char* tournament) {
         auto* list = Ctl<QListWidget>(window, "lstTournaments");
@@ -107,11 +119,18 @@ TEST_F(TournamentsWindow, WinnersBoxOpensCentredAndCloses) {
     window.BarClick(3);
     window.BarClick(2);
     EXPECT_FALSE(Shown("fraTournamentWinners"));
+    // Esc closes it, the focus on the button that opened it or in the box.
+    for (QWidget* focus : std::initializer_list<QWidget*>{show, grid}) {
+        show->click();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(Shown("fraTournamentWinners")) << focus->objectName().toStdString();
+    }
 }
 
 TEST_F(TournamentsWindow, PhaseButtonsOpenTheirPicturesOrSayWhichIsMissing) {
     window.BarClick(2);
     Select("dadidurez vii");
+    fs::create_directory(appDir / "Gr7Cup.bmp");  // where the picture cannot be drawn
     Ctl<Button>(window, "chbRounds_4")->click();
     ASSERT_EQ(services->messages.size(), 1U);
     EXPECT_EQ(services->messages[0].text, "The picture file Gr7Cup.bmp was not found");
@@ -143,12 +162,15 @@ TEST_F(TournamentsWindow, WorldCupChoicesRefillAndTreesOpen) {
     EXPECT_EQ(CellTexts(*table), WorldCupView(1, kAllGamesPhase).grid("grdWC_0"));
     EXPECT_EQ(Ctl<QLabel>(window, "lblWC_0")->text(), "All games (final results) table");
 
-    const std::string tree = (appDir / "wc2ploff.bmp").string();
+    // A tree that cannot be drawn is named with its folder; one that is missing is drawn.
+    const fs::path tree = appDir / "wc2ploff.bmp";
+    fs::create_directory(tree);
     Ctl<Button>(window, "chbWC_0")->click();
     ASSERT_EQ(services->messages.size(), 1U);
-    EXPECT_EQ(services->messages[0].text, "The picture file " + tree + " was not found");
+    EXPECT_EQ(services->messages[0].text, "The picture file " + tree.string() + " was not found");
+    EXPECT_TRUE(window.ui.picStatus->message().startsWith("The diagram cannot be drawn"));
 
-    WritePicture("wc2ploff.bmp", 20, 20);
+    fs::remove(tree);
     bool opened = false;
     WhenModal(window, [&](QDialog& viewer) {
         opened = true;
@@ -156,6 +178,70 @@ TEST_F(TournamentsWindow, WorldCupChoicesRefillAndTreesOpen) {
     });
     Ctl<Button>(window, "chbWC_0")->click();
     EXPECT_TRUE(opened);
+    EXPECT_TRUE(fs::exists(tree));
+}
+
+// A DUZEDO without host countries and without World Cup II's group tables.
+void WriteOlderTournamentsDuzedo(const std::string& path) {
+    WriteTournamentsDuzedo(path);
+    const SqliteHandle db = OpenForWriting(path);
+    Exec(db.get(), "alter table [tournament players] drop column country");
+    Exec(db.get(), "drop table [World Cup II Tables]");
+}
+
+class OlderTournamentsWindow : public TournamentsWindow {
+  protected:
+    OlderTournamentsWindow() : TournamentsWindow(WriteOlderTournamentsDuzedo) {}
+};
+
+TEST_F(OlderTournamentsWindow, WhatCannotBeReadIsLeftOutAndTheRestShown) {
+    window.BarClick(2);
+    Select("Velmoor Open");
+    EXPECT_EQ(Ctl<QLabel>(window, "lblTournamentDate")->text(),
+              "Velmoor Open - held on 18/05/2003");
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdTournamentTables")),
+              TournamentTable("Velmoor Open"));
+    EXPECT_EQ(Ctl<QComboBox>(window, "cmbGamesFilter")->count(), 5);
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdTournamentGames")),
+              TournamentGames("Velmoor Open", ""));
+
+    // World Cup II has no group tables: its games show under an empty table, and the status
+    // line says why.
+    window.BarClick(3);
+    Ctl<QComboBox>(window, "cmbWC_0")->setCurrentIndex(1);
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdWC_0")), Grid{kTableHeader});
+    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdWC_1")), WorldCupGames(1, 0));
+    EXPECT_EQ(WorldCupGames(1, 0).size(), 2U);
+    EXPECT_TRUE(window.ui.picStatus->message().contains("World Cup II Tables"));
+}
+
+// Started on another DUZEDO than the one the pictures beside the program were drawn from.
+class SecondDuzedoWindow : public TournamentsWindow {
+  protected:
+    SecondDuzedoWindow()
+        : TournamentsWindow([](const std::string& path) { WriteSampleDb(path, {.seed = 2}); }) {}
+};
+
+TEST_F(SecondDuzedoWindow, DiagramsAreDrawnAfreshFromTheOpenDuzedo) {
+    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
+    TempDir sample("first-sample");
+    const std::string first = (sample / "duzedo.sqlite").string();
+    WriteSampleDb(first);
+    ASSERT_EQ(RunDuzedoTool("pictures '" + first + "' --out '" + appDir.path().string() + "'"), 0);
+    const QImage firstPicture(QString::fromStdString((appDir / "Gr7R1.bmp").string()));
+
+    window.BarClick(2);
+    Select("Dadidurez VII");
+    QImage shown;
+    WhenModal(window, [&](QDialog& viewer) {
+        shown = viewer.findChild<QLabel*>("Picture1")->pixmap().toImage();
+    });
+    Ctl<Button>(window, "chbRounds_0")->click();
+    // The open DUZEDO's own players, as a fresh drawing of its games shows them.
+    const QImage fresh = DiagramImage(DiagramOf(DiagramPlans()[0]));
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), fresh);
+    EXPECT_NE(shown.convertToFormat(QImage::Format_RGB32),
+              firstPicture.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "db/DbFile.h"
 #include "db/DbValue.h"
 #include "jetwriter/JetWriter.h"
-#include "tournaments/DiagramImage.h"
+#include "tournaments/DiagramFiles.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <optional>
 #include <utility>
 
-#include "core/FileLocations.h"
 #include "db/Database.h"
 #include "tournaments/PictureViewer.h"
 #include "tournaments/TournamentLists.h"
@@ -109,6 +109,14 @@ void TournamentsFrame::Entered() {
     ui.fraTournamentWinners->hide();
 }
 
+void TournamentsFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !ui.fraTournamentWinners->isHidden()) {
+        ui.fraTournamentWinners->hide();
+        return;
+    }
+    Frame::keyPressEvent(event);
+}
+
 bool TournamentsFrame::CountryFilterWorks() const {
     return ui.cmbTournamentFilter->isEnabled();
 }
@@ -136,10 +144,11 @@ void TournamentsFrame::Connect() {
 }
 
 template <typename F>
-void TournamentsFrame::Guarded(F action) {
+void TournamentsFrame::Guarded(F action, const std::function<void()>& emptied) {
     try {
         action();
     } catch (const DbError& error) {
+        if (emptied) emptied();
         emit statusText(QStringLiteral("The tournaments cannot be read: ") +
                         ToQString(error.what()));
     }
@@ -168,13 +177,17 @@ void TournamentsFrame::TournamentClick() {
     const std::string name = SelectedTournament();
     if (name.empty()) return;
     ui.fraTournamentWinners->hide();
-    Guarded([&] { ShowTournament(name); });
+    ShowTournament(name);
 }
 
 void TournamentsFrame::ShowTournament(const std::string& name) {
-    ui.lblTournamentDate->setText(ToQString(TournamentHeading(name)));
-    ShowTable(name, KindOf(name));
-    FillGamesFilter(name);
+    // Each part is read on its own: one that cannot be read leaves the others whole.
+    Guarded([&] { ui.lblTournamentDate->setText(ToQString(TournamentHeading(name))); },
+            [&] { ui.lblTournamentDate->setText(ToQString(name)); });
+    Guarded([&] { ShowTable(name, KindOf(name)); },
+            [&] { ShowGridTexts(*ui.grdTournamentTables, {kTableHeader}); });
+    Guarded([&] { FillGamesFilter(name); },
+            [&] { ShowGridTexts(*ui.grdTournamentGames, {kGamesHeader}); });
 }
 
 void TournamentsFrame::ShowTable(const std::string& name, TournamentKind kind) {
@@ -238,7 +251,8 @@ void TournamentsFrame::ShowTournamentWinners() {
 
 void TournamentsFrame::RoundsClick(int index) {
     const std::string file(kPhasePictureFiles.at(static_cast<std::size_t>(index)));
-    ShowDiagram(*this, PicturePath(file), std::string(kPhasePictureCaption), file);
+    const std::string failure = ShowDiagram(*this, file, std::string(kPhasePictureCaption), file);
+    if (!failure.empty()) emit statusText(ToQString("The diagram cannot be drawn: " + failure));
 }
 
 std::string TournamentsFrame::HelpText() const {

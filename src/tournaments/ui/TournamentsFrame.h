@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "tournaments/Tournament.h"
@@ -43,6 +44,10 @@ class TournamentsFrame : public Frame {
     // The picture of a phase of the multi-phase tournament (0 to 4).
     void RoundsClick(int index);
 
+  protected:
+    // Esc closes the winners box.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void Connect();
     void ShowTournament(const std::string& name);
@@ -50,9 +55,10 @@ class TournamentsFrame : public Frame {
     void FillGamesFilter(const std::string& name);
     // The tournament selected in the list; empty when there is none.
     std::string SelectedTournament() const;
-    // Database failures end in the status line, never out of an event handler.
+    // Database failures end in the status line, never out of an event handler; emptied then
+    // clears what could not be read.
     template <typename F>
-    void Guarded(F action);
+    void Guarded(F action, const std::function<void()>& emptied = {});
 
     void BuildPanels(ControlBuilder& b);
     void BuildDadidurez(ControlBuilder& b);

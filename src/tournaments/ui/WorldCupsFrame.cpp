@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "core/FileLocations.h"
 #include "db/Database.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
@@ -53,23 +52,34 @@ void WorldCupsFrame::WorldCupClick() {
     const int phase = ui.cmbWC[1]->currentIndex();
     if (ui.cmbWC[1]->count() == 0 || phase < 0 || worldCup < 0) return;
     ui.chbWC[1]->setEnabled(worldCup == 1);
-    try {
-        const ViewTexts view = WorldCupView(worldCup, phase);
-        ui.lblWC[0]->setText(ToQString(view.text("lblWC_0")));
-        for (int i = 0; i < 2; ++i) {
-            GridControl& grid = *ui.grdWC[i];
-            ShowGridTexts(grid, view.grid(ArrayName("grdWC", i)));
-            grid.setRow(0);
-            grid.setCol(0);
-            grid.setColSel(grid.cols() - 1);
+    ui.lblWC[0]->setText(ToQString(WorldCupTableCaption(phase)));
+    // Each grid is read on its own: one that cannot be read is emptied, the other still filled.
+    QStringList failures;
+    const auto fill = [&](int i, const Texts& header, Grid (*read)(int, int)) {
+        GridControl& grid = *ui.grdWC[i];
+        try {
+            ShowGridTexts(grid, read(worldCup, phase));
+        } catch (const DbError& error) {
+            ShowGridTexts(grid, {header});
+            failures << ToQString(error.what());
         }
-    } catch (const DbError& error) {
-        emit statusText(QStringLiteral("The World Cup cannot be read: ") + ToQString(error.what()));
+        grid.setRow(0);
+        grid.setCol(0);
+        grid.setColSel(grid.cols() - 1);
+    };
+    fill(0, kTableHeader, WorldCupTable);
+    fill(1, kGamesHeader, WorldCupGames);
+    if (!failures.isEmpty()) {
+        emit statusText(QStringLiteral("The World Cup cannot be read: ") +
+                        failures.join(QStringLiteral("; ")));
     }
 }
 
 void WorldCupsFrame::TreeClick(int index) {
     const int worldCup = std::max(ui.cmbWC[0]->currentIndex(), 0);
-    const std::string file = PicturePath(WorldCupTreeName(worldCup, index));
-    ShowDiagram(*this, file, WorldCupTreeCaption(worldCup), file);
+    const std::string file = WorldCupTreeName(worldCup, index);
+    // A picture that cannot be drawn is named where it was looked for first.
+    const std::string failure =
+        ShowDiagram(*this, file, WorldCupTreeCaption(worldCup), AppDir() + file);
+    if (!failure.empty()) emit statusText(ToQString("The diagram cannot be drawn: " + failure));
 }

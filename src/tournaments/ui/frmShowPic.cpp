@@ -1,15 +1,21 @@
 #include "tournaments/ui/frmShowPic.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
+#include <exception>
 
 #include "core/AppServices.h"
+#include "core/FileLocations.h"
 #include "core/NativeFile.h"
 #include "core/QtText.h"
+#include "tournaments/DiagramFiles.h"
 #include "tournaments/PictureViewer.h"
 #include "widgets/Accessible.h"
 #include "widgets/ScreenPlacement.h"
@@ -32,6 +38,17 @@ void SetRange(QScrollBar& bar, const ScrollRange& range) {
     bar.setRange(0, std::max(range.max, 0));
     if (range.largeChange) bar.setPageStep(*range.largeChange);
     if (range.smallChange) bar.setSingleStep(*range.smallChange);
+}
+
+// Keys scroll without Shift, Ctrl or Alt; the keypad's arrows as well.
+bool Unmodified(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A wheel turn of eighths of a degree moves as many lines as the system says, a bar's small change
+// each.
+void Wheel(QScrollBar& bar, int eighths) {
+    bar.setValue(bar.value() - eighths * QApplication::wheelScrollLines() * bar.singleStep() / 120);
 }
 
 }  // namespace
@@ -57,6 +74,7 @@ frmShowPic::frmShowPic(QWidget* parent) : QDialog(parent) {
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { ScrollChange(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { ScrollChange(); });
+    Text1->installEventFilter(this);
     resize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
 }
 
@@ -89,6 +107,8 @@ void frmShowPic::LayOut() {
     Picture1->move(0, 0);
     HScroll1->setGeometry(Place(layout.horizontal));
     VScroll1->setGeometry(Place(layout.vertical));
+    HScroll1->setVisible(layout.showHorizontal);
+    VScroll1->setVisible(layout.showVertical);
     SetRange(*HScroll1, layout.h);
     SetRange(*VScroll1, layout.v);
     HScroll1->setValue(0);
@@ -100,14 +120,73 @@ void frmShowPic::ScrollChange() {
     Picture1->move(-TwipsToPixels(HScroll1->value()), -TwipsToPixels(VScroll1->value()));
 }
 
-void ShowDiagram(QWidget& owner, const std::string& path, const std::string& caption,
-                 const std::string& shownName) {
-    if (!FileExists(path)) {
+void frmShowPic::wheelEvent(QWheelEvent* event) {
+    QPoint turn = event->angleDelta();
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && turn.x() == 0) turn = {turn.y(), 0};
+    Wheel(*HScroll1, turn.x());
+    Wheel(*VScroll1, turn.y());
+    event->accept();
+}
+
+bool frmShowPic::ScrollByKey(int key) {
+    using Action = QAbstractSlider::SliderAction;
+    const auto act = [](QScrollBar& bar, Action action) {
+        bar.triggerAction(action);
+        return true;
+    };
+    switch (key) {
+        case Qt::Key_Left:
+            return act(*HScroll1, Action::SliderSingleStepSub);
+        case Qt::Key_Right:
+            return act(*HScroll1, Action::SliderSingleStepAdd);
+        case Qt::Key_Up:
+            return act(*VScroll1, Action::SliderSingleStepSub);
+        case Qt::Key_Down:
+            return act(*VScroll1, Action::SliderSingleStepAdd);
+        case Qt::Key_PageUp:
+            return act(*VScroll1, Action::SliderPageStepSub);
+        case Qt::Key_PageDown:
+            return act(*VScroll1, Action::SliderPageStepAdd);
+        case Qt::Key_Home:
+            return act(*VScroll1, Action::SliderToMinimum);
+        case Qt::Key_End:
+            return act(*VScroll1, Action::SliderToMaximum);
+        default:
+            return false;
+    }
+}
+
+void frmShowPic::keyPressEvent(QKeyEvent* event) {
+    if (Unmodified(*event) && ScrollByKey(event->key())) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool frmShowPic::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (Unmodified(key) && ScrollByKey(key.key())) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::string ShowDiagram(QWidget& owner, const std::string& file, const std::string& caption,
+                        const std::string& shownName) {
+    const FileLocations places = CurrentLocations();
+    std::string path;
+    std::string failure;
+    try {
+        path = DiagramPicture(file, places);
+        if (path.empty()) failure = "it cannot be written into " + places.pictures;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    if (path.empty() || !FileExists(path)) {
         Services().message(MessageIcon::Information, MissingPictureMessage(shownName),
                            std::string(kMissingPictureTitle));
-        return;
+        return failure;
     }
     frmShowPic window(owner.window());
     window.Init(path, caption);
     window.exec();
+    return {};
 }

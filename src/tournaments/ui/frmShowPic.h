@@ -8,8 +8,9 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 
-// The diagram viewer: one picture, scrolled by two bars when it is larger than the window. Modal
-// over the main window; a fresh window for every opening.
+// The diagram viewer: one picture, scrolled by two bars when it is larger than the window, by the
+// mouse wheel (sideways with Shift) and by the arrow and page keys. Modal over the main window; a
+// fresh window for every opening.
 class frmShowPic : public QDialog {
     Q_OBJECT
 
@@ -22,11 +23,17 @@ class frmShowPic : public QDialog {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The text box holding the focus would take the arrow keys for its cursor.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Lays the viewport and the bars out for the window's size and scrolls back to the top left.
     void LayOut();
     void ScrollChange();
+    // False for a key that does not scroll.
+    bool ScrollByKey(int key);
 
     QLineEdit* Text1 = nullptr;
     QFrame* Frame1 = nullptr;
@@ -35,7 +42,9 @@ class frmShowPic : public QDialog {
     QScrollBar* VScroll1 = nullptr;
 };
 
-// Opens the picture at path in a viewer over owner's window, or, when there is no such file,
-// says so naming shownName ("The picture file shownName was not found").
-void ShowDiagram(QWidget& owner, const std::string& path, const std::string& caption,
-                 const std::string& shownName);
+// Opens the diagram picture file (a user's own, else the program's drawing from the open database,
+// drawn when needed) in a viewer over owner's window; when there is none and it cannot be drawn,
+// says so naming shownName ("The picture file shownName was not found"). Returns why it could not
+// be drawn, for the status line; empty otherwise.
+std::string ShowDiagram(QWidget& owner, const std::string& file, const std::string& caption,
+                        const std::string& shownName);
