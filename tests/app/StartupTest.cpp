@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -154,6 +155,20 @@ TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn
         EXPECT_EQ(gConn, nullptr);
         Stop();
     }
+}
+
+TEST_F(StartupTest, CtrlQClosesTheProgramWithItsAnimation) {
+    Start();
+    ASSERT_NE(window, nullptr);
+    gOptFrameAnimation = 1;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const int eventRunsBefore = services->eventRuns;
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_GT(services->eventRuns, eventRunsBefore);
+    EXPECT_EQ(gConn, nullptr);
+    Stop();
 }
 
 TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalMessage) {
