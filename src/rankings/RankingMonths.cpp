@@ -1,13 +1,18 @@
 #include "rankings/RankingMonths.h"
 
+#include "core/Settings.h"
+#include "db/Database.h"
 #include "rankings/RankingColumn.h"
 
 ComboList RankingMonthList() {
     ComboList list;
-    for (const std::string& column : RankingColumns()) {
+    const std::vector<std::string> columns = RankingColumns();
+    // The month the table first shows: the current period, or the latest month standing in.
+    const std::string shown = ChooseRankingPeriod(FileModifiedTime(gDbPath), columns).column;
+    for (const std::string& column : columns) {
+        if (column == shown) list.selected = static_cast<int>(list.items.size());
         list.items.push_back({RankingMonthText(column), RankingItemData(column)});
     }
-    list.selected = static_cast<int>(list.items.size()) - 1;
     return list;
 }
 

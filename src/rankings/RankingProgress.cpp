@@ -1,6 +1,8 @@
 #include "rankings/RankingProgress.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "core/DisplayFormat.h"
 #include "db/Database.h"
@@ -14,6 +16,9 @@ constexpr int kTopY = 60;              // the top value's height
 constexpr int kAxisAboveBottom = 800;  // the horizontal axis, above the picture's bottom
 constexpr int kRightMargin = 100;
 constexpr int kLabelStep = 150;  // between the characters of a vertical label
+// From a month's name label to the next month's: its own year label stands 140 twips to the
+// right of its name, and each is a character wide.
+constexpr int kLabelPitch = 280;
 
 // Points beyond this (either way) are no ranking anyone holds: a damaged value, left out so that
 // the scale's arithmetic stays far from the limits of its numbers.
@@ -47,6 +52,40 @@ struct Scale {
     int x(std::size_t m) const { return Round(static_cast<double>(m) * xs + kAxisX); }
 };
 
+// Where the data lines may run: between the axes, up to the top value and the right margin.
+struct PlotArea {
+    int left, top, right, bottom;
+};
+
+// The part of a line inside the area, nothing when it lies wholly outside (Liang-Barsky).
+std::optional<GraphLine> Clipped(GraphLine line, const PlotArea& area) {
+    const double dx = line.x2 - line.x1;
+    const double dy = line.y2 - line.y1;
+    const double toEdge[4][2] = {{-dx, static_cast<double>(line.x1 - area.left)},
+                                 {dx, static_cast<double>(area.right - line.x1)},
+                                 {-dy, static_cast<double>(line.y1 - area.top)},
+                                 {dy, static_cast<double>(area.bottom - line.y1)}};
+    double enter = 0;
+    double leave = 1;
+    for (const auto& [towards, room] : toEdge) {
+        if (towards == 0) {
+            if (room < 0) return std::nullopt;
+            continue;
+        }
+        const double t = room / towards;
+        if (towards < 0) enter = std::max(enter, t);
+        if (towards > 0) leave = std::min(leave, t);
+    }
+    if (enter > leave) return std::nullopt;
+    const int x1 = line.x1;
+    const int y1 = line.y1;
+    line.x1 = Round(x1 + enter * dx);
+    line.y1 = Round(y1 + enter * dy);
+    line.x2 = Round(x1 + leave * dx);
+    line.y2 = Round(y1 + leave * dy);
+    return line;
+}
+
 void DrawAxesAndGrid(Graph& g, const Scale& s, std::size_t months) {
     const int w = g.width;
     const int h = g.height;
@@ -77,15 +116,30 @@ std::string PointTip(const RankedMonth& month) {
            std::to_string(*month.points) + " points";
 }
 
-void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months) {
+// Vertical "May" and "2003" below the month's tick, for every month where the months are wide
+// enough, else for every second, third... month, so that no two labels run into each other.
+void DrawMonthLabels(Graph& g, const Scale& s, const std::vector<RankedMonth>& months) {
     const int labelY = g.height - kAxisAboveBottom + 80;
-    for (std::size_t m = 1; m <= months.size(); ++m) {
+    const double count = static_cast<double>(months.size());
+    const double pitch = s.xs > 0 ? std::ceil(kLabelPitch / s.xs) : count;
+    const auto every = static_cast<std::size_t>(std::clamp(pitch, 1.0, std::max(count, 1.0)));
+    for (std::size_t m = 1; m <= months.size(); m += every) {
         const RankedMonth& month = months[m - 1];
         const double x = static_cast<double>(m) * s.xs;
         const int monthNumber = static_cast<int>(RankingItemData(month.column) / 100);
         g.texts.push_back({Round(x + 430), labelY,
                            FirstCharacters(CurrentLocale().monthName(monthNumber), 3), kLabelStep});
         g.texts.push_back({Round(x + 570), labelY, "20" + month.column.substr(3, 2), kLabelStep});
+    }
+}
+
+void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months) {
+    const PlotArea area{kAxisX, kTopY, g.width - kRightMargin, g.height - kAxisAboveBottom};
+    const auto drawLine = [&g, &area](const GraphLine& line) {
+        if (const auto inside = Clipped(line, area)) g.lines.push_back(*inside);
+    };
+    for (std::size_t m = 1; m <= months.size(); ++m) {
+        const RankedMonth& month = months[m - 1];
         if (!Plottable(month.points)) continue;
 
         const int y = s.y(*month.points);
@@ -95,9 +149,10 @@ void DrawMonths(Graph& g, const Scale& s, const std::vector<RankedMonth>& months
         if (m == 1) continue;
         const RankedMonth& before = months[m - 2];
         if (Plottable(before.points)) {
-            g.lines.push_back({s.x(m - 1), s.y(*before.points), s.x(m), y, kRed, 3});
+            drawLine({s.x(m - 1), s.y(*before.points), s.x(m), y, kRed, 3});
         } else {
-            g.lines.push_back({kAxisX, s.y(1000), s.x(m), y, kRed, 1});
+            // From the value 1000, which may lie beyond the scale.
+            drawLine({kAxisX, s.y(1000), s.x(m), y, kRed, 1});
         }
     }
 }
@@ -142,6 +197,7 @@ Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int heigh
                    {"ys", s.ys},
                    {"xs", s.xs}};
     DrawAxesAndGrid(graph, s, months.size());
+    DrawMonthLabels(graph, s, months);
     DrawMonths(graph, s, months);
     return graph;
 }

@@ -20,8 +20,9 @@ struct RankedMonth {
 std::vector<RankedMonth> PlayerRankingMonths(std::string_view player);
 
 // The graph for a picture of width × height twips: axes, a dotted value grid labelled "0###",
-// blue month ticks with dotted lines, vertical month labels, a circle per ranked month, thick red
-// lines between ranked neighbours and a thin one from the value 1000 after a gap; each point
+// blue month ticks with dotted lines, vertical month labels (only so many as fit side by side), a
+// circle per ranked month, thick red lines between ranked neighbours and a thin one from the value
+// 1000 after a gap, each cut off where it leaves the area between the axes; each point
 // tells its month and points on hovering ("May 2003: 1250 points"). Empty when no month is ranked.
 Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int height);
 

@@ -1,14 +1,36 @@
 #pragma once
 
-#include <vector>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QVariantAnimation;
+class QWidget;
 
 // Where a frame brought forward stands, and how it gets there.
 
 // Top of frames in front, in twips: just below the navigation bar.
 inline constexpr int kFrameTop = 780;
 inline constexpr int kFrameLeft = 60;
-inline constexpr int kSlideStep = 30;
+// However tall the window, a slide is over this soon, so that a click never waits long for it.
+inline constexpr int kSlideMilliseconds = 180;
 
-// The tops a frame passes through as it slides in from the bottom of a window of the given
-// height (twips): the height, then 30 twips less each step, down to the last one of 780 or more.
-std::vector<int> SlideTops(int windowHeight);
+// A frame sliding up from below to its place while the window goes on taking events.
+class FrameSlide : public QObject {
+  public:
+    explicit FrameSlide(QObject* owner);
+
+    // Moves frame to top from (pixels) and slides it to top to; arrived runs once it is there.
+    // A slide under way is finished first.
+    void Start(QWidget& frame, int from, int to, std::function<void()> arrived);
+    // Puts a sliding frame in its place at once and runs its arrived; nothing when none slides.
+    void Finish();
+    bool Running() const;
+
+  private:
+    void Arrive();
+
+    QVariantAnimation* mAnimation;
+    QPointer<QWidget> mFrame;
+    std::function<void()> mArrived;
+};

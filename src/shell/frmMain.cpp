@@ -51,6 +51,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(font);
     mFrames = MakeFrames();
     ui = BuildMainControls(*this, mFrames);
+    mSlide = new FrameSlide(this);
     resize(kInitialWidth, kInitialHeight);
     ConnectControls();
 }
@@ -76,28 +77,32 @@ void frmMain::Load() {
 }
 
 void frmMain::ShowFrame() {
+    // A click during a slide: that frame is put in its place at once, this one slides on top.
+    mSlide->Finish();
     // An open help panel belongs to the frame it was opened on.
     ui.picInfo->hide();
     Layout();
     QFrame* frame = ui.fraFrame[mCurrentFrame];
     frame->show();
     frame->raise();
-    const int height = OuterHeight();
-    if (gOptFrameAnimation == 1) {
-        // Runs to the end without letting other events in.
-        for (const int top : SlideTops(height)) {
-            frame->move(frame->x(), TwipsToPixels(top));
-            frame->repaint();
-        }
+    const int shown = mCurrentFrame;
+    auto parkOthers = [this, shown] { ParkFramesBehind(shown); };
+    if (gOptFrameAnimation == 1 && isVisible()) {
+        mSlide->Start(*frame, height(), TwipsToPixels(kFrameTop), parkOthers);
     } else {
         frame->move(TwipsToPixels(kFrameLeft), TwipsToPixels(kFrameTop));
+        parkOthers();
     }
+    mFrames[mCurrentFrame]->Entered();
+}
+
+void frmMain::ParkFramesBehind(int shown) {
+    const int height = OuterHeight();
     for (int i = 0; i < FrameCount(); ++i) {
-        if (i == mCurrentFrame) continue;
+        if (i == shown) continue;
         ui.fraFrame[i]->move(0, TwipsToPixels(height));
         ui.fraFrame[i]->hide();
     }
-    mFrames[mCurrentFrame]->Entered();
 }
 
 void frmMain::BarClick(int i) {
@@ -173,6 +178,9 @@ void frmMain::ConnectKeys() {
             FocusFirstControl(*ui.fraFrame[i]);
         });
     }
+    // Closing the window ends the program, animation and all.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         const int help = DescriptionOf(mCurrentFrame).helpButton;
         if (help >= 0) HelpClick(help);
@@ -249,7 +257,18 @@ void frmMain::changeEvent(QEvent* event) {
 
 void frmMain::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    // The frame's margins, part of the size shown, may change without a resize.
+    FollowFrameMargins();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowFrameMargins();
+}
+
+void frmMain::FollowFrameMargins() {
+    // The window manager's frame, part of the size the layout works on, arrives once the window
+    // is shown and may change later without a resize.
+    if (OuterSize(*this) != mLaidOutSize) Layout();
     ui.picStatus->update();
 }
 
@@ -262,6 +281,7 @@ int frmMain::OuterHeight() const {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    mSlide->Finish();
     DisconnectDb();
     UnhookMinSize(*this);
     CloseAnimation();

@@ -12,6 +12,7 @@
 
 class ControlGeometry;
 class Frame;
+class FrameSlide;
 class QShortcut;
 
 // The main window: the frames of FrameKinds() behind a navigation bar, a status line with a resize
@@ -32,7 +33,8 @@ class frmMain : public QWidget {
 
     // Has every frame fill its grids, lists and combo boxes once, while mInitialised is 0.
     void InitControls();
-    // Brings frame mCurrentFrame forward and runs its entry action.
+    // Brings frame mCurrentFrame forward and runs its entry action. With the animation on, a shown
+    // window lets the frame slide in while it goes on taking events.
     void ShowFrame();
     // Places the frames and the controls of the frame in front for the window's size; does
     // nothing while mInitialised is 0 or the window is minimised.
@@ -60,13 +62,16 @@ class frmMain : public QWidget {
     // Maximising may leave the size as it was, yet the grip must go.
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Clicks on the information panel close it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::vector<Frame*> MakeFrames();
-    // Ctrl+1, Ctrl+2, ... bring the frames forward, F1 shows the help of the frame in front and Esc
-    // closes the help panel.
+    // Every frame but shown goes out of sight below the window.
+    void ParkFramesBehind(int shown);
+    // Ctrl+1, Ctrl+2, ... bring the frames forward, F1 shows the help of the frame in front, Esc
+    // closes the help panel and Ctrl+Q the window.
     void ConnectKeys();
     void FocusFirstControl(QWidget& frame);
     // Tab visits the navigation bar and then the controls of the frame in front in the order
@@ -77,11 +82,14 @@ class frmMain : public QWidget {
     void ShowWait(bool shown);
     void ShowWaitProgress(const QString& text);
     void CloseAnimation();
+    // Lays the window out again when its outer size changed without a resize.
+    void FollowFrameMargins();
     // The window's outer size in twips.
     int OuterWidth() const;
     int OuterHeight() const;
 
     std::vector<Frame*> mFrames;
+    FrameSlide* mSlide = nullptr;
     std::optional<StoredDatabase> mStoredDatabase;
     // Esc closing the help panel.
     QShortcut* mHelpEscape = nullptr;
@@ -89,4 +97,6 @@ class frmMain : public QWidget {
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)
     std::shared_ptr<const ControlGeometry> mGeometry;
+    // The outer size (pixels) the last layout was made for.
+    QSize mLaidOutSize;
 };

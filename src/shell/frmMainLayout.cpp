@@ -8,6 +8,7 @@
 #include "widgets/Grid.h"
 #include "widgets/TabOrder.h"
 #include "widgets/TwipsGeometry.h"
+#include "widgets/WindowSize.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void frmMain::Layout() {
     ui.picResize->setVisible(g.Visible("picResize"));
     ui.picResize->update();
     mGeometry = std::make_shared<const ControlGeometry>(std::move(g));
+    mLaidOutSize = OuterSize(*this);
     ChainTabStops();
 }
 

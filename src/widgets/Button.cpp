@@ -1,5 +1,6 @@
 #include "widgets/Button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -49,4 +50,16 @@ void Button::paintEvent(QPaintEvent* event) {
     painter.drawItemText(captionArea, Qt::AlignCenter, palette(), isEnabled(),
                          fontMetrics().elidedText(text(), Qt::ElideRight, width() - 4),
                          QPalette::ButtonText);
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+    // Without auto-default Qt leaves Enter to the dialog's default button, and there is none.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

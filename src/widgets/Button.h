@@ -7,7 +7,8 @@
 
 // The push button of every frame: a caption with an optional picture beside it, a tooltip, the
 // enabled state and Qt's clicked signal. A button too narrow for picture and caption side by side
-// shows the picture above the caption instead.
+// shows the picture above the caption instead. Enter presses a button that has the focus, as Space
+// does.
 class Button : public QPushButton {
     Q_OBJECT
 
@@ -21,4 +22,5 @@ class Button : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

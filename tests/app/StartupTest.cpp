@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QTimer>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -157,6 +158,20 @@ TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn
         EXPECT_EQ(gConn, nullptr);
         Stop();
     }
+}
+
+TEST_F(StartupTest, CtrlQClosesTheProgramWithItsAnimation) {
+    Start();
+    ASSERT_NE(window, nullptr);
+    gOptFrameAnimation = 1;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const int eventRunsBefore = services->eventRuns;
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_GT(services->eventRuns, eventRunsBefore);
+    EXPECT_EQ(gConn, nullptr);
+    Stop();
 }
 
 TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalMessage) {

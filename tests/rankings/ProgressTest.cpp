@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "rankings/RankingColumn.h"
 #include "rankings/RankingProgress.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/HandMadeDuzedo.h"
@@ -31,13 +34,40 @@ TEST(ProgressGraph, ScalePointsAndLines) {
     for (const GraphLine& line : g.lines) {
         if (line.colour == kRed) red.push_back(line);
     }
-    // No line into the first month; a thin one from the value 1000 after the gap.
-    EXPECT_EQ(red, (std::vector<GraphLine>{{580, 5260, 3580, 1060, kRed, 1},
+    // No line into the first month; a thin one from the value 1000 after the gap, which lies
+    // below this scale: the line starts where it crosses the horizontal axis.
+    EXPECT_EQ(red, (std::vector<GraphLine>{{1123, 4500, 3580, 1060, kRed, 1},
                                            {3580, 1060, 4580, 2260, kRed, 3}}));
     // Each point is drawn where it says and tells its month; none picks anything.
     ASSERT_EQ(g.spots.size(), 3u);
     EXPECT_EQ(g.spots[0], (GraphSpot{1580, 3460, 40, "May 2003: 1180 points"}));
     EXPECT_EQ(g.spots[2], (GraphSpot{4580, 2260, 40, "August 2003: 1300 points"}));
+}
+
+TEST(ProgressGraph, MonthLabelsThatWouldRunIntoEachOtherAreLeftOut) {
+    SetCurrentLocale(MakeFixedLocale());
+    std::vector<RankedMonth> months;
+    for (int year = 2001; year <= 2003; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            months.push_back({RankingColumnName(month, year), 1000 + month});
+        }
+    }
+    const auto labelColumns = [&months](int width) {
+        std::vector<int> columns;
+        for (const GraphText& t : ProgressGraph(months, width, 5295).texts) {
+            if (t.lineStep != 0) columns.push_back(t.x);
+        }
+        std::sort(columns.begin(), columns.end());
+        return columns;
+    };
+    // Room for all: a name and a year for every month.
+    EXPECT_EQ(labelColumns(40000).size(), 2 * months.size());
+    // The window's first size: fewer, and none within a character (the graph's 9-pixel font)
+    // of the next.
+    const std::vector<int> columns = labelColumns(9135);
+    EXPECT_GE(columns.size(), months.size() / 2);
+    for (std::size_t i = 1; i < columns.size(); ++i) EXPECT_GE(columns[i] - columns[i - 1], 135);
+    SetCurrentLocale(nullptr);
 }
 
 TEST(ProgressGraph, PointsNearTheLimitsOfTheirNumbersAreLeftOut) {

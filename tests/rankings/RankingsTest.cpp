@@ -70,12 +70,17 @@ TEST_F(Rankings, CurrentColumnComesFromTheFileDateAndFallsBackToTheLatestMonth) 
     EXPECT_EQ(ChooseRankingPeriod(LocalDateTime{2003, 1, 1}, {}).column, "");
 }
 
-TEST_F(Rankings, MonthListNamesEveryColumnAndSelectsTheLast) {
+TEST_F(Rankings, MonthListNamesEveryColumnAndSelectsTheMonthTheTableShowsFirst) {
     const ComboList list = RankingMonthList();
     ASSERT_EQ(list.items.size(), 4u);
     EXPECT_EQ(list.items[0].text, "December 2002");
     EXPECT_EQ(list.items[3].data, 303);
-    EXPECT_EQ(list.selected, 3);
+    // A month without a column: the latest stands in for it.
+    SetFileDate(2004, 1, 18);
+    EXPECT_EQ(RankingMonthList().selected, 3);
+    SetFileDate(2003, 1, 10);
+    EXPECT_EQ(list.items[static_cast<std::size_t>(RankingMonthList().selected)].text,
+              "January 2003");
 }
 
 TEST_F(Rankings, MonthCountryAndLimitCombine) {

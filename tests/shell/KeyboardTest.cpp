@@ -97,6 +97,17 @@ TEST(ReadingOrder, RowsThenColumnsAcrossTheGapsOverlapsByTopAndLeft) {
 
 // Esc closes each window, whichever of its controls has the focus; in the games window Tab
 // leaves the grid at once rather than walking its cells.
+TEST_F(Keyboard, EnterPressesTheButtonThatHasTheFocusAsSpaceDoes) {
+    Button& findPair = *window.ui.chbBar[5];
+    findPair.setFocus();
+    QTest::keyClick(&findPair, Qt::Key_Return);
+    EXPECT_EQ(window.mCurrentFrame, 5);
+    Button& help = *window.ui.chbPlayerHelp[2];
+    help.setFocus();
+    QTest::keyClick(&help, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(window.ui.picInfo->isHidden());
+}
+
 TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
     const std::string player = gPlayers.at(3);
     // One at a time: the window finds the dialog it opened among its children.

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
 
 #include "core/Settings.h"
 #include "core/Twips.h"
@@ -55,11 +58,38 @@ TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
     EXPECT_TRUE(Ctl<QFrame>(window, "fraTournamentWinners")->isHidden());
 }
 
-TEST_F(MainWindow, FramesSlideInFromTheBottom) {
+TEST_F(MainWindow, FramesSlideInQuicklyAndAClickDuringASlideGoesOnAtOnce) {
     gOptFrameAnimation = 1;
-    window.resize(800, 461);  // 6915 twips: the slide stops at 795
-    window.BarClick(5);
-    EXPECT_EQ(Top(5), 795);
+    window.show();
+    // The tallest window: the longest way.
+    window.resize(kMainMaxWidth, kMainMaxHeight);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(window.ui.chbBar[5], Qt::LeftButton);
+    // The click does not wait for the slide: the frame comes up from below.
+    EXPECT_GT(Top(5), kFrameTop);
+    QTRY_COMPARE_WITH_TIMEOUT(Top(5), kFrameTop, 2000);
+    EXPECT_LT(clock.elapsed(), 1000);
+
+    QTest::mouseClick(window.ui.chbBar[2], Qt::LeftButton);
+    QTest::mouseClick(window.ui.chbBar[3], Qt::LeftButton);
+    // The interrupted slide is over at once; the new one runs over its frame.
+    EXPECT_EQ(Top(2), kFrameTop);
+    EXPECT_GT(Top(3), kFrameTop);
+    QTRY_COMPARE_WITH_TIMEOUT(Top(3), kFrameTop, 2000);
+    for (int frame : {0, 1, 2, 4, 5, 6, 7}) EXPECT_TRUE(window.ui.fraFrame[frame]->isHidden());
+}
+
+// As start-up shows it: the whole window, frame included, on the screen, however much of it the
+// window asked for, and laid out for its outer size as a frame switch would lay it out.
+TEST_F(MainWindow, TheShownWindowFitsTheScreenFrameAndAllAndIsLaidOutForIt) {
+    window.resize(window.screen()->availableSize());
+    window.show();
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    const QRect grid = Ctl<GridControl>(window, "grdRankings")->geometry();
+    window.BarClick(1);
+    window.BarClick(0);
+    EXPECT_EQ(Ctl<GridControl>(window, "grdRankings")->geometry(), grid);
 }
 
 TEST_F(MainWindow, LayoutFollowsTheWindowSize) {

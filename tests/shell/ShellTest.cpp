@@ -69,6 +69,9 @@ TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
               QRect(560, 240, 800, 600));
     // A screen smaller than the minimum gets all of it, no more.
     EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
+    // 1600 x 1000 at a scale factor of 2: the title bar and borders fit too.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 800, 500), QMargins(1, 24, 1, 1)),
+              QRect(1, 24, 798, 475));
 }
 
 TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {

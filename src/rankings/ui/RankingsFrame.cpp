@@ -60,10 +60,11 @@ void RankingsFrame::InitControls(FrameInit&) {
     ui.cmbRankingFilter->setCurrentIndex(0);
 
     ui.cmbRankMonth->clear();
-    for (const ComboItem& month : RankingMonthList().items) {
+    const ComboList months = RankingMonthList();
+    for (const ComboItem& month : months.items) {
         ui.cmbRankMonth->addItem(ToQString(month.text), QVariant::fromValue<qint64>(month.data));
     }
-    ui.cmbRankMonth->setCurrentIndex(ui.cmbRankMonth->count() - 1);
+    ui.cmbRankMonth->setCurrentIndex(months.selected);
 }
 
 void RankingsFrame::FillRankings(const std::string& column) {
@@ -71,9 +72,10 @@ void RankingsFrame::FillRankings(const std::string& column) {
     GridControl& grid = *ui.grdRankings;
     grid.hide();
     grid.setRows(1);
-    RankingPeriod period{column, ""};
     try {
-        if (column.empty()) period = CurrentRankingPeriod();
+        // The current period's stand-in says why it stands in, whoever chose it.
+        RankingPeriod period = CurrentRankingPeriod();
+        if (!column.empty() && column != period.column) period = {column, ""};
         RankingsChoice choice{period.column, std::nullopt, gOptRankingLimit == 1};
         if (ui.cmbRankingFilter->currentIndex() > 0) {
             choice.country = ui.cmbRankingFilter->currentText().toStdString();
@@ -89,12 +91,11 @@ void RankingsFrame::FillRankings(const std::string& column) {
 }
 
 void RankingsFrame::RankingFilterClick() {
-    // A country is looked at in the current period; the month list is left as it is.
-    FillRankings("");
+    RankMonthClick();
 }
 
 void RankingsFrame::RankMonthClick() {
-    if (!Ready()) return;
+    // The table always shows the month the box shows.
     FillRankings(ChosenColumn(*ui.cmbRankMonth));
 }
 

@@ -19,16 +19,16 @@ class RankingsFrame : public Frame {
 
     void InitControls(FrameInit& init) override;
     std::string HelpText() const override;
-    // Coming forward shows the current period.
-    void Entered() override { FillRankings(""); }
+    // Coming forward refills the table for the chosen month.
+    void Entered() override { RankMonthClick(); }
     // A new participation limit refills the table for the chosen month.
     void OptionsChanged(const OptionValues& before) override;
 
     // The table of the given ranking column; empty: the current period (or the latest month
     // when the current one has none).
     void FillRankings(const std::string& column);
-    // A new country or month refills the table; a double-click on a player asks for his
-    // statistics.
+    // A new country or month refills the table for the month the month box shows; a double-click
+    // on a player asks for his statistics.
     void RankingFilterClick();
     void RankMonthClick();
     void RankingsDoubleClick();
