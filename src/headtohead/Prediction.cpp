@@ -210,7 +210,7 @@ PredictionInputs::PredictionInputs(const std::vector<std::string>& players,
     }
     mRankings.assign(mNames.size(), 0);
     ReadRankings(rankingColumn);
-    ReadGames();
+    if (!players.empty()) ReadGames(players);
 }
 
 std::optional<std::uint32_t> PredictionInputs::Known(std::string_view name) const {
@@ -231,11 +231,25 @@ void PredictionInputs::ReadRankings(const std::string& rankingColumn) {
     }
 }
 
-void PredictionInputs::ReadGames() {
+namespace {
+
+// The games with one of players on either side. The unary + keeps SQLite off the name indexes,
+// so the games reach the sort in table order, as they do in one player's own query, and games
+// of the same tournament come out in the same order.
+std::string AnyOf(const std::vector<std::string>& players) {
+    std::string names;
+    for (const std::string& player : players)
+        names += (names.empty() ? "" : ",") + SqlQuote(player);
+    return "+[TEAM A] in (" + names + ") or +[TEAM B] in (" + names + ")";
+}
+
+}  // namespace
+
+void PredictionInputs::ReadGames(const std::vector<std::string>& players) {
     std::vector<Latest> home(mNames.size()), away(mNames.size());
     std::unordered_map<std::uint64_t, std::vector<MeetingScore>> meetings;
-    // The same order as each player's own query: the latest first.
-    for (const Record& game : Query(LatestGames("[TEAM A], [TEAM B], A, B", {}))) {
+    // The latest first, as each player's own query reads them.
+    for (const Record& game : Query(LatestGames("[TEAM A], [TEAM B], A, B", AnyOf(players)))) {
         const std::optional<std::uint32_t> a = Known(NameIn(game[0]));
         const std::optional<std::uint32_t> b = Known(NameIn(game[1]));
         if (!a && !b) continue;

@@ -92,7 +92,7 @@ class PredictionInputs {
 
   private:
     void ReadRankings(const std::string& rankingColumn);
-    void ReadGames();
+    void ReadGames(const std::vector<std::string>& players);
     // The player's place among the distinct names; none for a name not in the list.
     std::optional<std::uint32_t> Known(std::string_view name) const;
 
