@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QShortcut>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -43,9 +45,23 @@ class AtExit {
     F mAction;
 };
 
+// Seconds since midnight: the clock once, then a steady clock's advance on it. Every prediction
+// reseeds from the time of day, and a league makes millions of them; reading the local time
+// for each would cost more than the prediction itself.
+std::function<double()> QuickTimeOfDay() {
+    constexpr double kDay = 24 * 60 * 60;
+    const double start = Services().timeOfDay();
+    const auto since = std::chrono::steady_clock::now();
+    return [start, since] {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - since;
+        return std::fmod(start + elapsed.count(), kDay);
+    };
+}
+
 }  // namespace
 
-FantasyFrame::FantasyFrame(int index, QWidget* parent) : Frame(index, parent) {
+FantasyFrame::FantasyFrame(int index, QWidget* parent)
+    : Frame(index, parent), mRandom(QuickTimeOfDay()) {
     ControlBuilder b = Builder();
     ui.lstFantasyPlayers = b.List(this, "lstFantasyPlayers");
     ui.lstFantasySelected = b.List(this, "lstFantasySelected");
