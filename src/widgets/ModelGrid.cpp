@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr int kDefaultRowHeightTwips = 240;
+// The row height the design gives every grid.
+constexpr int kDefaultRowHeightTwips = 270;
 
 }  // namespace
 

@@ -110,6 +110,12 @@ TEST(League, ProgressCountsPairsAndCanStopTheLeague) {
     EXPECT_EQ(games, 4);
 }
 
+TEST(League, OnlyALeagueOfThousandsIsWorthAQuestion) {
+    EXPECT_FALSE(EstimateLeague(1800).large());
+    EXPECT_EQ(EstimateLeague(3000).games, 3000U * 2999U);
+    EXPECT_TRUE(EstimateLeague(3000).large());
+}
+
 class LeagueOnPairDuzedo : public ConnectedSuite<WritePairDuzedo> {};
 
 TEST_F(LeagueOnPairDuzedo, PredictedLeagueAddsUpAndReplaysFromItsSeed) {
