@@ -255,7 +255,7 @@ bool FantasyFrame::NextPair(const std::vector<std::string>& players, std::size_t
 }
 
 void FantasyFrame::PlayAndShow(const std::vector<std::string>& players) {
-    // The grids keep the last league until this one is complete.
+    // Hidden while the league is played, the grids keep the last one until this one is complete.
     ui.grdFantasyGames->hide();
     ui.grdFantasyTable->hide();
     const LeagueProgress progress{
