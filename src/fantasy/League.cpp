@@ -11,18 +11,36 @@ namespace {
 constexpr std::int64_t kWinPoints = 3;
 constexpr std::int64_t kDrawPoints = 1;
 
-void AddOnce(std::vector<std::string>& names, const std::string& name) {
-    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
-}
+// A game's time in the window, measured on a busy two-core machine and rounded up, and what it
+// holds; a league beyond either limit is worth a question first.
+constexpr double kSecondsPerGame = 0.5e-6;
+constexpr std::uint64_t kBytesPerGame = sizeof(LeagueGame);
+constexpr double kQuickSeconds = 3;
+constexpr std::uint64_t kSmallBytes = 1ULL << 30;
+
+// Whose predictions lacked their own games as Team A or as Team B, by list index.
+struct MissingForm {
+    std::vector<bool> home, away;
+};
 
 // Plays one game and records it; notes a side whose own games were missing.
-void Play(League& league, const std::vector<std::string>& players, std::size_t home,
-          std::size_t away, const Predictor& predict) {
-    const Prediction p = predict(players[home], players[away]);
-    league.games.push_back({players[home], players[away], p.home, p.away});
+void Play(League& league, MissingForm& missing, std::size_t home, std::size_t away,
+          const Predictor& predict) {
+    const Prediction p = predict(home, away);
+    league.games.push_back({static_cast<std::uint32_t>(home), static_cast<std::uint32_t>(away),
+                            static_cast<std::int16_t>(p.home), static_cast<std::int16_t>(p.away)});
     RecordGame(league.table, home, away, p.home, p.away);
-    if (!p.homeHasForm) AddOnce(league.withoutHomeGames, players[home]);
-    if (!p.awayHasForm) AddOnce(league.withoutAwayGames, players[away]);
+    if (!p.homeHasForm) missing.home[home] = true;
+    if (!p.awayHasForm) missing.away[away] = true;
+}
+
+std::vector<std::string> Marked(const std::vector<std::string>& players,
+                                const std::vector<bool>& marks) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (marks[i]) names.push_back(players[i]);
+    }
+    return names;
 }
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
@@ -57,49 +75,78 @@ void OrderTable(std::vector<LeagueRow>& table) {
     });
 }
 
-League PlayLeague(const std::vector<std::string>& players, const Predictor& predict,
-                  const LeagueProgress& progress) {
+std::optional<League> PlayLeague(const std::vector<std::string>& players, const Predictor& predict,
+                                 const LeagueProgress& progress) {
     League league;
     league.players = players;
     for (const std::string& player : players) league.table.push_back({.player = player});
-    for (std::size_t i = 0; i < players.size(); ++i) {
-        if (progress.nextHomePlayer) progress.nextHomePlayer();
-        for (std::size_t j = i + 1; j < players.size(); ++j) {
-            if (progress.nextPair) progress.nextPair(players[i], players[j]);
-            Play(league, players, i, j, predict);
-            Play(league, players, j, i, predict);
+    const std::size_t n = players.size();
+    league.games.reserve(n * (n > 0 ? n - 1 : 0));
+    MissingForm missing{std::vector<bool>(n), std::vector<bool>(n)};
+    const std::size_t pairs = n * (n > 0 ? n - 1 : 0) / 2;
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j, ++done) {
+            if (progress.nextPair && !progress.nextPair(i, j, done, pairs)) return std::nullopt;
+            Play(league, missing, i, j, predict);
+            Play(league, missing, j, i, predict);
         }
     }
+    league.withoutHomeGames = Marked(players, missing.home);
+    league.withoutAwayGames = Marked(players, missing.away);
     OrderTable(league.table);
     return league;
 }
 
+Texts GameTexts(const League& league, std::size_t game) {
+    const LeagueGame& g = league.games.at(game);
+    return {league.players[g.home], league.players[g.away], std::to_string(g.homeGoals),
+            std::to_string(g.awayGoals)};
+}
+
+Texts TableTexts(const League& league, std::size_t place) {
+    const LeagueRow& r = league.table.at(place);
+    return {std::to_string(place + 1), r.player,
+            std::to_string(r.w),       std::to_string(r.d),
+            std::to_string(r.l),       std::to_string(r.gf),
+            std::to_string(r.ga),      std::to_string(r.pts)};
+}
+
+bool LeagueCost::large() const {
+    return seconds > kQuickSeconds || bytes > kSmallBytes;
+}
+
+LeagueCost EstimateLeague(std::size_t players) {
+    const std::uint64_t n = players;
+    const std::uint64_t games = n * (n > 0 ? n - 1 : 0);
+    return {games, games * kBytesPerGame, static_cast<double>(games) * kSecondsPerGame};
+}
+
 std::string LeagueNote(const League& league) {
     std::string names;
+    std::size_t count = 0;
     for (const std::string& player : league.players) {
         const bool home = Contains(league.withoutHomeGames, player);
         const bool away = Contains(league.withoutAwayGames, player);
         if (!home && !away) continue;
+        ++count;
         names += names.empty() ? "" : ", ";
         names += player + (home && away ? " (no games)"
                            : home       ? " (no game as Team A)"
                                         : " (no game as Team B)");
     }
-    if (names.empty()) return {};
-    return "Too few games for a full prediction: " + names;
+    if (count == 0) return {};
+    // The count on the first line, every name on the second.
+    return "Too few games for a full prediction: " + std::to_string(count) +
+           (count == 1 ? " player\n" : " players\n") + names;
 }
 
 ViewTexts LeagueView(const League& league) {
     Grid games{kGamesHeader};
-    for (const LeagueGame& g : league.games) {
-        games.push_back({g.home, g.away, std::to_string(g.homeGoals), std::to_string(g.awayGoals)});
-    }
+    games.reserve(league.games.size() + 1);
+    for (std::size_t g = 0; g < league.games.size(); ++g) games.push_back(GameTexts(league, g));
     Grid table{kFantasyTableHeader};
-    for (const LeagueRow& r : league.table) {
-        table.push_back({std::to_string(table.size()), r.player, std::to_string(r.w),
-                         std::to_string(r.d), std::to_string(r.l), std::to_string(r.gf),
-                         std::to_string(r.ga), std::to_string(r.pts)});
-    }
+    for (std::size_t r = 0; r < league.table.size(); ++r) table.push_back(TableTexts(league, r));
     ViewTexts view;
     view.set("grdFantasyGames", std::move(games));
     view.set("grdFantasyTable", std::move(table));
@@ -107,11 +154,15 @@ ViewTexts LeagueView(const League& league) {
     return view;
 }
 
-ViewTexts FantasyView(const std::vector<std::string>& players, RandomSource& random,
-                      const LeagueProgress& progress) {
-    PredictionReader reader(CurrentRankingPeriod().column, true);
-    const auto predict = [&](const std::string& home, const std::string& away) {
-        return PredictGame(home, away, random, reader);
+std::optional<League> PlayFantasyLeague(const std::vector<std::string>& players,
+                                        RandomSource& random, const LeagueProgress& progress) {
+    const PredictionInputs inputs(players, CurrentRankingPeriod().column);
+    const auto predict = [&](std::size_t home, std::size_t away) {
+        return inputs.Predict(home, away, random);
     };
-    return LeagueView(PlayLeague(players, predict, progress));
+    return PlayLeague(players, predict, progress);
+}
+
+ViewTexts FantasyView(const std::vector<std::string>& players, RandomSource& random) {
+    return LeagueView(*PlayFantasyLeague(players, random));
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,12 @@
 
 class RandomSource;
 
+// One predicted game, compactly: the players as indexes into the league's players.
 struct LeagueGame {
-    std::string home{};
-    std::string away{};
-    int homeGoals = 0;
-    int awayGoals = 0;
+    std::uint32_t home = 0;
+    std::uint32_t away = 0;
+    std::int16_t homeGoals = 0;
+    std::int16_t awayGoals = 0;
     friend bool operator==(const LeagueGame&, const LeagueGame&) = default;
 };
 
@@ -39,15 +41,16 @@ struct League {
     std::vector<std::string> withoutAwayGames{};
 };
 
-// The predicted score of home against away.
-using Predictor = std::function<Prediction(const std::string& home, const std::string& away)>;
+// The predicted score of the players at these indexes, home against away.
+using Predictor = std::function<Prediction(std::size_t home, std::size_t away)>;
 
-// What a long league run tells the window on its way.
+// What a long league run tells the window on its way, and whether it is to go on.
 struct LeagueProgress {
-    // Before the games of each first home player.
-    std::function<void()> nextHomePlayer{};
-    // Before the two games of a pair.
-    std::function<void(const std::string& first, const std::string& second)> nextPair{};
+    // Before the two games of the pair (first, second); pairsDone of pairsTotal are played.
+    // Returning false stops the league there.
+    std::function<bool(std::size_t first, std::size_t second, std::size_t pairsDone,
+                       std::size_t pairsTotal)>
+        nextPair{};
 };
 
 // Records one game in the table: goals for and against, the result and its points (3, 1, 0).
@@ -56,15 +59,35 @@ void RecordGame(std::vector<LeagueRow>& table, std::size_t home, std::size_t awa
 // Orders the table best first: points, then goal difference, both highest first.
 void OrderTable(std::vector<LeagueRow>& table);
 
-// Plays the double round robin among players, every game predicted by predict.
-League PlayLeague(const std::vector<std::string>& players, const Predictor& predict,
-                  const LeagueProgress& progress = {});
+// Plays the double round robin among players, every game predicted by predict; none when the
+// progress stopped it.
+std::optional<League> PlayLeague(const std::vector<std::string>& players, const Predictor& predict,
+                                 const LeagueProgress& progress = {});
+
+// The texts of the games list's row for game: home, away and the goals.
+Texts GameTexts(const League& league, std::size_t game);
+// The texts of the table's row for its line at place (from 0), numbered from 1.
+Texts TableTexts(const League& league, std::size_t place);
+
+// What a league among n players costs before it is played: its games, the memory they hold and
+// about how long predicting them takes.
+struct LeagueCost {
+    std::uint64_t games = 0;
+    std::uint64_t bytes = 0;
+    double seconds = 0;
+    // Worth asking the user before starting.
+    bool large() const;
+};
+LeagueCost EstimateLeague(std::size_t players);
 
 // Names the players whose predictions rested on the other side's games alone; empty when none.
 std::string LeagueNote(const League& league);
 
 // What the frame shows: grdFantasyGames, grdFantasyTable (numbered from 1) and note.
 ViewTexts LeagueView(const League& league);
-// A league among players predicted with the current ranking period.
-ViewTexts FantasyView(const std::vector<std::string>& players, RandomSource& random,
-                      const LeagueProgress& progress = {});
+// A league among players predicted with the current ranking period, its inputs read once before
+// the first game; none when the progress stopped it. Throws DbError.
+std::optional<League> PlayFantasyLeague(const std::vector<std::string>& players,
+                                        RandomSource& random, const LeagueProgress& progress = {});
+// Its texts.
+ViewTexts FantasyView(const std::vector<std::string>& players, RandomSource& random);

@@ -7,6 +7,7 @@
 
 #include "core/DisplayFormat.h"
 #include "db/Database.h"
+#include "db/JetText.h"
 #include "headtohead/Random.h"
 #include "rankings/RankingColumn.h"
 
@@ -20,12 +21,18 @@ constexpr double kLargestReduction = 2;  // the random reduction is below this
 constexpr std::int64_t kMostGoals = 32767;
 
 // The latest games first, by the tournament's chrono; games of a tournament without a row in
-// [tournament players] have no chrono and come last.
+// [tournament players] have no chrono and come last. Every game without a condition.
 std::string LatestGames(std::string_view fields, const std::string& condition) {
+    const std::string where = condition.empty() ? std::string() : " where " + condition;
     return "select  " + std::string(fields) +
            ", scores.TOURNAMENT as tourn from scores left join [tournament players] on "
-           "scores.tournament=[tournament players].tournament where " +
-           condition + "  order by chrono desc, scores.tournament";
+           "scores.tournament=[tournament players].tournament" +
+           where + "  order by chrono desc, scores.tournament";
+}
+
+// The player named by a field, unless it is empty.
+std::string NameIn(const DbValue& field) {
+    return field.isNull() ? std::string() : field.toString();
 }
 
 bool SameWholePart(double a, double b) {
@@ -33,6 +40,13 @@ bool SameWholePart(double a, double b) {
 }
 
 enum class Role { Home, Away };
+
+// Goals per game from the sums over a player's latest games in one role.
+Form FormOf(std::int64_t games, std::int64_t scored, std::int64_t conceded) {
+    if (games == 0) return {};
+    const auto n = static_cast<double>(games);
+    return {static_cast<double>(scored) / n, static_cast<double>(conceded) / n};
+}
 
 Form ReadForm(Role role, std::string_view player) {
     const bool home = role == Role::Home;
@@ -45,10 +59,22 @@ Form ReadForm(Role role, std::string_view player) {
         a += NullToZero(game["A"]);
         b += NullToZero(game["B"]);
     }
-    const auto n = static_cast<double>(games.size());
-    const double scored = static_cast<double>(home ? a : b) / n;
-    const double conceded = static_cast<double>(home ? b : a) / n;
-    return {scored, conceded};
+    const auto n = static_cast<std::int64_t>(games.size());
+    return home ? FormOf(n, a, b) : FormOf(n, b, a);
+}
+
+// The latest games as Team A, as Team B and against one another, summed while the games go by
+// from the latest.
+struct Latest {
+    std::int64_t games = 0, a = 0, b = 0;
+    void Add(std::int64_t goalsA, std::int64_t goalsB) {
+        if (games == kRecentGames) return;
+        ++games, a += goalsA, b += goalsB;
+    }
+};
+
+std::uint64_t PairKey(std::uint32_t home, std::uint32_t away) {
+    return static_cast<std::uint64_t>(home) << 32 | away;
 }
 
 // The value read for key, once only when remember is set.
@@ -146,14 +172,13 @@ Form PredictionReader::AwayForm(std::string_view player) {
     return Remembered(mAwayForms, mRemember, player, [&] { return ReadForm(Role::Away, player); });
 }
 
-Prediction PredictGame(std::string_view home, std::string_view away, RandomSource& random,
-                       PredictionReader& reader) {
+Prediction PredictFromFacts(const PredictionFacts& facts, RandomSource& random) {
     random.Reseed();
-    const std::int64_t rH = reader.Ranking(home);
-    const std::int64_t rA = reader.Ranking(away);
-    const MeetingExpectation m = reader.Meetings(home, away);
-    const Form homeForm = reader.HomeForm(home);
-    const Form awayForm = reader.AwayForm(away);
+    const std::int64_t rH = facts.homeRanking;
+    const std::int64_t rA = facts.awayRanking;
+    const MeetingExpectation& m = facts.meetings;
+    const Form& homeForm = facts.homeForm;
+    const Form& awayForm = facts.awayForm;
 
     double eH = Expectation(m.eH, BothRates(homeForm.scored, awayForm.conceded));
     double eA = Expectation(m.eA, BothRates(awayForm.scored, homeForm.conceded));
@@ -164,6 +189,96 @@ Prediction PredictGame(std::string_view home, std::string_view away, RandomSourc
     eH -= kLargestReduction * random.Draw();
     eA -= kLargestReduction * random.Draw();
     return {Goals(eH), Goals(eA), homeForm.scored.has_value(), awayForm.scored.has_value()};
+}
+
+Prediction PredictGame(std::string_view home, std::string_view away, RandomSource& random,
+                       PredictionReader& reader) {
+    PredictionFacts facts;
+    facts.homeRanking = reader.Ranking(home);
+    facts.awayRanking = reader.Ranking(away);
+    facts.meetings = reader.Meetings(home, away);
+    facts.homeForm = reader.HomeForm(home);
+    facts.awayForm = reader.AwayForm(away);
+    return PredictFromFacts(facts, random);
+}
+
+PredictionInputs::PredictionInputs(const std::vector<std::string>& players,
+                                   const std::string& rankingColumn) {
+    for (const std::string& player : players) {
+        const auto next = static_cast<std::uint32_t>(mNames.size());
+        mNameOf.push_back(mNames.try_emplace(JetFoldKey(player), next).first->second);
+    }
+    mRankings.assign(mNames.size(), 0);
+    ReadRankings(rankingColumn);
+    if (!players.empty()) ReadGames(players);
+}
+
+std::optional<std::uint32_t> PredictionInputs::Known(std::string_view name) const {
+    const auto it = mNames.find(JetFoldKey(name));
+    if (it == mNames.end()) return std::nullopt;
+    return it->second;
+}
+
+void PredictionInputs::ReadRankings(const std::string& rankingColumn) {
+    if (rankingColumn.empty()) return;
+    std::vector<bool> seen(mRankings.size());
+    // The first row of a player counts, as a query for his row would find it.
+    for (const Record& row : Query("select player, " + rankingColumn + " from rankings")) {
+        const std::optional<std::uint32_t> player = Known(row[0].toString());
+        if (!player || seen[*player]) continue;
+        seen[*player] = true;
+        mRankings[*player] = NullToZero(row[1]);
+    }
+}
+
+namespace {
+
+// The games with one of players on either side. The unary + keeps SQLite off the name indexes,
+// so the games reach the sort in table order, as they do in one player's own query, and games
+// of the same tournament come out in the same order.
+std::string AnyOf(const std::vector<std::string>& players) {
+    std::string names;
+    for (const std::string& player : players)
+        names += (names.empty() ? "" : ",") + SqlQuote(player);
+    return "+[TEAM A] in (" + names + ") or +[TEAM B] in (" + names + ")";
+}
+
+}  // namespace
+
+void PredictionInputs::ReadGames(const std::vector<std::string>& players) {
+    std::vector<Latest> home(mNames.size()), away(mNames.size());
+    std::unordered_map<std::uint64_t, std::vector<MeetingScore>> meetings;
+    // The latest first, as each player's own query reads them.
+    for (const Record& game : Query(LatestGames("[TEAM A], [TEAM B], A, B", AnyOf(players)))) {
+        const std::optional<std::uint32_t> a = Known(NameIn(game[0]));
+        const std::optional<std::uint32_t> b = Known(NameIn(game[1]));
+        if (!a && !b) continue;
+        const std::int64_t goalsA = NullToZero(game[2]);
+        const std::int64_t goalsB = NullToZero(game[3]);
+        if (a) home[*a].Add(goalsA, goalsB);
+        if (b) away[*b].Add(goalsA, goalsB);
+        if (!a || !b) continue;
+        std::vector<MeetingScore>& met = meetings[PairKey(*a, *b)];
+        if (met.size() < kRecentGames) met.push_back({goalsA, goalsB});
+    }
+    for (std::size_t i = 0; i < mNames.size(); ++i) {
+        mHomeForms.push_back(FormOf(home[i].games, home[i].a, home[i].b));
+        mAwayForms.push_back(FormOf(away[i].games, away[i].b, away[i].a));
+    }
+    for (const auto& [pair, scores] : meetings) mMeetings.emplace(pair, ExpectFromMeetings(scores));
+}
+
+PredictionFacts PredictionInputs::Facts(std::size_t home, std::size_t away) const {
+    const std::uint32_t h = mNameOf.at(home);
+    const std::uint32_t a = mNameOf.at(away);
+    PredictionFacts facts{.homeRanking = mRankings[h],
+                          .awayRanking = mRankings[a],
+                          .homeForm = mHomeForms[h],
+                          .awayForm = mAwayForms[a]};
+    if (const auto it = mMeetings.find(PairKey(h, a)); it != mMeetings.end()) {
+        facts.meetings = it->second;
+    }
+    return facts;
 }
 
 Prediction PredictGame(std::string_view home, std::string_view away, RandomSource& random,

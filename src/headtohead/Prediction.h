@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class RandomSource;
@@ -60,6 +61,49 @@ class PredictionReader {
     std::map<std::string, std::int64_t, std::less<>> mRankings;
     std::map<std::string, Form, std::less<>> mHomeForms;
     std::map<std::string, Form, std::less<>> mAwayForms;
+};
+
+// What one prediction rests on: both ranking values, the meetings in these roles and each side's
+// form in his role.
+struct PredictionFacts {
+    std::int64_t homeRanking = 0;
+    std::int64_t awayRanking = 0;
+    MeetingExpectation meetings{};
+    Form homeForm{};
+    Form awayForm{};
+};
+
+// The score those facts give: random is reseeded, then drawn from as PredictGame says.
+Prediction PredictFromFacts(const PredictionFacts& facts, RandomSource& random);
+
+// Everything the predictions among a fixed list of players read, gathered before the first one
+// from a single pass over the games and one over the rankings; each prediction is then
+// arithmetic alone, with the same draws in the same order as PredictGame's.
+class PredictionInputs {
+  public:
+    // rankingColumn: as for PredictionReader. Throws DbError when the database cannot answer.
+    PredictionInputs(const std::vector<std::string>& players, const std::string& rankingColumn);
+
+    // home and away index the players given.
+    PredictionFacts Facts(std::size_t home, std::size_t away) const;
+    Prediction Predict(std::size_t home, std::size_t away, RandomSource& random) const {
+        return PredictFromFacts(Facts(home, away), random);
+    }
+
+  private:
+    void ReadRankings(const std::string& rankingColumn);
+    void ReadGames(const std::vector<std::string>& players);
+    // The player's place among the distinct names; none for a name not in the list.
+    std::optional<std::uint32_t> Known(std::string_view name) const;
+
+    // Position in the list given -> distinct name (names equal as the database compares them).
+    std::vector<std::uint32_t> mNameOf;
+    std::unordered_map<std::string, std::uint32_t> mNames;  // by folded name
+    std::vector<std::int64_t> mRankings;
+    std::vector<Form> mHomeForms;
+    std::vector<Form> mAwayForms;
+    // By home name << 32 | away name; pairs that never met in these roles are absent.
+    std::unordered_map<std::uint64_t, MeetingExpectation> mMeetings;
 };
 
 // Predicts the score of home (Team A) against away (Team B) from their latest meetings in these

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <algorithm>
 
 #include "shell/FrameTable.h"
@@ -24,6 +25,10 @@ constexpr int kBarButtonHeight = 615;
 constexpr int kBarButtonGap = 30;
 constexpr int kWaitWidth = 4500;
 constexpr int kWaitHeight = 1335;
+// The bar and the Cancel button of a calculation that can be stopped, below the text.
+constexpr TwipsRect kWaitBar{360, 1095, kWaitWidth - 720, 240};
+constexpr TwipsRect kWaitCancel{(kWaitWidth - 1215) / 2, 1455, 1215, design::kButtonHeight};
+constexpr int kWaitHeightWithSteps = 1980;
 // Room for the longest help text in five lines.
 constexpr TwipsRect kInfoPanel{kDesignWindowWidth - 210 - 3375, 780, 3375, 1335};
 constexpr TwipsRect kInfoText{120, 90, 3135, 930};
@@ -118,6 +123,11 @@ void BuildOverlays(ControlBuilder& b, QWidget& window, MainControls& ui) {
     ui.txtWait->setReadOnly(true);
     ui.txtWait->setAlignment(Qt::AlignCenter);
     SetAccessibleName(*ui.txtWait, "Calculation progress");
+    ui.prgWait = b.Make<QProgressBar>(ui.fraWait, "prgWait");
+    ui.prgWait->setTextVisible(false);
+    ui.prgWait->hide();
+    ui.chbWaitCancel = b.Btn(ui.fraWait, "chbWaitCancel", "Cancel");
+    ui.chbWaitCancel->hide();
 }
 
 }  // namespace
@@ -146,7 +156,31 @@ MainControls BuildMainControls(QWidget& window, const std::vector<Frame*>& frame
                   kWaitWidth, kWaitHeight}));
     ui.Label1->setGeometry(ToPixels({120, 180, kWaitWidth - 240, 255}));
     ui.txtWait->setGeometry(ToPixels({360, 600, kWaitWidth - 720, 375}));
+    ui.prgWait->setGeometry(ToPixels(kWaitBar));
+    ui.chbWaitCancel->setGeometry(ToPixels(kWaitCancel));
+    ConnectWaitSteps(ui, frames);
     return ui;
+}
+
+void ConnectWaitSteps(MainControls& ui, const std::vector<Frame*>& frames) {
+    QFrame* wait = ui.fraWait;
+    QProgressBar* bar = ui.prgWait;
+    Button* cancel = ui.chbWaitCancel;
+    for (Frame* frame : frames) {
+        QObject::connect(frame, &Frame::waitSteps, wait, [wait, bar, cancel](int done, int total) {
+            const bool steps = total > 0;
+            // The box grows for the bar and the button, and shrinks back without them.
+            const int height = TwipsToPixels(steps ? kWaitHeightWithSteps : kWaitHeight);
+            if (wait->height() != height) wait->resize(wait->width(), height);
+            bar->setVisible(steps);
+            cancel->setVisible(steps);
+            if (!steps) return;
+            bar->setRange(0, total);
+            bar->setValue(done);
+            bar->repaint();
+        });
+        QObject::connect(cancel, &QPushButton::clicked, frame, [frame] { frame->CancelWait(); });
+    }
 }
 
 void DockBars(MainControls& ui, int clientWidth, int clientHeight) {

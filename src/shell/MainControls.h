@@ -12,6 +12,7 @@ class Frame;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QWidget;
 class ResizeGrip;
 class StatusLine;
@@ -31,6 +32,9 @@ struct MainControls {
     ResizeGrip* picResize = nullptr;
     QFrame* fraWait = nullptr;
     QLineEdit* txtWait = nullptr;
+    // Shown only for a calculation that can be stopped.
+    QProgressBar* prgWait = nullptr;
+    Button* chbWaitCancel = nullptr;
     QLabel* Label1 = nullptr;
 
     // Every control of the window and of its frames by its object name.
@@ -43,4 +47,6 @@ MainControls BuildMainControls(QWidget& window, const std::vector<Frame*>& frame
 
 // Docks the navigation bar along the top and the status line along the bottom of a client area
 // of the given size (twips).
+// The wait box's bar and Cancel button follow the frames' waitSteps; Cancel goes to them all.
+void ConnectWaitSteps(MainControls& ui, const std::vector<Frame*>& frames);
 void DockBars(MainControls& ui, int clientWidth, int clientHeight);

@@ -54,7 +54,13 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusLine::setMessage(const QString& message) {
-    mMessage = message;
+    // The first line is the message; all of it, line breaks and all, is its tooltip.
+    const qsizetype lineEnd = message.indexOf(u'\n');
+    mMessage = lineEnd < 0 ? message : message.left(lineEnd);
+    setToolTip(lineEnd < 0
+                   ? QString()
+                   : QStringLiteral("<p>%1</p>")
+                         .arg(message.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))));
     update();
 }
 

@@ -37,7 +37,8 @@ class StatusLine : public QWidget {
   public:
     explicit StatusLine(QWidget* parent = nullptr);
 
-    // A frame's word for the user, at the right end before the grip; empty clears it.
+    // A frame's word for the user, at the right end before the grip; empty clears it. Of a
+    // message of several lines the first is shown and the whole is the tooltip.
     void setMessage(const QString& message);
     const QString& message() const { return mMessage; }
 

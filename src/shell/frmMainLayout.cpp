@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 #include "widgets/Button.h"
 #include "widgets/Grid.h"
+#include "widgets/ModelGrid.h"
 #include "widgets/TabOrder.h"
 #include "widgets/TwipsGeometry.h"
 #include "widgets/WindowSize.h"
@@ -52,10 +53,7 @@ void frmMain::Layout() {
         if (widget->geometry() != pixels) widget->setGeometry(pixels);
     }
     for (const auto& [name, widths] : g.AllColumns()) {
-        auto* grid = static_cast<GridControl*>(ui.byName.at(name));
-        for (std::size_t col = 0; col < widths.size(); ++col) {
-            grid->setColWidthTwips(static_cast<int>(col), widths[col]);
-        }
+        SetGridColumnWidths(*ui.byName.at(name), widths);
     }
     ui.picResize->setVisible(g.Visible("picResize"));
     ui.picResize->update();

@@ -67,6 +67,8 @@ class Frame : public QFrame {
     virtual void OptionsChanged(const OptionValues& before) { (void)before; }
     // What the frame's help button shows; it may follow the options and the frame's state.
     virtual std::string HelpText() const { return {}; }
+    // The user asked to stop the calculation behind the wait box; frames without one ignore it.
+    virtual void CancelWait() {}
     // The frame that shows players' statistics takes the name, comes forward and shows them;
     // every other frame answers false.
     virtual bool ShowPlayer(const QString& name) {
@@ -89,6 +91,9 @@ class Frame : public QFrame {
     // calculation has come.
     void waitShown(bool shown);
     void waitProgress(const QString& text);
+    // How far a calculation that can be stopped has come: a bar and a Cancel button on the wait
+    // box while total is above 0.
+    void waitSteps(int done, int total);
     // The options were applied (by the Options frame); every frame hears of it.
     void optionsApplied(const OptionValues& before);
 

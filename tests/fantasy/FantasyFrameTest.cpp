@@ -1,5 +1,7 @@
 // The Fantasy League frame in the main window, on the pair DUZEDO.
 
+#include <QElapsedTimer>
+#include <QProgressBar>
 #include <QTest>
 
 #include "fantasy/ui/FantasyFrame.h"
@@ -8,6 +10,7 @@
 #include "shell/StatusLine.h"
 #include "support/ServicedMainWindow.h"
 #include "widgets/Button.h"
+#include "widgets/ModelGrid.h"
 
 namespace {
 
@@ -24,6 +27,14 @@ class FantasyWindow : public PairDuzedoWindow<FrameIndex<FantasyFrame>(), EventS
         return states + (Start().isEnabled() ? '1' : '0');
     }
     Texts ChosenNames() { return Items(Chosen()); }
+    FantasyFrame& Fantasy() { return FrameOf<FantasyFrame>(window); }
+    ModelGrid& Games() { return *Ctl<ModelGrid>(window, "grdFantasyGames"); }
+    ModelGrid& Table() { return *Ctl<ModelGrid>(window, "grdFantasyTable"); }
+    void SetUp() override {
+        PairDuzedoWindow::SetUp();
+        // Served at every pair, so that even a small league can be watched and stopped.
+        Fantasy().SetServiceInterval(0);
+    }
     void Choose(const std::vector<std::string>& names) {
         for (const std::string& name : names) ClickRow(Players(), Row(name), true);
     }
@@ -79,34 +90,81 @@ TEST_F(FantasyWindow, ChooseAllGivesTheLeftListsOrderAndClearEmpties) {
 TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     Choose({"Hugo", "Ivan", "Aris"});
     QStringList progress;
-    QObject::connect(&FrameOf<FantasyFrame>(window), &Frame::waitProgress, &window,
+    QObject::connect(&Fantasy(), &Frame::waitProgress, &window,
                      [&](const QString& text) { progress << text; });
     QWidget& wait = *Ctl<QWidget>(window, "fraWait");
     int presses = 0;
     services->onEvents = [&] {
         EXPECT_TRUE(wait.isVisible());
-        EXPECT_TRUE(FrameOf<FantasyFrame>(window).Running());
+        EXPECT_TRUE(Fantasy().Running());
         EXPECT_EQ(States(), "00000");
         // A second start and list changes while the league is played change nothing.
         Start().click();
-        FrameOf<FantasyFrame>(window).StartLeague();
-        FrameOf<FantasyFrame>(window).FantasyListClick(2);
+        Fantasy().StartLeague();
+        Fantasy().FantasyListClick(2);
         ++presses;
     };
     Start().click();
-    // Once before the league, once per first home player.
+    // Once before the league, once per pair.
     EXPECT_EQ(presses, 4);
     EXPECT_FALSE(wait.isVisible());
     EXPECT_EQ(States(), "10111");
     EXPECT_EQ(progress, (QStringList{"", "Hugo vs Ivan", "Hugo vs Aris", "Ivan vs Aris"}));
 
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdFantasyGames"), 2)[2],
-              (Texts{"Ivan", "Hugo"}));
-    EXPECT_EQ(Ctl<GridControl>(window, "grdFantasyTable")->rows(), 4);
-    // Hugo never played as Team B, Ivan never as Team A.
-    EXPECT_EQ(ToUtf8(window.ui.picStatus->message()),
-              "Too few games for a full prediction: Hugo (no game as Team B), Ivan (no game as "
-              "Team A)");
+    EXPECT_EQ(Games().textMatrix(2, 0), "Ivan");
+    EXPECT_EQ(Games().textMatrix(2, 1), "Hugo");
+    EXPECT_EQ(Table().rows(), 4);
+    // Hugo never played as Team B, Ivan never as Team A: counted on the line, named in its tip.
+    StatusLine& status = *window.ui.picStatus;
+    EXPECT_EQ(ToUtf8(status.message()), "Too few games for a full prediction: 2 players");
+    EXPECT_TRUE(status.toolTip().contains("Hugo (no game as Team B), Ivan (no game as Team A)"));
+
+    // The next league clears the note before it starts, another frame as it comes forward.
+    services->onEvents = [&] { EXPECT_EQ(status.message(), ""); };
+    Chosen().clear();
+    Choose({"Hugo", "Aris"});
+    Start().click();
+    EXPECT_EQ(ToUtf8(status.message()), "Too few games for a full prediction: 1 player");
+    window.BarClick(0);
+    EXPECT_EQ(status.message(), "");
+    EXPECT_EQ(status.toolTip(), "");
+}
+
+TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
+    ListButton(3).click();
+    services->onEvents = {};
+    Start().click();
+    const Grid games = Games().allTexts();
+    const Grid table = Table().allTexts();
+    ASSERT_GT(games.size(), 50U);
+
+    // The bar as the window is served: shown from the start, up by a pair each time.
+    const QProgressBar& bar = *Ctl<QProgressBar>(window, "prgWait");
+    std::vector<int> seen;
+    QElapsedTimer sinceCancel;
+    services->onEvents = [&] {
+        seen.push_back(bar.isVisible() ? bar.value() : -1);
+        if (seen.size() == 6) {
+            sinceCancel.start();
+            Ctl<Button>(window, "chbWaitCancel")->click();
+        }
+    };
+    Start().click();
+    ASSERT_TRUE(sinceCancel.isValid());
+    EXPECT_LT(sinceCancel.elapsed(), 200);
+    EXPECT_EQ(seen, (std::vector<int>{0, 0, 1, 2, 3, 4}));
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_FALSE(Ctl<QWidget>(window, "fraWait")->isVisible());
+    EXPECT_EQ(States(), "00111");
+    EXPECT_EQ(Games().allTexts(), games);
+    EXPECT_EQ(Table().allTexts(), table);
+
+    // Esc stops a league too.
+    QApplication::setActiveWindow(&window);
+    services->onEvents = [&] { QTest::keyClick(&Fantasy(), Qt::Key_Escape); };
+    Start().click();
+    EXPECT_FALSE(Fantasy().Running());
+    EXPECT_EQ(Games().allTexts(), games);
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace {
 
 using Scores = std::map<std::pair<std::string, std::string>, std::pair<int, int>>;
 
-// Scores by (home, away); a game not scripted ends 0-0.
-Predictor Scripted(Scores scores) {
-    return [scores = std::move(scores)](const std::string& home, const std::string& away) {
-        const auto it = scores.find({home, away});
+// Scores by (home, away) among players; a game not scripted ends 0-0.
+Predictor Scripted(const std::vector<std::string>& players, Scores scores) {
+    return [players, scores = std::move(scores)](std::size_t home, std::size_t away) {
+        const auto it = scores.find({players[home], players[away]});
         const auto [h, a] = it == scores.end() ? std::pair(0, 0) : it->second;
         return Prediction{.home = h, .away = a};
     };
@@ -26,17 +26,20 @@ Predictor Scripted(Scores scores) {
 
 std::vector<std::pair<std::string, std::string>> Fixtures(const League& league) {
     std::vector<std::pair<std::string, std::string>> fixtures;
-    for (const LeagueGame& g : league.games) fixtures.emplace_back(g.home, g.away);
+    for (std::size_t g = 0; g < league.games.size(); ++g) {
+        const Texts texts = GameTexts(league, g);
+        fixtures.emplace_back(texts[0], texts[1]);
+    }
     return fixtures;
 }
 
 TEST(League, EveryPairMeetsTwiceInListOrder) {
-    const League league = PlayLeague({"C", "A", "B"}, Scripted({}));
+    const League league = *PlayLeague({"C", "A", "B"}, Scripted({"C", "A", "B"}, {}));
     EXPECT_EQ(Fixtures(league),
               (std::vector<std::pair<std::string, std::string>>{
                   {"C", "A"}, {"A", "C"}, {"C", "B"}, {"B", "C"}, {"A", "B"}, {"B", "A"}}));
 
-    const League alone = PlayLeague({"Solo"}, Scripted({}));
+    const League alone = *PlayLeague({"Solo"}, Scripted({"Solo"}, {}));
     EXPECT_TRUE(alone.games.empty());
     EXPECT_EQ(alone.table, std::vector<LeagueRow>{{.player = "Solo"}});
 }
@@ -47,7 +50,8 @@ TEST(League, TableByPointsThenGoalDifference) {
                            {{"C", "A"}, {0, 0}}, {{"B", "C"}, {0, 1}}, {{"C", "B"}, {0, 1}},
                            {{"A", "D"}, {0, 1}}, {{"D", "A"}, {0, 0}}, {{"B", "D"}, {2, 0}},
                            {{"D", "B"}, {0, 0}}, {{"C", "D"}, {1, 0}}, {{"D", "C"}, {1, 0}}};
-    const League league = PlayLeague({"A", "B", "C", "D"}, Scripted(scores));
+    const std::vector<std::string> players = {"A", "B", "C", "D"};
+    const League league = *PlayLeague(players, Scripted(players, scores));
     EXPECT_EQ(league.table, (std::vector<LeagueRow>{{"B", 3, 1, 2, 8, 2, 10},
                                                     {"D", 2, 2, 2, 2, 3, 8},
                                                     {"A", 2, 2, 2, 2, 6, 8},
@@ -70,15 +74,46 @@ TEST(League, RowsEqualInPointsAndDifferenceKeepTheirOrder) {
 }
 
 TEST(League, NoteNamesPlayersWithoutTheirOwnGames) {
-    const Predictor predict = [](const std::string& home, const std::string& away) {
-        return Prediction{.homeHasForm = home != "Solo" && home != "Nemo",
-                          .awayHasForm = away != "Ruth" && away != "Nemo"};
+    const std::vector<std::string> players = {"Ruth", "Aris", "Solo", "Nemo"};
+    const Predictor predict = [&](std::size_t home, std::size_t away) {
+        const std::string& h = players[home];
+        const std::string& a = players[away];
+        return Prediction{.homeHasForm = h != "Solo" && h != "Nemo",
+                          .awayHasForm = a != "Ruth" && a != "Nemo"};
     };
-    const League league = PlayLeague({"Ruth", "Aris", "Solo", "Nemo"}, predict);
+    const League league = *PlayLeague(players, predict);
+    // The count first; every name on the next line, for the status line's tooltip.
     EXPECT_EQ(LeagueNote(league),
-              "Too few games for a full prediction: Ruth (no game as Team B), "
+              "Too few games for a full prediction: 3 players\nRuth (no game as Team B), "
               "Solo (no game as Team A), Nemo (no games)");
-    EXPECT_EQ(LeagueNote(PlayLeague({"Aris", "Bodo"}, Scripted({}))), "");
+    EXPECT_EQ(LeagueNote(*PlayLeague({"Aris", "Bodo"}, Scripted({"Aris", "Bodo"}, {}))), "");
+}
+
+TEST(League, ProgressCountsPairsAndCanStopTheLeague) {
+    const std::vector<std::string> players = {"A", "B", "C", "D"};
+    std::vector<std::size_t> done;
+    LeagueProgress progress{
+        .nextPair = [&](std::size_t, std::size_t, std::size_t d, std::size_t total) {
+            EXPECT_EQ(total, 6U);
+            done.push_back(d);
+            return true;
+        }};
+    EXPECT_TRUE(PlayLeague(players, Scripted(players, {}), progress));
+    EXPECT_EQ(done, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
+    int games = 0;
+    const Predictor counting = [&](std::size_t, std::size_t) {
+        ++games;
+        return Prediction{};
+    };
+    progress.nextPair = [](std::size_t, std::size_t, std::size_t d, std::size_t) { return d < 2; };
+    EXPECT_FALSE(PlayLeague(players, counting, progress));
+    EXPECT_EQ(games, 4);
+}
+
+TEST(League, OnlyALeagueOfThousandsIsWorthAQuestion) {
+    EXPECT_FALSE(EstimateLeague(1800).large());
+    EXPECT_EQ(EstimateLeague(3000).games, 3000U * 2999U);
+    EXPECT_TRUE(EstimateLeague(3000).large());
 }
 
 class LeagueOnPairDuzedo : public ConnectedSuite<WritePairDuzedo> {};

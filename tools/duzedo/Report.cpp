@@ -176,7 +176,11 @@ std::vector<std::string> PlayerNames(const std::string& text) {
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find(';', start), text.size());
-        if (end > start) names.push_back(text.substr(start, end - start));
+        // A name given twice counts once, as in the window's chosen list.
+        std::string name = text.substr(start, end - start);
+        if (end > start && std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(std::move(name));
+        }
         start = end + 1;
     }
     return names;

@@ -1,7 +1,13 @@
 #include "fantasy/ui/FantasyFrame.h"
 
+#include <QHideEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QShortcut>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "core/AppServices.h"
@@ -13,7 +19,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Button.h"
 #include "widgets/EventHook.h"
-#include "widgets/Grid.h"
+#include "widgets/ModelGrid.h"
 #include "widgets/TextsToWidgets.h"
 
 namespace {
@@ -39,9 +45,23 @@ class AtExit {
     F mAction;
 };
 
+// Seconds since midnight: the clock once, then a steady clock's advance on it. Every prediction
+// reseeds from the time of day, and a league makes millions of them; reading the local time
+// for each would cost more than the prediction itself.
+std::function<double()> QuickTimeOfDay() {
+    constexpr double kDay = 24 * 60 * 60;
+    const double start = Services().timeOfDay();
+    const auto since = std::chrono::steady_clock::now();
+    return [start, since] {
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - since;
+        return std::fmod(start + elapsed.count(), kDay);
+    };
+}
+
 }  // namespace
 
-FantasyFrame::FantasyFrame(int index, QWidget* parent) : Frame(index, parent) {
+FantasyFrame::FantasyFrame(int index, QWidget* parent)
+    : Frame(index, parent), mRandom(QuickTimeOfDay()) {
     ControlBuilder b = Builder();
     ui.lstFantasyPlayers = b.List(this, "lstFantasyPlayers");
     ui.lstFantasySelected = b.List(this, "lstFantasySelected");
@@ -61,8 +81,11 @@ FantasyFrame::FantasyFrame(int index, QWidget* parent) : Frame(index, parent) {
     ui.fraFantasyResults = b.Panel(this, "fraFantasyResults");
     QFrame* r = ui.fraFantasyResults;
     ui.lblFantasyResults = b.Heading(r, "lblFantasyResults", "League Predictions");
-    ui.grdFantasyGames = b.Grid(r, "grdFantasyGames");
-    ui.grdFantasyTable = b.Grid(r, "grdFantasyTable");
+    ui.grdFantasyGames = b.Make<ModelGrid>(r, "grdFantasyGames");
+    ui.grdFantasyTable = b.Make<ModelGrid>(r, "grdFantasyTable");
+    ui.escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    ui.escape->setContext(Qt::WindowShortcut);
+    ui.escape->setEnabled(false);
     SetAccessibleName(*ui.grdFantasyGames, "Predicted games");
     SetAccessibleName(*ui.grdFantasyTable, "Predicted league table");
     Connect();
@@ -74,6 +97,7 @@ void FantasyFrame::Connect() {
                 [this, i] { FantasyListClick(i); });
     }
     connect(ui.chbFantasyCalc, &QPushButton::clicked, this, [this] { StartLeague(); });
+    connect(ui.escape, &QShortcut::activated, this, [this] { CancelWait(); });
     const auto pickedOn = [this](QListWidget* list, int button) {
         const auto picked = [this, button] {
             if (!mRunning) ui.chbFantasyLst[button]->setEnabled(true);
@@ -92,8 +116,8 @@ void FantasyFrame::Connect() {
 }
 
 void FantasyFrame::InitControls(FrameInit& init) {
-    ShowGridHeader(*ui.grdFantasyGames, kGamesHeader);
-    ShowGridHeader(*ui.grdFantasyTable, kFantasyTableHeader);
+    ui.grdFantasyGames->setRows({.header = kGamesHeader});
+    ui.grdFantasyTable->setRows({.header = kFantasyTableHeader});
     AddListItems(*ui.lstFantasyPlayers, init.playerItems());
 }
 
@@ -162,33 +186,48 @@ std::vector<std::string> FantasyFrame::ChosenPlayers() const {
     return players;
 }
 
-void FantasyFrame::PrepareTable(const std::vector<std::string>& players) {
-    Grid table{kFantasyTableHeader};
-    for (const std::string& player : players) {
-        table.push_back({std::to_string(table.size()), player, "0", "0", "0", "0", "0", "0"});
-    }
-    ShowGridTexts(*ui.grdFantasyTable, table);
-    ui.grdFantasyTable->refresh();
+void FantasyFrame::SetLargeLeagueQuestion(std::function<bool(const std::string&)> ask) {
+    mAskLarge = std::move(ask);
+}
+
+bool FantasyFrame::AskAboutCost(std::size_t players) {
+    const LeagueCost cost = EstimateLeague(players);
+    if (!cost.large()) return true;
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "A league of %zu players has %llu games: about %.0f s and %.1f GB. Play it?",
+                  players, static_cast<unsigned long long>(cost.games), cost.seconds,
+                  static_cast<double>(cost.bytes) / (1 << 30));
+    if (mAskLarge) return mAskLarge(text);
+    return QMessageBox::question(this, QStringLiteral("Fantasy League"), QString::fromUtf8(text)) ==
+           QMessageBox::Yes;
 }
 
 void FantasyFrame::StartLeague() {
     if (mRunning || !Ready()) return;
     // A copy: the league plays the players chosen at the start, whatever happens to the list.
     const std::vector<std::string> players = ChosenPlayers();
-    ShowGridTexts(*ui.grdFantasyGames, {kGamesHeader});
-    PrepareTable(players);
-    if (players.empty()) return;
+    ShowNote({});
+    if (players.empty()) {
+        ShowLeague(std::make_shared<League>());
+        return;
+    }
+    if (!AskAboutCost(players.size())) return;
 
     mRunning = true;
+    mCancelled = false;
     std::array<bool, 4> listButtons{};
     for (std::size_t i = 0; i < listButtons.size(); ++i) {
         listButtons[i] = ui.chbFantasyLst[i]->isEnabled();
         ui.chbFantasyLst[i]->setEnabled(false);
     }
     ApplyStartRule();
+    ui.escape->setEnabled(true);
     // However the run ends, the wait box goes and the buttons come back.
     const AtExit finish([this, listButtons] {
+        emit waitSteps(0, 0);
         emit waitShown(false);
+        ui.escape->setEnabled(false);
         mRunning = false;
         for (std::size_t i = 0; i < listButtons.size(); ++i) {
             ui.chbFantasyLst[i]->setEnabled(listButtons[i]);
@@ -196,29 +235,47 @@ void FantasyFrame::StartLeague() {
         ApplyStartRule();
     });
     emit waitProgress(QString());
+    emit waitSteps(0, 1);
     emit waitShown(true);
     Services().processEvents();
+    mSinceServed.start();
     PlayAndShow(players);
 }
 
+void FantasyFrame::CancelWait() {
+    if (mRunning) mCancelled = true;
+}
+
+bool FantasyFrame::NextPair(const std::vector<std::string>& players, std::size_t first,
+                            std::size_t second, std::size_t done, std::size_t total) {
+    if (mSinceServed.elapsed() >= mServiceInterval) {
+        emit waitProgress(ToQString(players[first] + " vs " + players[second]));
+        // The bar counts in steps a progress bar's int can hold, whatever the league's size.
+        const std::size_t scale = total / 1000000 + 1;
+        emit waitSteps(static_cast<int>(done / scale), static_cast<int>(total / scale));
+        Services().processEvents();
+        mSinceServed.restart();
+    }
+    return !mCancelled && Ready();
+}
+
 void FantasyFrame::PlayAndShow(const std::vector<std::string>& players) {
-    // Filling hidden grids is quick; they are shown once the league is complete.
+    // Hidden while the league is played, the grids keep the last one until this one is complete.
     ui.grdFantasyGames->hide();
     ui.grdFantasyTable->hide();
     const LeagueProgress progress{
-        .nextHomePlayer = [] { Services().processEvents(); },
         .nextPair =
-            [this](const std::string& first, const std::string& second) {
-                emit waitProgress(ToQString(first + " vs " + second));
+            [&](std::size_t first, std::size_t second, std::size_t done, std::size_t total) {
+                return NextPair(players, first, second, done, total);
             },
     };
     try {
-        const ViewTexts view = FantasyView(players, mRandom, progress);
-        ShowGridTexts(*ui.grdFantasyGames, view.grid("grdFantasyGames"));
-        ShowGridTexts(*ui.grdFantasyTable, view.grid("grdFantasyTable"));
-        emit statusText(ToQString(view.text("note")));
+        std::optional<League> league = PlayFantasyLeague(players, mRandom, progress);
+        if (league) {
+            ShowNote(LeagueNote(*league));
+            ShowLeague(std::make_shared<const League>(std::move(*league)));
+        }
     } catch (const DbError& error) {
-        ShowGridTexts(*ui.grdFantasyGames, {kGamesHeader});
         // The window may have begun closing while events ran: nobody is there to read it.
         if (Ready()) {
             Services().message(MessageIcon::Critical,
@@ -228,6 +285,29 @@ void FantasyFrame::PlayAndShow(const std::vector<std::string>& players) {
     }
     ui.grdFantasyGames->show();
     ui.grdFantasyTable->show();
+}
+
+void FantasyFrame::ShowLeague(std::shared_ptr<const League> league) {
+    // Each grid holds the league it reads from; the one before goes with the last of them.
+    ui.grdFantasyGames->setRows({.header = kGamesHeader,
+                                 .count = league->games.size(),
+                                 .row = [league](std::size_t g) { return GameTexts(*league, g); }});
+    ui.grdFantasyTable->setRows(
+        {.header = kFantasyTableHeader,
+         .count = league->table.size(),
+         .row = [league](std::size_t r) { return TableTexts(*league, r); }});
+}
+
+void FantasyFrame::ShowNote(const std::string& note) {
+    if (note.empty() && !mNoteShown) return;
+    mNoteShown = !note.empty();
+    emit statusText(ToQString(note));
+}
+
+void FantasyFrame::hideEvent(QHideEvent* event) {
+    // The note speaks of this frame's league only: it goes when another frame comes forward.
+    if (!event->spontaneous()) ShowNote({});
+    Frame::hideEvent(event);
 }
 
 std::string FantasyFrame::HelpText() const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,7 +11,9 @@
 #include "widgets/Frame.h"
 
 class Button;
-class GridControl;
+class ModelGrid;
+class QShortcut;
+struct League;
 class QLabel;
 class QListWidget;
 
@@ -31,6 +36,14 @@ class FantasyFrame : public Frame {
     void StartLeague();
     // True while a league is being played.
     bool Running() const { return mRunning; }
+    // Stops the league being played (Cancel on the wait box, or Esc); the grids keep the last
+    // complete league.
+    void CancelWait() override;
+    // Asked before a league that would take long or much memory, with what it would cost; the
+    // league is played only on true. A question box by default.
+    void SetLargeLeagueQuestion(std::function<bool(const std::string& cost)> ask);
+    // How often the window is served while a league is played (milliseconds).
+    void SetServiceInterval(int milliseconds) { mServiceInterval = milliseconds; }
 
   private:
     void Connect();
@@ -40,10 +53,19 @@ class FantasyFrame : public Frame {
     // Start is enabled exactly when a player is chosen and no league is running.
     void ApplyStartRule();
     std::vector<std::string> ChosenPlayers() const;
-    // Row k + 1 of the table for chosen player k, all counters 0.
-    void PrepareTable(const std::vector<std::string>& players);
+    bool AskAboutCost(std::size_t players);
     void PlayAndShow(const std::vector<std::string>& players);
+    // Tells the wait box of the pair and how far the league is, served now and then; false once
+    // the user has cancelled.
+    bool NextPair(const std::vector<std::string>& players, std::size_t first, std::size_t second,
+                  std::size_t done, std::size_t total);
+    void ShowLeague(std::shared_ptr<const League> league);
+    void ShowNote(const std::string& note);
 
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
+  private:
     struct Widgets {
         QListWidget* lstFantasyPlayers = nullptr;
         QListWidget* lstFantasySelected = nullptr;
@@ -51,9 +73,15 @@ class FantasyFrame : public Frame {
         Button* chbFantasyCalc = nullptr;
         QFrame* fraFantasyResults = nullptr;
         QLabel* lblFantasyResults = nullptr;
-        GridControl* grdFantasyGames = nullptr;
-        GridControl* grdFantasyTable = nullptr;
+        ModelGrid* grdFantasyGames = nullptr;
+        ModelGrid* grdFantasyTable = nullptr;
+        QShortcut* escape = nullptr;
     } ui;
     ClockRandom mRandom;
     bool mRunning = false;
+    bool mCancelled = false;
+    bool mNoteShown = false;
+    int mServiceInterval = 50;
+    QElapsedTimer mSinceServed;
+    std::function<bool(const std::string&)> mAskLarge;
 };
