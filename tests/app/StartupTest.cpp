@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
