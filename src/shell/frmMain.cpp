@@ -162,7 +162,8 @@ void frmMain::ConnectControls() {
         connect(ui.chbPlayerHelp[k], &QPushButton::clicked, this, [this, k] { HelpClick(k); });
     }
     for (QWidget* panel : {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
-                           static_cast<QWidget*>(ui.lblInfo[1])}) {
+                           static_cast<QWidget*>(ui.lblInfo[1]),
+                           static_cast<QWidget*>(ui.chbWaitCancel)}) {
         panel->installEventFilter(this);
     }
     for (Frame* frame : mFrames) ConnectFrame(*frame);
@@ -185,11 +186,18 @@ void frmMain::ConnectKeys() {
         const int help = DescriptionOf(mCurrentFrame).helpButton;
         if (help >= 0) HelpClick(help);
     });
-    // Only while the help shows: otherwise Esc is left to the control that has the focus, such
-    // as the list of names offered under the player box, which it closes.
-    mHelpEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    mHelpEscape->setEnabled(false);
-    connect(mHelpEscape, &QShortcut::activated, ui.picInfo, &QWidget::hide);
+    // Only while the help or a calculation's Cancel button shows: otherwise Esc is left to the
+    // control that has the focus, such as the list of names offered under the player box, which
+    // it closes. One shortcut for both, since two enabled at once would both be ambiguous.
+    mEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    mEscape->setEnabled(false);
+    connect(mEscape, &QShortcut::activated, this, [this] {
+        if (ui.picInfo->isVisible()) {
+            ui.picInfo->hide();
+        } else if (ui.chbWaitCancel->isVisible()) {
+            ui.chbWaitCancel->click();
+        }
+    });
 }
 
 // A frame brought forward by its key takes the keyboard too: the first of its controls in the
@@ -227,9 +235,9 @@ void frmMain::ConnectFrame(Frame& frame) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (mHelpEscape && watched == ui.picInfo &&
+    if (mEscape && (watched == ui.picInfo || watched == ui.chbWaitCancel) &&
         (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
-        mHelpEscape->setEnabled(event->type() == QEvent::Show);
+        mEscape->setEnabled(!ui.picInfo->isHidden() || !ui.chbWaitCancel->isHidden());
     }
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == ui.picInfo || watched == ui.lblInfo[0] || watched == ui.lblInfo[1])) {

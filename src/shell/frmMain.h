@@ -92,7 +92,7 @@ class frmMain : public QWidget {
     FrameSlide* mSlide = nullptr;
     std::optional<StoredDatabase> mStoredDatabase;
     // Esc closing the help panel.
-    QShortcut* mHelpEscape = nullptr;
+    QShortcut* mEscape = nullptr;
 
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)

@@ -159,11 +159,18 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     EXPECT_EQ(Games().allTexts(), games);
     EXPECT_EQ(Table().allTexts(), table);
 
-    // Esc stops a league too.
+    // Esc stops a league too; with the help open, the first Esc closes the help.
     QApplication::setActiveWindow(&window);
-    services->onEvents = [&] { QTest::keyClick(&Fantasy(), Qt::Key_Escape); };
+    QWidget* help = Ctl<QWidget>(window, "picInfo");
+    int escapes = 0;
+    services->onEvents = [&] {
+        if (escapes++ == 0) QTest::keyClick(&Fantasy(), Qt::Key_F1);
+        QTest::keyClick(&Fantasy(), Qt::Key_Escape);
+    };
     Start().click();
     EXPECT_FALSE(Fantasy().Running());
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_GE(escapes, 2);
     EXPECT_EQ(Games().allTexts(), games);
 }
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QShortcut>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -83,9 +82,6 @@ FantasyFrame::FantasyFrame(int index, QWidget* parent)
     ui.lblFantasyResults = b.Heading(r, "lblFantasyResults", "League Predictions");
     ui.grdFantasyGames = b.Make<ModelGrid>(r, "grdFantasyGames");
     ui.grdFantasyTable = b.Make<ModelGrid>(r, "grdFantasyTable");
-    ui.escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    ui.escape->setContext(Qt::WindowShortcut);
-    ui.escape->setEnabled(false);
     SetAccessibleName(*ui.grdFantasyGames, "Predicted games");
     SetAccessibleName(*ui.grdFantasyTable, "Predicted league table");
     Connect();
@@ -97,7 +93,6 @@ void FantasyFrame::Connect() {
                 [this, i] { FantasyListClick(i); });
     }
     connect(ui.chbFantasyCalc, &QPushButton::clicked, this, [this] { StartLeague(); });
-    connect(ui.escape, &QShortcut::activated, this, [this] { CancelWait(); });
     const auto pickedOn = [this](QListWidget* list, int button) {
         const auto picked = [this, button] {
             if (!mRunning) ui.chbFantasyLst[button]->setEnabled(true);
@@ -222,12 +217,10 @@ void FantasyFrame::StartLeague() {
         ui.chbFantasyLst[i]->setEnabled(false);
     }
     ApplyStartRule();
-    ui.escape->setEnabled(true);
     // However the run ends, the wait box goes and the buttons come back.
     const AtExit finish([this, listButtons] {
         emit waitSteps(0, 0);
         emit waitShown(false);
-        ui.escape->setEnabled(false);
         mRunning = false;
         for (std::size_t i = 0; i < listButtons.size(); ++i) {
             ui.chbFantasyLst[i]->setEnabled(listButtons[i]);

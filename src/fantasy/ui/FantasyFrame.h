@@ -12,7 +12,6 @@
 
 class Button;
 class ModelGrid;
-class QShortcut;
 struct League;
 class QLabel;
 class QListWidget;
@@ -75,7 +74,6 @@ class FantasyFrame : public Frame {
         QLabel* lblFantasyResults = nullptr;
         ModelGrid* grdFantasyGames = nullptr;
         ModelGrid* grdFantasyTable = nullptr;
-        QShortcut* escape = nullptr;
     } ui;
     ClockRandom mRandom;
     bool mRunning = false;
