@@ -161,9 +161,9 @@ void frmMain::ConnectControls() {
     for (int k = 0; k < HelpButtonCount(); ++k) {
         connect(ui.chbPlayerHelp[k], &QPushButton::clicked, this, [this, k] { HelpClick(k); });
     }
-    for (QWidget* panel : {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
-                           static_cast<QWidget*>(ui.lblInfo[1]),
-                           static_cast<QWidget*>(ui.chbWaitCancel)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(ui.picInfo), static_cast<QWidget*>(ui.lblInfo[0]),
+          static_cast<QWidget*>(ui.lblInfo[1]), static_cast<QWidget*>(ui.chbWaitCancel)}) {
         panel->installEventFilter(this);
     }
     for (Frame* frame : mFrames) ConnectFrame(*frame);

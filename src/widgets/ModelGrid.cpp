@@ -3,8 +3,11 @@
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -12,6 +15,7 @@
 #include "core/Twips.h"
 #include "widgets/CopyExport.h"
 #include "widgets/Grid.h"
+#include "widgets/TextsToWidgets.h"
 
 namespace {
 
@@ -155,6 +159,22 @@ void ModelGrid::keyPressEvent(QKeyEvent* event) {
 
 void ModelGrid::contextMenuEvent(QContextMenuEvent* event) {
     mMenu->popup(event->globalPos());
+}
+
+bool ModelGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    const auto& help = static_cast<QHelpEvent&>(*event);
+    const QModelIndex index = indexAt(help.pos());
+    const QString text = index.data().toString();
+    // The style leaves this margin at either side of a cell's text.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    if (!index.isValid() ||
+        fontMetrics().horizontalAdvance(text) + 2 * margin <= columnWidth(index.column())) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(help.globalPos(), PlainToolTip(text), viewport());
+    }
+    return true;
 }
 
 void SetGridColumnWidths(QWidget& grid, const std::vector<int>& twips) {

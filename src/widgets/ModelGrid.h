@@ -48,6 +48,8 @@ class ModelGrid : public QTableView {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A cell whose text is cut off shows it whole as a tip.
+    bool viewportEvent(QEvent* event) override;
 
   private:
     class Model;

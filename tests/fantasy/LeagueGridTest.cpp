@@ -6,8 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QTest>
+#include <QToolTip>
 
 #include "core/QtText.h"
 #include "fantasy/FantasyTexts.h"
@@ -89,6 +91,19 @@ TEST_F(LeagueGrid, CopiesTheSelectionAndTheWholeLeague) {
     games.findChild<QAction*>("mnuGridExport")->trigger();
     EXPECT_EQ(ReadBytes(dir / "games.csv"), ToCsv(view, "\r\n"));
     EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(LeagueGrid, CutOffTextsShowWholeAsTips) {
+    const auto tipAt = [&](int width) {
+        games.setColumnWidth(1, width);
+        const QRect cell = games.visualRect(games.model()->index(0, 1));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        games.viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(games.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(300), "");
+    EXPECT_TRUE(tipAt(8).contains(ToQString(view[1][1])));
 }
 
 }  // namespace
