@@ -64,6 +64,11 @@ ModelGrid::ModelGrid(QWidget* parent) : QTableView(parent), mModel(std::make_uni
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
+    // The header reads as the other grids' header row: bold, from the left, a row high.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont bold = horizontalHeader()->font();
+    bold.setBold(true);
+    horizontalHeader()->setFont(bold);
     setDefaultRowHeightTwips(kDefaultRowHeightTwips);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -108,7 +113,9 @@ void ModelGrid::setColWidthTwips(int col, int twips) {
 }
 
 void ModelGrid::setDefaultRowHeightTwips(int twips) {
-    verticalHeader()->setDefaultSectionSize(std::max(TwipsToPixels(twips), 1));
+    const int height = std::max(TwipsToPixels(twips), 1);
+    verticalHeader()->setDefaultSectionSize(height);
+    horizontalHeader()->setFixedHeight(height);
 }
 
 Texts ModelGrid::shownTexts(const Texts& row) const {
