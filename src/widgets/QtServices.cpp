@@ -1,9 +1,11 @@
 #include "widgets/QtServices.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWidget>
+#include <vector>
 
 #include "core/NativeFile.h"
 
@@ -22,7 +24,17 @@ class QtServices : public PlainServices {
                         QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
         if (!detail.empty()) box.setDetailedText(QString::fromStdString(Printable(detail)));
+        // A splash screen is kept above other windows and would hide the message (or leave it
+        // unpainted beneath it): it steps aside while the message is read.
+        std::vector<QWidget*> splashes;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowType() == Qt::SplashScreen) {
+                window->hide();
+                splashes.push_back(window);
+            }
+        }
         box.exec();
+        for (QWidget* splash : splashes) splash->show();
     }
 
     std::string locateDb() override { return LocateDb(nullptr); }
