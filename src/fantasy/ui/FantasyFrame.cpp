@@ -211,6 +211,8 @@ void FantasyFrame::StartLeague() {
 
     mRunning = true;
     mCancelled = false;
+    // Disabled during the run, Start loses the keyboard; a keyboard user gets it back after.
+    const bool startHadFocus = ui.chbFantasyCalc->hasFocus();
     std::array<bool, 4> listButtons{};
     for (std::size_t i = 0; i < listButtons.size(); ++i) {
         listButtons[i] = ui.chbFantasyLst[i]->isEnabled();
@@ -218,7 +220,7 @@ void FantasyFrame::StartLeague() {
     }
     ApplyStartRule();
     // However the run ends, the wait box goes and the buttons come back.
-    const AtExit finish([this, listButtons] {
+    const AtExit finish([this, listButtons, startHadFocus] {
         emit waitSteps(0, 0);
         emit waitShown(false);
         mRunning = false;
@@ -226,6 +228,7 @@ void FantasyFrame::StartLeague() {
             ui.chbFantasyLst[i]->setEnabled(listButtons[i]);
         }
         ApplyStartRule();
+        if (startHadFocus) ui.chbFantasyCalc->setFocus(Qt::OtherFocusReason);
     });
     emit waitProgress(QString());
     emit waitSteps(0, 1);
