@@ -1,8 +1,7 @@
 // The engine under the program's queries: recordsets and query results, and the Access dialect
 // it keeps. Text compares without letter case and trailing blanks but with accents, sorts like a
-// dictionary, DISTINCT rows come sorted, TOP n keeps the rows tied at the cut and yes/no reads
-// -1. Checked through the program's own functions on the hand-made DUZEDO, whose answers were
-// worked out on paper.
+// dictionary, DISTINCT rows come sorted and TOP n cuts after the order. Checked through the
+// program's own functions on the hand-made DUZEDO, whose answers were worked out on paper.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +11,6 @@
 #include "db/AccessSql.h"
 #include "db/Database.h"
 #include "db/DbFile.h"
-#include "misc/MiscStats.h"
 #include "players/Games.h"
 #include "players/PlayerRecord.h"
 #include "support/ConnectedDuzedo.h"
@@ -79,19 +77,6 @@ TEST_F(AccessDialect, DistinctRowsComeSortedByEveryColumn) {
               (Column{"Abco D", "abel M", "José P", "Müller K", "Vezuv L", "Vodad R"}));
     // Two spellings of one name are one group.
     EXPECT_EQ(Read("select country, count(*) from rankings group by country").size(), 4u);
-}
-
-TEST_F(AccessDialect, TopKeepsTheGamesTiedWithTheLastKeptOne) {
-    // Goal totals: three games tie at 2 for the twentieth place; differences do not tie there.
-    EXPECT_EQ(MostGoalsGrid().size(), 1u + 22);
-    EXPECT_EQ(BiggestWinsGrid().size(), 1u + 20);
-}
-
-TEST_F(AccessDialect, YesNoIsMinusOneForYes) {
-    EXPECT_EQ(KindOf("Spring Cup"), TournamentKind::Cup);
-    EXPECT_EQ(KindOf("Velmoor Open 2002"), TournamentKind::Ordinary);
-    EXPECT_EQ(Read("select [Cup?] from [tournament players] where tournament='Spring Cup'"),
-              Column{"-1"});
 }
 
 TEST_F(AccessDialect, TopCutsAfterTheOrderAndKeepsItsValuesOutOfTheResult) {

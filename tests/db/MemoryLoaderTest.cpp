@@ -8,16 +8,13 @@
 
 #include "db/Connection.h"
 #include "jetwriter/JetWriter.h"
+#include "support/RecordingSink.h"
 #include "support/TempDir.h"
 #include "support/TestTables.h"
 
 namespace {
 
-struct Table {
-    std::string name;
-    std::vector<ColumnDef> columns;
-    std::vector<std::vector<DbValue>> rows;
-};
+using Table = RecordedTable;
 
 // Values of every kind, with nulls and texts of changing lengths, so that a value left over from
 // the row before would show.

@@ -31,8 +31,6 @@ const std::vector<Case> kCases = {
     {{"frobnicate"}, 2, "unknown command 'frobnicate'; see duzedo --help"},  // nothing is near
     {{"sample", "--seed", "one", "--out", "/dev/null/x"}, 2, "--seed: 'one' is not a whole number"},
     {{"sample", "--seed", "1", "--scale", "501", "--out", "/dev/null/x"}, 2, "from 1 to 500"},
-    {{"report", "records", "missing.mdb", "--stat", "22"}, 2, "--stat: '22'"},
-    {{"report", "rankings", "missing.mdb", "--limit", "0.5"}, 2, "--limit: '0.5'"},
     {{"sample", "--seed", "1", "--out", "/dev/null/x", "--colour"}, 2, "unknown option --colour"},
     {{"sql", "missing.mdb", "select 1", "--", "extra"}, 2, "unexpected argument 'extra' for sql"},
     {{"sql", "missing.mdb"}, 2, "missing argument SQL; usage: duzedo sql DB SQL [--json]"},

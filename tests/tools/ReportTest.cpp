@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <sstream>
 
 #include "duzedo/Report.h"
-#include "support/DuzedoTool.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/ReportSuite.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 class Report : public ReportSuite<WriteHandMadeDuzedo> {};
 
@@ -34,14 +30,6 @@ TEST_F(Report, PrintsTheViewsControls) {
     EXPECT_THROW(Run("rankings", {{"--month", "704"}}), std::runtime_error);
     EXPECT_THROW(Run("progress", {{"--player", "Vodad R"}, {"--format", "csv"}}),
                  std::runtime_error);
-}
-
-TEST_F(Report, ToolFailsWithStatusTwo) {
-    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
-    const std::string db = "'" + db_ + "'";
-    EXPECT_EQ(RunDuzedoTool("report games " + db + " --player 'Vodad R' --mode 2 --order 5"), 0);
-    EXPECT_EQ(RunDuzedoTool("report charts " + db), 2);
-    EXPECT_EQ(RunDuzedoTool("report rankings '" + (*dir_ / "missing.mdb").string() + "'"), 2);
 }
 
 }  // namespace
