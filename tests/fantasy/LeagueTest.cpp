@@ -89,33 +89,6 @@ TEST(League, NoteNamesPlayersWithoutTheirOwnGames) {
     EXPECT_EQ(LeagueNote(*PlayLeague({"Aris", "Bodo"}, Scripted({"Aris", "Bodo"}, {}))), "");
 }
 
-TEST(League, ProgressCountsPairsAndCanStopTheLeague) {
-    const std::vector<std::string> players = {"A", "B", "C", "D"};
-    std::vector<std::size_t> done;
-    LeagueProgress progress{
-        .nextPair = [&](std::size_t, std::size_t, std::size_t d, std::size_t total) {
-            EXPECT_EQ(total, 6U);
-            done.push_back(d);
-            return true;
-        }};
-    EXPECT_TRUE(PlayLeague(players, Scripted(players, {}), progress));
-    EXPECT_EQ(done, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
-    int games = 0;
-    const Predictor counting = [&](std::size_t, std::size_t) {
-        ++games;
-        return Prediction{};
-    };
-    progress.nextPair = [](std::size_t, std::size_t, std::size_t d, std::size_t) { return d < 2; };
-    EXPECT_FALSE(PlayLeague(players, counting, progress));
-    EXPECT_EQ(games, 4);
-}
-
-TEST(League, OnlyALeagueOfThousandsIsWorthAQuestion) {
-    EXPECT_FALSE(EstimateLeague(1800).large());
-    EXPECT_EQ(EstimateLeague(3000).games, 3000U * 2999U);
-    EXPECT_TRUE(EstimateLeague(3000).large());
-}
-
 class LeagueOnPairDuzedo : public ConnectedSuite<WritePairDuzedo> {};
 
 TEST_F(LeagueOnPairDuzedo, PredictedLeagueAddsUpAndReplaysFromItsSeed) {

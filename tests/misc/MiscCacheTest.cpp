@@ -76,8 +76,4 @@ TEST_F(MiscCache, DamagedFilesAreRefused) {
     }
 }
 
-TEST_F(MiscCache, WriteFailuresAreReported) {
-    EXPECT_FALSE(SaveMiscCache((dir / "no such folder" / "misc.bfr").string(), Figures()));
-}
-
 }  // namespace

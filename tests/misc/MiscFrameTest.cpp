@@ -130,13 +130,6 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
         EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, false, 20).grid("grdTop"));
     });
     Ctl<QPushButton>(window, "chbMiscTop")->click();
-
-    records.setCurrentCell(0, 0);
-    WhenModal(window, [&](QDialog& top) {
-        EXPECT_TRUE(Find<QCheckBox>(top, "chkLimit")->isHidden());
-        EXPECT_EQ(Find<GridControl>(top, "grdTop")->colWidthTwips(2), 0);
-    });
-    Ctl<QPushButton>(window, "chbMiscTop")->click();
 }
 
 }  // namespace

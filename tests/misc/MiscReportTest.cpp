@@ -30,11 +30,7 @@ TEST_F(MiscReport, MiscRecordsAndOptionsAreTheWindowsTexts) {
     EXPECT_EQ(Run("records", {{"--stat", "6"}, {"--limit", "0"}}),
               Expected([] { return AllPlayerRecordsView(MiscPlayers(), 6, false, 20); }));
     EXPECT_THROW(Run("records", {}), std::runtime_error);
-    EXPECT_THROW(Run("records", {{"--stat", "22"}}), std::runtime_error);
-
-    const std::string options = Run("options", {});
-    EXPECT_NE(options.find("\"txtOptGames\": \"20\""), std::string::npos) << options;
-    EXPECT_NE(options.find("\"chkOpt_3\": {\"value\": 1, \"visible\": true}"), std::string::npos);
+    EXPECT_NE(Run("options", {}).find("\"txtOptGames\": \"20\""), std::string::npos);
 }
 
 }  // namespace

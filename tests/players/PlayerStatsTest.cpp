@@ -77,7 +77,6 @@ TEST_F(PlayerStats, RankingPositionNeedsTwoTournaments) {
 }
 
 TEST_F(PlayerStats, NamesWithoutGamesShowNoPlayer) {
-    ExpectNoPlayer(NoPlayerView());
     ExpectNoPlayer(PlayerStatsView(""));
     ExpectNoPlayer(PlayerStatsView("Nobody X"));
     const PlayerRecord unknown = ComputePlayerRecord("Nobody X", "R0303");

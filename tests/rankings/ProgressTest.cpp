@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
+#include "core/DisplayLocale.h"
 #include "rankings/RankingColumn.h"
 #include "rankings/RankingProgress.h"
-#include "support/ConnectedDuzedo.h"
-#include "support/HandMadeDuzedo.h"
 
 namespace {
 
@@ -80,15 +79,6 @@ TEST(ProgressGraph, PointsNearTheLimitsOfTheirNumbersAreLeftOut) {
     EXPECT_EQ(g.scaleValue("bottom"), 1100);
     EXPECT_EQ(g.circles.size(), 2u);
     EXPECT_TRUE(ProgressGraph({{"R0503", kHuge}}, 4900, 5300).empty());
-}
-
-TEST(ProgressGraph, PlayersWithoutRankedMonthsGetANote) {
-    const ConnectedDuzedo db("progress", WriteHandMadeDuzedo);
-    ASSERT_TRUE(db.connected()) << db.error();
-    // A rankings row, but no month with points.
-    const ViewTexts view = ProgressView("O'Neil S", 9135, 5295);
-    EXPECT_TRUE(view.graph("picGraph").empty());
-    EXPECT_NE(view.text("lblNote"), "");
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ TEST(ProgressWindow, HoveringAPointTellsItsMonthAndPoints) {
         EXPECT_EQ(picture.cursor().shape(), Qt::ArrowCursor);
     }
 
+    // A rankings row without a month of points, and a name the quotes must not break.
     frmRankGraph unranked;
-    unranked.Init("Nobody X");
+    unranked.Init("O'Neil S");
     EXPECT_TRUE(unranked.findChild<GraphPicture*>("picGraph")->graph().empty());
     EXPECT_EQ(unranked.findChild<GraphPicture*>("picGraph")->note(), "No ranked month to draw");
 }

@@ -1,19 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "players/PlayerLists.h"
-#include "rankings/RankingMonths.h"
-#include "rankings/Rankings.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/ListsDuzedo.h"
 #include "tournaments/TournamentLists.h"
 
 namespace {
-
-std::vector<std::string> ItemTexts(const std::vector<ComboItem>& items) {
-    std::vector<std::string> texts;
-    for (const ComboItem& item : items) texts.push_back(item.text);
-    return texts;
-}
 
 class ListsDb : public testing::TestWithParam<bool> {
   protected:
@@ -23,10 +15,6 @@ class ListsDb : public testing::TestWithParam<bool> {
 
 TEST_P(ListsDb, ListsFromTheDatabase) {
     ASSERT_TRUE(db.connected()) << db.error();
-    EXPECT_EQ(ItemTexts(RankingMonthList().items),
-              (std::vector<std::string>{"December 2002", "January 2003"}));
-    EXPECT_EQ(RankingCountryItems().front(), "<all>");
-
     const PlayerLists shown = ReadPlayerLists(true);
     EXPECT_EQ(shown.items, (Texts{"Abel ()", "Tomas (Spain)", "Zora (Spain)"}));
     EXPECT_EQ(shown.names, (Texts{"Abel", "Tomas", "Zora", ""}));

@@ -21,7 +21,6 @@
 #include "support/WindowControls.h"
 #include "tournaments/ui/frmShowPic.h"
 #include "widgets/Button.h"
-#include "widgets/TabOrder.h"
 
 namespace {
 
@@ -68,8 +67,6 @@ class Keyboard : public SampleMainWindow {
 
 TEST_F(Keyboard, TabVisitsEachFramesControlsInTheOrderTheyAreRead) {
     // Disabled buttons are passed over; a grid is one stop, not one per cell.
-    EXPECT_EQ(FrameRound(0),
-              (Names{"chbPlayerHelp_4", "grdRankings", "cmbRankingFilter", "cmbRankMonth"}));
     EXPECT_EQ(FrameRound(2), (Names{"chbShowTournamentWinners", "chbPlayerHelp_1", "lstTournaments",
                                     "cmbTournamentFilter", "grdTournamentTables",
                                     "grdTournamentGames", "cmbGamesFilter"}));
@@ -79,24 +76,6 @@ TEST_F(Keyboard, TabVisitsEachFramesControlsInTheOrderTheyAreRead) {
                                     "lstPairResults_0", "lstPairResults_1"}));
 }
 
-TEST(ReadingOrder, RowsThenColumnsAcrossTheGapsOverlapsByTopAndLeft) {
-    // A heading row, then a list with its box below on the left beside a tall panel.
-    const std::vector<QRect> page = {
-        {300, 100, 400, 430},  // 0 panel
-        {700, 50, 20, 20},     // 1 help button
-        {10, 100, 260, 400},   // 2 list
-        {10, 510, 220, 20},    // 3 box under the list
-        {240, 510, 30, 20},    // 4 button beside the box
-    };
-    EXPECT_EQ(ReadingOrder(page), (std::vector<std::size_t>{1, 2, 3, 4, 0}));
-    // No gap either way: top first, then left.
-    const std::vector<QRect> tangle = {{50, 0, 100, 100}, {0, 50, 100, 100}, {0, 0, 40, 40}};
-    EXPECT_EQ(ReadingOrder(tangle), (std::vector<std::size_t>{2, 0, 1}));
-    EXPECT_TRUE(ReadingOrder({}).empty());
-}
-
-// Esc closes each window, whichever of its controls has the focus; in the games window Tab
-// leaves the grid at once rather than walking its cells.
 TEST_F(Keyboard, EnterPressesTheButtonThatHasTheFocusAsSpaceDoes) {
     Button& findPair = *window.ui.chbBar[5];
     findPair.setFocus();
@@ -108,6 +87,8 @@ TEST_F(Keyboard, EnterPressesTheButtonThatHasTheFocusAsSpaceDoes) {
     EXPECT_FALSE(window.ui.picInfo->isHidden());
 }
 
+// Esc closes each window, whichever of its controls has the focus; in the games window Tab
+// leaves the grid at once rather than walking its cells.
 TEST_F(Keyboard, EscClosesEverySecondaryWindow) {
     const std::string player = gPlayers.at(3);
     // One at a time: the window finds the dialog it opened among its children.

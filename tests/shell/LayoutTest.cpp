@@ -112,33 +112,6 @@ TEST_P(LayoutFitTest, FrameInFrontFitsWithoutCutsOrOverlaps) {
 INSTANTIATE_TEST_SUITE_P(Layout, LayoutFitTest,
                          testing::Combine(testing::Range(0, FrameCount()), testing::Range(0, 3)));
 
-// The window reads back only the listed names before a layout: they must be all it needs.
-TEST(LayoutTest, ListedNamesAreAllTheLayoutNeeds) {
-    ControlGeometry laidOutOnly;
-    const ControlGeometry design = DesignGeometry();
-    for (const std::string& name : LayoutControlNames()) {
-        laidOutOnly.Set(name, design[name]);
-        if (name == "grdMisc_0") laidOutOnly.SetRowHeight(name, design.RowHeight(name));
-    }
-    for (int frame = 0; frame < FrameCount(); ++frame) {
-        EXPECT_NO_THROW(LayoutMainWindow(laidOutOnly, Window(700, 500, frame))) << frame;
-    }
-}
-
-TEST(LayoutTest, NothingMovesWhileLoadingOrMinimised) {
-    const ControlGeometry design = DesignGeometry();
-    for (int frame = 0; frame < FrameCount(); ++frame) {
-        ControlGeometry g = design;
-        WindowInfo loading = Window(1000, 700, frame);
-        loading.mInitialised = 0;
-        LayoutMainWindow(g, loading);
-        WindowInfo minimised = Window(1000, 700, frame);
-        minimised.minimised = true;
-        LayoutMainWindow(g, minimised);
-        EXPECT_EQ(g, design) << frame;
-    }
-}
-
 // The window reads the geometry back from its widgets, in whole pixels, before each layout; a
 // second layout at the same size must put everything in the same place.
 TEST(LayoutTest, RepeatedLayoutThroughPixelsIsStable) {
@@ -156,28 +129,6 @@ TEST(LayoutTest, RepeatedLayoutThroughPixelsIsStable) {
         }
         EXPECT_EQ(second.AllColumns(), first.AllColumns()) << frame;
     }
-}
-
-// Worked by hand for the smallest window, 600 x 460 pixels: frames of 8790 x 5400 twips. Halves
-// go to the even number.
-TEST(LayoutTest, SmallestWindowValues) {
-    const struct {
-        int frame;
-        const char* control;
-        TwipsRect rect;
-    } cases[] = {
-        {0, "fraFrame_5", {60, 780, 8790, 5400}},
-        {2, "fraTournaments_0", {3510, 540, 5120, 2148}},
-        {4, "grdMisc_0", {60, 620, 3855, 1900}},
-        {5, "chbPair", {2735, 2632, 375, 375}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LaidOut(kMainMinWidth, kMainMinHeight, c.frame)[c.control], c.rect) << c.control;
-    }
-    EXPECT_EQ(LaidOut(kMainMinWidth, kMainMinHeight, 2).Columns("grdTournamentGames"),
-              (std::vector<int>{1368, 1368, 912, 912}));
-    EXPECT_EQ(LaidOut(kMainMinWidth, kMainMinHeight, 0).Columns("grdRankings"),
-              (std::vector<int>{684, 2565, 2565, 2394, 0}));
 }
 
 }  // namespace

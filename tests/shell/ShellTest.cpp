@@ -5,7 +5,6 @@
 #include <QTest>
 #include <QTextDocument>
 
-#include "shell/CloseAnimation.h"
 #include "shell/StatusLine.h"
 #include "support/MainWindowFixtures.h"
 #include "support/WindowControls.h"
@@ -38,17 +37,10 @@ TEST_F(Shell, DatabaseTextIsNeverReadAsMarkup) {
     EXPECT_EQ(PlainToolTip(QString()), QString());
 }
 
-TEST_F(Shell, KeysBringFramesForwardAndOpenAndCloseTheHelp) {
+TEST_F(Shell, HelpGoesWithItsFrameAndOptionsHasNone) {
     const auto press = [this](QKeySequence keys) { QTest::keySequence(&window, keys); };
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    press(QKeySequence(Qt::CTRL | Qt::Key_6));
-    press(QKeySequence(Qt::Key_F1));
-    EXPECT_FALSE(window.ui.picInfo->isHidden());
-    EXPECT_TRUE(window.ui.lblInfo[0]->text().startsWith("Select two players"));
-    press(QKeySequence(Qt::Key_Escape));
-    EXPECT_TRUE(window.ui.picInfo->isHidden());
-
     // A help panel left open goes with its frame.
     window.HelpClick(2);
     press(QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -64,23 +56,11 @@ TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
     const QRect area(0, 0, 640, 482);
     EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, area), QRect(0, 0, 640, 482));
     EXPECT_EQ(PlaceOnScreen({917, 400}, {0, 0}, QRect(10, 20, 640, 480)), QRect(10, 60, 640, 400));
-    // Room to spare: centred at the design size.
-    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 1920, 1080)),
-              QRect(560, 240, 800, 600));
     // A screen smaller than the minimum gets all of it, no more.
     EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
     // 1600 x 1000 at a scale factor of 2: the title bar and borders fit too.
     EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 800, 500), QMargins(1, 24, 1, 1)),
               QRect(1, 24, 798, 475));
-}
-
-TEST(CloseAnimationTest, HeightShrinksToAStripThenWidthToADash) {
-    // A 9000 x 6000 twip window on a 19200 x 14400 twip screen.
-    const auto steps = CloseAnimationSteps({5100, 4200, 9000, 6000}, 19200, 14400);
-    ASSERT_EQ(steps.size(), 55u + 1 + 70);
-    EXPECT_EQ(steps[0], (TwipsRect{5100, 4250, 9000, 5900}));
-    EXPECT_EQ(steps[55], (TwipsRect{5100, 6950, 9000, 30}));
-    EXPECT_EQ(steps.back(), (TwipsRect{8600, 6950, 2000, 30}));
 }
 
 }  // namespace

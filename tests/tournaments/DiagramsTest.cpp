@@ -52,7 +52,6 @@ TEST(DiagramPhases, NamesAreReadWithOrWithoutHyphensInAnyCase) {
     using enum PhaseKind;
     const char* dd = "Dadidurez VII";
     EXPECT_TRUE(Phase(dd, "Dadidurez VII League Round 1 - Group A", RoundOne));
-    EXPECT_TRUE(Phase(dd, "Dadidurez VII Round Two", RoundTwo));
     EXPECT_FALSE(Phase(dd, "Dadidurez VII League Round 2 - Upper Group", RoundOne));
     EXPECT_TRUE(Phase(dd, "Dadidurez VII League Play-outs - Final", Playouts));
     EXPECT_FALSE(Phase(dd, "Dadidurez VII League Play-outs - Final", Playoffs));
@@ -63,7 +62,6 @@ TEST(DiagramPhases, NamesAreReadWithOrWithoutHyphensInAnyCase) {
 
     // A World Cup's plain knock-out stages are its playoffs; never another World Cup's.
     EXPECT_TRUE(Phase("World Cup I", "World Cup I Semi-finals", Playoffs));
-    EXPECT_TRUE(Phase("World Cup I", "World Cup I Third place", Playoffs));
     EXPECT_FALSE(Phase("World Cup I", "World Cup II Playoffs - Final", Playoffs));
     EXPECT_FALSE(Phase("World Cup I", "World Cup I Round 2 - Group E", Playoffs));
     EXPECT_TRUE(IsThirdPlace(PhaseWords("World Cup I", "World Cup I Playoffs - 3rd place")));
@@ -133,15 +131,6 @@ TEST_F(DiagramsOfADuzedo, EachPictureFindsItsPhaseOrSaysWhatItLookedFor) {
     EXPECT_NE(LookedFor(plans[7]).find("\"World Cup II\""), std::string::npos);
 }
 
-TEST_F(DiagramsOfADuzedo, EveryFileIsWrittenAndLoads) {
-    TempDir dir("pictures");
-    const std::vector<std::string> files = WriteDiagramPictures((dir / "out").string());
-    ASSERT_EQ(files.size(), 9U);
-    for (const std::string& file : files) {
-        EXPECT_GT(QImage(QString::fromStdString(file)).width(), 100) << file;
-    }
-}
-
 TEST_F(DiagramsOfADuzedo, DrawnOnceIntoThePicturesFolder) {
     TempDir dir("drawn");
     FileLocations places;
@@ -160,7 +149,13 @@ TEST(DiagramsTool, WritesThePicturesOrFailsWithStatusTwo) {
     const std::string db = (dir / "duzedo.sqlite").string();
     WriteTournamentsDuzedo(db);
     EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out").string() + "'"), 0);
-    EXPECT_TRUE(fs::exists(dir / "out" / "wc2plout.bmp"));
+    int pictures = 0;
+    for (const fs::directory_entry& file : fs::directory_iterator(dir / "out")) {
+        if (file.path().extension() != ".bmp") continue;
+        ++pictures;
+        EXPECT_GT(QImage(QString::fromStdString(file.path().string())).width(), 100) << file;
+    }
+    EXPECT_EQ(pictures, 9);
     EXPECT_EQ(
         RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out/wc2plout.bmp").string() + "'"),
         2);

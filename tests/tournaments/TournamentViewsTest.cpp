@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/ConnectedDuzedo.h"
-#include "support/ReportSuite.h"
 #include "tournaments/Tournament.h"
 #include "tournaments/TournamentsDuzedo.h"
 #include "tournaments/WorldCup.h"
@@ -100,19 +99,6 @@ TEST_F(TournamentViews, WorldCupGroupsAndFinalResults) {
 
     EXPECT_TRUE(WorldCupView(1, kAllGamesPhase).enabled("chbWC_1"));
     EXPECT_EQ(Column(WorldCupView(1, 0).grid("grdWC_0"), 1), Texts{"Cid"});
-}
-
-using TournamentReports = ReportSuite<WriteTournamentsDuzedo>;
-
-TEST_F(TournamentReports, ListsAndHiddenControlsInJson) {
-    EXPECT_EQ(Run("tournaments", {{"--country", "Ostland"}}),
-              "{\n  \"lstTournaments\": [\n    \"O'Hara Cup\"\n  ]\n}\n");
-    const std::string cup = Run("tournament", {{"--name", "O'Hara Cup"}, {"--player", "Hal"}});
-    EXPECT_NE(cup.find("\"grdTournamentTables\": {\"visible\": false}"), std::string::npos);
-    EXPECT_NE(
-        Run("worldcup", {{"--wc", "1"}, {"--phase", "8"}}).find("\"chbWC_1\": {\"enabled\": true}"),
-        std::string::npos);
-    EXPECT_THROW(Run("worldcup", {{"--phase", "9"}}), std::exception);
 }
 
 }  // namespace

@@ -43,28 +43,6 @@ TEST(Grid, SelectingTheHeaderRowMakesItBold) {
     EXPECT_TRUE(grid.selectedItems().isEmpty());
 }
 
-TEST(Grid, ClickOnTheHeaderRowKeepsTheCurrentCell) {
-    GridControl grid;
-    Fill(grid, {"a", "b"});
-    grid.resize(300, 200);
-    grid.show();
-    grid.setRow(2);
-    int clicks = 0;
-    QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
-    const auto click = [&](int row) {
-        const QPoint at(10, grid.rowViewportPosition(row) + 3);
-        Mouse(grid, QEvent::MouseButtonPress, at);
-        Mouse(grid, QEvent::MouseButtonRelease, at);
-    };
-    click(0);
-    EXPECT_EQ(grid.mouseRow(), 0);
-    EXPECT_EQ(grid.currentRow(), 2);
-    click(1);
-    EXPECT_EQ(grid.mouseRow(), 1);
-    EXPECT_EQ(grid.currentRow(), 1);
-    EXPECT_EQ(clicks, 2);
-}
-
 TEST(Grid, HeaderBordersSizeColumnsAndCutOffTextsShowAsTips) {
     GridControl grid;
     Fill(grid, {"a", "<b>a key</b> far too long for its column"});
