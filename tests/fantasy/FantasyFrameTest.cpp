@@ -1,5 +1,6 @@
 // The Fantasy League frame in the main window, on the pair DUZEDO.
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QTest>
@@ -104,7 +105,11 @@ TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
         Fantasy().FantasyListClick(2);
         ++presses;
     };
-    Start().click();
+    // Started from the keyboard, Start has it back afterwards.
+    QApplication::setActiveWindow(&window);
+    Start().setFocus();
+    QTest::keyClick(&Start(), Qt::Key_Return);
+    EXPECT_TRUE(Start().hasFocus());
     // Once before the league, once per pair.
     EXPECT_EQ(presses, 4);
     EXPECT_FALSE(wait.isVisible());
