@@ -10,7 +10,6 @@
 #include <limits>
 #include <string>
 
-#include "core/WideNumber.h"
 #include "headtohead/PairComparison.h"
 #include "headtohead/Prediction.h"
 #include "players/Games.h"
@@ -119,14 +118,6 @@ TEST(HugeFigures, AGroupTableAddsUpItsGamesGoals) {
     for (const GraphText& text : graph.texts) texts += text.text + "|";
     // Aris's goals for and against: 2147483647 + 2 * (2^63 - 1), and -2^63.
     EXPECT_THAT(texts, HasSubstr("|18446744075857035261|-9223372036854775808|"));
-}
-
-TEST(HugeFigures, WideTextWritesEveryValueInDecimal) {
-    EXPECT_EQ(WideText(0), "0");
-    EXPECT_EQ(WideText(WideInt{kLeast} * 3), "-27670116110564327424");
-    const WideInt least = -(WideInt{1} << 126) * 2;  // the most negative 128-bit value
-    EXPECT_EQ(WideText(least), "-170141183460469231731687303715884105728");
-    EXPECT_EQ(WholeText(-1e20), "-100000000000000000000");
 }
 
 }  // namespace
