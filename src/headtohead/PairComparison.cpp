@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/DisplayFormat.h"
+#include "core/WideNumber.h"
 #include "db/Database.h"
 #include "headtohead/PairTexts.h"
 #include "headtohead/Random.h"
@@ -15,21 +16,20 @@ constexpr std::string_view kPercentPattern = "###.##";
 constexpr std::string_view kPlayerOneAverage = "#0.##";
 constexpr std::string_view kPlayerTwoAverage = "###.##";
 
-std::string Percent(std::string_view label, std::int64_t x, std::int64_t m) {
-    const double share = static_cast<double>(x) * 100 / static_cast<double>(m);
-    return std::string(label) + std::to_string(x) + " (" + FormatNumber(share, kPercentPattern) +
-           "%)";
+std::string Percent(std::string_view label, WideInt x, WideInt m) {
+    const double share = WideRatio(x, m) * 100;
+    return std::string(label) + WideText(x) + " (" + FormatNumber(share, kPercentPattern) + "%)";
 }
 
-std::string Average(std::string_view label, std::int64_t x, std::int64_t m,
-                    std::string_view pattern) {
-    const double average = static_cast<double>(x) / static_cast<double>(m);
-    return std::string(label) + std::to_string(x) + " (" + FormatNumber(average, pattern) + ")";
+std::string Average(std::string_view label, WideInt x, WideInt m, std::string_view pattern) {
+    const double average = WideRatio(x, m);
+    return std::string(label) + WideText(x) + " (" + FormatNumber(average, pattern) + ")";
 }
 
-// One block of figures from one player's side: games, wins, draws, losses and goals.
+// One block of figures from one player's side: games, wins, draws, losses and goals. Wide, as
+// the two roles' goals are added up.
 struct Figures {
-    std::int64_t games, wins, draws, losses, goalsFor, goalsAgainst;
+    WideInt games, wins, draws, losses, goalsFor, goalsAgainst;
 };
 
 void AddFigures(Texts& lines, const Figures& f, std::string_view averagePattern) {
@@ -47,13 +47,15 @@ void AddRole(Texts& lines, std::string_view heading, const Figures& f,
     lines.emplace_back();
     lines.emplace_back(heading);
     if (f.games == 0 && !showNoGames) return;
-    lines.push_back("Games: " + std::to_string(f.games));
+    lines.push_back("Games: " + WideText(f.games));
     if (f.games > 0) AddFigures(lines, f, averagePattern);
 }
 
 Texts PlayerOneLines(const PairRecord& r) {
     Texts lines{"Games: " + std::to_string(r.n)};
-    AddFigures(lines, {r.n, r.hw + r.aw, r.hd + r.ad, r.hl + r.al, r.hf + r.af, r.ha + r.aa},
+    AddFigures(lines,
+               {r.n, WideInt{r.hw} + r.aw, WideInt{r.hd} + r.ad, WideInt{r.hl} + r.al,
+                WideInt{r.hf} + r.af, WideInt{r.ha} + r.aa},
                kPlayerOneAverage);
     AddRole(lines, "As Team A", {r.hg(), r.hw, r.hd, r.hl, r.hf, r.ha}, kPlayerOneAverage);
     AddRole(lines, "As Team B", {r.ag(), r.aw, r.ad, r.al, r.af, r.aa}, kPlayerOneAverage);
@@ -62,7 +64,9 @@ Texts PlayerOneLines(const PairRecord& r) {
 
 Texts PlayerTwoLines(const PairRecord& r) {
     Texts lines{"Games: " + std::to_string(r.n)};
-    AddFigures(lines, {r.n, r.hl + r.al, r.hd + r.ad, r.hw + r.aw, r.ha + r.aa, r.hf + r.af},
+    AddFigures(lines,
+               {r.n, WideInt{r.hl} + r.al, WideInt{r.hd} + r.ad, WideInt{r.hw} + r.aw,
+                WideInt{r.ha} + r.aa, WideInt{r.hf} + r.af},
                kPlayerTwoAverage);
     AddRole(lines, "As Team A", {r.ag(), r.al, r.ad, r.aw, r.aa, r.af}, kPlayerTwoAverage);
     AddRole(lines, "As Team B", {r.hg(), r.hl, r.hd, r.hw, r.ha, r.hf}, kPlayerTwoAverage, false);

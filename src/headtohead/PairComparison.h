@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/ViewTexts.h"
+#include "core/WideNumber.h"
 
 class RandomSource;
 
@@ -20,8 +21,8 @@ struct PairRecord {
     std::int64_t hf = 0, ha = 0;          // goals of player one and of player two at home
     std::int64_t af = 0, aa = 0;          // goals of player one and of player two away
 
-    std::int64_t hg() const { return hw + hd + hl; }
-    std::int64_t ag() const { return aw + ad + al; }
+    WideInt hg() const { return WideInt{hw} + hd + hl; }
+    WideInt ag() const { return WideInt{aw} + ad + al; }
     friend bool operator==(const PairRecord&, const PairRecord&) = default;
 };
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/DisplayFormat.h"
+#include "core/WideNumber.h"
 #include "db/Database.h"
 #include "db/JetText.h"
 #include "headtohead/Random.h"
@@ -42,10 +43,9 @@ bool SameWholePart(double a, double b) {
 enum class Role { Home, Away };
 
 // Goals per game from the sums over a player's latest games in one role.
-Form FormOf(std::int64_t games, std::int64_t scored, std::int64_t conceded) {
+Form FormOf(std::int64_t games, WideInt scored, WideInt conceded) {
     if (games == 0) return {};
-    const auto n = static_cast<double>(games);
-    return {static_cast<double>(scored) / n, static_cast<double>(conceded) / n};
+    return {WideRatio(scored, games), WideRatio(conceded, games)};
 }
 
 Form ReadForm(Role role, std::string_view player) {
@@ -54,7 +54,7 @@ Form ReadForm(Role role, std::string_view player) {
     const QueryResult games =
         Query(LatestGames(column + ", A, B", column + "=" + SqlQuote(player)), kRecentGames);
     if (games.empty()) return {};
-    std::int64_t a = 0, b = 0;
+    WideInt a = 0, b = 0;
     for (const Record& game : games) {
         a += NullToZero(game["A"]);
         b += NullToZero(game["B"]);
@@ -66,7 +66,8 @@ Form ReadForm(Role role, std::string_view player) {
 // The latest games as Team A, as Team B and against one another, summed while the games go by
 // from the latest.
 struct Latest {
-    std::int64_t games = 0, a = 0, b = 0;
+    std::int64_t games = 0;
+    WideInt a = 0, b = 0;
     void Add(std::int64_t goalsA, std::int64_t goalsB) {
         if (games == kRecentGames) return;
         ++games, a += goalsA, b += goalsB;
@@ -122,17 +123,18 @@ int Goals(double expected) {
 MeetingExpectation ExpectFromMeetings(const std::vector<MeetingScore>& meetings) {
     MeetingExpectation m;
     if (meetings.empty()) return m;
-    std::int64_t sH = 0, sA = 0, wH = 0, d = 0, wA = 0;
+    WideInt sH = 0, sA = 0;
+    std::int64_t wH = 0, d = 0, wA = 0;
     for (const MeetingScore& game : meetings) {
         sH += game.home, sA += game.away;
         wH += game.home > game.away ? 1 : 0;
         d += game.home == game.away ? 1 : 0;
         wA += game.away > game.home ? 1 : 0;
     }
-    const auto n = static_cast<double>(meetings.size());
+    const auto n = static_cast<WideInt>(meetings.size());
     m.met = true;
-    m.eH = static_cast<double>(sH) / n;
-    m.eA = static_cast<double>(sA) / n;
+    m.eH = WideRatio(sH, n);
+    m.eA = WideRatio(sA, n);
     // Each test sees the values the ones before it left.
     if (wH > 2 * wA) m.eH += kMeetingBonus;
     if (wA == 0) m.eH += kMeetingBonus;
@@ -183,8 +185,9 @@ Prediction PredictFromFacts(const PredictionFacts& facts, RandomSource& random) 
     double eH = Expectation(m.eH, BothRates(homeForm.scored, awayForm.conceded));
     double eA = Expectation(m.eA, BothRates(awayForm.scored, homeForm.conceded));
     if (!m.met && rH != 0 && rA != 0) {
-        if (rH > rA) eH += static_cast<double>(rH - rA) / kPointsPerGoal * random.Draw();
-        if (rA > rH) eA += static_cast<double>(rA - rH) / kPointsPerGoal * random.Draw();
+        const auto gap = static_cast<double>(WideInt{rH} - rA);
+        if (rH > rA) eH += gap / kPointsPerGoal * random.Draw();
+        if (rA > rH) eA += -gap / kPointsPerGoal * random.Draw();
     }
     eH -= kLargestReduction * random.Draw();
     eA -= kLargestReduction * random.Draw();

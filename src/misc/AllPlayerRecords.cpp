@@ -35,7 +35,7 @@ const std::array<Category, kRecordCategoryCount>& Categories() {
     constexpr auto bAttack = &PlayerTotals::bAttack;
     constexpr auto bDefence = &PlayerTotals::bDefence;
     // Here the division comes first, then the times 100.
-    const auto percent = [](std::int64_t count, std::int64_t games) {
+    const auto percent = [](WideInt count, WideInt games) {
         return PlayerTotals::Ratio(count, games) * 100;
     };
     static const std::array<Category, kRecordCategoryCount> categories = {{
@@ -71,7 +71,7 @@ const std::array<Category, kRecordCategoryCount>& Categories() {
     return categories;
 }
 
-std::int64_t ShownCount(Count count, const PlayerTotals& t) {
+WideInt ShownCount(Count count, const PlayerTotals& t) {
     switch (count) {
         case Count::Games:
             return t.games();
@@ -97,11 +97,10 @@ double SortKey(const std::string& text) {
 }
 
 // A player without games gets "0": nothing to divide.
-std::string ValueText(const Category& category, const PlayerTotals& totals, std::int64_t count) {
+std::string ValueText(const Category& category, const PlayerTotals& totals, WideInt count) {
     if (count == 0 && category.count != Count::Tournaments) return "0";
     const double value = category.value(totals);
-    return category.ratio ? FormatNumber(value, "#0.00")
-                          : std::to_string(static_cast<std::int64_t>(value));
+    return category.ratio ? FormatNumber(value, "#0.00") : WholeText(value);
 }
 
 struct Row {
@@ -127,11 +126,11 @@ ViewTexts AllPlayerRecordsView(const std::vector<std::string>& players,
                                                           : minGames / 2.0;
     std::vector<Row> rows;
     for (std::size_t p = 0; p < players.size() && p < totals.size(); ++p) {
-        const std::int64_t count = ShownCount(category.count, totals[p]);
+        const WideInt count = ShownCount(category.count, totals[p]);
         if (static_cast<double>(count) < limit) continue;
         const std::string value =
             statType == 0 ? std::string{} : ValueText(category, totals[p], count);
-        const std::string shown = std::to_string(count);
+        const std::string shown = WideText(count);
         const double key = SortKey(statType == 0 ? shown : value);
         rows.push_back({{"", players[p], value, shown}, key});
     }

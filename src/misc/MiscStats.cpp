@@ -33,7 +33,7 @@ const std::array<RecordRule, kRecordCount>& RecordRules() {
     constexpr auto bAttack = &PlayerTotals::bAttack;
     constexpr auto bDefence = &PlayerTotals::bDefence;
     // The count times 100 first, then the division.
-    const auto percent = [](std::int64_t count, std::int64_t games) {
+    const auto percent = [](WideInt count, WideInt games) {
         return PlayerTotals::Ratio(count * 100, games);
     };
     static const std::array<RecordRule, kRecordCount> rules = {{
@@ -83,8 +83,7 @@ bool Qualifies(Needs needs, const PlayerTotals& t, int minGames) {
 
 std::string HolderText(const std::string& player, const RecordRule& rule, double value,
                        bool percent) {
-    const std::string shown = rule.whole ? std::to_string(static_cast<std::int64_t>(value))
-                                         : FormatNumber(value, "##0.0#");
+    const std::string shown = rule.whole ? WholeText(value) : FormatNumber(value, "##0.0#");
     return player + " (" + shown + (percent ? "%)" : ")");
 }
 
@@ -145,7 +144,7 @@ Texts GeneralStatsTexts() {
     if (total == 0) return Texts(kGeneralCount);
     Texts texts = {std::to_string(total), std::to_string(v[1])};
     for (int i = 2; i <= 4; ++i)
-        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i] * 100, total), true));
+        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(WideInt{v[i]} * 100, total), true));
     for (int i = 5; i <= 6; ++i)
         texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i], total), false));
     return texts;

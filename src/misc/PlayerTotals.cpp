@@ -25,7 +25,7 @@ void AddSide(TotalsByKey& totals, bool teamA) {
     for (const Record row : rows) {
         if (row[0].isNull()) continue;
         PlayerTotals& t = totals[JetFoldKey(row[0].toString())];
-        const std::array<std::int64_t*, 6> fields =
+        const std::array<WideInt*, 6> fields =
             teamA ? std::array{&t.aGames, &t.aFor, &t.aAgainst, &t.aWins, &t.aDraws, &t.aLosses}
                   : std::array{&t.bGames, &t.bFor, &t.bAgainst, &t.bWins, &t.bDraws, &t.bLosses};
         for (std::size_t i = 0; i < fields.size(); ++i) {

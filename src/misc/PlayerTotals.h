@@ -5,21 +5,23 @@
 #include <string_view>
 #include <vector>
 
-// One player's counts and goal sums over all his games. "A" is his side when he played as Team A
-// (goals in column A), "B" when he played as Team B (goals in column B). 64-bit: goal totals of a
-// real DUZEDO pass the 16-bit range.
-struct PlayerTotals {
-    std::int64_t aGames = 0, aWins = 0, aDraws = 0, aLosses = 0, aFor = 0, aAgainst = 0;
-    std::int64_t bGames = 0, bWins = 0, bDraws = 0, bLosses = 0, bFor = 0, bAgainst = 0;
-    std::int64_t played = 0;  // rows in tables: tournaments taken part in
-    std::int64_t won = 0;     // of them with p = 1
+#include "core/WideNumber.h"
 
-    std::int64_t games() const { return aGames + bGames; }
-    std::int64_t wins() const { return aWins + bWins; }
-    std::int64_t draws() const { return aDraws + bDraws; }
-    std::int64_t losses() const { return aLosses + bLosses; }
-    std::int64_t goalsFor() const { return aFor + bFor; }
-    std::int64_t goalsAgainst() const { return aAgainst + bAgainst; }
+// One player's counts and goal sums over all his games. "A" is his side when he played as Team A
+// (goals in column A), "B" when he played as Team B (goals in column B). Wide: each adds up the
+// 64-bit sums of every spelling of his name.
+struct PlayerTotals {
+    WideInt aGames = 0, aWins = 0, aDraws = 0, aLosses = 0, aFor = 0, aAgainst = 0;
+    WideInt bGames = 0, bWins = 0, bDraws = 0, bLosses = 0, bFor = 0, bAgainst = 0;
+    WideInt played = 0;  // rows in tables: tournaments taken part in
+    WideInt won = 0;     // of them with p = 1
+
+    WideInt games() const { return aGames + bGames; }
+    WideInt wins() const { return aWins + bWins; }
+    WideInt draws() const { return aDraws + bDraws; }
+    WideInt losses() const { return aLosses + bLosses; }
+    WideInt goalsFor() const { return aFor + bFor; }
+    WideInt goalsAgainst() const { return aAgainst + bAgainst; }
 
     // Goals a game, in all games and on each side (real divisions; callers check the games).
     double attack() const { return Ratio(goalsFor(), games()); }
@@ -29,9 +31,7 @@ struct PlayerTotals {
     double bAttack() const { return Ratio(bFor, bGames); }
     double bDefence() const { return Ratio(bAgainst, bGames); }
 
-    static double Ratio(std::int64_t part, std::int64_t whole) {
-        return static_cast<double>(part) / static_cast<double>(whole);
-    }
+    static double Ratio(WideInt part, WideInt whole) { return WideRatio(part, whole); }
 
     friend bool operator==(const PlayerTotals&, const PlayerTotals&) = default;
 };

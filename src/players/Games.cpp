@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/WideNumber.h"
 #include "db/Database.h"
 
 namespace {
@@ -9,7 +10,7 @@ namespace {
 // A - B as text, empty when either is missing.
 std::string Difference(const DbValue& a, const DbValue& b) {
     if (a.isNull() || b.isNull()) return "";
-    return std::to_string(a.toInt64() - b.toInt64());
+    return WideText(WideInt{a.toInt64()} - b.toInt64());
 }
 
 }  // namespace

@@ -69,13 +69,13 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     }
     r.TournamentsWon = ScalarQuery("select count(*) from tables where player=" + n + " and p=1");
 
-    r.HomeGames = r.HomeWins + r.HomeDraws + r.HomeLosses;
-    r.AwayGames = r.AwayWins + r.AwayDraws + r.AwayLosses;
-    r.Wins = r.HomeWins + r.AwayWins;
-    r.Draws = r.HomeDraws + r.AwayDraws;
-    r.Losses = r.HomeLosses + r.AwayLosses;
-    r.GoalsFor = r.HomeGoalsFor + r.AwayGoalsFor;
-    r.GoalsAgainst = r.HomeGoalsAgainst + r.AwayGoalsAgainst;
+    r.HomeGames = WideInt{r.HomeWins} + r.HomeDraws + r.HomeLosses;
+    r.AwayGames = WideInt{r.AwayWins} + r.AwayDraws + r.AwayLosses;
+    r.Wins = WideInt{r.HomeWins} + r.AwayWins;
+    r.Draws = WideInt{r.HomeDraws} + r.AwayDraws;
+    r.Losses = WideInt{r.HomeLosses} + r.AwayLosses;
+    r.GoalsFor = WideInt{r.HomeGoalsFor} + r.AwayGoalsFor;
+    r.GoalsAgainst = WideInt{r.HomeGoalsAgainst} + r.AwayGoalsAgainst;
     return r;
 }
 

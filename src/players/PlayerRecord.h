@@ -4,20 +4,23 @@
 #include <string>
 #include <string_view>
 
+#include "core/WideNumber.h"
+
 // One player's career record. Home games are those he played as Team A, away games those as
-// Team B. Figures are 64-bit: goal totals of a real DUZEDO pass the 16-bit range.
+// Team B. Figures are 64-bit, as the database holds them (goal totals of a real DUZEDO pass the
+// 16-bit range); those added up from two of them are wide.
 struct PlayerRecord {
     std::string Name;  // as typed
     std::int64_t Tournaments = 0;
     std::int64_t WorldCups = 0;  // of the three World Cups, 0 to 3
     std::int64_t Games = 0;
-    std::int64_t HomeGames = 0;
-    std::int64_t AwayGames = 0;
-    std::int64_t Wins = 0;
-    std::int64_t Draws = 0;
-    std::int64_t Losses = 0;
-    std::int64_t GoalsFor = 0;
-    std::int64_t GoalsAgainst = 0;
+    WideInt HomeGames = 0;
+    WideInt AwayGames = 0;
+    WideInt Wins = 0;
+    WideInt Draws = 0;
+    WideInt Losses = 0;
+    WideInt GoalsFor = 0;
+    WideInt GoalsAgainst = 0;
     std::int64_t HomeWins = 0;
     std::int64_t HomeDraws = 0;
     std::int64_t HomeLosses = 0;

@@ -6,23 +6,23 @@
 namespace {
 
 // Share of n in per cent, whole: "63", or empty when it rounds to 0.
-std::string Percent(std::int64_t x, std::int64_t n) {
-    return FormatNumber(static_cast<double>(x) * 100 / static_cast<double>(n), "###");
+std::string Percent(WideInt x, WideInt n) {
+    return FormatNumber(WideRatio(x, n) * 100, "###");
 }
 
 // Per game, two decimals without a leading zero: "1.75", ".33".
-std::string Average(std::int64_t x, std::int64_t n) {
-    return FormatNumber(static_cast<double>(x) / static_cast<double>(n), ".00");
+std::string Average(WideInt x, WideInt n) {
+    return FormatNumber(WideRatio(x, n), ".00");
 }
 
-std::string WithPercent(std::int64_t x, std::int64_t n) {
-    if (n <= 0) return std::to_string(x);
-    return std::to_string(x) + " (" + Percent(x, n) + "%)";
+std::string WithPercent(WideInt x, WideInt n) {
+    if (n <= 0) return WideText(x);
+    return WideText(x) + " (" + Percent(x, n) + "%)";
 }
 
-std::string WithAverage(std::int64_t x, std::int64_t n) {
-    if (n <= 0) return std::to_string(x);
-    return std::to_string(x) + " (" + Average(x, n) + ")";
+std::string WithAverage(WideInt x, WideInt n) {
+    if (n <= 0) return WideText(x);
+    return WideText(x) + " (" + Average(x, n) + ")";
 }
 
 ViewTexts FrameTexts(std::string heading, Grid grid, bool enabled, std::string note) {

@@ -133,8 +133,7 @@ std::vector<PhaseGroup> FindPhaseGames(const DiagramPlan& plan) {
             order.push_back(tournament);
         }
         found->second.games.push_back({NullToZero(game[0]), game[1].toString(), game[2].toString(),
-                                       static_cast<int>(NullToZero(game[3])),
-                                       static_cast<int>(NullToZero(game[4]))});
+                                       NullToZero(game[3]), NullToZero(game[4])});
     }
     std::vector<PhaseGroup> groups;
     for (const std::string& name : order) groups.push_back(std::move(byName[name]));

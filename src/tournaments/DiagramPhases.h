@@ -26,8 +26,8 @@ struct PhaseGame {
     std::int64_t id = 0;
     std::string teamA;
     std::string teamB;
-    int goalsA = 0;
-    int goalsB = 0;
+    std::int64_t goalsA = 0;
+    std::int64_t goalsB = 0;
 };
 
 // The games stored under one tournament name, in id order: a group of a league phase, or a

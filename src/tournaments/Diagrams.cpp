@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/QtText.h"
+#include "core/WideNumber.h"
 
 namespace {
 
@@ -38,8 +39,9 @@ void Title(Graph& graph, const std::string& title, int width) {
 
 struct Standing {
     std::string name;
-    int played = 0, won = 0, drawn = 0, lost = 0, goalsFor = 0, goalsAgainst = 0;
-    int points() const { return 3 * won + drawn; }
+    // Wide: a group's goals add up the games' 64-bit figures.
+    WideInt played = 0, won = 0, drawn = 0, lost = 0, goalsFor = 0, goalsAgainst = 0;
+    WideInt points() const { return 3 * won + drawn; }
 };
 
 std::vector<Standing> Standings(const std::vector<PhaseGame>& games) {
@@ -65,7 +67,7 @@ std::vector<Standing> Standings(const std::vector<PhaseGame>& games) {
     }
     std::stable_sort(table.begin(), table.end(), [](const Standing& x, const Standing& y) {
         if (x.points() != y.points()) return x.points() > y.points();
-        const int dx = x.goalsFor - x.goalsAgainst, dy = y.goalsFor - y.goalsAgainst;
+        const WideInt dx = x.goalsFor - x.goalsAgainst, dy = y.goalsFor - y.goalsAgainst;
         if (dx != dy) return dx > dy;
         return x.goalsFor > y.goalsFor;
     });
@@ -94,12 +96,12 @@ std::pair<int, int> DrawGroup(Graph& graph, const PhaseGroup& group, int x, int 
         graph.texts.push_back({x + kPad + nameWidth + c * kFigure + kPad, row, kFigureHeads[c], 0});
     for (const Standing& s : table) {
         row += kDiagramLine;
-        const int figures[] = {s.played,   s.won,          s.drawn,   s.lost,
-                               s.goalsFor, s.goalsAgainst, s.points()};
+        const WideInt figures[] = {s.played,   s.won,          s.drawn,   s.lost,
+                                   s.goalsFor, s.goalsAgainst, s.points()};
         graph.texts.push_back({x + kPad, row, s.name, 0});
         for (int c = 0; c < 7; ++c) {
             graph.texts.push_back(
-                {x + kPad + nameWidth + c * kFigure + kPad, row, std::to_string(figures[c]), 0});
+                {x + kPad + nameWidth + c * kFigure + kPad, row, WideText(figures[c]), 0});
         }
     }
     row += kDiagramLine;
@@ -141,10 +143,10 @@ std::vector<Tie> Ties(const std::vector<PhaseGame>& games) {
     }
     for (Tie& tie : ties) {
         const std::string first = tie.legs[0].teamA;
-        int goals = 0;  // of the first leg's Team A, less his opponent's
+        WideInt goals = 0;  // of the first leg's Team A, less his opponent's
         for (const PhaseGame& g : tie.legs) {
             const bool home = Key(g.teamA) == Key(first);
-            goals += home ? g.goalsA - g.goalsB : g.goalsB - g.goalsA;
+            goals += home ? WideInt{g.goalsA} - g.goalsB : WideInt{g.goalsB} - g.goalsA;
         }
         if (goals > 0) tie.winner = first;
         if (goals < 0) tie.winner = tie.legs[0].teamB;

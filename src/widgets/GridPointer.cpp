@@ -21,15 +21,18 @@ constexpr int kNarrowestColumn = 2 * kBorderReach;
 
 class GridPointerHelp : public QObject {
   public:
-    explicit GridPointerHelp(GridControl& grid) : QObject(&grid), mGrid(grid) {
+    explicit GridPointerHelp(GridControl& grid)
+        : QObject(&grid), mGrid(grid), mViewport(grid.viewport()) {
         // Without it the cursor would not change over a border while no button is pressed.
-        grid.viewport()->setMouseTracking(true);
-        grid.viewport()->installEventFilter(this);
+        mViewport->setMouseTracking(true);
+        mViewport->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != mGrid.viewport()) return false;
+        // Compared with the viewport kept, not asked of the grid: the viewport's last events
+        // come while the grid is being destroyed.
+        if (watched != mViewport) return false;
         switch (event->type()) {
             case QEvent::ToolTip:
                 ShowCutOffText(static_cast<QHelpEvent&>(*event));
@@ -122,6 +125,7 @@ class GridPointerHelp : public QObject {
     }
 
     GridControl& mGrid;
+    QWidget* const mViewport;
     std::optional<ColumnDrag> mDrag;
 };
 

@@ -1,0 +1,123 @@
+// Goals, counts and ranking values near the 64-bit limits, as a damaged or hand-edited DUZEDO
+// holds them: every view that adds, subtracts or averages them shows the true figure, never a
+// wrapped one. Each case is the tiny DUZEDO (Aris, Bodo, Cleo; games 1 Aris-Bodo, 2 Bodo-Cleo,
+// 3 Cleo-Aris) with its goals changed.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "headtohead/PairComparison.h"
+#include "headtohead/Prediction.h"
+#include "players/Games.h"
+#include "players/PlayerRecord.h"
+#include "players/PlayerStats.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/FixedDraws.h"
+#include "support/SqliteEdit.h"
+#include "support/TestDuzedo.h"
+#include "tournaments/Diagrams.h"
+
+namespace {
+
+using testing::HasSubstr;
+constexpr auto kMost = std::numeric_limits<std::int64_t>::max();
+constexpr auto kLeast = std::numeric_limits<std::int64_t>::min();
+const std::string kTwiceMost = "18446744073709551614";
+
+std::string Joined(const Texts& lines) {
+    std::string all;
+    for (const std::string& line : lines) all += line + "\n";
+    return all;
+}
+
+std::string PlayerCells(const std::string& name) {
+    std::string all;
+    for (const std::string& cell : PlayerStatsCells(ComputePlayerRecord(name, ""))) {
+        all += cell + "|";
+    }
+    return all;
+}
+
+int PredictedHomeGoals(const std::string& home, const std::string& away) {
+    FixedDraws noReduction({0, 0});
+    return PredictGame(home, away, noReduction, "").home;
+}
+
+int LeaguePredictedHomeGoals() {
+    const PredictionInputs inputs({"Aris", "Bodo"}, "");
+    FixedDraws noReduction({0, 0});
+    return PredictFromFacts(inputs.Facts(0, 1), noReduction).home;
+}
+
+TEST(HugeFigures, ViewsShowTheTrueFigureOfWhatTheyAddUp) {
+    const struct {
+        const char* label;
+        const char* sql;
+        std::function<std::string()> shown;
+        std::string expected;
+    } cases[] = {
+        {"a game's difference", "UPDATE scores SET A = 9223372036854775807, B = -5 WHERE id = 1",
+         [] { return GamesView("Aris", kHomeGames, 0).grid("grdGames").at(1).at(5); },
+         "9223372036854775812"},
+        {"a player's goals as Team A and as Team B",
+         "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
+         "UPDATE scores SET B = 9223372036854775807 WHERE id = 3",
+         [] { return PlayerCells("Aris"); }, "|" + kTwiceMost + " ("},
+        {"a pair's goals over both roles",
+         "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
+         "INSERT INTO scores VALUES ('Bodo', 'Aris', 0, 9223372036854775807, 'Spring League "
+         "2003', 4)",
+         [] {
+             FixedDraws none({});
+             return Joined(ComparePair("Aris", "Bodo", none).view.list("lstPairResults_0"));
+         },
+         "Goals for: " + kTwiceMost + " ("},
+        {"the meetings and form of a prediction",
+         "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
+         "INSERT INTO scores VALUES ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League "
+         "2003', 4)",
+         [] { return std::to_string(PredictedHomeGoals("Aris", "Bodo")); }, "32767"},
+        {"the same for a league's predictions",
+         "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
+         "INSERT INTO scores VALUES ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League "
+         "2003', 4)",
+         [] { return std::to_string(LeaguePredictedHomeGoals()); }, "32767"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ConnectedDuzedo db(c.label, [&](const std::string& path) {
+            WriteTestDuzedo(path);
+            Exec(OpenForWriting(path).get(), c.sql);
+        });
+        ASSERT_TRUE(db.connected()) << db.error();
+        EXPECT_THAT(c.shown(), HasSubstr(c.expected));
+    }
+}
+
+TEST(HugeFigures, RankingValuesFarApartStillFavourTheHigher) {
+    // No meetings: the gap of the rankings, a full draw, lifts the higher side to the most goals.
+    FixedDraws fullGapNoReduction({1, 0, 0});
+    const PredictionFacts facts{.homeRanking = kMost, .awayRanking = kLeast};
+    EXPECT_EQ(PredictFromFacts(facts, fullGapNoReduction).home, 32767);
+}
+
+TEST(HugeFigures, AGroupTableAddsUpItsGamesGoals) {
+    const PhaseGroup group{"League",
+                           "Group A",
+                           {{1, "Aris", "Bodo", 2147483647, 0},
+                            {2, "Bodo", "Aris", 0, kMost},
+                            {3, "Aris", "Cleo", kMost, kLeast}}};
+    DiagramPlan plan;
+    plan.kind = PhaseKind::RoundOne;
+    const Graph graph = LeagueDiagram(plan, {group});
+    std::string texts;
+    for (const GraphText& text : graph.texts) texts += text.text + "|";
+    // Aris's goals for and against: 2147483647 + 2 * (2^63 - 1), and -2^63.
+    EXPECT_THAT(texts, HasSubstr("|18446744075857035261|-9223372036854775808|"));
+}
+
+}  // namespace
