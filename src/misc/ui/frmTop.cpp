@@ -44,7 +44,7 @@ frmTop::frmTop(QWidget* parent) : QDialog(parent) {
     chkLimit = new QCheckBox(QStringLiteral("Use game limit"), this);
     chkLimit->setObjectName(QStringLiteral("chkLimit"));
     chkLimit->setToolTip(
-        QStringLiteral("Check this to apply the game limit, as specified in the Options dialog"));
+        QStringLiteral("Check this to apply the game limit, as set in the Options dialog"));
     chkLimit->setChecked(true);
 
     grdTop = new GridControl(this);
