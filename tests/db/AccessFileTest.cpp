@@ -188,19 +188,6 @@ TEST_F(AccessReaderProcess, KillsAHungOrFloodingChild) {
     expectReaped();
 }
 
-// Steady output keeps the stall timeout away; only the lifetime stops such a child.
-TEST_F(AccessReaderProcess, StopsAChildThatOutlivesItsLifetime) {
-    ChildLimits limits = QuickLimits();
-    limits.lifetimeSeconds = 1;
-    const std::string script = "cat " + file("head", TableHead()) + "; while :; do cat " +
-                               file("row", Rows(1)) + "; sleep 0.1; done";
-    RecordingSink sink;
-    const auto start = Clock::now();
-    EXPECT_TRUE(Contains(failure(script, sink, limits), "took too long"));
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
-    expectReaped();
-}
-
 TEST_F(AccessReaderProcess, ReapsTheChildWhenTheSinkFails) {
     struct FailingSink : RecordingSink {
         void addRow(const std::vector<DbValue>& row) override {

@@ -123,8 +123,6 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
         auto* limit = Find<QCheckBox>(top, "chkLimit");
         EXPECT_EQ(Find<QLabel>(top, "Label1")->text(), "Team A Attack Average");
         EXPECT_TRUE(limit->isChecked());
-        EXPECT_EQ(limit->toolTip(),
-                  "Check this to apply the game limit, as set in the Options dialog");
         EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, true, 20).grid("grdTop"));
         limit->click();
         EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, false, 20).grid("grdTop"));
