@@ -105,23 +105,13 @@ class GridPointerHelp : public QObject {
 
     void ShowCutOffText(const QHelpEvent& help) const {
         const QPoint at = help.pos();
-        const int row = mGrid.rowSeenAt(at.y());
-        const int col = mGrid.columnAt(at.x());
-        const QTableWidgetItem* cell = mGrid.item(row, col);
-        if (cell == nullptr || !CutOff(*cell)) {
+        const QTableWidgetItem* cell = mGrid.item(mGrid.rowSeenAt(at.y()), mGrid.columnAt(at.x()));
+        if (cell == nullptr) {
             QToolTip::hideText();
             return;
         }
-        QToolTip::showText(help.globalPos(), PlainToolTip(cell->text()), mGrid.viewport());
-    }
-
-    bool CutOff(const QTableWidgetItem& cell) const {
-        const QFont font = cell.font().resolve(mGrid.font());
-        // The style leaves this margin at either side of a cell's text.
-        const int margin =
-            mGrid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &mGrid) + 1;
-        return QFontMetrics(font).horizontalAdvance(cell.text()) + 2 * margin >
-               mGrid.columnWidth(cell.column());
+        ShowCutOffTip(mGrid, help, cell->text(), cell->font().resolve(mGrid.font()),
+                      cell->column());
     }
 
     GridControl& mGrid;
@@ -133,4 +123,15 @@ class GridPointerHelp : public QObject {
 
 void AddGridPointerHelp(GridControl& grid) {
     new GridPointerHelp(grid);
+}
+
+void ShowCutOffTip(QTableView& view, const QHelpEvent& help, const QString& text, const QFont& font,
+                   int column) {
+    // The style leaves this margin at either side of a cell's text.
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    if (QFontMetrics(font).horizontalAdvance(text) + 2 * margin <= view.columnWidth(column)) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(help.globalPos(), PlainToolTip(text), view.viewport());
 }

@@ -6,7 +6,6 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QStyle>
 #include <QToolTip>
 #include <algorithm>
 #include <utility>
@@ -15,7 +14,7 @@
 #include "core/Twips.h"
 #include "widgets/CopyExport.h"
 #include "widgets/Grid.h"
-#include "widgets/TextsToWidgets.h"
+#include "widgets/GridPointer.h"
 
 namespace {
 
@@ -172,14 +171,10 @@ bool ModelGrid::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
     const auto& help = static_cast<QHelpEvent&>(*event);
     const QModelIndex index = indexAt(help.pos());
-    const QString text = index.data().toString();
-    // The style leaves this margin at either side of a cell's text.
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    if (!index.isValid() ||
-        fontMetrics().horizontalAdvance(text) + 2 * margin <= columnWidth(index.column())) {
+    if (!index.isValid()) {
         QToolTip::hideText();
     } else {
-        QToolTip::showText(help.globalPos(), PlainToolTip(text), viewport());
+        ShowCutOffTip(*this, help, index.data().toString(), font(), index.column());
     }
     return true;
 }
