@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 configure=(-DVPA_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     export BUILD_DIR=${BUILD_DIR:-$root/build-sanitize}
-    configure+=(-DVPA_SANITIZE=ON)
+    configure+=(-DVPA_SANITIZE=ON -DVPA_BUILD_BENCH=OFF)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$root/scripts/lsan-qt.supp:print_suppressions=0
