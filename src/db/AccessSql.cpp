@@ -1,7 +1,10 @@
 #include "db/AccessSql.h"
 
 #include <cctype>
+#include <charconv>
 #include <regex>
+
+#include "db/DbValue.h"
 
 namespace {
 
@@ -72,6 +75,18 @@ std::string WithoutDirection(const std::string& item) {
     return std::regex_replace(item, direction, "");
 }
 
+// A TOP count or an ORDER BY position: digits only, as the patterns found them; a number too large
+// to be either is refused as the engine refuses a query it cannot run.
+template <typename Number>
+Number CountOrPosition(const std::string& digits) {
+    Number n = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        throw DbError("The number " + digits + " is out of range in the query");
+    }
+    return n;
+}
+
 bool IsOrdinal(const std::string& item) {
     return !item.empty() && std::all_of(item.begin(), item.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -97,7 +112,7 @@ Shape Analyse(const std::string& mask) {
     if (!std::regex_search(mask, m, head)) return shape;
     shape.distinct = m[1].matched;
     if (m[3].matched) {
-        shape.top = std::stol(m[4].str());
+        shape.top = CountOrPosition<long>(m[4].str());
         shape.topStart = static_cast<std::size_t>(m.position(3));
         shape.topEnd = shape.topStart + static_cast<std::size_t>(m.length(3));
     }
@@ -124,7 +139,7 @@ void AddTieColumns(TranslatedQuery& q, const Shape& shape, const std::string& ma
     for (const std::string& item : SplitItems(orderText, mask.substr(shape.orderItemsStart))) {
         const std::string expression = WithoutDirection(item);
         if (IsOrdinal(expression)) {
-            q.tieColumns.push_back(std::stoi(expression) - 1);
+            q.tieColumns.push_back(CountOrPosition<int>(expression) - 1);
             continue;
         }
         q.tieColumns.push_back(selectCount + q.hiddenColumns);

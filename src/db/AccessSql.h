@@ -16,4 +16,5 @@ struct TranslatedQuery {
     int hiddenColumns = 0;
 };
 
+// Throws DbError for a TOP count or an ORDER BY position too large to hold.
 TranslatedQuery TranslateAccessSql(std::string_view accessSql);

@@ -24,6 +24,16 @@ std::optional<double> ParseNumber(std::string_view text) {
     return v;
 }
 
+// Whole-number text read exactly: through a double, numbers beyond 2^53 would lose digits and
+// those near the 64-bit limits would not be read at all.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+    text = Trimmed(text);
+    std::int64_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
 }  // namespace
 
 std::string_view Trimmed(std::string_view s) {
@@ -62,7 +72,11 @@ DbValue DbValue::date(std::string iso) {
 }
 
 std::int64_t DbValue::toInt64() const {
-    return kind_ == Kind::Integer ? int_ : RoundHalfToEven(toDouble());
+    if (kind_ == Kind::Integer) return int_;
+    if (const auto whole = kind_ == Kind::Text ? ParseWholeNumber(text_) : std::nullopt) {
+        return *whole;
+    }
+    return RoundHalfToEven(toDouble());
 }
 
 double DbValue::toDouble() const {

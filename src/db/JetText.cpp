@@ -62,13 +62,14 @@ bool LikeFolded(const Text& value, const Text& pattern, Char any, Char one) {
     bool haveStar = false;
     Index starP = 0;
     while (v < value.size()) {
-        if (p < pattern.size() && (pattern[p] == one || pattern[p] == value[v])) {
-            ++v;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == any) {
+        // A % is a wildcard even where the value holds a % too.
+        if (p < pattern.size() && pattern[p] == any) {
             haveStar = true;
             starP = p++;
             starV = v;
+        } else if (p < pattern.size() && (pattern[p] == one || pattern[p] == value[v])) {
+            ++v;
+            ++p;
         } else if (haveStar) {
             p = starP + 1;
             v = ++starV;

@@ -144,8 +144,8 @@ std::string LookedFor(const DiagramPlan& plan) {
     static const char* const kWhat[] = {
         "the first league round (\"round 1\")", "the second league round (\"round 2\")",
         "the playouts (\"playout\")",
-        "the playoffs (\"playoff\", or quarter-finals, semi-finals, "
-        "final and third place)",
+        ("the playoffs (\"playoff\", or quarter-finals, semi-finals, "
+         "final and third place)"),
         "the cup (\"cup\")"};
     return "Looked for games of tournaments whose names begin with \"" + plan.base +
            "\" and name " + kWhat[static_cast<int>(plan.kind)] + ", and found none.";
