@@ -1,20 +1,46 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors, checks the formatting and runs every test.
-# With --sanitize: the same under AddressSanitizer and UndefinedBehaviorSanitizer, built into
-# build-sanitize/ (or $BUILD_DIR); the first leak, memory fault or undefined behaviour fails.
+# Builds and runs every test, in three stages, each stopping the run at its first failure:
+#   1. the ordinary build into build/ (or $BUILD_DIR) with warnings as errors, the formatting
+#      check and the whole suite;
+#   2. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, built into
+#      build-sanitize/ (or $SANITIZE_BUILD_DIR); the first leak, memory fault or undefined
+#      behaviour fails;
+#   3. every fuzz target for $FUZZ_SECONDS seconds (20 unless set), built with clang into
+#      build-fuzz/.
+# --ordinary, --sanitize or --fuzz runs one stage only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-configure=(-DVPA_WERROR=ON)
-if [ "${1:-}" = "--sanitize" ]; then
-    export BUILD_DIR=${BUILD_DIR:-$root/build-sanitize}
-    configure+=(-DVPA_SANITIZE=ON -DVPA_BUILD_BENCH=OFF)
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export LSAN_OPTIONS=suppressions=$root/scripts/lsan-qt.supp:print_suppressions=0
-fi
-build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build "$root/scripts/build.sh" "${configure[@]}"
-cd "$root"
-git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+stages=(ordinary sanitize fuzz)
+case "${1:-}" in
+    --ordinary | --sanitize | --fuzz) stages=("${1#--}") ;;
+    "") ;;
+    *) echo "usage: scripts/test.sh [--ordinary | --sanitize | --fuzz]" >&2; exit 2 ;;
+esac
+
+run_suite() { # build folder, configure arguments...
+    local build=$1
+    shift
+    BUILD_DIR=$build "$root/scripts/build.sh" -DVPA_WERROR=ON "$@"
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+}
+
+for stage in "${stages[@]}"; do
+    echo "== $stage"
+    case $stage in
+    ordinary)
+        (cd "$root" && git ls-files -co --exclude-standard -- '*.cpp' '*.h' |
+            xargs -r clang-format --dry-run -Werror)
+        run_suite "${BUILD_DIR:-$root/build}"
+        ;;
+    sanitize)
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        export LSAN_OPTIONS=suppressions=$root/scripts/lsan-qt.supp:print_suppressions=0
+        run_suite "${SANITIZE_BUILD_DIR:-$root/build-sanitize}" -DVPA_SANITIZE=ON \
+            -DVPA_BUILD_BENCH=OFF
+        ;;
+    fuzz)
+        "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-20}"
+        ;;
+    esac
+done
