@@ -40,13 +40,6 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
     }
 };
 
-TEST_F(Rankings, ColumnNamesFollowTheMonthAndItemDataRules) {
-    EXPECT_EQ(RankingColumnFromItemData(100), "R0100");
-    EXPECT_TRUE(IsRankingColumnName("r0503"));
-    EXPECT_FALSE(IsRankingColumnName("R1303"));
-    EXPECT_FALSE(IsRankingColumnName("r"));
-}
-
 TEST_F(Rankings, CurrentColumnComesFromTheFileDateAndFallsBackToTheLatestMonth) {
     SetFileDate(2004, 1, 18);
     EXPECT_EQ(CurrentRankingColumn(), "R0104");

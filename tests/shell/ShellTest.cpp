@@ -16,13 +16,9 @@ namespace {
 
 class Shell : public SampleMainWindow {};
 
-TEST_F(Shell, WaitBoxAndStatusLineAnswerAnyFrame) {
+TEST_F(Shell, WaitBoxAnswersAnyFrame) {
     emit Ctl<Frame>(window, "fraFrame_7")->waitProgress(QStringLiteral("Vodad R vs O'Neil S"));
     EXPECT_EQ(window.ui.txtWait->text(), "Vodad R vs O'Neil S");
-
-    emit Ctl<Frame>(window, "fraFrame_4")
-        ->statusText(QStringLiteral("3 players had too few games"));
-    EXPECT_EQ(window.ui.picStatus->message(), "3 players had too few games");
 }
 
 TEST_F(Shell, DatabaseTextIsNeverReadAsMarkup) {
