@@ -1,15 +1,13 @@
 // The diagram pictures drawn from the database: finding each phase's games by their names,
-// the drawing data, the files and the command that writes them.
+// the drawing data and the files.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <filesystem>
 
 #include "db/Database.h"
 #include "support/ConnectedDuzedo.h"
-#include "support/DuzedoTool.h"
 #include "support/TempDir.h"
 #include "tournaments/DiagramFiles.h"
 #include "tournaments/DiagramPhases.h"
@@ -141,24 +139,6 @@ TEST_F(DiagramsOfADuzedo, DrawnOnceIntoThePicturesFolder) {
     const auto time = fs::last_write_time(drawn);
     EXPECT_EQ(DiagramPicture("Gr7Cup.bmp", places), drawn);
     EXPECT_EQ(fs::last_write_time(drawn), time);
-}
-
-TEST(DiagramsTool, WritesThePicturesOrFailsWithStatusTwo) {
-    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
-    TempDir dir("picturestool");
-    const std::string db = (dir / "duzedo.sqlite").string();
-    WriteTournamentsDuzedo(db);
-    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out").string() + "'"), 0);
-    int pictures = 0;
-    for (const fs::directory_entry& file : fs::directory_iterator(dir / "out")) {
-        if (file.path().extension() != ".bmp") continue;
-        ++pictures;
-        EXPECT_GT(QImage(QString::fromStdString(file.path().string())).width(), 100) << file;
-    }
-    EXPECT_EQ(pictures, 9);
-    EXPECT_EQ(
-        RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out/wc2plout.bmp").string() + "'"),
-        2);
 }
 
 }  // namespace
