@@ -40,6 +40,12 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
     }
 };
 
+TEST_F(Rankings, OnlyColumnsOfMonthOneToTwelveAreMonths) {
+    EXPECT_TRUE(IsRankingColumnName("r0503"));
+    EXPECT_FALSE(IsRankingColumnName("R1303"));
+    EXPECT_FALSE(IsRankingColumnName("R0003"));
+}
+
 TEST_F(Rankings, CurrentColumnComesFromTheFileDateAndFallsBackToTheLatestMonth) {
     SetFileDate(2004, 1, 18);
     EXPECT_EQ(CurrentRankingColumn(), "R0104");

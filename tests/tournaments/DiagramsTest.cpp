@@ -1,5 +1,5 @@
 // The diagram pictures drawn from the database: finding each phase's games by their names,
-// the drawing data and the files.
+// the drawing data, the files and the command that writes them.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "db/Database.h"
 #include "support/ConnectedDuzedo.h"
+#include "support/DuzedoTool.h"
 #include "support/TempDir.h"
 #include "tournaments/DiagramFiles.h"
 #include "tournaments/DiagramPhases.h"
@@ -139,6 +140,18 @@ TEST_F(DiagramsOfADuzedo, DrawnOnceIntoThePicturesFolder) {
     const auto time = fs::last_write_time(drawn);
     EXPECT_EQ(DiagramPicture("Gr7Cup.bmp", places), drawn);
     EXPECT_EQ(fs::last_write_time(drawn), time);
+}
+
+// The command writes every picture, or none into a folder it cannot make.
+TEST(DiagramsTool, WritesEveryPictureOrFailsWithStatusTwo) {
+    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
+    TempDir dir("picturestool");
+    const std::string db = (dir / "duzedo.sqlite").string();
+    WriteTournamentsDuzedo(db);
+    const std::string out = (dir / "out").string();
+    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "'"), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 9);
+    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "/wc2plout.bmp'"), 2);
 }
 
 }  // namespace
