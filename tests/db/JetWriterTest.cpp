@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "db/Connection.h"
 #include "db/DbFile.h"
-#include "duzedo/SampleDuzedo.h"
 #include "jetwriter/JetWriter.h"
 #include "support/RecordingSink.h"
-#include "support/SampleDb.h"
 #include "support/TempDir.h"
 #include "support/TestTables.h"
 
@@ -42,14 +39,6 @@ class JetWriterTest : public testing::Test {
         return sink.tables;
     }
 
-    static std::vector<RecordedTable> Import(const std::string& file) {
-        Connection conn;
-        conn.open(file, "");
-        RecordingSink sink;
-        CopyTables(conn, sink);
-        return sink.tables;
-    }
-
     // Writing fails with DbError (giving reason) and leaves neither the file nor its partial copy.
     void expectRefused(const std::vector<RecordedTable>& tables, const std::string& reason = "") {
         const std::string file = path("refused.mdb");
@@ -65,18 +54,6 @@ class JetWriterTest : public testing::Test {
 
     TempDir dir_{"jet"};
 };
-
-// --- The sample --------------------------------------------------------------------------------
-
-TEST_F(JetWriterTest, SampleImportsAsFromItsSqliteCopy) {
-    WriteSampleDb(path("sample.sqlite"), {.seed = 1, .scale = 1});
-    JetFileWriter jet(path("sample.mdb"));
-    WriteSampleDuzedo({.seed = 1, .scale = 1}, jet);
-    jet.finish();
-    EXPECT_EQ(DetectDbFileFormat(path("sample.mdb")), DbFileFormat::Jet4);
-    const std::vector<RecordedTable> expected = Import(path("sample.sqlite"));
-    ExpectSameTables(Import(path("sample.mdb")), expected);
-}
 
 // --- Table sizes -------------------------------------------------------------------------------
 

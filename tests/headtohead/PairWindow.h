@@ -2,7 +2,6 @@
 
 // The main window on the pair DUZEDO, showing one frame, with services that record messages.
 
-#include <QKeyEvent>
 #include <QListWidget>
 #include <algorithm>
 #include <memory>
@@ -40,10 +39,6 @@ class PairDuzedoWindow : public LoadedMainWindow {
         for (int row = 0; row < list.count(); ++row)
             items.push_back(ToUtf8(list.item(row)->text()));
         return items;
-    }
-    static void PressEnter(QWidget& target) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(&target, &press);
     }
 
     std::shared_ptr<Services> services = std::make_shared<Services>();

@@ -2,7 +2,6 @@
 // DUZEDO.
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,10 +26,6 @@ class PlayerFrame : public SampleMainWindow {
         window.BarClick(1);
     }
     std::string Heading() const { return Ctl<QLabel>(window, "Label2_1")->text().toStdString(); }
-    void PressEnter(QWidget* target) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(target, &press);
-    }
     void Go(const std::string& name) {
         Ctl<QLineEdit>(window, "txtPlayer")->setText(ToQString(name));
         Ctl<Button>(window, "chbPlayerGo")->click();
@@ -62,7 +57,7 @@ TEST_F(PlayerFrame, ListClickCopiesTheBareNameAndDoubleClickShowsThePlayer) {
 TEST_F(PlayerFrame, EnterInTheListIsGo) {
     // Enter in the list shows the row's player without copying anew.
     Ctl<QListWidget>(window, "lstPlayers")->setCurrentRow(2);
-    PressEnter(Ctl<QListWidget>(window, "lstPlayers"));
+    PressEnter(*Ctl<QListWidget>(window, "lstPlayers"));
     EXPECT_EQ(FrameOf<PlayerStatsFrame>(window).CurrentPlayer(), gPlayers[2]);
     EXPECT_TRUE(Heading().starts_with(gPlayers[2])) << Heading();
 }

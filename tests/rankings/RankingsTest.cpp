@@ -40,11 +40,10 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
     }
 };
 
-TEST_F(Rankings, ColumnNamesFollowTheMonthAndItemDataRules) {
-    EXPECT_EQ(RankingColumnFromItemData(100), "R0100");
+TEST_F(Rankings, OnlyColumnsOfMonthOneToTwelveAreMonths) {
     EXPECT_TRUE(IsRankingColumnName("r0503"));
     EXPECT_FALSE(IsRankingColumnName("R1303"));
-    EXPECT_FALSE(IsRankingColumnName("r"));
+    EXPECT_FALSE(IsRankingColumnName("R0003"));
 }
 
 TEST_F(Rankings, CurrentColumnComesFromTheFileDateAndFallsBackToTheLatestMonth) {

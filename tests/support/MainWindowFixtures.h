@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <functional>
@@ -62,6 +63,12 @@ inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &event);
+}
+
+// Return pressed in target, as the keyboard sends it.
+inline void PressEnter(QWidget& target) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(&target, &press);
 }
 
 // A click, or a double-click, on a row of a list or grid, as the mouse makes them.

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <filesystem>
 
@@ -143,22 +142,16 @@ TEST_F(DiagramsOfADuzedo, DrawnOnceIntoThePicturesFolder) {
     EXPECT_EQ(fs::last_write_time(drawn), time);
 }
 
-TEST(DiagramsTool, WritesThePicturesOrFailsWithStatusTwo) {
+// The command writes every picture, or none into a folder it cannot make.
+TEST(DiagramsTool, WritesEveryPictureOrFailsWithStatusTwo) {
     if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
     TempDir dir("picturestool");
     const std::string db = (dir / "duzedo.sqlite").string();
     WriteTournamentsDuzedo(db);
-    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out").string() + "'"), 0);
-    int pictures = 0;
-    for (const fs::directory_entry& file : fs::directory_iterator(dir / "out")) {
-        if (file.path().extension() != ".bmp") continue;
-        ++pictures;
-        EXPECT_GT(QImage(QString::fromStdString(file.path().string())).width(), 100) << file;
-    }
-    EXPECT_EQ(pictures, 9);
-    EXPECT_EQ(
-        RunDuzedoTool("pictures '" + db + "' --out '" + (dir / "out/wc2plout.bmp").string() + "'"),
-        2);
+    const std::string out = (dir / "out").string();
+    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "'"), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 9);
+    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "/wc2plout.bmp'"), 2);
 }
 
 }  // namespace
