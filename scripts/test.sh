@@ -26,6 +26,7 @@ run_suite() { # build folder, configure arguments...
 
 for stage in "${stages[@]}"; do
     echo "== $stage"
+    SECONDS=0
     case $stage in
     ordinary)
         (cd "$root" && git ls-files -co --exclude-standard -- '*.cpp' '*.h' |
@@ -43,4 +44,5 @@ for stage in "${stages[@]}"; do
         "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-20}"
         ;;
     esac
+    echo "== $stage passed in $SECONDS s"
 done
