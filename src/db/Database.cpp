@@ -91,6 +91,18 @@ std::int64_t NullToZero(const DbValue& value) {
     return value.isNull() ? 0 : value.toInt64();
 }
 
+WideInt WideScalarQuery(std::string_view sql) {
+    const QueryResult result = Query(sql, 1);
+    return result.empty() ? 0 : WideNullToZero(result[0][0]);
+}
+
+WideInt WideNullToZero(const DbValue& value) {
+    if (value.kind() == DbValue::Kind::Text) {
+        if (const auto wide = ParseWide(Trimmed(value.chars()))) return *wide;
+    }
+    return NullToZero(value);
+}
+
 std::int64_t CountRecords(Recordset& rs) {
     std::int64_t count = 0;
     while (!rs.eof()) {

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "core/DisplayFormat.h"
-#include "core/WideNumber.h"
 #include "db/Database.h"
 #include "db/JetText.h"
+#include "db/WideNumber.h"
 #include "headtohead/Random.h"
 #include "rankings/RankingColumn.h"
 

@@ -57,10 +57,10 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     r.AwayDraws = ScalarQuery(away + " and A=B");
     r.AwayLosses = ScalarQuery(away + " and A>B");
 
-    r.HomeGoalsFor = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
-    r.HomeGoalsAgainst = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
-    r.AwayGoalsFor = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
-    r.AwayGoalsAgainst = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
+    r.HomeGoalsFor = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
+    r.HomeGoalsAgainst = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
+    r.AwayGoalsFor = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
+    r.AwayGoalsAgainst = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
 
     if (!rankingColumn.empty()) {
         const std::string column(rankingColumn);
@@ -74,8 +74,8 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     r.Wins = WideInt{r.HomeWins} + r.AwayWins;
     r.Draws = WideInt{r.HomeDraws} + r.AwayDraws;
     r.Losses = WideInt{r.HomeLosses} + r.AwayLosses;
-    r.GoalsFor = WideInt{r.HomeGoalsFor} + r.AwayGoalsFor;
-    r.GoalsAgainst = WideInt{r.HomeGoalsAgainst} + r.AwayGoalsAgainst;
+    r.GoalsFor = r.HomeGoalsFor + r.AwayGoalsFor;
+    r.GoalsAgainst = r.HomeGoalsAgainst + r.AwayGoalsAgainst;
     return r;
 }
 

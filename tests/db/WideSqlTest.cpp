@@ -1,0 +1,45 @@
+// The engine's sum() and abs() as the connection replaces them: ordinary figures give what they
+// always gave, figures at the 64-bit limits the true result instead of an "integer overflow".
+
+#include <gtest/gtest.h>
+
+#include "db/SqliteUtil.h"
+#include "db/WideSql.h"
+
+namespace {
+
+DbValue Scalar(const std::string& sql) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(":memory:", &raw);
+    const SqliteDb db(raw);
+    RegisterWideSql(db.get());
+    const Statement stmt = Prepare(db.get(), sql);
+    EXPECT_EQ(sqlite3_step(stmt.get()), SQLITE_ROW) << sql;
+    return ColumnValue(stmt.get(), 0, false, false);
+}
+
+TEST(WideSql, SumsAndMagnitudesAsTheEngineGivesThemOrTheTrueFigure) {
+    const std::string most = "9223372036854775807", least = "(-9223372036854775807 - 1)";
+    const struct {
+        std::string values;
+        DbValue expected;
+    } cases[] = {
+        {"(2), (NULL), (-7), ('5')", DbValue::integer(0)},
+        {"(1), (2.5), (NULL)", DbValue::real(3.5)},
+        {"(NULL), (NULL)", DbValue()},
+        {"(" + most + "), (" + most + ")", DbValue::text("18446744073709551614")},
+        {"(" + most + "), (1), (-2)", DbValue::integer(9223372036854775806)},
+        {"(" + least + "), (" + least + "), (" + least + ")",
+         DbValue::text("-27670116110564327424")},
+        {"(" + most + "), (1.0)", DbValue::real(9223372036854775808.0)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Scalar("select sum(column1) from (values " + c.values + ")"), c.expected)
+            << c.values;
+    }
+    EXPECT_EQ(Scalar("select sum(x) from (select 1 as x) where x = 0"), DbValue());
+    EXPECT_EQ(Scalar("select abs(" + least + ")"), DbValue::real(9223372036854775808.0));
+    EXPECT_EQ(Scalar("select abs(-5)"), DbValue::integer(5));
+}
+
+}  // namespace
