@@ -38,6 +38,12 @@ TEST(WideSql, SumsAndMagnitudesAsTheEngineGivesThemOrTheTrueFigure) {
             << c.values;
     }
     EXPECT_EQ(Scalar("select sum(x) from (select 1 as x) where x = 0"), DbValue());
+    // As a window: each row's sum of itself and the row before.
+    EXPECT_EQ(
+        Scalar("select group_concat(s) from (select sum(column1) over (rows 1 preceding) as s "
+               "from (values (" +
+               most + "), (" + most + "), (-" + most + ")))"),
+        DbValue::text("9223372036854775807,18446744073709551614,0"));
     EXPECT_EQ(Scalar("select abs(" + least + ")"), DbValue::real(9223372036854775808.0));
     EXPECT_EQ(Scalar("select abs(-5)"), DbValue::integer(5));
 }
