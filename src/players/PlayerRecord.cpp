@@ -1,5 +1,7 @@
 #include "players/PlayerRecord.h"
 
+#include <optional>
+
 #include "db/Database.h"
 #include "rankings/RankingColumn.h"
 
@@ -18,10 +20,12 @@ std::int64_t CountWorldCups(const std::string& quoted) {
     return count;
 }
 
-std::int64_t RankingPoints(const std::string& quoted, const std::string& column) {
+std::optional<std::int64_t> RankingPoints(const std::string& quoted, const std::string& column) {
     const QueryResult rows =
         Query("select " + column + ", player from rankings where player=" + quoted + " ");
-    return rows.empty() ? 0 : NullToZero(rows[0][0]);
+    if (rows.empty()) return 0;
+    if (BeyondInt64(rows[0][0])) return std::nullopt;
+    return NullToZero(rows[0][0]);
 }
 
 // The place in the order of the players of two or more tournaments, compared exactly.
@@ -64,7 +68,9 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
 
     if (!rankingColumn.empty()) {
         const std::string column(rankingColumn);
-        r.RankingPoints = RankingPoints(n, column);
+        const std::optional<std::int64_t> points = RankingPoints(n, column);
+        r.RankingPoints = points.value_or(0);
+        r.RankingPointsBeyondRange = !points;
         r.RankingPosition = RankingPosition(name, column);
     }
     r.TournamentsWon = ScalarQuery("select count(*) from tables where player=" + n + " and p=1");

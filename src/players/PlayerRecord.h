@@ -32,8 +32,9 @@ struct PlayerRecord {
     WideInt HomeGoalsAgainst = 0;
     WideInt AwayGoalsFor = 0;
     WideInt AwayGoalsAgainst = 0;
-    std::int64_t RankingPoints = 0;    // in the ranking column; -1 when not ranked that month
-    std::int64_t RankingPosition = 0;  // 1-based; 0 when not in the ranking order
+    std::int64_t RankingPoints = 0;         // in the ranking column; -1 when not ranked that month
+    bool RankingPointsBeyondRange = false;  // the column holds more than 64 bits: no points
+    std::int64_t RankingPosition = 0;       // 1-based; 0 when not in the ranking order
 
     friend bool operator==(const PlayerRecord&, const PlayerRecord&) = default;
 };

@@ -17,6 +17,7 @@
 #include "players/Games.h"
 #include "players/PlayerRecord.h"
 #include "players/PlayerStats.h"
+#include "rankings/RankingProgress.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/FixedDraws.h"
 #include "support/SqliteEdit.h"
@@ -106,6 +107,12 @@ TEST(HugeFigures, ViewsShowTheTrueFigureOfWhatTheyAddUp) {
         {"the ranking of all players by goals", kMiscSql,
          [] { return Cells(AllPlayerRecordsView(MiscPlayers(), 13, false, 0).grid("grdTop")); },
          "|1\nBodo\n9223372036854775809\n3\n|2\nAris\n9223372036854775808\n"},
+        {"ranking points past 64 bits in a player's heading",
+         "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
+         [] { return PlayerStatsView(ComputePlayerRecord("Aris", "R0503")).text("lblNote"); },
+         "ranking points out of range"},
+        {"the same in his ranking progress", "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
+         [] { return ProgressView("Aris", 6000, 4000).text("lblNote"); }, "out of all range"},
         {"the meetings and form of a prediction",
          "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
          "INSERT INTO scores VALUES ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League "
