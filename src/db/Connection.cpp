@@ -9,6 +9,7 @@
 #include "db/JetText.h"
 #include "db/MemoryLoader.h"
 #include "db/SqliteUtil.h"
+#include "db/WideSql.h"
 
 namespace {
 
@@ -123,6 +124,7 @@ void Connection::open(const std::string& path, std::string description) {
     SqliteDb db(raw);
     CheckSqlite(db.get(), rc, "Creating the in-memory engine");
     RegisterJetText(db.get());
+    RegisterWideSql(db.get());
     // The engine is filled once and only read after that: no rollback journal is needed.
     Execute(db.get(), "PRAGMA journal_mode=OFF");
     LoadFile(db.get(), path);

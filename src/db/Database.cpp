@@ -1,6 +1,7 @@
 #include "db/Database.h"
 
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 #include "db/JetText.h"
@@ -89,6 +90,34 @@ std::int64_t ScalarQuery(std::string_view sql) {
 
 std::int64_t NullToZero(const DbValue& value) {
     return value.isNull() ? 0 : value.toInt64();
+}
+
+bool BeyondInt64(const DbValue& value) {
+    if (value.kind() != DbValue::Kind::Real && value.kind() != DbValue::Kind::Text) return false;
+    try {
+        const double v = value.toDouble();
+        return !(v < 0x1p63 && v >= -0x1p63);
+    } catch (const DbError&) {
+        return false;  // text that is no number
+    }
+}
+
+std::int64_t ClampedNullToZero(const DbValue& value) {
+    if (!BeyondInt64(value)) return NullToZero(value);
+    return value.toDouble() > 0 ? std::numeric_limits<std::int64_t>::max()
+                                : std::numeric_limits<std::int64_t>::min();
+}
+
+WideInt WideScalarQuery(std::string_view sql) {
+    const QueryResult result = Query(sql, 1);
+    return result.empty() ? 0 : WideNullToZero(result[0][0]);
+}
+
+WideInt WideNullToZero(const DbValue& value) {
+    if (value.kind() == DbValue::Kind::Text) {
+        if (const auto wide = ParseWide(Trimmed(value.chars()))) return *wide;
+    }
+    return NullToZero(value);
 }
 
 std::int64_t CountRecords(Recordset& rs) {

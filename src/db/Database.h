@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "db/Connection.h"
+#include "db/WideNumber.h"
 
 // The one connection and the one shared recordset every query of the program runs on. Created by
 // ConnectDb, released by DisconnectDb.
@@ -38,6 +39,13 @@ QueryResult Query(std::string_view sql, long maxRecords = 0);
 std::int64_t ScalarQuery(std::string_view sql);
 // 0 for null, else the value as a whole number (a fraction rounds half to even).
 std::int64_t NullToZero(const DbValue& value);
+// Whether value is a number beyond the 64-bit range, as a damaged file's real numbers can be.
+bool BeyondInt64(const DbValue& value);
+// NullToZero, but such a number gives the range's nearest end.
+std::int64_t ClampedNullToZero(const DbValue& value);
+// The same for a sum, which passes the 64-bit range as decimal text (see RegisterWideSql).
+WideInt WideScalarQuery(std::string_view sql);
+WideInt WideNullToZero(const DbValue& value);
 // Records from the current position to the end; leaves rs on its first record.
 std::int64_t CountRecords(Recordset& rs);
 

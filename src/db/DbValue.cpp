@@ -9,7 +9,8 @@
 namespace {
 
 std::int64_t RoundHalfToEven(double v) {
-    if (!std::isfinite(v) || v >= 9.2e18 || v <= -9.2e18) {
+    // Below 2^63 a double is at most 2^63 - 1024, which rounds to itself.
+    if (!(v < 0x1p63 && v >= -0x1p63)) {
         throw DbError("Overflow");
     }
     return static_cast<std::int64_t>(std::nearbyint(v));  // default rounding mode: ties to even

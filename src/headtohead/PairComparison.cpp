@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/DisplayFormat.h"
-#include "core/WideNumber.h"
 #include "db/Database.h"
+#include "db/WideNumber.h"
 #include "headtohead/PairTexts.h"
 #include "headtohead/Random.h"
 
@@ -54,8 +54,8 @@ void AddRole(Texts& lines, std::string_view heading, const Figures& f,
 Texts PlayerOneLines(const PairRecord& r) {
     Texts lines{"Games: " + std::to_string(r.n)};
     AddFigures(lines,
-               {r.n, WideInt{r.hw} + r.aw, WideInt{r.hd} + r.ad, WideInt{r.hl} + r.al,
-                WideInt{r.hf} + r.af, WideInt{r.ha} + r.aa},
+               {r.n, WideInt{r.hw} + r.aw, WideInt{r.hd} + r.ad, WideInt{r.hl} + r.al, r.hf + r.af,
+                r.ha + r.aa},
                kPlayerOneAverage);
     AddRole(lines, "As Team A", {r.hg(), r.hw, r.hd, r.hl, r.hf, r.ha}, kPlayerOneAverage);
     AddRole(lines, "As Team B", {r.ag(), r.aw, r.ad, r.al, r.af, r.aa}, kPlayerOneAverage);
@@ -65,8 +65,8 @@ Texts PlayerOneLines(const PairRecord& r) {
 Texts PlayerTwoLines(const PairRecord& r) {
     Texts lines{"Games: " + std::to_string(r.n)};
     AddFigures(lines,
-               {r.n, WideInt{r.hl} + r.al, WideInt{r.hd} + r.ad, WideInt{r.hw} + r.aw,
-                WideInt{r.ha} + r.aa, WideInt{r.hf} + r.af},
+               {r.n, WideInt{r.hl} + r.al, WideInt{r.hd} + r.ad, WideInt{r.hw} + r.aw, r.ha + r.aa,
+                r.hf + r.af},
                kPlayerTwoAverage);
     AddRole(lines, "As Team A", {r.ag(), r.al, r.ad, r.aw, r.aa, r.af}, kPlayerTwoAverage);
     AddRole(lines, "As Team B", {r.hg(), r.hl, r.hd, r.hw, r.ha, r.hf}, kPlayerTwoAverage, false);
@@ -138,11 +138,11 @@ PairRecord ComputePairRecord(std::string_view p1, std::string_view p2, std::int6
     r.ad = Count(away, "a=b");
     r.al = Count(away, "b<a");
     const QueryResult homeGoals = Query("select sum (a), sum (b) from scores where " + home);
-    r.hf = NullToZero(homeGoals[0][0]);
-    r.ha = NullToZero(homeGoals[0][1]);
+    r.hf = WideNullToZero(homeGoals[0][0]);
+    r.ha = WideNullToZero(homeGoals[0][1]);
     const QueryResult awayGoals = Query("select sum (b), sum (a) from scores where " + away);
-    r.af = NullToZero(awayGoals[0][0]);
-    r.aa = NullToZero(awayGoals[0][1]);
+    r.af = WideNullToZero(awayGoals[0][0]);
+    r.aa = WideNullToZero(awayGoals[0][1]);
     return r;
 }
 

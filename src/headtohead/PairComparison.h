@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/ViewTexts.h"
-#include "core/WideNumber.h"
+#include "db/WideNumber.h"
 
 class RandomSource;
 
@@ -18,8 +18,8 @@ struct PairRecord {
     std::int64_t n = 0;                   // games between the two, either way round
     std::int64_t hw = 0, hd = 0, hl = 0;  // home games player one won, drew, lost
     std::int64_t aw = 0, ad = 0, al = 0;  // away games player one won, drew, lost
-    std::int64_t hf = 0, ha = 0;          // goals of player one and of player two at home
-    std::int64_t af = 0, aa = 0;          // goals of player one and of player two away
+    WideInt hf = 0, ha = 0;               // goals of player one and of player two at home
+    WideInt af = 0, aa = 0;               // goals of player one and of player two away
 
     WideInt hg() const { return WideInt{hw} + hd + hl; }
     WideInt ag() const { return WideInt{aw} + ad + al; }

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "core/DisplayFormat.h"
-#include "core/WideNumber.h"
 #include "db/Database.h"
 #include "db/JetText.h"
+#include "db/WideNumber.h"
 #include "headtohead/Random.h"
 #include "rankings/RankingColumn.h"
 
@@ -150,7 +150,10 @@ PredictionReader::PredictionReader(std::string rankingColumn, bool remember)
 std::int64_t PredictionReader::Ranking(std::string_view player) {
     if (mColumn.empty()) return 0;
     return Remembered(mRankings, mRemember, player, [&] {
-        return ScalarQuery("select " + mColumn + " from rankings where player=" + SqlQuote(player));
+        // Points beyond the 64-bit range weigh as the range's end: the gap is a real number.
+        const QueryResult rows =
+            Query("select " + mColumn + " from rankings where player=" + SqlQuote(player), 1);
+        return rows.empty() ? 0 : ClampedNullToZero(rows[0][0]);
     });
 }
 
@@ -230,7 +233,7 @@ void PredictionInputs::ReadRankings(const std::string& rankingColumn) {
         const std::optional<std::uint32_t> player = Known(row[0].toString());
         if (!player || seen[*player]) continue;
         seen[*player] = true;
-        mRankings[*player] = NullToZero(row[1]);
+        mRankings[*player] = ClampedNullToZero(row[1]);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <variant>
 
 #include "core/DisplayFormat.h"
 #include "core/DisplayLocale.h"
@@ -21,8 +22,7 @@ struct Category {
     Count count;
     bool limited;
     bool descending;
-    bool ratio;  // "#0.00"; else a whole number
-    std::function<double(const PlayerTotals&)> value;
+    std::function<RecordValue(const PlayerTotals&)> value;  // a ratio shows as "#0.00"
 };
 
 const std::array<Category, kRecordCategoryCount>& Categories() {
@@ -39,34 +39,31 @@ const std::array<Category, kRecordCategoryCount>& Categories() {
         return PlayerTotals::Ratio(count, games) * 100;
     };
     static const std::array<Category, kRecordCategoryCount> categories = {{
-        {"Most games played", "", Games, false, true, false, nullptr},
-        {"Attack Average", "Avg", Games, true, true, true, attack},
-        {"Defense Average", "Avg", Games, true, false, true, defence},
-        {"Attack Average", "Avg", Games, true, false, true, attack},
-        {"Defense Average", "Avg", Games, true, true, true, defence},
-        {"Team A Attack Average", "Avg", TeamAGames, true, true, true, aAttack},
-        {"Team A Defense Average", "Avg", TeamAGames, true, false, true, aDefence},
-        {"Team A Attack Average", "Avg", TeamAGames, true, false, true, aAttack},
-        {"Team A Defense Average", "Avg", TeamAGames, true, true, true, aDefence},
-        {"Team B Attack Average", "Avg", TeamBGames, true, true, true, bAttack},
-        {"Team B Defense Average", "Avg", TeamBGames, true, false, true, bDefence},
-        {"Team B Attack Average", "Avg", TeamBGames, true, false, true, bAttack},
-        {"Team B Defense Average", "Avg", TeamBGames, true, true, true, bDefence},
-        {"Goals scored", "Goals", Games, false, true, false,
-         [](T t) { return double(t.goalsFor()); }},
-        {"Goals conceeded", "Goals", Games, false, true, false,
-         [](T t) { return double(t.goalsAgainst()); }},
-        {"Wins", "Wins", Games, true, true, false, [](T t) { return double(t.wins()); }},
-        {"Draws", "Draws", Games, true, true, false, [](T t) { return double(t.draws()); }},
-        {"Losses", "Losses", Games, true, true, false, [](T t) { return double(t.losses()); }},
-        {"Win Percentage", "Win %", Games, true, true, true,
+        {"Most games played", "", Games, false, true, [](T t) { return t.games(); }},
+        {"Attack Average", "Avg", Games, true, true, attack},
+        {"Defense Average", "Avg", Games, true, false, defence},
+        {"Attack Average", "Avg", Games, true, false, attack},
+        {"Defense Average", "Avg", Games, true, true, defence},
+        {"Team A Attack Average", "Avg", TeamAGames, true, true, aAttack},
+        {"Team A Defense Average", "Avg", TeamAGames, true, false, aDefence},
+        {"Team A Attack Average", "Avg", TeamAGames, true, false, aAttack},
+        {"Team A Defense Average", "Avg", TeamAGames, true, true, aDefence},
+        {"Team B Attack Average", "Avg", TeamBGames, true, true, bAttack},
+        {"Team B Defense Average", "Avg", TeamBGames, true, false, bDefence},
+        {"Team B Attack Average", "Avg", TeamBGames, true, false, bAttack},
+        {"Team B Defense Average", "Avg", TeamBGames, true, true, bDefence},
+        {"Goals scored", "Goals", Games, false, true, [](T t) { return t.goalsFor(); }},
+        {"Goals conceeded", "Goals", Games, false, true, [](T t) { return t.goalsAgainst(); }},
+        {"Wins", "Wins", Games, true, true, [](T t) { return t.wins(); }},
+        {"Draws", "Draws", Games, true, true, [](T t) { return t.draws(); }},
+        {"Losses", "Losses", Games, true, true, [](T t) { return t.losses(); }},
+        {"Win Percentage", "Win %", Games, true, true,
          [=](T t) { return percent(t.wins(), t.games()); }},
-        {"Draw Percentage", "Draw %", Games, true, true, true,
+        {"Draw Percentage", "Draw %", Games, true, true,
          [=](T t) { return percent(t.draws(), t.games()); }},
-        {"Loss Percentage", "Loss %", Games, true, true, true,
+        {"Loss Percentage", "Loss %", Games, true, true,
          [=](T t) { return percent(t.losses(), t.games()); }},
-        {"Tournaments Won", "Won", Tournaments, false, true, false,
-         [](T t) { return double(t.won); }},
+        {"Tournaments Won", "Won", Tournaments, false, true, [](T t) { return t.won; }},
     }};
     return categories;
 }
@@ -85,8 +82,8 @@ WideInt ShownCount(Count count, const PlayerTotals& t) {
     return 0;
 }
 
-// The number a numeric sort sees in a cell: the text as shown, so values that show alike rank
-// alike.
+// The number a numeric sort sees in a ratio's cell: the text as shown, so values that show alike
+// rank alike.
 double SortKey(const std::string& text) {
     const std::string separator = Utf8(CurrentLocale().decimalSeparator());
     const auto at = text.find(separator);
@@ -96,17 +93,24 @@ double SortKey(const std::string& text) {
     return std::strtod(number.c_str(), nullptr);
 }
 
-// A player without games gets "0": nothing to divide.
-std::string ValueText(const Category& category, const PlayerTotals& totals, WideInt count) {
-    if (count == 0 && category.count != Count::Tournaments) return "0";
-    const double value = category.value(totals);
-    return category.ratio ? FormatNumber(value, "#0.00") : WholeText(value);
-}
-
 struct Row {
     Texts cells;
-    double key = 0;
+    RecordValue key;  // a count ranks exactly, a ratio as shown
 };
+
+// By number, whatever the kinds: a "0" of a player without games ranks among the ratios.
+bool Above(const RecordValue& a, const RecordValue& b) {
+    return std::visit([](auto x, auto y) { return x > y; }, a, b);
+}
+
+// The value's cell and its sort key. A player without games gets "0": nothing to divide.
+Row ValueCell(const Category& category, const PlayerTotals& totals, WideInt count) {
+    if (count == 0 && category.count != Count::Tournaments) return {{"0"}, WideInt{0}};
+    const RecordValue value = category.value(totals);
+    if (const auto* whole = std::get_if<WideInt>(&value)) return {{WideText(*whole)}, *whole};
+    const std::string text = FormatNumber(std::get<double>(value), "#0.00");
+    return {{text}, SortKey(text)};
+}
 
 }  // namespace
 
@@ -128,15 +132,13 @@ ViewTexts AllPlayerRecordsView(const std::vector<std::string>& players,
     for (std::size_t p = 0; p < players.size() && p < totals.size(); ++p) {
         const WideInt count = ShownCount(category.count, totals[p]);
         if (static_cast<double>(count) < limit) continue;
-        const std::string value =
-            statType == 0 ? std::string{} : ValueText(category, totals[p], count);
-        const std::string shown = WideText(count);
-        const double key = SortKey(statType == 0 ? shown : value);
-        rows.push_back({{"", players[p], value, shown}, key});
+        Row value = ValueCell(category, totals[p], count);
+        if (statType == 0) value.cells[0].clear();  // the count shows in its own column
+        rows.push_back({{"", players[p], value.cells[0], WideText(count)}, value.key});
     }
     // Equal values keep their alphabetical order.
     std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        return category.descending ? a.key > b.key : a.key < b.key;
+        return category.descending ? Above(a.key, b.key) : Above(b.key, a.key);
     });
     Grid grid = {{"#", "Player", category.header, statType == 21 ? "Part." : "Games"}};
     for (Row& row : rows) {

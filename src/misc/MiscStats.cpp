@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <variant>
 
 #include "core/DisplayFormat.h"
 #include "db/Database.h"
@@ -16,10 +17,9 @@ enum class Needs { Anyone, Games, TeamAGames, TeamBGames };
 
 struct RecordRule {
     Needs needs;
-    bool greaterWins;  // else the smaller value is the better one
-    double start;      // a value must beat this to count at all
-    bool whole;        // a count, written plainly; else "##0.0#"
-    std::function<double(const PlayerTotals&)> value;
+    bool greaterWins;   // else the smaller value is the better one
+    RecordValue start;  // a value must beat this to count at all; a count or a ratio, as value
+    std::function<RecordValue(const PlayerTotals&)> value;
 };
 
 // Row r of grdMisc_3 is rule r.
@@ -36,29 +36,30 @@ const std::array<RecordRule, kRecordCount>& RecordRules() {
     const auto percent = [](WideInt count, WideInt games) {
         return PlayerTotals::Ratio(count * 100, games);
     };
+    constexpr WideInt zeroCount = 0;
     static const std::array<RecordRule, kRecordCount> rules = {{
-        {Anyone, true, 0, true, [](T t) { return double(t.games()); }},
-        {Games, true, 0, false, attack},
-        {Games, false, 10, false, defence},
-        {Games, false, 10, false, attack},
-        {Games, true, 0, false, defence},
-        {TeamAGames, true, 0, false, aAttack},
-        {TeamAGames, false, 10, false, aDefence},
-        {TeamAGames, false, 10, false, aAttack},
-        {TeamAGames, true, 0, false, aDefence},
-        {TeamBGames, true, 0, false, bAttack},
-        {TeamBGames, false, 10, false, bDefence},
-        {TeamBGames, false, 10, false, bAttack},
-        {TeamBGames, true, 0, false, bDefence},
-        {Anyone, true, 0, true, [](T t) { return double(t.goalsFor()); }},
-        {Anyone, true, 0, true, [](T t) { return double(t.goalsAgainst()); }},
-        {Anyone, true, 0, true, [](T t) { return double(t.wins()); }},
-        {Anyone, true, 0, true, [](T t) { return double(t.draws()); }},
-        {Anyone, true, 0, true, [](T t) { return double(t.losses()); }},
-        {Games, true, 0, false, [=](T t) { return percent(t.wins(), t.games()); }},
-        {Games, true, 0, false, [=](T t) { return percent(t.draws(), t.games()); }},
-        {Games, true, 0, false, [=](T t) { return percent(t.losses(), t.games()); }},
-        {Anyone, true, 0, true, [](T t) { return double(t.won); }},
+        {Anyone, true, zeroCount, [](T t) { return t.games(); }},
+        {Games, true, 0.0, attack},
+        {Games, false, 10.0, defence},
+        {Games, false, 10.0, attack},
+        {Games, true, 0.0, defence},
+        {TeamAGames, true, 0.0, aAttack},
+        {TeamAGames, false, 10.0, aDefence},
+        {TeamAGames, false, 10.0, aAttack},
+        {TeamAGames, true, 0.0, aDefence},
+        {TeamBGames, true, 0.0, bAttack},
+        {TeamBGames, false, 10.0, bDefence},
+        {TeamBGames, false, 10.0, bAttack},
+        {TeamBGames, true, 0.0, bDefence},
+        {Anyone, true, zeroCount, [](T t) { return t.goalsFor(); }},
+        {Anyone, true, zeroCount, [](T t) { return t.goalsAgainst(); }},
+        {Anyone, true, zeroCount, [](T t) { return t.wins(); }},
+        {Anyone, true, zeroCount, [](T t) { return t.draws(); }},
+        {Anyone, true, zeroCount, [](T t) { return t.losses(); }},
+        {Games, true, 0.0, [=](T t) { return percent(t.wins(), t.games()); }},
+        {Games, true, 0.0, [=](T t) { return percent(t.draws(), t.games()); }},
+        {Games, true, 0.0, [=](T t) { return percent(t.losses(), t.games()); }},
+        {Anyone, true, zeroCount, [](T t) { return t.won; }},
     }};
     return rules;
 }
@@ -81,26 +82,41 @@ bool Qualifies(Needs needs, const PlayerTotals& t, int minGames) {
     return false;
 }
 
-std::string HolderText(const std::string& player, const RecordRule& rule, double value,
-                       bool percent) {
-    const std::string shown = rule.whole ? WholeText(value) : FormatNumber(value, "##0.0#");
+// A count written plainly, a ratio as "##0.0#".
+std::string HolderText(const std::string& player, const RecordValue& value, bool percent) {
+    const auto* count = std::get_if<WideInt>(&value);
+    const std::string shown =
+        count ? WideText(*count) : FormatNumber(std::get<double>(value), "##0.0#");
     return player + " (" + shown + (percent ? "%)" : ")");
 }
 
 // "count (share%)" or "goals (per game)".
-std::string ShareText(std::int64_t count, double share, bool percent) {
-    return std::to_string(count) + " (" + FormatNumber(share, "###.##") + (percent ? "%)" : ")");
+std::string ShareText(WideInt count, double share, bool percent) {
+    return WideText(count) + " (" + FormatNumber(share, "###.##") + (percent ? "%)" : ")");
 }
 
-Grid TopGamesGrid(const std::string& sql, const char* valueHeader) {
+// The engine works a-b and a+b past the 64-bit range as real numbers: whole goals get the exact
+// figure here instead.
+std::string GameFigure(const Record& game, bool sum) {
+    const DbValue& a = game["A"];
+    const DbValue& b = game["B"];
+    if (a.kind() != DbValue::Kind::Integer || b.kind() != DbValue::Kind::Integer) {
+        return game["expr"].toString();
+    }
+    return WideText(sum ? WideInt{a.toInt64()} + b.toInt64() : WideInt{a.toInt64()} - b.toInt64());
+}
+
+Grid TopGamesGrid(const std::string& sql, const char* valueHeader, bool sum) {
     Texts header = kBiggestWinsHeader;
     header[5] = valueHeader;
     Grid grid = {header};
     for (const Record game : Query(sql)) {
         Texts row = {std::to_string(grid.size())};
-        for (const char* field : {"TEAM A", "TEAM B", "A", "B", "expr", "TOURNAMENT"}) {
+        for (const char* field : {"TEAM A", "TEAM B", "A", "B"}) {
             row.push_back(game[field].toString());
         }
+        row.push_back(GameFigure(game, sum));
+        row.push_back(game["TOURNAMENT"].toString());
         grid.push_back(std::move(row));
     }
     return grid;
@@ -124,27 +140,29 @@ Grid BiggestWinsGrid() {
     return TopGamesGrid(
         "SELECT TOP 20 [TEAM A], [TEAM B], A, B, A-B as expr, TOURNAMENT FROM scores ORDER BY "
         "Abs(a-b) DESC;",
-        "Diff");
+        "Diff", false);
 }
 
 Grid MostGoalsGrid() {
     return TopGamesGrid(
         "SELECT TOP 20 [TEAM A], [TEAM B], A, B, A+B as expr, TOURNAMENT FROM scores ORDER BY "
         "a+b DESC;",
-        "Gls");
+        "Gls", true);
 }
 
 Texts GeneralStatsTexts() {
+    // The goals of the games with both scores, as sum(a+b) counts them, but added up side by
+    // side (columns 1 and 7): a game's a+b can pass the 64-bit range.
     const QueryResult sums = Query(
-        "select count(*), sum(a+b), sum(iif(a>b,1,0)), sum(iif(a=b,1,0)), sum(iif(a<b,1,0)), "
-        "sum(a), sum(b) from scores");
-    std::array<std::int64_t, kGeneralCount> v{};
-    for (int i = 0; i < kGeneralCount; ++i) v[i] = NullToZero(sums[0][i]);
-    const std::int64_t total = v[0];
+        "select count(*), sum(a+0*b), sum(iif(a>b,1,0)), sum(iif(a=b,1,0)), sum(iif(a<b,1,0)), "
+        "sum(a), sum(b), sum(b+0*a) from scores");
+    std::array<WideInt, kGeneralCount + 1> v{};
+    for (std::size_t i = 0; i < v.size(); ++i) v[i] = WideNullToZero(sums[0][static_cast<int>(i)]);
+    const WideInt total = v[0];
     if (total == 0) return Texts(kGeneralCount);
-    Texts texts = {std::to_string(total), std::to_string(v[1])};
+    Texts texts = {WideText(total), WideText(v[1] + v[7])};
     for (int i = 2; i <= 4; ++i)
-        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(WideInt{v[i]} * 100, total), true));
+        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i] * 100, total), true));
     for (int i = 5; i <= 6; ++i)
         texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i], total), false));
     return texts;
@@ -154,16 +172,16 @@ Texts RecordHolderTexts(const std::vector<std::string>& players,
                         const std::vector<PlayerTotals>& totals, int minGames) {
     const auto& rules = RecordRules();
     Texts holders(kRecordCount);
-    std::array<double, kRecordCount> best{};
+    std::array<RecordValue, kRecordCount> best{};
     for (int r = 0; r < kRecordCount; ++r) best[r] = rules[r].start;
     for (std::size_t p = 0; p < players.size() && p < totals.size(); ++p) {
         for (int r = 0; r < kRecordCount; ++r) {
             const RecordRule& rule = rules[r];
             if (!Qualifies(rule.needs, totals[p], minGames)) continue;
-            const double value = rule.value(totals[p]);
+            const RecordValue value = rule.value(totals[p]);
             if (rule.greaterWins ? value > best[r] : value < best[r]) {
                 best[r] = value;
-                holders[r] = HolderText(players[p], rule, value, r >= 18 && r <= 20);
+                holders[r] = HolderText(players[p], value, r >= 18 && r <= 20);
             }
         }
     }

@@ -29,7 +29,7 @@ void AddSide(TotalsByKey& totals, bool teamA) {
             teamA ? std::array{&t.aGames, &t.aFor, &t.aAgainst, &t.aWins, &t.aDraws, &t.aLosses}
                   : std::array{&t.bGames, &t.bFor, &t.bAgainst, &t.bWins, &t.bDraws, &t.bLosses};
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            *fields[i] += NullToZero(row[static_cast<int>(i) + 1]);
+            *fields[i] += WideNullToZero(row[static_cast<int>(i) + 1]);
         }
     }
 }
@@ -41,7 +41,7 @@ void AddTournaments(TotalsByKey& totals) {
         if (row[0].isNull()) continue;
         PlayerTotals& t = totals[JetFoldKey(row[0].toString())];
         t.played += NullToZero(row[1]);
-        t.won += NullToZero(row[2]);
+        t.won += WideNullToZero(row[2]);
     }
 }
 
@@ -79,11 +79,11 @@ PlayerTotals ReadPlayerTotalsOneByOne(std::string_view player) {
     t.aGames = ScalarQuery(a);
     t.bGames = ScalarQuery(b);
     const QueryResult aSums = Query("select sum(a), sum(b) from scores where [TEAM A]=" + n);
-    t.aFor = NullToZero(aSums[0][0]);
-    t.aAgainst = NullToZero(aSums[0][1]);
+    t.aFor = WideNullToZero(aSums[0][0]);
+    t.aAgainst = WideNullToZero(aSums[0][1]);
     const QueryResult bSums = Query("select sum(a), sum(b) from scores where [TEAM B]=" + n);
-    t.bFor = NullToZero(bSums[0][1]);
-    t.bAgainst = NullToZero(bSums[0][0]);
+    t.bFor = WideNullToZero(bSums[0][1]);
+    t.bAgainst = WideNullToZero(bSums[0][0]);
     return t;
 }
 

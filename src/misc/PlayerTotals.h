@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include "core/WideNumber.h"
+#include "db/WideNumber.h"
 
 // One player's counts and goal sums over all his games. "A" is his side when he played as Team A
 // (goals in column A), "B" when he played as Team B (goals in column B). Wide: each adds up the
@@ -35,6 +36,10 @@ struct PlayerTotals {
 
     friend bool operator==(const PlayerTotals&, const PlayerTotals&) = default;
 };
+
+// A record's value: a count, kept exact whatever its size, or a ratio. The values of one record
+// are all of one kind.
+using RecordValue = std::variant<WideInt, double>;
 
 // The totals of each of players, in their order, from three grouped queries. Names match as the
 // database compares them (letter case and trailing blanks do not count), so every spelling of a

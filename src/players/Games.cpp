@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "core/WideNumber.h"
 #include "db/Database.h"
+#include "db/WideNumber.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "players/PlayerRecord.h"
 
+#include <optional>
+
 #include "db/Database.h"
 #include "rankings/RankingColumn.h"
 
@@ -18,10 +20,12 @@ std::int64_t CountWorldCups(const std::string& quoted) {
     return count;
 }
 
-std::int64_t RankingPoints(const std::string& quoted, const std::string& column) {
+std::optional<std::int64_t> RankingPoints(const std::string& quoted, const std::string& column) {
     const QueryResult rows =
         Query("select " + column + ", player from rankings where player=" + quoted + " ");
-    return rows.empty() ? 0 : NullToZero(rows[0][0]);
+    if (rows.empty()) return 0;
+    if (BeyondInt64(rows[0][0])) return std::nullopt;
+    return NullToZero(rows[0][0]);
 }
 
 // The place in the order of the players of two or more tournaments, compared exactly.
@@ -57,14 +61,16 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     r.AwayDraws = ScalarQuery(away + " and A=B");
     r.AwayLosses = ScalarQuery(away + " and A>B");
 
-    r.HomeGoalsFor = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
-    r.HomeGoalsAgainst = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
-    r.AwayGoalsFor = ScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
-    r.AwayGoalsAgainst = ScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
+    r.HomeGoalsFor = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
+    r.HomeGoalsAgainst = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
+    r.AwayGoalsFor = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
+    r.AwayGoalsAgainst = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
 
     if (!rankingColumn.empty()) {
         const std::string column(rankingColumn);
-        r.RankingPoints = RankingPoints(n, column);
+        const std::optional<std::int64_t> points = RankingPoints(n, column);
+        r.RankingPoints = points.value_or(0);
+        r.RankingPointsBeyondRange = !points;
         r.RankingPosition = RankingPosition(name, column);
     }
     r.TournamentsWon = ScalarQuery("select count(*) from tables where player=" + n + " and p=1");
@@ -74,8 +80,8 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     r.Wins = WideInt{r.HomeWins} + r.AwayWins;
     r.Draws = WideInt{r.HomeDraws} + r.AwayDraws;
     r.Losses = WideInt{r.HomeLosses} + r.AwayLosses;
-    r.GoalsFor = WideInt{r.HomeGoalsFor} + r.AwayGoalsFor;
-    r.GoalsAgainst = WideInt{r.HomeGoalsAgainst} + r.AwayGoalsAgainst;
+    r.GoalsFor = r.HomeGoalsFor + r.AwayGoalsFor;
+    r.GoalsAgainst = r.HomeGoalsAgainst + r.AwayGoalsAgainst;
     return r;
 }
 

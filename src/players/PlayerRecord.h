@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/WideNumber.h"
+#include "db/WideNumber.h"
 
 // One player's career record. Home games are those he played as Team A, away games those as
 // Team B. Figures are 64-bit, as the database holds them (goal totals of a real DUZEDO pass the
-// 16-bit range); those added up from two of them are wide.
+// 16-bit range); goal sums and those added up from two figures are wide.
 struct PlayerRecord {
     std::string Name;  // as typed
     std::int64_t Tournaments = 0;
@@ -28,12 +28,13 @@ struct PlayerRecord {
     std::int64_t AwayDraws = 0;
     std::int64_t AwayLosses = 0;
     std::int64_t TournamentsWon = 0;
-    std::int64_t HomeGoalsFor = 0;
-    std::int64_t HomeGoalsAgainst = 0;
-    std::int64_t AwayGoalsFor = 0;
-    std::int64_t AwayGoalsAgainst = 0;
-    std::int64_t RankingPoints = 0;    // in the ranking column; -1 when not ranked that month
-    std::int64_t RankingPosition = 0;  // 1-based; 0 when not in the ranking order
+    WideInt HomeGoalsFor = 0;
+    WideInt HomeGoalsAgainst = 0;
+    WideInt AwayGoalsFor = 0;
+    WideInt AwayGoalsAgainst = 0;
+    std::int64_t RankingPoints = 0;         // in the ranking column; -1 when not ranked that month
+    bool RankingPointsBeyondRange = false;  // the column holds more than 64 bits: no points
+    std::int64_t RankingPosition = 0;       // 1-based; 0 when not in the ranking order
 
     friend bool operator==(const PlayerRecord&, const PlayerRecord&) = default;
 };

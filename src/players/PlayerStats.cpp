@@ -38,8 +38,9 @@ ViewTexts FrameTexts(std::string heading, Grid grid, bool enabled, std::string n
 
 std::string PlayerHeading(const PlayerRecord& r) {
     if (r.RankingPosition == 0) return r.Name;
-    return r.Name + " ( #" + std::to_string(r.RankingPosition) + " - " +
-           std::to_string(r.RankingPoints) + " pts )";
+    const std::string position = r.Name + " ( #" + std::to_string(r.RankingPosition);
+    if (r.RankingPointsBeyondRange) return position + " )";
+    return position + " - " + std::to_string(r.RankingPoints) + " pts )";
 }
 
 std::array<std::string, 19> PlayerStatsCells(const PlayerRecord& r) {
@@ -78,6 +79,10 @@ ViewTexts PlayerStatsView(const PlayerRecord& record, std::string note) {
     Grid grid;
     for (std::size_t row = 0; row < cells.size(); ++row) {
         grid.push_back({std::string(kPlayerStatsLabels[row]), cells[row]});
+    }
+    if (record.RankingPointsBeyondRange) {
+        note += (note.empty() ? "" : "; ") +
+                std::string("The database holds ranking points out of range");
     }
     return FrameTexts(PlayerHeading(record), std::move(grid), true, std::move(note));
 }

@@ -167,7 +167,9 @@ std::vector<RankedMonth> PlayerRankingMonths(std::string_view player) {
         if (!IsRankingColumnName(rows.fieldName(i))) continue;
         const DbValue& value = rows[0][i];
         RankedMonth month{rows.fieldName(i), std::nullopt};
-        if (!value.isNull() && value.toInt64() != -1) month.points = value.toInt64();
+        // Points beyond the 64-bit range stay beyond the plotted range and are left out.
+        const std::int64_t points = ClampedNullToZero(value);
+        if (!value.isNull() && points != -1) month.points = points;
         months.push_back(std::move(month));
     }
     return months;

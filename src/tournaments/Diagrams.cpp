@@ -5,7 +5,7 @@
 #include <map>
 
 #include "core/QtText.h"
-#include "core/WideNumber.h"
+#include "db/WideNumber.h"
 
 namespace {
 

@@ -12,9 +12,12 @@
 
 #include "headtohead/PairComparison.h"
 #include "headtohead/Prediction.h"
+#include "misc/AllPlayerRecords.h"
+#include "misc/MiscStats.h"
 #include "players/Games.h"
 #include "players/PlayerRecord.h"
 #include "players/PlayerStats.h"
+#include "rankings/RankingProgress.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/FixedDraws.h"
 #include "support/SqliteEdit.h"
@@ -26,11 +29,24 @@ namespace {
 using testing::HasSubstr;
 constexpr auto kMost = std::numeric_limits<std::int64_t>::max();
 constexpr auto kLeast = std::numeric_limits<std::int64_t>::min();
-const std::string kTwiceMost = "18446744073709551614";
+const std::string kThriceMost = "27670116110564327421";
+// Game 1 as Aris-Bodo 9223372036854775805-2 and game 2 as Bodo-Cleo 9223372036854775807 to -5,
+// plus Cleo-Bodo -9223372036854775808 to 0: the sums pass the 64-bit range on the way, Bodo
+// scores 9223372036854775809 and Aris 9223372036854775808, which a real number holds alike.
+constexpr const char* kMiscSql =
+    "UPDATE scores SET A = 9223372036854775805, B = 2 WHERE id = 1;"
+    "UPDATE scores SET A = 9223372036854775807, B = -5 WHERE id = 2;"
+    "INSERT INTO scores VALUES ('Cleo', 'Bodo', -9223372036854775808, 0, 'Spring League 2003', 4)";
 
 std::string Joined(const Texts& lines) {
     std::string all;
     for (const std::string& line : lines) all += line + "\n";
+    return all;
+}
+
+std::string Cells(const Grid& grid) {
+    std::string all;
+    for (const Texts& row : grid) all += "|" + Joined(row);
     return all;
 }
 
@@ -63,19 +79,40 @@ TEST(HugeFigures, ViewsShowTheTrueFigureOfWhatTheyAddUp) {
         {"a game's difference", "UPDATE scores SET A = 9223372036854775807, B = -5 WHERE id = 1",
          [] { return GamesView("Aris", kHomeGames, 0).grid("grdGames").at(1).at(5); },
          "9223372036854775812"},
-        {"a player's goals as Team A and as Team B",
+        {"a player's goals as Team A (a sum) and as Team B",
          "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
-         "UPDATE scores SET B = 9223372036854775807 WHERE id = 3",
-         [] { return PlayerCells("Aris"); }, "|" + kTwiceMost + " ("},
-        {"a pair's goals over both roles",
+         "UPDATE scores SET B = 9223372036854775807 WHERE id = 3;"
+         "INSERT INTO scores VALUES ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League "
+         "2003', 4)",
+         [] { return PlayerCells("Aris"); }, "|" + kThriceMost + " ("},
+        {"a pair's goals over both roles, each a sum",
          "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
          "INSERT INTO scores VALUES ('Bodo', 'Aris', 0, 9223372036854775807, 'Spring League "
-         "2003', 4)",
+         "2003', 4), ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League 2003', 5)",
          [] {
              FixedDraws none({});
              return Joined(ComparePair("Aris", "Bodo", none).view.list("lstPairResults_0"));
          },
-         "Goals for: " + kTwiceMost + " ("},
+         "Goals for: " + kThriceMost + " ("},
+        {"the games and goals of all games", kMiscSql, [] { return Joined(GeneralStatsTexts()); },
+         "4\n9223372036854775805\n"},
+        {"a game's difference", kMiscSql, [] { return Cells(BiggestWinsGrid()); },
+         "\nBodo\nCleo\n9223372036854775807\n-5\n9223372036854775812\n"},
+        {"the most goals record", kMiscSql,
+         [] {
+             const std::vector<std::string> players = MiscPlayers();
+             return Joined(RecordHolderTexts(players, ReadPlayerTotals(players), 0));
+         },
+         "Bodo (9223372036854775809)"},
+        {"the ranking of all players by goals", kMiscSql,
+         [] { return Cells(AllPlayerRecordsView(MiscPlayers(), 13, false, 0).grid("grdTop")); },
+         "|1\nBodo\n9223372036854775809\n3\n|2\nAris\n9223372036854775808\n"},
+        {"ranking points past 64 bits in a player's heading",
+         "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
+         [] { return PlayerStatsView(ComputePlayerRecord("Aris", "R0503")).text("lblNote"); },
+         "ranking points out of range"},
+        {"the same in his ranking progress", "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
+         [] { return ProgressView("Aris", 6000, 4000).text("lblNote"); }, "out of all range"},
         {"the meetings and form of a prediction",
          "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
          "INSERT INTO scores VALUES ('Aris', 'Bodo', 9223372036854775807, 0, 'Spring League "

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // A DUZEDO's figures can be anything 64 bits hold, and a damaged or hand-edited file's are:
 // sums, differences and products of them are worked in 128 bits, which hold any product of two
@@ -21,11 +24,24 @@ inline std::string WideText(WideInt v) {
     return v < 0 ? "-" + digits : digits;
 }
 
-// A whole figure carried as a real number (a record's value), in decimal without wrapping:
-// exact up to 2^53, the nearest the real number holds beyond.
-inline std::string WholeText(double v) {
-    if (!(std::fabs(v) < 0x1p126)) return std::to_string(v);  // no sum of figures gets there
-    return WideText(static_cast<WideInt>(v));
+// The number text in decimal (an optional leading minus, then at most 38 digits, which 128 bits
+// always hold); what WideText writes of any sum of 64-bit figures reads back.
+inline std::optional<WideInt> ParseWide(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.size() > 38) return std::nullopt;
+    WideInt magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+// Whether v is within what a 64-bit figure holds.
+inline bool FitsInt64(WideInt v) {
+    return v >= std::numeric_limits<std::int64_t>::min() &&
+           v <= std::numeric_limits<std::int64_t>::max();
 }
 
 // part / whole as a real number, for shares and averages.
