@@ -19,14 +19,19 @@ struct Month {
     std::string text;    // May 2003, as the month box shows it
 };
 
+// A month's number (503), the same however its column's name is spelt.
+std::int64_t MonthNumber(std::string_view column) {
+    return column.empty() ? -1 : RankingItemData(column);
+}
+
 // What every rankings page shows besides its own table: the months and where their pages are.
 struct RankingsPlan {
     std::vector<Month> months;
     Texts countries;
-    std::map<std::pair<std::string, bool>, std::string> paths;  // (column, limited)
+    std::map<std::pair<std::int64_t, bool>, std::string> paths;  // (month number, limited)
 
-    std::optional<std::string> path(const std::string& column, bool limited) const {
-        const auto found = paths.find({column, limited});
+    std::optional<std::string> path(std::string_view column, bool limited) const {
+        const auto found = paths.find({MonthNumber(column), limited});
         if (found == paths.end()) return std::nullopt;
         return found->second;
     }
@@ -47,7 +52,7 @@ RankingsPlan MakePlan() {
     for (const Month& month : plan.months) {
         for (const bool limited : {true, false}) {
             const std::string& slug = slugs.add(PageName(month.column, limited));
-            plan.paths[{month.column, limited}] = "rankings/" + slug + ".html";
+            plan.paths[{MonthNumber(month.column), limited}] = "rankings/" + slug + ".html";
         }
     }
     return plan;
@@ -60,7 +65,7 @@ TemplateList MonthLinks(const RankingsPlan& plan, std::string_view from, const s
         TemplateData link;
         link.set("text", WebText(month.text));
         link.set("href", SiteLink(from, *plan.path(month.column, limited)));
-        if (month.column == shown) link.set("current", true);
+        if (MonthNumber(month.column) == MonthNumber(shown)) link.set("current", true);
         links.push_back(link);
     }
     return links;
@@ -89,7 +94,7 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, std::string
     const auto [grid, note, column] = RankingsTable(choice);
     std::string monthText;
     for (const Month& month : plan.months) {
-        if (month.column == column) monthText = month.text;
+        if (MonthNumber(month.column) == MonthNumber(column)) monthText = month.text;
     }
     PageContent page;
     page.title = "World Rankings" + (monthText.empty() ? "" : ", " + WebText(monthText));

@@ -1,4 +1,5 @@
-// duzedo: sample databases, queries through the program's own engine, conversions.
+// duzedo: sample databases, queries through the program's own engine, conversions, reports and
+// the statistics as a web site.
 //
 // CLI11 reads the command line: every command has its own --help, and option values are checked
 // before a command runs. A failure of any kind prints one line on stderr and exits with status 2.
@@ -253,7 +254,7 @@ int Fail(std::string message) {
 int Main(int argc, char** argv) {
     CLI::App app(
         "duzedo: sample databases, queries through the program's own engine, "
-        "conversions; duzedo COMMAND --help describes one command",
+        "conversions, reports, the web site; duzedo COMMAND --help describes one command",
         "duzedo");
     app.footer("Exit status: 0 on success, 2 on any error.");
     // One command; the words after it are its own, even one that names another command.
