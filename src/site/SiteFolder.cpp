@@ -97,7 +97,8 @@ void WriteAll(int fd, std::string_view bytes, const fs::path& shown) {
 // Puts fresh in dir's place in one step where the file system can, else in two.
 void Replace(const fs::path& fresh, const fs::path& dir) {
     if (renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, dir.c_str(), RENAME_EXCHANGE) == 0) {
-        fs::remove_all(fresh);  // now the old site; remove_all follows no link
+        std::error_code ignored;  // the new site is in place; what is left of the old is litter
+        fs::remove_all(fresh, ignored);  // now the old site; remove_all follows no link
         return;
     }
     if (errno != EINVAL && errno != ENOSYS) Fail("cannot replace", dir);
@@ -110,7 +111,8 @@ void Replace(const fs::path& fresh, const fs::path& dir) {
         errno = error;
         Fail("cannot replace", dir);
     }
-    fs::remove_all(old);
+    std::error_code ignored;
+    fs::remove_all(old, ignored);
 }
 
 }  // namespace
