@@ -91,6 +91,7 @@ class DamagedInputCorpus : public testing::Test {
         const fs::path pictures = dir_ / "pictures";
         fs::remove_all(pictures);
         run(db, {"pictures", path, "--out", pictures.string()}, label);
+        run(db, {"site", path, "--out", (dir_ / "site").string(), "--force"}, label);
     }
 
     // The sample as an SQLite DUZEDO, changed by sql.

@@ -1,5 +1,7 @@
 #include "duzedo/Commands.h"
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <iostream>
 #include <stdexcept>
@@ -11,6 +13,7 @@
 #include "db/DbFile.h"
 #include "db/DbValue.h"
 #include "jetwriter/JetWriter.h"
+#include "site/Site.h"
 #include "tournaments/DiagramFiles.h"
 
 namespace {
@@ -102,6 +105,19 @@ std::string RowsAsText(const QueryResult& rows) {
     return out;
 }
 
+// A bar on standard error that fills as pages are written; nothing when it is not a terminal.
+SiteProgress ProgressBar() {
+    if (isatty(STDERR_FILENO) == 0) return {};
+    return [](std::size_t written, std::size_t total) {
+        constexpr std::size_t kWidth = 40;
+        const std::size_t filled = total == 0 ? kWidth : written * kWidth / total;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(kWidth - filled, ' ') << "] "
+                  << written << "/" << total << " pages" << (written == total ? "\n" : "")
+                  << std::flush;
+        return true;
+    };
+}
+
 }  // namespace
 
 void RunSample(const SampleOptions& options, const fs::path& dir) {
@@ -151,4 +167,14 @@ void RunPictures(const std::string& db, const std::string& dir) {
     char* argv[] = {name, nullptr};
     const QGuiApplication gui(argc, argv);
     for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
+}
+
+void RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force) {
+    const ConnectedDb connected(db);
+    SiteOptions options;
+    if (!title.empty()) options.title = title;
+    options.force = force;
+    const SiteSummary site = WriteSite(dir, options, ProgressBar());
+    std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
+              << fs::absolute(dir).lexically_normal().string() << "\n";
 }

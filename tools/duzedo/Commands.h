@@ -20,3 +20,7 @@ void RunToMdb(const std::string& in, const std::string& out);
 
 // pictures: the diagram pictures drawn from the database's games into dir.
 void RunPictures(const std::string& db, const std::string& dir);
+
+// site: the statistics of db as a static web site in dir, which is replaced whole; one that holds
+// files the command did not write only when force. An empty title keeps the default one.
+void RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force);

@@ -1,4 +1,5 @@
-// duzedo: sample databases, queries through the program's own engine, conversions.
+// duzedo: sample databases, queries through the program's own engine, conversions, reports and
+// the statistics as a web site.
 //
 // CLI11 reads the command line: every command has its own --help, and option values are checked
 // before a command runs. A failure of any kind prints one line on stderr and exits with status 2.
@@ -35,6 +36,8 @@ struct Arguments {
     std::string in;
     std::string out;  // OUT of a conversion, or --out DIR
     std::string view;
+    std::string title;
+    bool force = false;
 };
 
 std::string RangeText(WholeNumberRange range) {
@@ -122,6 +125,18 @@ void AddPictures(CLI::App& app, Arguments& a) {
     command->add_option("DB", a.db, "the database, Access or SQLite")->required();
     TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
     command->callback([&a] { RunPictures(a.db, a.out); });
+}
+
+void AddSite(CLI::App& app, Arguments& a) {
+    CLI::App* command = app.add_subcommand(
+        "site", "write the statistics as a static web site into DIR, replacing it whole");
+    command->add_option("DB", a.db, "the database, Access or SQLite")->required();
+    TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
+    command->add_option("--title", a.title, "the site's name in every page's header")
+        ->type_name("TEXT");
+    command->add_flag("--force", a.force,
+                      "replace DIR even when it holds files the site command did not write");
+    command->callback([&a] { RunSite(a.db, a.out, a.title, a.force); });
 }
 
 // Levenshtein's: the fewest letters put in, taken out or changed that turn a into b.
@@ -239,7 +254,7 @@ int Fail(std::string message) {
 int Main(int argc, char** argv) {
     CLI::App app(
         "duzedo: sample databases, queries through the program's own engine, "
-        "conversions; duzedo COMMAND --help describes one command",
+        "conversions, reports, the web site; duzedo COMMAND --help describes one command",
         "duzedo");
     app.footer("Exit status: 0 on success, 2 on any error.");
     // One command; the words after it are its own, even one that names another command.
@@ -251,6 +266,7 @@ int Main(int argc, char** argv) {
     AddConversion(app, a, "to-mdb", "a new Access (Jet 4) file", RunToMdb);
     AddReport(app, a);
     AddPictures(app, a);
+    AddSite(app, a);
 
     if (argc < 2) return Fail("missing command; see duzedo --help");
     const std::string first = argv[1];

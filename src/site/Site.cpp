@@ -1,0 +1,115 @@
+#include "site/Site.h"
+
+#include <vector>
+
+#include "core/Json.h"
+#include "site/RankingPages.h"
+#include "site/SitePage.h"
+#include "site/SiteTable.h"
+#include "site/Templates.h"
+
+namespace {
+
+struct Section {
+    std::string kind;
+    std::string label;
+    std::string path;  // its first page
+};
+
+// The navigation bar: a section per kind of page the site has.
+const std::vector<Section>& Sections() {
+    static const std::vector<Section> sections = {{"rankings", "World Rankings", "index.html"}};
+    return sections;
+}
+
+std::string LayoutPage(Templates& templates, const SiteOptions& options, const PageEntry& entry,
+                       const PageContent& content) {
+    TemplateData data;
+    data.set("siteTitle", WebText(options.title));
+    data.set("pageTitle", content.title);
+    data.set("description", content.description);
+    data.set("root", SiteLink(entry.path, ""));
+    TemplateList nav;
+    for (const Section& section : Sections()) {
+        TemplateData link;
+        link.set("label", section.label);
+        link.set("href", SiteLink(entry.path, section.path));
+        if (section.kind == entry.kind) link.set("current", true);
+        nav.push_back(link);
+    }
+    data.set("nav", nav);
+    data.set("content", content.body);
+    return templates.render("layout", data);
+}
+
+std::string PagesJson(const std::vector<PlannedPage>& pages) {
+    std::string json = "[";
+    for (const PlannedPage& page : pages) {
+        json += json.size() == 1 ? "\n  {\"kind\": " : ",\n  {\"kind\": ";
+        AppendJsonString(json, page.entry.kind);
+        json += ", \"name\": ";
+        AppendJsonString(json, page.entry.name);
+        json += ", \"path\": ";
+        AppendJsonString(json, page.entry.path);
+        json += "}";
+    }
+    return json + "\n]\n";
+}
+
+// Locations relative to the site's folder: where the site will be served is not known here.
+std::string Sitemap(const std::vector<PlannedPage>& pages) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
+    for (const PlannedPage& page : pages) {
+        xml += "  <url><loc>" + page.entry.path + "</loc></url>\n";  // slugs need no escaping
+    }
+    return xml + "</urlset>\n";
+}
+
+class SiteWriter {
+  public:
+    SiteWriter(const std::filesystem::path& dir, const SiteOptions& options)
+        : options_(options), folder_(dir, options.force) {}
+
+    void write(std::string_view path, std::string_view bytes) {
+        folder_.write(path, bytes);
+        summary_.bytes += bytes.size();
+    }
+
+    void writePage(const PlannedPage& page) {
+        const PageContent content = page.make(templates_);
+        write(page.entry.path, LayoutPage(templates_, options_, page.entry, content));
+        for (const auto& [path, bytes] : content.files) write(path, bytes);
+        ++summary_.pages;
+    }
+
+    SiteSummary commit() {
+        folder_.commit();
+        return summary_;
+    }
+
+  private:
+    const SiteOptions& options_;
+    SiteFolder folder_;
+    Templates templates_;
+    SiteSummary summary_;
+};
+
+}  // namespace
+
+SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& options,
+                      const SiteProgress& progress) {
+    SiteWriter site(dir, options);
+    const std::vector<PlannedPage> pages = RankingPages();
+    std::size_t written = 0;
+    for (const PlannedPage& page : pages) {
+        site.writePage(page);
+        if (progress && !progress(++written, pages.size())) throw SiteStopped();
+    }
+    site.write("assets/site.css", SiteAsset("site.css"));
+    site.write("assets/site.js", SiteAsset("site.js"));
+    site.write("pages.json", PagesJson(pages));
+    site.write("sitemap.xml", Sitemap(pages));
+    return site.commit();
+}

@@ -1,0 +1,157 @@
+#include "site/SiteTable.h"
+
+#include <QString>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <numeric>
+
+#include "core/QtText.h"
+#include "db/JetText.h"
+
+namespace {
+
+std::optional<double> NumberIn(std::string_view text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+bool IsNumberColumn(const Grid& grid, std::size_t column) {
+    bool any = false;
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        if (column >= grid[row].size() || grid[row][column].empty()) continue;
+        if (!NumberIn(grid[row][column])) return false;
+        any = true;
+    }
+    return any;
+}
+
+const std::string& Cell(const Grid& grid, std::size_t row, std::size_t column) {
+    static const std::string kNone;
+    return column < grid[row].size() ? grid[row][column] : kNone;
+}
+
+// Negative, zero or positive as a comes before, with or after b.
+int CompareCells(const std::string& a, const std::string& b, bool numbers) {
+    if (!numbers) return JetCompare(a, b);
+    if (a.empty() || b.empty()) return static_cast<int>(!a.empty()) - static_cast<int>(!b.empty());
+    const double x = *NumberIn(a);
+    const double y = *NumberIn(b);
+    return (x > y) - (x < y);
+}
+
+std::string Neutralised(const std::string& cell) {
+    if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos ||
+        NumberIn(cell)) {
+        return cell;
+    }
+    return "'" + cell;
+}
+
+TemplateData FilterData(const SiteTable::Filter& filter) {
+    TemplateList items;
+    for (const std::string& item : filter.items) {
+        TemplateData option;
+        option.set("text", WebText(item));
+        option.set("key", WebText(JetFoldKey(item)));
+        items.push_back(option);
+    }
+    TemplateData data;
+    data.set("label", WebText(filter.label));
+    data.set("items", items);
+    if (filter.numberColumn) data.set("number", std::to_string(*filter.numberColumn));
+    return data;
+}
+
+TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) {
+    const Grid& grid = table.grid;
+    const std::size_t columns = numeric.size();
+    std::vector<std::vector<std::size_t>> keys;
+    for (std::size_t column = 0; column < columns; ++column) {
+        keys.push_back(ColumnSortKeys(grid, column));
+    }
+    std::map<std::string, std::size_t> rowsOfKey;
+    TemplateList rows;
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        TemplateList cells;
+        for (std::size_t column = 0; column < columns; ++column) {
+            TemplateData cell;
+            cell.set("t", WebText(Cell(grid, row, column)));
+            cell.set("k", std::to_string(keys[column][row - 1]));
+            if (numeric[column]) cell.set("n", true);
+            cells.push_back(cell);
+        }
+        TemplateData data;
+        data.set("cells", cells);
+        if (table.filter) {
+            const std::string key = WebText(JetFoldKey(Cell(grid, row, table.filter->column)));
+            data.set("fp", std::to_string(++rowsOfKey[key]));
+            data.set("f", key);
+        }
+        rows.push_back(data);
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::string WebText(std::string_view text) {
+    QString clean = ToQString(text);  // bytes that are not UTF-8 become U+FFFD here
+    for (QChar& c : clean) {
+        const char16_t u = c.unicode();
+        const bool lineOrTab = u == u'\t' || u == u'\n' || u == u'\r';
+        if ((u < 0x20 && !lineOrTab) || (u >= 0x7F && u < 0xA0)) c = QChar::ReplacementCharacter;
+    }
+    return ToUtf8(clean);
+}
+
+std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column) {
+    const bool numbers = IsNumberColumn(grid, column);
+    std::vector<std::size_t> order(grid.empty() ? 0 : grid.size() - 1);
+    std::iota(order.begin(), order.end(), std::size_t{1});
+    const auto compare = [&](std::size_t a, std::size_t b) {
+        return CompareCells(Cell(grid, a, column), Cell(grid, b, column), numbers);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+    std::vector<std::size_t> keys(order.size());
+    std::size_t key = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && compare(order[i - 1], order[i]) < 0) ++key;
+        keys[order[i] - 1] = key;
+    }
+    return keys;
+}
+
+TemplateData TableData(const SiteTable& table, std::string_view csvHref) {
+    TemplateData data;
+    data.set("id", WebText(table.id));
+    data.set("heading", WebText(table.heading));
+    data.set("csv", std::string(csvHref));
+    TemplateList header;
+    std::vector<bool> numeric;
+    for (std::size_t column = 0; column < table.grid.front().size(); ++column) {
+        numeric.push_back(IsNumberColumn(table.grid, column));
+        TemplateData cell;
+        cell.set("t", WebText(table.grid.front()[column]));
+        if (numeric.back()) cell.set("n", true);
+        header.push_back(cell);
+    }
+    data.set("header", header);
+    data.set("rows", RowsData(table, numeric));
+    if (table.filter) data.set("filter", FilterData(*table.filter));
+    return data;
+}
+
+std::string TableCsv(const Grid& grid) {
+    Grid safe;
+    for (const std::vector<std::string>& row : grid) {
+        std::vector<std::string>& cells = safe.emplace_back();
+        for (const std::string& cell : row) cells.push_back(Neutralised(WebText(cell)));
+    }
+    return "\xEF\xBB\xBF" + ToCsv(safe, "\r\n");
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ViewTexts.h"
+#include "site/Templates.h"
+
+// One table of a page: a grid as its window shows it.
+struct SiteTable {
+    // Shows only the rows whose cell in column equals the chosen item, compared as the database
+    // compares texts (letter case and trailing blanks aside); the first item shows every row.
+    struct Filter {
+        std::string label;  // the window's label of the filter's box
+        std::size_t column = 0;
+        Texts items;
+        // The column that numbers the rows 1, 2, 3...; with the filter on, it numbers the rows
+        // shown, as a view asked for one item numbers its rows.
+        std::optional<std::size_t> numberColumn;
+    };
+
+    std::string id;       // the grid's name in the window ("grdRankings"), the table's id
+    std::string heading;  // the table's heading on the page
+    Grid grid;            // row 0 is the window's header row
+    std::optional<Filter> filter;
+};
+
+// A text from the database fit for a page or a CSV file: bytes that are not UTF-8 and control
+// characters other than tab and line ends become U+FFFD.
+std::string WebText(std::string_view text);
+
+// The rows' sort keys in one column, rows 1 on: equal keys for equal cells, and ascending keys in
+// the program's order, as numbers where every cell of the column that is not empty is one (the
+// empty ones first), else in the database's dictionary order.
+std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column);
+
+// The table for the template grid.html: id, heading, csv (the CSV file's link), header, rows of
+// cells {t: text, k: sort key}, numeric columns marked n, each row's filter key f and number
+// among its filter item's rows fp, and the filter's items.
+TemplateData TableData(const SiteTable& table, std::string_view csvHref);
+
+// The grid as a CSV file: UTF-8 with a byte order mark, lines ending in CR LF, cells quoted where
+// needed; a cell that is not a number and begins with =, +, -, @, tab or CR gets a leading
+// apostrophe, so that a spreadsheet never reads it as a formula.
+std::string TableCsv(const Grid& grid);

@@ -1,0 +1,127 @@
+// Names meant to break a page, and damaged DUZEDOs: the site shows every text as written and
+// never as markup, and always has its start page.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "site/Site.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HostileDuzedos.h"
+#include "support/HtmlTableReader.h"
+#include "support/SampleDb.h"
+#include "support/SqliteEdit.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every player renamed; some countries are a formula or markup.
+const char kHostileNames[] = R"(
+    UPDATE rankings SET player = CASE rowid % 8
+        WHEN 0 THEN '<img src=x onerror=alert(1)>'
+        WHEN 1 THEN '"Quoted" & ''single'' </td></tr></table><script>x()</script>'
+        WHEN 2 THEN '../../etc/passwd'
+        WHEN 3 THEN 'a/b\c'
+        WHEN 4 THEN replace(hex(zeroblob(150)), '0', 'W')
+        WHEN 5 THEN 'Case R'
+        WHEN 6 THEN 'CASE R'
+        ELSE 'Nul' || char(0) || 'Char' END || rowid;
+    UPDATE rankings SET country = '=cmd|'' /C calc''!A0' WHERE rowid % 8 = 3;
+    UPDATE rankings SET country = '"><b x="' WHERE rowid % 8 = 4;)";
+
+void WriteHostileSample(const std::string& path) {
+    WriteSampleDb(path);
+    Exec(OpenForWriting(path).get(), kHostileNames);
+}
+
+std::vector<fs::path> Files(const fs::path& site, const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(site)) {
+        if (entry.path().extension() == extension) files.push_back(entry.path());
+    }
+    return files;
+}
+
+TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
+    const ConnectedDuzedo db("site-hostile", WriteHostileSample);
+    ASSERT_TRUE(db.connected()) << db.error();
+    const TempDir out("site-hostile-out");
+    WriteSite(out / "site", {});
+
+    // Players of one tournament are ranked only on the pages without the ranking limit.
+    std::set<std::string> players;
+    for (const fs::path& page : Files(out / "site", ".html")) {
+        const std::string html = FileText(page.string());
+        EXPECT_EQ(html.find("<img"), std::string::npos) << page;
+        EXPECT_EQ(html.find("<script>"), std::string::npos) << page;
+        EXPECT_EQ(html.find("<b x"), std::string::npos) << page;
+        EXPECT_EQ(html.find('\0'), std::string::npos) << page;
+        for (const auto& row : ReadHtmlTable(html, "grdRankings")) {
+            ASSERT_EQ(row.size(), 4U);
+            players.insert(row[1].substr(0, row[1].find_last_not_of("0123456789") + 1));
+        }
+    }
+    const std::vector<std::string> names = {
+        "<img src=x onerror=alert(1)>",
+        "\"Quoted\" & 'single' </td></tr></table><script>x()</script>",
+        "../../etc/passwd",
+        "a/b\\c",
+        "Case R",
+        "CASE R",
+        "Nul\uFFFDChar",
+        std::string(300, 'W')};
+    for (const std::string& name : names) {
+        EXPECT_TRUE(players.contains(name)) << name;
+    }
+    std::string csv;
+    for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());
+    EXPECT_EQ(csv.find(",=cmd"), std::string::npos);
+    EXPECT_NE(csv.find(",'=cmd"), std::string::npos);
+}
+
+TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
+    const ConnectedDuzedo db("site-stopped", [](const std::string& path) { WriteSampleDb(path); });
+    ASSERT_TRUE(db.connected()) << db.error();
+    const TempDir out("site-stopped-out");
+    const SiteSummary first = WriteSite(out / "site", {});
+    EXPECT_GT(first.pages, 3U);
+    const std::string before = FileText((out / "site/index.html").string());
+
+    std::size_t calls = 0;
+    const auto stopAtThird = [&](std::size_t written, std::size_t total) {
+        EXPECT_EQ(written, ++calls);
+        EXPECT_EQ(total, first.pages);
+        return written < 3;
+    };
+    SiteOptions retitled;
+    retitled.title = "Another title";
+    EXPECT_THROW(WriteSite(out / "site", retitled, stopAtThird), SiteStopped);
+    EXPECT_EQ(calls, 3U);
+    EXPECT_EQ(FileText((out / "site/index.html").string()), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), {}), 1);
+}
+
+// Every damaged DUZEDO gets a site with its start page, or a one-line reason and no site.
+TEST(SiteHostile, EveryHostileDuzedoGetsItsStartPage) {
+    for (const HostileEdit& edit : HostileEdits()) {
+        SCOPED_TRACE(edit.name);
+        const ConnectedDuzedo db(edit.name, [&](const std::string& path) {
+            WriteSampleDb(path);
+            Exec(OpenForWriting(path).get(), edit.sql);
+        });
+        if (!db.connected()) continue;
+        const TempDir out("site-damaged");
+        EXPECT_NO_THROW(WriteSite(out / "site", {}));
+        const Grid table =
+            ReadHtmlTable(FileText((out / "site/index.html").string()), "grdRankings");
+        ASSERT_FALSE(table.empty());
+        EXPECT_EQ(table[0], (std::vector<std::string>{"Pos", "Player", "Country", "Points"}));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// duzedo site on the sample: the rankings pages hold the very tables duzedo report prints, and
+// pages.json and sitemap.xml find every page.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "duzedo/Report.h"
+#include "site/SiteFolder.h"
+#include "support/DuzedoTool.h"
+#include "support/HtmlTableReader.h"
+#include "support/SampleDb.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QJsonDocument Json(const std::string& text) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text));
+}
+
+Grid JsonGrid(const QJsonArray& rows) {
+    Grid grid;
+    for (const QJsonValue& row : rows) {
+        std::vector<std::string>& cells = grid.emplace_back();
+        for (const QJsonValue& cell : row.toArray()) cells.push_back(cell.toString().toStdString());
+    }
+    return grid;
+}
+
+class SiteOnSample : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>("site-sample");
+        db_ = (*dir_ / "duzedo.sqlite").string();
+        WriteSampleDb(db_);
+        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "'");
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+    void SetUp() override {
+        if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
+        ASSERT_EQ(written_, 0);
+    }
+
+    static fs::path Site() { return *dir_ / "site"; }
+    static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
+
+    static std::string Report(const std::string& view, const ReportOptions& options) {
+        std::ostringstream out;
+        RunReport(view, db_, options, out);
+        return out.str();
+    }
+
+    // The path of each page of pages.json by its name, for kind rankings.
+    static std::map<std::string, std::string> RankingPagePaths() {
+        std::map<std::string, std::string> paths;
+        for (const QJsonValue& page : Json(Page("pages.json")).array()) {
+            const QJsonObject entry = page.toObject();
+            EXPECT_EQ(entry["kind"].toString(), "rankings");
+            paths[entry["name"].toString().toStdString()] = entry["path"].toString().toStdString();
+        }
+        return paths;
+    }
+
+    static inline std::unique_ptr<TempDir> dir_;
+    static inline std::string db_;
+    static inline int written_ = -1;
+};
+
+TEST_F(SiteOnSample, RankingPagesHoldTheReportsTablesAndCsv) {
+    const std::map<std::string, std::string> paths = RankingPagePaths();
+    const QJsonArray months = Json(Report("months", {}))["cmbRankMonth"]["items"].toArray();
+    ASSERT_GE(months.size(), 2);
+    const auto digits = [](const QJsonValue& month) {
+        const std::string number = std::to_string(month["data"].toInteger());
+        return std::string(4 - number.size(), '0') + number;
+    };
+    const std::string first = digits(months.first());
+    const std::string last = digits(months.last());
+    const std::vector<std::pair<std::string, ReportOptions>> checks = {
+        {"current", {}},
+        {first, {{"--month", first}}},
+        {last + " limit 0", {{"--month", last}, {"--limit", "0"}}},
+    };
+    for (const auto& [name, options] : checks) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(paths.count(name), 1U);
+        const Grid shown = ReadHtmlTable(Page(paths.at(name)), "grdRankings");
+        const Grid reported = JsonGrid(Json(Report("rankings", options))["grdRankings"].toArray());
+        ASSERT_GT(reported.size(), 10U);
+        EXPECT_EQ(shown, reported);
+
+        ReportOptions csv = options;
+        csv["--format"] = "csv";
+        std::string expected = "\xEF\xBB\xBF" + Report("rankings", csv);
+        for (std::size_t at = 0; (at = expected.find('\n', at)) != expected.npos; at += 2) {
+            expected.insert(at, "\r");
+        }
+        const std::string stem = paths.at(name).substr(0, paths.at(name).rfind('.'));
+        EXPECT_EQ(Page(stem + ".grdRankings.csv"), expected);
+    }
+    EXPECT_EQ(paths.at("current"), "index.html");
+}
+
+// The rows and positions the filter shows, from the rows' keys and numbers.
+TEST_F(SiteOnSample, TheCountryFilterShowsTheReportsRowsAndPositions) {
+    const std::string html = Page("index.html");
+    const Grid shown = ReadHtmlTable(html, "grdRankings");
+    const std::vector<std::string> keys = ReadRowAttribute(html, "grdRankings", "data-f");
+    const std::vector<std::string> numbers = ReadRowAttribute(html, "grdRankings", "data-fp");
+    ASSERT_EQ(keys.size(), shown.size() - 1);
+    ASSERT_EQ(numbers.size(), keys.size());
+    for (const std::size_t pick : {std::size_t{1}, shown.size() - 1}) {
+        const std::string country = shown[pick][2];
+        const std::string key = keys[pick - 1];
+        EXPECT_NE(html.find("<option value=\"" + key + "\">" + country + "</option>"),
+                  std::string::npos);
+        Grid filtered = {shown[0]};
+        for (std::size_t row = 1; row < shown.size(); ++row) {
+            if (keys[row - 1] != key) continue;
+            filtered.push_back(shown[row]);
+            filtered.back()[0] = numbers[row - 1];
+        }
+        const Grid reported =
+            JsonGrid(Json(Report("rankings", {{"--country", country}}))["grdRankings"].toArray());
+        EXPECT_EQ(filtered, reported) << country;
+    }
+}
+
+TEST_F(SiteOnSample, PagesJsonAndSitemapListEveryPageOnce) {
+    const std::map<std::string, std::string> paths = RankingPagePaths();
+    const auto months = Json(Report("months", {}))["cmbRankMonth"]["items"].toArray().size();
+    EXPECT_EQ(paths.size(), static_cast<std::size_t>(1 + 2 * months));
+    EXPECT_EQ(Json(Page("pages.json")).array().size(), static_cast<qsizetype>(paths.size()));
+    const std::string sitemap = Page("sitemap.xml");
+    std::set<std::string> files;
+    for (const auto& [name, path] : paths) {
+        EXPECT_TRUE(fs::is_regular_file(Site() / path)) << path;
+        EXPECT_NE(sitemap.find("<loc>" + path + "</loc>"), std::string::npos) << path;
+        files.insert(path);
+    }
+    EXPECT_EQ(files.size(), paths.size());
+    EXPECT_TRUE(fs::exists(Site() / kSiteMarker));
+    EXPECT_LT(fs::file_size(Site() / "assets/site.css"), 15U * 1024);
+    EXPECT_LT(fs::file_size(Site() / "assets/site.js"), 15U * 1024);
+}
+
+TEST_F(SiteOnSample, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
+    const fs::path mine = *dir_ / "mine";
+    fs::create_directories(mine);
+    std::ofstream(mine / "notes.txt") << "keep";
+    const std::string command = "site '" + db_ + "' --out '" + mine.string() + "'";
+    EXPECT_EQ(RunDuzedoTool(command), 2);
+    EXPECT_EQ(FileText((mine / "notes.txt").string()), "keep");
+    EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
+    EXPECT_FALSE(fs::exists(mine / "notes.txt"));
+    EXPECT_NE(FileText((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
+    EXPECT_EQ(RunDuzedoTool("site '" + (*dir_ / "none.sqlite").string() + "' --out '" +
+                            mine.string() + "'"),
+              2);
+    EXPECT_TRUE(fs::exists(mine / "index.html"))
+        << "a database that cannot be read changes nothing";
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// A page's table: the sort keys that give the program's order, texts fit for a page, and the
+// CSV file beside it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "site/SiteTable.h"
+
+namespace {
+
+using Keys = std::vector<std::size_t>;
+
+TEST(SiteTable, SortKeysOrderNumbersAsNumbersAndNamesAsTheDatabaseDoes) {
+    const Grid numbers = {{"Points"}, {"10"}, {"9"}, {""}, {"-2.5"}, {"9"}, {"1e3"}};
+    EXPECT_EQ(ColumnSortKeys(numbers, 0), (Keys{3, 2, 0, 1, 2, 4}));
+
+    // Letter case is no difference, an accent sorts beside its letter, trailing blanks count
+    // for nothing; "10" among names is a name.
+    const Grid names = {{"Player"}, {"bravo"}, {"Álvaro"}, {"ALVARO"}, {"alvaro "}, {"10"}, {"Zé"}};
+    EXPECT_EQ(ColumnSortKeys(names, 0), (Keys{3, 2, 1, 1, 0, 4}));
+
+    // A short row reads as empty cells.
+    EXPECT_EQ(ColumnSortKeys({{"A", "B"}, {"x"}, {"y", "2"}}, 1), (Keys{0, 1}));
+}
+
+TEST(SiteTable, TextsFromTheDatabaseLoseWhatNoPageShouldHold) {
+    EXPECT_EQ(WebText(std::string("a\0b", 3)), "a\uFFFDb");
+    EXPECT_EQ(WebText("\x1B[31m\tx\n"), "\uFFFD[31m\tx\n");
+    EXPECT_EQ(WebText("caf\xE9"), "caf\uFFFD");
+    EXPECT_EQ(WebText("<b>José</b> & \"Ø\""), "<b>José</b> & \"Ø\"") << "escaping is the page's";
+}
+
+TEST(SiteTable, CsvQuotesWhereNeededAndNeverStartsAFormula) {
+    const Grid grid = {{"Pos", "Player", "Country"},
+                       {"1", "=HYPERLINK(\"x\")", "+34"},
+                       {"-5", "@SUM(A1)", "-x"},
+                       {"2", "Smith, J", "\tTab"}};
+    EXPECT_EQ(TableCsv(grid),
+              "\xEF\xBB\xBF"
+              "Pos,Player,Country\r\n"
+              "1,\"'=HYPERLINK(\"\"x\"\")\",'+34\r\n"
+              "-5,'@SUM(A1),'-x\r\n"
+              "2,\"Smith, J\",'\tTab\r\n");
+}
+
+}  // namespace
