@@ -26,10 +26,10 @@ TemplateData StatsTable(PageContent& page, std::string_view path, const Grid& gr
         TemplateData row;
         row.set("label", WebText(cells.at(0)));
         row.set("value", WebText(cells.at(1)));
-        rows.push_back(row);
+        rows.push_back(std::move(row));
     }
     TemplateData data;
-    data.set("rows", rows);
+    Put(data, "rows", std::move(rows));
     data.set("csv", csv.substr(csv.rfind('/') + 1));
     return data;
 }
@@ -41,7 +41,7 @@ TemplateList Opponents(const PeoplePlan& plan, std::string_view path, std::strin
         TemplateData link;
         link.set("name", WebText(JetEqual(pair.p1, player) ? pair.p2 : pair.p1));
         link.set("href", SiteLink(path, plan.pairPaths[index]));
-        links.push_back(link);
+        links.push_back(std::move(link));
     }
     return links;
 }
@@ -57,7 +57,7 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
         const ViewTexts stats = PlayerStatsView(figures.record(player), figures.rankingNote());
         data.set("heading", WebText(stats.text("Label2_1")));
         data.set("note", WebText(stats.text("lblNote")));
-        data.set("stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
+        Put(data, "stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
         TemplateList tables;
         for (const int mode : {kHomeGames, kAwayGames}) {
             const ViewTexts games = GamesView(player, mode, figures.games(player, mode));
@@ -69,12 +69,12 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
             PositionsView(player, figures.positions(player), kGraphWidth, kGraphHeight);
         tables.push_back(AddTable(
             page, path, {"grdPos", positions.text("frmPositions"), positions.grid("grdPos")}));
-        data.set("tables", tables);
+        Put(data, "tables", std::move(tables));
     } catch (const DbError&) {
         data.set("heading", WebText(player));
         data.set("note", std::string("The player's figures cannot be read"));
     }
-    data.set("opponents", Opponents(plan, path, player));
+    Put(data, "opponents", Opponents(plan, path, player));
     page.body = templates.render("player", data);
     return page;
 }
@@ -89,10 +89,10 @@ TemplateData Side(const PeoplePlan& plan, std::string_view path, const ViewTexts
     for (const std::string& line : view.list("lstPairResults" + suffix)) {
         TemplateData item;
         item.set("t", WebText(line));
-        lines.push_back(item);
+        lines.push_back(std::move(item));
     }
     data.set("id", "lstPairResults" + suffix);
-    data.set("lines", lines);
+    Put(data, "lines", std::move(lines));
     return data;
 }
 
@@ -106,9 +106,11 @@ PageContent PairPage(Templates& templates, const PeoplePlan& plan, const std::st
     try {
         const ViewTexts view = plan.figures.pairView(pair);
         data.set("heading", WebText(view.text("lblPair")));
-        data.set("sides", TemplateList{Side(plan, path, view, 0), Side(plan, path, view, 1)});
-        data.set("tables", TemplateList{AddTable(
-                               page, path, {"grdPairGames", "Games", view.grid("grdPairGames")})});
+        Put(data, "sides", TemplateList{Side(plan, path, view, 0), Side(plan, path, view, 1)});
+        TemplateList tables;
+        tables.push_back(
+            AddTable(page, path, {"grdPairGames", "Games", view.grid("grdPairGames")}));
+        Put(data, "tables", std::move(tables));
     } catch (const DbError&) {
         data.set("heading", page.title);
         data.set("note", std::string("The pair's figures cannot be read"));

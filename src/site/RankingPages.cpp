@@ -121,7 +121,9 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
     if (const auto other = plan.path(column, !choice.participationLimit)) {
         data.set("other", SiteLink(path, *other));
     }
-    data.set("tables", TemplateList{AddTable(page, path, table)});
+    TemplateList tables;
+    tables.push_back(AddTable(page, path, table));
+    Put(data, "tables", std::move(tables));
     page.body = templates.render("rankings", data);
     return page;
 }
