@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <set>
 
 #include "db/Database.h"
 #include "db/JetText.h"
@@ -55,10 +56,9 @@ SiteFigures SiteFigures::Read() {
     SiteFigures figures;
     Texts names = ReadPlayerLists(false).names;
     names.pop_back();
+    std::set<std::string, std::less<>> seen;  // a name written twice is one player's page
     for (const std::string& name : names) {
-        if (figures.players_.empty() || figures.players_.back() != name) {
-            figures.players_.push_back(name);
-        }
+        if (seen.insert(name).second) figures.players_.push_back(name);
         figures.idOf(name);
     }
     figures.readGames();

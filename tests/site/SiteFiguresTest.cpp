@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "db/JetText.h"
 #include "headtohead/PairComparison.h"
 #include "headtohead/Random.h"
@@ -23,7 +25,7 @@ const char kOddGames[] = R"(
     INSERT INTO scores SELECT max(id) + 1, 'Liche K', 'liche k', 4, 1, 'Friendly' FROM scores;
     INSERT INTO scores SELECT 0, 'Liche K', 'O''Neil S', 1, 1, 'World Cup II Final' FROM scores
         LIMIT 1;
-    INSERT INTO rankings (player, country, r) VALUES ('LICHE K', 'Nowhere', 0);)";
+    INSERT INTO rankings (player, country, r) VALUES ('LICHE K', 'Nowhere', 0), ('Liche K', '', 0);)";
 
 void WriteOddSample(const std::string& path) {
     WriteSampleDb(path);
@@ -69,6 +71,12 @@ TEST_F(OddGames, EveryPairIsFindPairsComparisonAndNoPlayerMeetsHimself) {
     }
     EXPECT_EQ(figures.pairsOf("liche k").size(), lichesPairs);
     EXPECT_GT(lichesPairs, 5U);
+}
+
+TEST_F(OddGames, ANameWrittenTwiceIsOnePlayer) {
+    const std::vector<std::string> players = SiteFigures::Read().players();
+    EXPECT_EQ(std::ranges::count(players, "Liche K"), 1);
+    EXPECT_EQ(std::ranges::count(players, "LICHE K"), 1);
 }
 
 }  // namespace
