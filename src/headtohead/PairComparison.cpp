@@ -87,17 +87,41 @@ std::int64_t RankingNumber(std::string_view player) {
     return ScalarQuery("select r from rankings where player=" + SqlQuote(player));
 }
 
-Grid GamesGrid(std::string_view p1, std::string_view p2) {
-    const QueryResult games =
+std::vector<PlayedGame> PairGames(std::string_view p1, std::string_view p2) {
+    const QueryResult rows =
         Query("select [TEAM A], [TEAM B], A, B, scores.TOURNAMENT as tourn from scores where " +
               Roles(p1, p2) + " or " + Roles(p2, p1) + " order by scores.id");
+    std::vector<PlayedGame> games;
+    for (const Record& game : rows) {
+        games.push_back({{},
+                         game["TEAM A"].toString(),
+                         game["TEAM B"].toString(),
+                         game["A"],
+                         game["B"],
+                         game["TOURN"].toString()});
+    }
+    return games;
+}
+
+Grid GamesGrid(const std::vector<PlayedGame>& games) {
     Grid grid{kPairGamesHeader};
-    for (const Record& game : games) {
-        grid.push_back({std::to_string(grid.size()), game["TEAM A"].toString(),
-                        game["TEAM B"].toString(), game["A"].toString(), game["B"].toString(),
-                        game["TOURN"].toString()});
+    for (const PlayedGame& game : games) {
+        grid.push_back({std::to_string(grid.size()), game.teamA, game.teamB, game.a.toString(),
+                        game.b.toString(), game.tournament});
     }
     return grid;
+}
+
+// The frame with its heading and names, its lists and games table empty.
+ViewTexts EmptyPairView(const PairSides& sides) {
+    ViewTexts view;
+    view.set("lblPair", PairHeading(sides.p1, sides.r1, sides.p2, sides.r2));
+    view.set("lblPairResults_0", std::string(sides.p1));
+    view.set("lblPairResults_1", std::string(sides.p2));
+    view.set("lstPairResults_0", Texts{});
+    view.set("lstPairResults_1", Texts{});
+    view.set("grdPairGames", Grid{kPairGamesHeader});
+    return view;
 }
 
 // Why two players have no games together, for the status line.
@@ -171,28 +195,29 @@ Joke ChooseJoke(std::string_view name, RandomSource& random) {
     return jokes[std::min(i, jokes.size() - 1)];
 }
 
+ViewTexts PairView(const PairSides& sides, const PairRecord& record,
+                   const std::vector<PlayedGame>& games) {
+    ViewTexts view = EmptyPairView(sides);
+    view.set("lstPairResults_0", PairResultLines(record, 0));
+    view.set("lstPairResults_1", PairResultLines(record, 1));
+    view.set("grdPairGames", GamesGrid(games));
+    return view;
+}
+
 PairComparison ComparePair(std::string_view p1, std::string_view p2, RandomSource& random) {
+    const PairSides sides{p1, RankingNumber(p1), p2, RankingNumber(p2)};
     PairComparison result;
-    ViewTexts& view = result.view;
-    view.set("lblPair", PairHeading(p1, RankingNumber(p1), p2, RankingNumber(p2)));
-    view.set("lblPairResults_0", std::string(p1));
-    view.set("lblPairResults_1", std::string(p2));
-    view.set("lstPairResults_0", Texts{});
-    view.set("lstPairResults_1", Texts{});
-    view.set("grdPairGames", Grid{kPairGamesHeader});
+    result.view = EmptyPairView(sides);
     if (p1 == p2) {
         result.joke = ChooseJoke(p1, random);
         return result;
     }
-    Grid games = GamesGrid(p1, p2);
-    const auto n = static_cast<std::int64_t>(games.size()) - 1;
-    if (n == 0) {
+    const std::vector<PlayedGame> games = PairGames(p1, p2);
+    if (games.empty()) {
         result.note = NoGamesNote(p1, p2);
         return result;
     }
-    const PairRecord record = ComputePairRecord(p1, p2, n);
-    view.set("lstPairResults_0", PairResultLines(record, 0));
-    view.set("lstPairResults_1", PairResultLines(record, 1));
-    view.set("grdPairGames", std::move(games));
+    const auto n = static_cast<std::int64_t>(games.size());
+    result.view = PairView(sides, ComputePairRecord(p1, p2, n), games);
     return result;
 }

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/PlayedGame.h"
 #include "core/ViewTexts.h"
 #include "db/WideNumber.h"
 
@@ -39,6 +41,17 @@ std::string PairHeading(std::string_view p1, std::int64_t r1, std::string_view p
 
 // The record of p1 against p2 from the database; n is the number of games between them.
 PairRecord ComputePairRecord(std::string_view p1, std::string_view p2, std::int64_t n);
+
+// Find Pair's frame for two different players who have met: p1 and p2 with their rankings
+// numbers, their record and their games in the order of their ids.
+struct PairSides {
+    std::string_view p1;
+    std::int64_t r1 = 0;
+    std::string_view p2;
+    std::int64_t r2 = 0;
+};
+ViewTexts PairView(const PairSides& sides, const PairRecord& record,
+                   const std::vector<PlayedGame>& games);
 
 // The lines of lstPairResults element player (0: player one, 1: player two) for the record.
 Texts PairResultLines(const PairRecord& record, int player);

@@ -46,13 +46,23 @@ std::string GamesQuery(std::string_view player, int mode, int order) {
 }
 
 ViewTexts GamesView(std::string_view player, int mode, int order) {
-    Grid grid = {{"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"}};
+    std::vector<PlayedGame> games;
     for (const Record game : Query(GamesQuery(player, mode, order))) {
-        const DbValue& a = game["A"];
-        const DbValue& b = game["B"];
-        grid.push_back({std::to_string(grid.size()), game["TEAM A"].toString(),
-                        game["TEAM B"].toString(), a.toString(), b.toString(), Difference(a, b),
-                        game["TOURNAMENT"].toString()});
+        games.push_back({{},
+                         game["TEAM A"].toString(),
+                         game["TEAM B"].toString(),
+                         game["A"],
+                         game["B"],
+                         game["TOURNAMENT"].toString()});
+    }
+    return GamesView(player, mode, games);
+}
+
+ViewTexts GamesView(std::string_view player, int mode, const std::vector<PlayedGame>& games) {
+    Grid grid = {{"#", "Team A", "Team B", "A", "B", "Dif", "Tournament"}};
+    for (const PlayedGame& game : games) {
+        grid.push_back({std::to_string(grid.size()), game.teamA, game.teamB, game.a.toString(),
+                        game.b.toString(), Difference(game.a, game.b), game.tournament});
     }
     ViewTexts view;
     view.set("frmGames", GamesCaption(player, mode));

@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/PlayedGame.h"
 #include "core/ViewTexts.h"
 
 // The home and away games window frmGames: one player's games as Team A (home, mode 1) or as
@@ -26,3 +28,6 @@ std::string GamesQuery(std::string_view player, int mode, int order);
 // "Tournament", then one row per game numbered from 1. "Dif" is always Team A's goals minus
 // Team B's, in both modes.
 ViewTexts GamesView(std::string_view player, int mode, int order);
+// The same from games already read, in the order they are to show: one player's games of one
+// mode, as the query of GamesQuery gives them.
+ViewTexts GamesView(std::string_view player, int mode, const std::vector<PlayedGame>& games);

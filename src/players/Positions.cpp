@@ -88,7 +88,11 @@ Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int
 
 ViewTexts PositionsView(std::string_view player, int width, int height,
                         std::optional<int> selectedRow) {
-    const std::vector<TournamentPosition> rows = TournamentPositions(player);
+    return PositionsView(player, TournamentPositions(player), width, height, selectedRow);
+}
+
+ViewTexts PositionsView(std::string_view player, const std::vector<TournamentPosition>& rows,
+                        int width, int height, std::optional<int> selectedRow) {
     Grid grid = {{"Tournament", "Pos", "", ""}};
     for (const TournamentPosition& row : rows) {
         grid.push_back(

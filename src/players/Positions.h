@@ -36,3 +36,6 @@ Graph PositionsGraph(const std::vector<TournamentPosition>& rows, int width, int
 // lblNote: says so when the player has no tournament to draw.
 ViewTexts PositionsView(std::string_view player, int width, int height,
                         std::optional<int> selectedRow = std::nullopt);
+// The same from the player's rows already read (TournamentPositions).
+ViewTexts PositionsView(std::string_view player, const std::vector<TournamentPosition>& rows,
+                        int width, int height, std::optional<int> selectedRow = std::nullopt);

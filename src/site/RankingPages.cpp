@@ -89,8 +89,18 @@ ShownRankings RankingsTable(const RankingsChoice& choice) {
     }
 }
 
-PageContent MakePage(Templates& templates, const RankingsPlan& plan, std::string_view path,
-                     const RankingsChoice& choice) {
+std::vector<std::string> PlayerLinks(const PeoplePlan& people, std::string_view path,
+                                     const Grid& grid) {
+    std::vector<std::string> links;
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        const auto player = grid[row].size() > 1 ? people.playerPath(grid[row][1]) : std::nullopt;
+        links.push_back(player ? SiteLink(path, *player) : std::string());
+    }
+    return links;
+}
+
+PageContent MakePage(Templates& templates, const RankingsPlan& plan, const PeoplePlan& people,
+                     std::string_view path, const RankingsChoice& choice) {
     const auto [grid, note, column] = RankingsTable(choice);
     std::string monthText;
     for (const Month& month : plan.months) {
@@ -100,7 +110,8 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, std::string
     page.title = "World Rankings" + (monthText.empty() ? "" : ", " + WebText(monthText));
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     const SiteTable table{"grdRankings", "Rankings", grid,
-                          SiteTable::Filter{"Country Filter:", 2, plan.countries, 0}};
+                          SiteTable::Filter{"Country Filter:", 2, plan.countries, 0},
+                          SiteTable::Links{1, PlayerLinks(people, path, grid)}};
     TemplateData data;
     data.set("month", WebText(monthText));
     data.set("note", WebText(note));
@@ -110,14 +121,16 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, std::string
     if (const auto other = plan.path(column, !choice.participationLimit)) {
         data.set("other", SiteLink(path, *other));
     }
-    data.set("tables", TemplateList{AddTable(page, path, table)});
+    TemplateList tables;
+    tables.push_back(AddTable(page, path, table));
+    Put(data, "tables", std::move(tables));
     page.body = templates.render("rankings", data);
     return page;
 }
 
 }  // namespace
 
-std::vector<PlannedPage> RankingPages() {
+std::vector<PlannedPage> RankingPages(const std::shared_ptr<const PeoplePlan>& people) {
     auto plan = std::make_shared<RankingsPlan>();
     try {
         *plan = MakePlan();
@@ -125,16 +138,18 @@ std::vector<PlannedPage> RankingPages() {
         plan = std::make_shared<RankingsPlan>();  // the start page alone says what is wrong
     }
     std::vector<PlannedPage> pages;
-    pages.push_back({{"rankings", "current", std::string(kStartPath)}, [plan](Templates& t) {
-                         return MakePage(t, *plan, kStartPath, RankingsChoice{});
-                     }});
+    pages.push_back(
+        {{"rankings", "current", std::string(kStartPath)}, [plan, people](Templates& t) {
+             return MakePage(t, *plan, *people, kStartPath, RankingsChoice{});
+         }});
     for (const Month& month : plan->months) {
         for (const bool limited : {true, false}) {
             const std::string path = *plan->path(month.column, limited);
             const RankingsChoice choice{month.column, std::nullopt, limited};
-            pages.push_back(
-                {{"rankings", PageName(month.column, limited), path},
-                 [plan, path, choice](Templates& t) { return MakePage(t, *plan, path, choice); }});
+            pages.push_back({{"rankings", PageName(month.column, limited), path},
+                             [plan, people, path, choice](Templates& t) {
+                                 return MakePage(t, *plan, *people, path, choice);
+                             }});
         }
     }
     return pages;

@@ -1,8 +1,11 @@
 #include "site/Site.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "core/Json.h"
+#include "site/PeoplePages.h"
 #include "site/RankingPages.h"
 #include "site/SitePage.h"
 #include "site/SiteTable.h"
@@ -101,7 +104,10 @@ class SiteWriter {
 SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& options,
                       const SiteProgress& progress) {
     SiteWriter site(dir, options);
-    const std::vector<PlannedPage> pages = RankingPages();
+    const std::shared_ptr<const PeoplePlan> people = PlanPeople();
+    std::vector<PlannedPage> pages = RankingPages(people);
+    std::ranges::move(PlayerPages(people), std::back_inserter(pages));
+    std::ranges::move(PairPages(people), std::back_inserter(pages));
     std::size_t written = 0;
     for (const PlannedPage& page : pages) {
         site.writePage(page);

@@ -83,16 +83,20 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
             cell.set("t", WebText(Cell(grid, row, column)));
             cell.set("k", std::to_string(keys[column][row - 1]));
             if (numeric[column]) cell.set("n", true);
-            cells.push_back(cell);
+            if (table.links && table.links->column == column && row <= table.links->hrefs.size() &&
+                !table.links->hrefs[row - 1].empty()) {
+                cell.set("ln", table.links->hrefs[row - 1]);
+            }
+            cells.push_back(std::move(cell));
         }
         TemplateData data;
-        data.set("cells", cells);
+        Put(data, "cells", std::move(cells));
         if (table.filter) {
             const std::string key = WebText(JetFoldKey(Cell(grid, row, table.filter->column)));
             data.set("fp", std::to_string(++rowsOfKey[key]));
             data.set("f", key);
         }
-        rows.push_back(data);
+        rows.push_back(std::move(data));
     }
     return rows;
 }
@@ -139,11 +143,11 @@ TemplateData TableData(const SiteTable& table, std::string_view csvHref) {
         TemplateData cell;
         cell.set("t", WebText(table.grid.front()[column]));
         if (numeric.back()) cell.set("n", true);
-        header.push_back(cell);
+        header.push_back(std::move(cell));
     }
-    data.set("header", header);
-    data.set("rows", RowsData(table, numeric));
-    if (table.filter) data.set("filter", FilterData(*table.filter));
+    Put(data, "header", std::move(header));
+    Put(data, "rows", RowsData(table, numeric));
+    if (table.filter) Put(data, "filter", FilterData(*table.filter));
     return data;
 }
 

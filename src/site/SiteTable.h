@@ -25,7 +25,13 @@ struct SiteTable {
     std::string id;       // the grid's name in the window ("grdRankings"), the table's id
     std::string heading;  // the table's heading on the page
     Grid grid;            // row 0 is the window's header row
-    std::optional<Filter> filter;
+    std::optional<Filter> filter = {};
+    // Cells of one column that link to another page: a link per body row, empty for none.
+    struct Links {
+        std::size_t column = 0;
+        std::vector<std::string> hrefs;
+    };
+    std::optional<Links> links = {};
 };
 
 // A text from the database fit for a page or a CSV file: bytes that are not UTF-8 and control

@@ -13,6 +13,19 @@ constexpr std::string_view kPartials[] = {"grid"};
 
 }  // namespace
 
+void Put(TemplateData& data, const std::string& name, TemplateData&& value) {
+    data.set(name, TemplateData(false));
+    // The slot is data's own, not a constant: get() only hands it out as one.
+    if (const TemplateData* slot = data.get(name))
+        *const_cast<TemplateData*>(slot) = std::move(value);
+}
+
+void Put(TemplateData& data, const std::string& name, TemplateList&& list) {
+    TemplateData empty(TemplateData::type::list);
+    const_cast<TemplateList&>(empty.list_value()).swap(list);
+    Put(data, name, std::move(empty));
+}
+
 std::string SiteAsset(std::string_view name) {
     QFile file(QStringLiteral(":/site/") + ToQString(name));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -28,8 +41,17 @@ kainjow::mustache::mustache& Templates::parsed(std::string_view name) {
             partials_.set(std::string(partial), SiteAsset(std::string(partial) + ".html"));
         }
     }
-    kainjow::mustache::mustache& made =
-        parsed_.emplace(std::string(name), SiteAsset(std::string(name) + ".html")).first->second;
+    // A partial written as {{> grid}} is put in its place before parsing: the library would
+    // parse it again at every use, a tenth of a page's time.
+    std::string text = SiteAsset(std::string(name) + ".html");
+    for (const std::string_view partial : kPartials) {
+        const std::string tag = "{{> " + std::string(partial) + "}}";
+        const std::string body = SiteAsset(std::string(partial) + ".html");
+        for (auto at = text.find(tag); at != text.npos; at = text.find(tag, at + body.size())) {
+            text.replace(at, tag.size(), body);
+        }
+    }
+    kainjow::mustache::mustache& made = parsed_.emplace(std::string(name), text).first->second;
     if (!made.is_valid()) {
         throw SiteError("the site template " + std::string(name) + ": " + made.error_message());
     }

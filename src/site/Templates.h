@@ -11,6 +11,11 @@
 using TemplateData = kainjow::mustache::data;
 using TemplateList = kainjow::mustache::list;
 
+// data.set(name, value) without copies: set() copies its value whole, and copying a table's rows
+// again at each level took most of a page's time.
+void Put(TemplateData& data, const std::string& name, TemplateData&& value);
+void Put(TemplateData& data, const std::string& name, TemplateList&& list);
+
 // A file of the templates folder, as its bytes; throws SiteError when there is none.
 std::string SiteAsset(std::string_view name);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -20,9 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every player renamed; some countries are a formula or markup.
+// Every player renamed, in his games and tournaments too; some countries are a formula or markup.
 const char kHostileNames[] = R"(
-    UPDATE rankings SET player = CASE rowid % 8
+    CREATE TEMP TABLE renamed AS SELECT player AS old, CASE rowid % 8
         WHEN 0 THEN '<img src=x onerror=alert(1)>'
         WHEN 1 THEN '"Quoted" & ''single'' </td></tr></table><script>x()</script>'
         WHEN 2 THEN '../../etc/passwd'
@@ -30,7 +32,11 @@ const char kHostileNames[] = R"(
         WHEN 4 THEN replace(hex(zeroblob(150)), '0', 'W')
         WHEN 5 THEN 'Case R'
         WHEN 6 THEN 'CASE R'
-        ELSE 'Nul' || char(0) || 'Char' END || rowid;
+        ELSE 'Nul' || char(0) || 'Char' END || rowid AS new FROM rankings;
+    UPDATE scores SET [TEAM A] = (SELECT new FROM renamed WHERE old = [TEAM A]);
+    UPDATE scores SET [TEAM B] = (SELECT new FROM renamed WHERE old = [TEAM B]);
+    UPDATE tables SET player = (SELECT new FROM renamed WHERE old = player);
+    UPDATE rankings SET player = (SELECT new FROM renamed WHERE old = player);
     UPDATE rankings SET country = '=cmd|'' /C calc''!A0' WHERE rowid % 8 = 3;
     UPDATE rankings SET country = '"><b x="' WHERE rowid % 8 = 4;)";
 
@@ -55,8 +61,17 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
 
     // Players of one tournament are ranked only on the pages without the ranking limit.
     std::set<std::string> players;
+    std::set<std::string> headings;  // of the players' and the pairs' pages
+    std::set<std::string> paths;     // in lower case
     for (const fs::path& page : Files(out / "site", ".html")) {
         const std::string html = FileText(page.string());
+        std::string path = fs::relative(page, out / "site").string();
+        std::ranges::transform(path, path.begin(), [](unsigned char c) { return std::tolower(c); });
+        EXPECT_TRUE(paths.insert(path).second) << path;
+        if (path.starts_with("players/") || path.starts_with("pairs/")) {
+            const std::size_t start = html.find("<h1>") + 4;
+            headings.insert(HtmlUnescaped(html.substr(start, html.find("</h1>") - start)));
+        }
         EXPECT_EQ(html.find("<img"), std::string::npos) << page;
         EXPECT_EQ(html.find("<script>"), std::string::npos) << page;
         EXPECT_EQ(html.find("<b x"), std::string::npos) << page;
@@ -77,6 +92,12 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
         std::string(300, 'W')};
     for (const std::string& name : names) {
         EXPECT_TRUE(players.contains(name)) << name;
+        const auto player = [&](const std::string& heading) { return heading.starts_with(name); };
+        EXPECT_TRUE(std::ranges::any_of(headings, player)) << name;
+        const auto pair = [&](const std::string& heading) {
+            return heading.find(" vs " + name) != std::string::npos;
+        };
+        EXPECT_TRUE(std::ranges::any_of(headings, pair)) << name;
     }
     std::string csv;
     for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());

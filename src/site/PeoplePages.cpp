@@ -1,0 +1,169 @@
+#include "site/PeoplePages.h"
+
+#include "db/DbValue.h"
+#include "db/JetText.h"
+#include "players/Games.h"
+#include "players/PlayerStats.h"
+#include "players/Positions.h"
+#include "site/Slug.h"
+
+namespace {
+
+// The window's picture size; the page shows the table only.
+constexpr int kGraphWidth = 6000;
+constexpr int kGraphHeight = 3000;
+
+std::string PairName(const SiteFigures::Pair& pair) {
+    return pair.p1 + " / " + pair.p2;
+}
+
+TemplateData StatsTable(PageContent& page, std::string_view path, const Grid& grid) {
+    const std::string_view stem = path.substr(0, path.rfind('.'));
+    const std::string csv = std::string(stem) + ".grdPlayerStats.csv";
+    page.files.emplace_back(csv, TableCsv(grid));
+    TemplateList rows;
+    for (const std::vector<std::string>& cells : grid) {
+        TemplateData row;
+        row.set("label", WebText(cells.at(0)));
+        row.set("value", WebText(cells.at(1)));
+        rows.push_back(std::move(row));
+    }
+    TemplateData data;
+    Put(data, "rows", std::move(rows));
+    data.set("csv", csv.substr(csv.rfind('/') + 1));
+    return data;
+}
+
+TemplateList Opponents(const PeoplePlan& plan, std::string_view path, std::string_view player) {
+    TemplateList links;
+    for (const std::size_t index : plan.figures.pairsOf(player)) {
+        const SiteFigures::Pair& pair = plan.figures.pairs()[index];
+        TemplateData link;
+        link.set("name", WebText(JetEqual(pair.p1, player) ? pair.p2 : pair.p1));
+        link.set("href", SiteLink(path, plan.pairPaths[index]));
+        links.push_back(std::move(link));
+    }
+    return links;
+}
+
+PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::string& path,
+                       const std::string& player) {
+    const SiteFigures& figures = plan.figures;
+    PageContent page;
+    page.title = WebText(player);
+    page.description = "Statistics of " + page.title + ": record, games and positions";
+    TemplateData data;
+    try {
+        const ViewTexts stats = PlayerStatsView(figures.record(player), figures.rankingNote());
+        data.set("heading", WebText(stats.text("Label2_1")));
+        data.set("note", WebText(stats.text("lblNote")));
+        Put(data, "stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
+        TemplateList tables;
+        for (const int mode : {kHomeGames, kAwayGames}) {
+            const ViewTexts games = GamesView(player, mode, figures.games(player, mode));
+            const std::string id = mode == kHomeGames ? "grdGames-home" : "grdGames-away";
+            tables.push_back(
+                AddTable(page, path, {id, games.text("frmGames"), games.grid("grdGames")}));
+        }
+        const ViewTexts positions =
+            PositionsView(player, figures.positions(player), kGraphWidth, kGraphHeight);
+        tables.push_back(AddTable(
+            page, path, {"grdPos", positions.text("frmPositions"), positions.grid("grdPos")}));
+        Put(data, "tables", std::move(tables));
+    } catch (const DbError&) {
+        data.set("heading", WebText(player));
+        data.set("note", std::string("The player's figures cannot be read"));
+    }
+    Put(data, "opponents", Opponents(plan, path, player));
+    page.body = templates.render("player", data);
+    return page;
+}
+
+TemplateData Side(const PeoplePlan& plan, std::string_view path, const ViewTexts& view, int side) {
+    const std::string suffix = "_" + std::to_string(side);
+    const std::string& name = view.text("lblPairResults" + suffix);
+    TemplateData data;
+    data.set("name", WebText(name));
+    if (const auto player = plan.playerPath(name)) data.set("href", SiteLink(path, *player));
+    TemplateList lines;
+    for (const std::string& line : view.list("lstPairResults" + suffix)) {
+        TemplateData item;
+        item.set("t", WebText(line));
+        lines.push_back(std::move(item));
+    }
+    data.set("id", "lstPairResults" + suffix);
+    Put(data, "lines", std::move(lines));
+    return data;
+}
+
+PageContent PairPage(Templates& templates, const PeoplePlan& plan, const std::string& path,
+                     std::size_t index) {
+    const SiteFigures::Pair& pair = plan.figures.pairs()[index];
+    PageContent page;
+    page.title = WebText(pair.p1) + " vs " + WebText(pair.p2);
+    page.description = "Head to head: " + page.title;
+    TemplateData data;
+    try {
+        const ViewTexts view = plan.figures.pairView(pair);
+        data.set("heading", WebText(view.text("lblPair")));
+        Put(data, "sides", TemplateList{Side(plan, path, view, 0), Side(plan, path, view, 1)});
+        TemplateList tables;
+        tables.push_back(
+            AddTable(page, path, {"grdPairGames", "Games", view.grid("grdPairGames")}));
+        Put(data, "tables", std::move(tables));
+    } catch (const DbError&) {
+        data.set("heading", page.title);
+        data.set("note", std::string("The pair's figures cannot be read"));
+    }
+    page.body = templates.render("pair", data);
+    return page;
+}
+
+}  // namespace
+
+std::optional<std::string> PeoplePlan::playerPath(std::string_view name) const {
+    const auto found = playerPaths.find(name);
+    if (found == playerPaths.end()) return std::nullopt;
+    return found->second;
+}
+
+std::shared_ptr<const PeoplePlan> PlanPeople() {
+    auto plan = std::make_shared<PeoplePlan>();
+    try {
+        plan->figures = SiteFigures::Read();
+    } catch (const DbError&) {
+        return std::make_shared<const PeoplePlan>();
+    }
+    SlugSet players;
+    for (const std::string& player : plan->figures.players()) {
+        plan->playerPaths[player] = "players/" + players.add(player) + ".html";
+    }
+    SlugSet pairs;
+    for (const SiteFigures::Pair& pair : plan->figures.pairs()) {
+        plan->pairPaths.push_back("pairs/" + pairs.add(PairName(pair)) + ".html");
+    }
+    return plan;
+}
+
+std::vector<PlannedPage> PlayerPages(const std::shared_ptr<const PeoplePlan>& plan) {
+    std::vector<PlannedPage> pages;
+    for (const std::string& player : plan->figures.players()) {
+        const std::string& path = plan->playerPaths.at(player);
+        pages.push_back({{"player", player, path}, [plan, path, player](Templates& t) {
+                             return PlayerPage(t, *plan, path, player);
+                         }});
+    }
+    return pages;
+}
+
+std::vector<PlannedPage> PairPages(const std::shared_ptr<const PeoplePlan>& plan) {
+    std::vector<PlannedPage> pages;
+    const std::vector<SiteFigures::Pair>& pairs = plan->figures.pairs();
+    for (std::size_t index = 0; index < pairs.size(); ++index) {
+        const std::string& path = plan->pairPaths[index];
+        pages.push_back({{"pair", PairName(pairs[index]), path}, [plan, path, index](Templates& t) {
+                             return PairPage(t, *plan, path, index);
+                         }});
+    }
+    return pages;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "site/SiteFigures.h"
+#include "site/SitePage.h"
+
+// The pages of players and of the pairs who have met, and where each is, so that other pages can
+// link to them.
+struct PeoplePlan {
+    SiteFigures figures;
+    std::map<std::string, std::string, std::less<>> playerPaths;  // by the name as written
+    std::vector<std::string> pairPaths;                           // as figures.pairs()
+
+    std::optional<std::string> playerPath(std::string_view name) const;
+};
+
+// The figures read and the pages' paths chosen; without players when the database cannot give
+// them (the rankings pages say what is wrong).
+std::shared_ptr<const PeoplePlan> PlanPeople();
+
+std::vector<PlannedPage> PlayerPages(const std::shared_ptr<const PeoplePlan>& plan);
+std::vector<PlannedPage> PairPages(const std::shared_ptr<const PeoplePlan>& plan);
