@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/PlayedGame.h"
-#include "core/WideNumber.h"
+#include "db/WideNumber.h"
 #include "headtohead/PairComparison.h"
 #include "players/PlayerRecord.h"
 #include "players/Positions.h"
