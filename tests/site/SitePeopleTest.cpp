@@ -10,11 +10,8 @@
 #include <memory>
 #include <sstream>
 
-#include "duzedo/Report.h"
-#include "support/DuzedoTool.h"
 #include "support/HtmlTableReader.h"
-#include "support/SampleDb.h"
-#include "support/TempDir.h"
+#include "support/SampleSite.h"
 
 namespace {
 
@@ -63,38 +60,14 @@ std::vector<std::string> Hrefs(std::string_view html) {
     return hrefs;
 }
 
-class SitePeople : public testing::Test {
+class SitePeople : public SampleSite {
   protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<TempDir>("site-people");
-        db_ = (*dir_ / "duzedo.sqlite").string();
-        WriteSampleDb(db_);
-        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "'");
-    }
-    static void TearDownTestSuite() { dir_.reset(); }
-    void SetUp() override {
-        if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
-        ASSERT_EQ(written_, 0);
-    }
-
-    static fs::path Site() { return *dir_ / "site"; }
-    static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
     static QJsonObject Report(const std::string& view, const ReportOptions& options) {
-        std::ostringstream out;
-        RunReport(view, db_, options, out);
-        return Json(out.str());
+        return Json(ReportText(view, options));
     }
-
     // The page of pages.json of that kind and name; empty when there is none.
     static std::string PathOf(const QString& kind, const QString& name) {
-        const QJsonArray pages =
-            QJsonDocument::fromJson(QByteArray::fromStdString(Page("pages.json"))).array();
-        for (const QJsonValue& page : pages) {
-            if (page["kind"] == kind && page["name"] == name) {
-                return page["path"].toString().toStdString();
-            }
-        }
-        return {};
+        return PagePaths(kind)[name.toStdString()];
     }
 
     // The name pages.json gives the page at path.
@@ -108,10 +81,6 @@ class SitePeople : public testing::Test {
         }
         return {};
     }
-
-    static inline std::unique_ptr<TempDir> dir_;
-    static inline std::string db_;
-    static inline int written_ = -1;
 };
 
 // The top of the start page's rankings, reached by its link, and his first opponent's pair page.

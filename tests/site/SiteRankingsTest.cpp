@@ -9,16 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <set>
-#include <sstream>
 
-#include "duzedo/Report.h"
 #include "site/SiteFolder.h"
-#include "support/DuzedoTool.h"
 #include "support/HtmlTableReader.h"
-#include "support/SampleDb.h"
-#include "support/TempDir.h"
+#include "support/SampleSite.h"
 
 namespace {
 
@@ -37,49 +32,14 @@ Grid JsonGrid(const QJsonArray& rows) {
     return grid;
 }
 
-class SiteOnSample : public testing::Test {
+class SiteOnSample : public SampleSite {
   protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<TempDir>("site-sample");
-        db_ = (*dir_ / "duzedo.sqlite").string();
-        WriteSampleDb(db_);
-        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "'");
-    }
-    static void TearDownTestSuite() { dir_.reset(); }
-    void SetUp() override {
-        if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built beside the tests";
-        ASSERT_EQ(written_, 0);
-    }
-
-    static fs::path Site() { return *dir_ / "site"; }
-    static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
-
-    static std::string Report(const std::string& view, const ReportOptions& options) {
-        std::ostringstream out;
-        RunReport(view, db_, options, out);
-        return out.str();
-    }
-
-    // The path of each page of pages.json by its name, for one kind of page.
-    static std::map<std::string, std::string> PagePaths(const QString& kind) {
-        std::map<std::string, std::string> paths;
-        for (const QJsonValue& page : Json(Page("pages.json")).array()) {
-            const QJsonObject entry = page.toObject();
-            if (entry["kind"].toString() != kind) continue;
-            paths[entry["name"].toString().toStdString()] = entry["path"].toString().toStdString();
-        }
-        return paths;
-    }
     static std::map<std::string, std::string> RankingPagePaths() { return PagePaths("rankings"); }
-
-    static inline std::unique_ptr<TempDir> dir_;
-    static inline std::string db_;
-    static inline int written_ = -1;
 };
 
 TEST_F(SiteOnSample, RankingPagesHoldTheReportsTablesAndCsv) {
     const std::map<std::string, std::string> paths = RankingPagePaths();
-    const QJsonArray months = Json(Report("months", {}))["cmbRankMonth"]["items"].toArray();
+    const QJsonArray months = Json(ReportText("months", {}))["cmbRankMonth"]["items"].toArray();
     ASSERT_GE(months.size(), 2);
     const auto digits = [](const QJsonValue& month) {
         const std::string number = std::to_string(month["data"].toInteger());
@@ -96,13 +56,14 @@ TEST_F(SiteOnSample, RankingPagesHoldTheReportsTablesAndCsv) {
         SCOPED_TRACE(name);
         ASSERT_EQ(paths.count(name), 1U);
         const Grid shown = ReadHtmlTable(Page(paths.at(name)), "grdRankings");
-        const Grid reported = JsonGrid(Json(Report("rankings", options))["grdRankings"].toArray());
+        const Grid reported =
+            JsonGrid(Json(ReportText("rankings", options))["grdRankings"].toArray());
         ASSERT_GT(reported.size(), 10U);
         EXPECT_EQ(shown, reported);
 
         ReportOptions csv = options;
         csv["--format"] = "csv";
-        std::string expected = "\xEF\xBB\xBF" + Report("rankings", csv);
+        std::string expected = "\xEF\xBB\xBF" + ReportText("rankings", csv);
         for (std::size_t at = 0; (at = expected.find('\n', at)) != expected.npos; at += 2) {
             expected.insert(at, "\r");
         }
@@ -131,14 +92,14 @@ TEST_F(SiteOnSample, TheCountryFilterShowsTheReportsRowsAndPositions) {
             filtered.push_back(shown[row]);
             filtered.back()[0] = numbers[row - 1];
         }
-        const Grid reported =
-            JsonGrid(Json(Report("rankings", {{"--country", country}}))["grdRankings"].toArray());
+        const Grid reported = JsonGrid(
+            Json(ReportText("rankings", {{"--country", country}}))["grdRankings"].toArray());
         EXPECT_EQ(filtered, reported) << country;
     }
 }
 
 TEST_F(SiteOnSample, PagesJsonAndSitemapListEveryPageOnce) {
-    const auto months = Json(Report("months", {}))["cmbRankMonth"]["items"].toArray().size();
+    const auto months = Json(ReportText("months", {}))["cmbRankMonth"]["items"].toArray().size();
     EXPECT_EQ(RankingPagePaths().size(), static_cast<std::size_t>(1 + 2 * months));
     EXPECT_GT(PagePaths("player").size(), 50U);
     EXPECT_GT(PagePaths("pair").size(), PagePaths("player").size());

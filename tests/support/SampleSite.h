@@ -1,0 +1,59 @@
+// The sample DUZEDO and the site duzedo writes of it, for tests that hold pages against the
+// reports of the same views.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "duzedo/Report.h"
+#include "support/DuzedoTool.h"
+#include "support/SampleDb.h"
+#include "support/TempDir.h"
+
+class SampleSite : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<TempDir>("site-sample");
+        db_ = (*dir_ / "duzedo.sqlite").string();
+        WriteSampleDb(db_);
+        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "'");
+    }
+    static void TearDownTestSuite() { dir_.reset(); }
+    void SetUp() override {
+        if (!std::filesystem::exists(DuzedoToolPath())) {
+            GTEST_SKIP() << "duzedo is not built beside the tests";
+        }
+        ASSERT_EQ(written_, 0);
+    }
+
+    static std::filesystem::path Site() { return *dir_ / "site"; }
+    static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
+    static std::string ReportText(const std::string& view, const ReportOptions& options) {
+        std::ostringstream out;
+        RunReport(view, db_, options, out);
+        return out.str();
+    }
+
+    // The path of each page of pages.json by its name, for one kind of page.
+    static std::map<std::string, std::string> PagePaths(const QString& kind) {
+        std::map<std::string, std::string> paths;
+        const QByteArray pages = QByteArray::fromStdString(Page("pages.json"));
+        for (const QJsonValue& page : QJsonDocument::fromJson(pages).array()) {
+            if (page["kind"].toString() != kind) continue;
+            paths[page["name"].toString().toStdString()] = page["path"].toString().toStdString();
+        }
+        return paths;
+    }
+
+    static inline std::unique_ptr<TempDir> dir_;
+    static inline std::string db_;
+    static inline int written_ = -1;
+};
