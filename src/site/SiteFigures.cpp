@@ -124,8 +124,8 @@ void SiteFigures::readTallies() {
         "group by [TEAM A], [TEAM B]");
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const std::vector<DbValue>& v = rows.values(row);
-        const Tally tally{NullToZero(v[2]), NullToZero(v[3]), NullToZero(v[4]),
-                          NullToZero(v[5]), NullToZero(v[6]), NullToZero(v[7])};
+        const Tally tally{WideNullToZero(v[2]), WideNullToZero(v[3]), WideNullToZero(v[4]),
+                          WideNullToZero(v[5]), WideNullToZero(v[6]), WideNullToZero(v[7])};
         const Id a = idOf(v[0].toString());
         const Id b = idOf(v[1].toString());
         directed_[{a, b}].add(tally);
@@ -227,12 +227,14 @@ PlayerRecord SiteFigures::record(std::string_view name) const {
     r.AwayWins = Narrow(p->asB.bWon);
     r.AwayDraws = Narrow(p->asB.drawn);
     r.AwayLosses = Narrow(p->asB.aWon);
-    r.HomeGoalsFor = Narrow(p->asA.goalsA);
-    r.HomeGoalsAgainst = Narrow(p->asA.goalsB);
-    r.AwayGoalsFor = Narrow(p->asB.goalsB);
-    r.AwayGoalsAgainst = Narrow(p->asB.goalsA);
+    r.HomeGoalsFor = p->asA.goalsA;
+    r.HomeGoalsAgainst = p->asA.goalsB;
+    r.AwayGoalsFor = p->asB.goalsB;
+    r.AwayGoalsAgainst = p->asB.goalsA;
     if (hasRankingColumn_) {
-        r.RankingPoints = NullToZero(p->rankingPoints);
+        // As the window: points past 64 bits are left out of the heading, with its note.
+        r.RankingPointsBeyondRange = BeyondInt64(p->rankingPoints);
+        if (!r.RankingPointsBeyondRange) r.RankingPoints = NullToZero(p->rankingPoints);
         const auto position = rankingPositions_.find(name);
         r.RankingPosition = position == rankingPositions_.end() ? 0 : position->second;
     }

@@ -127,6 +127,25 @@ TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), {}), 1);
 }
 
+// Goals past the 64-bit range once cost the site every player and pair page, without a word.
+TEST(SiteHostile, GoalsPastTheRangeKeepThePlayersPages) {
+    const ConnectedDuzedo db("site-huge-goals", [](const std::string& path) {
+        WriteSampleDb(path);
+        Exec(OpenForWriting(path).get(), "UPDATE scores SET A = 9223372036854775807");
+    });
+    ASSERT_TRUE(db.connected()) << db.error();
+    const TempDir out("site-huge-out");
+    WriteSite(out / "site", {});
+    const std::vector<fs::path> players = Files(out / "site/players", ".html");
+    ASSERT_FALSE(players.empty());
+    const Grid stats = ReadHtmlTable(FileText(players.front().string()), "grdPlayerStats");
+    const auto goals = std::find_if(stats.begin(), stats.end(), [](const auto& row) {
+        return !row.empty() && row[0] == "Goals for";
+    });
+    ASSERT_NE(goals, stats.end());
+    EXPECT_GT(goals->at(1).size(), 19U) << goals->at(1);  // more digits than 64 bits hold
+}
+
 // Every damaged DUZEDO gets a site with its start page, or a one-line reason and no site.
 TEST(SiteHostile, EveryHostileDuzedoGetsItsStartPage) {
     for (const HostileEdit& edit : HostileEdits()) {
