@@ -5,7 +5,8 @@ cmake_minimum_required(VERSION 3.25)
 # to the including file slips past them, so every path is resolved as the compiler would.
 # Layers, ground first: db (the Access reader beside it); core and the Jet writer; the views'
 # computations; shared widgets; frames and windows; the shell; the program. The web site stands on
-# the views beside the widgets; the duzedo tool stands on both and shows no window.
+# the views beside the widgets; the shell publishes it, and the duzedo tool stands on both and
+# shows no window.
 
 set(features "rankings|players|tournaments|misc|headtohead|fantasy|options")
 
@@ -59,8 +60,8 @@ set(allowed_core db core)
 set(allowed_views db core views)
 set(allowed_widgets db core views widgets)
 set(allowed_frames db core views widgets frames)
-set(allowed_shell db core views widgets frames shell)
-set(allowed_program db core views widgets frames shell program)
+set(allowed_shell db core views widgets frames site shell)
+set(allowed_program db core views widgets frames site shell program)
 set(allowed_site db core views site)
 set(allowed_tool db jetwriter core views site tool)
 

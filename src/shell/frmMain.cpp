@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "shell/CloseAnimation.h"
 #include "shell/FrameTable.h"
 #include "shell/Navigation.h"
+#include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
 #include "widgets/Button.h"
 #include "widgets/Frame.h"
@@ -168,6 +170,30 @@ void frmMain::ConnectControls() {
     }
     for (Frame* frame : mFrames) ConnectFrame(*frame);
     ConnectKeys();
+    ConnectPublishing();
+}
+
+void frmMain::ConnectPublishing() {
+    mPublishing = new SitePublishing(*this);
+    mPublishing->setObjectName(QStringLiteral("sitePublishing"));
+    connect(mPublishing, &SitePublishing::statusText, this,
+            [this](const QString& text) { ui.picStatus->setMessage(text); });
+    mBarMenu = new QMenu(this);
+    mBarMenu->setObjectName(QStringLiteral("mnuBar"));
+    QAction* publish = mBarMenu->addAction(QStringLiteral("Publish as web site…"));
+    publish->setObjectName(QStringLiteral("mnuPublish"));
+    publish->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    publish->setShortcutContext(Qt::WindowShortcut);
+    // The window holds the action too, so its shortcut works while the menu is closed.
+    addAction(publish);
+    connect(publish, &QAction::triggered, mPublishing, &SitePublishing::Publish);
+    std::vector<QWidget*> bar{ui.Picture1};
+    bar.insert(bar.end(), ui.chbBar.begin(), ui.chbBar.end());
+    for (QWidget* part : bar) {
+        part->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(part, &QWidget::customContextMenuRequested, this,
+                [this, part](const QPoint& at) { mBarMenu->popup(part->mapToGlobal(at)); });
+    }
 }
 
 void frmMain::ConnectKeys() {

@@ -13,7 +13,9 @@
 class ControlGeometry;
 class Frame;
 class FrameSlide;
+class QMenu;
 class QShortcut;
+class SitePublishing;
 
 // The main window: the frames of FrameKinds() behind a navigation bar, a status line with a resize
 // grip, an information panel and a wait box. It owns the frames and routes what one frame asks of
@@ -78,6 +80,9 @@ class frmMain : public QWidget {
     // they are read on the screen.
     void ChainTabStops();
     void ConnectControls();
+    // The navigation bar's menu (right click, or the menu key on one of its buttons) and
+    // Ctrl+Shift+P publish the statistics as a web site.
+    void ConnectPublishing();
     void ConnectFrame(Frame& frame);
     void ShowWait(bool shown);
     void ShowWaitProgress(const QString& text);
@@ -93,6 +98,8 @@ class frmMain : public QWidget {
     std::optional<StoredDatabase> mStoredDatabase;
     // Esc closing the help panel.
     QShortcut* mEscape = nullptr;
+    SitePublishing* mPublishing = nullptr;
+    QMenu* mBarMenu = nullptr;
 
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A
     // shared pointer, so that this header need not know the layout's types.)

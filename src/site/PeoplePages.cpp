@@ -131,8 +131,9 @@ std::shared_ptr<const PeoplePlan> PlanPeople() {
     auto plan = std::make_shared<PeoplePlan>();
     try {
         plan->figures = SiteFigures::Read();
-    } catch (const DbError&) {
-        return std::make_shared<const PeoplePlan>();
+    } catch (const DbError& error) {
+        plan->unreadable = error.what();
+        return plan;
     }
     SlugSet players;
     for (const std::string& player : plan->figures.players()) {

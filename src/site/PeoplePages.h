@@ -16,12 +16,13 @@ struct PeoplePlan {
     SiteFigures figures;
     std::map<std::string, std::string, std::less<>> playerPaths;  // by the name as written
     std::vector<std::string> pairPaths;                           // as figures.pairs()
+    std::string unreadable;  // why the database gave no players' figures; empty when it did
 
     std::optional<std::string> playerPath(std::string_view name) const;
 };
 
-// The figures read and the pages' paths chosen; without players when the database cannot give
-// them (the rankings pages say what is wrong).
+// The figures read and the pages' paths chosen; without players, and the reason, when the
+// database cannot give them.
 std::shared_ptr<const PeoplePlan> PlanPeople();
 
 std::vector<PlannedPage> PlayerPages(const std::shared_ptr<const PeoplePlan>& plan);

@@ -117,5 +117,9 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     site.write("assets/site.js", SiteAsset("site.js"));
     site.write("pages.json", PagesJson(pages));
     site.write("sitemap.xml", Sitemap(pages));
-    return site.commit();
+    SiteSummary summary = site.commit();
+    if (!people->unreadable.empty()) {
+        summary.omissions.push_back("no player or head-to-head pages: " + people->unreadable);
+    }
+    return summary;
 }

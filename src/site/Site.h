@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "site/SiteFolder.h"
 
@@ -27,6 +28,8 @@ class SiteStopped : public SiteError {
 struct SiteSummary {
     std::size_t pages = 0;
     std::uintmax_t bytes = 0;  // of every file written
+    // Pages left out because the database could not give them, each with the reason.
+    std::vector<std::string> omissions;
 };
 
 // Writes the site of the open database into dir, through a new folder beside it that takes dir's

@@ -45,8 +45,7 @@ void CheckTarget(const fs::path& dir, bool force) {
     if (!fs::exists(status)) return;
     if (fs::is_symlink(status)) throw SiteError(dir.string() + " is a symbolic link");
     if (!fs::is_directory(status)) throw SiteError(dir.string() + " is not a folder");
-    if (force || fs::is_empty(dir)) return;
-    if (fs::is_regular_file(fs::symlink_status(dir / kSiteMarker))) return;
+    if (force || !HoldsOtherFiles(dir)) return;
     throw SiteError(dir.string() +
                     " holds files the site command did not write; --force replaces it");
 }
@@ -116,6 +115,12 @@ void Replace(const fs::path& fresh, const fs::path& dir) {
 }
 
 }  // namespace
+
+bool HoldsOtherFiles(const fs::path& dir) {
+    std::error_code error;
+    if (!fs::is_directory(fs::symlink_status(dir, error)) || fs::is_empty(dir, error)) return false;
+    return !fs::is_regular_file(fs::symlink_status(dir / kSiteMarker, error));
+}
 
 SiteFolder::SiteFolder(const fs::path& dir, bool force) : dir_(Normalised(dir)) {
     if (dir_ == dir_.root_path()) throw SiteError("the site cannot replace " + dir_.string());

@@ -12,6 +12,10 @@ class SiteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// dir is a folder with files in it that the site command did not write: a site written there
+// would take their place, so only with force.
+bool HoldsOtherFiles(const std::filesystem::path& dir);
+
 // Where a site is written: a new folder beside dir, put in dir's place only by commit(), so a
 // run that fails or is stopped leaves the old site whole. Files are written only below the new
 // folder, and no symbolic link is followed on the way.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/AppServices.h"
 #include "core/Json.h"
 #include "db/Connection.h"
 #include "db/Database.h"
@@ -169,7 +170,7 @@ void RunPictures(const std::string& db, const std::string& dir) {
     for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
 }
 
-void RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force) {
+int RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force) {
     const ConnectedDb connected(db);
     SiteOptions options;
     if (!title.empty()) options.title = title;
@@ -177,4 +178,8 @@ void RunSite(const std::string& db, const std::string& dir, const std::string& t
     const SiteSummary site = WriteSite(dir, options, ProgressBar());
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
               << fs::absolute(dir).lexically_normal().string() << "\n";
+    for (const std::string& omission : site.omissions) {
+        std::cerr << "duzedo: " << Printable(omission) << "\n";
+    }
+    return site.omissions.empty() ? 0 : 1;
 }

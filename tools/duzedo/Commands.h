@@ -23,4 +23,5 @@ void RunPictures(const std::string& db, const std::string& dir);
 
 // site: the statistics of db as a static web site in dir, which is replaced whole; one that holds
 // files the command did not write only when force. An empty title keeps the default one.
-void RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force);
+// 1 when pages were left out, each reason on standard error; 0 otherwise.
+int RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force);

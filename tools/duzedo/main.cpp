@@ -38,6 +38,7 @@ struct Arguments {
     std::string view;
     std::string title;
     bool force = false;
+    int status = 0;  // of a command that finished yet did not do all it was asked
 };
 
 std::string RangeText(WholeNumberRange range) {
@@ -136,7 +137,7 @@ void AddSite(CLI::App& app, Arguments& a) {
         ->type_name("TEXT");
     command->add_flag("--force", a.force,
                       "replace DIR even when it holds files the site command did not write");
-    command->callback([&a] { RunSite(a.db, a.out, a.title, a.force); });
+    command->callback([&a] { a.status = RunSite(a.db, a.out, a.title, a.force); });
 }
 
 // Levenshtein's: the fewest letters put in, taken out or changed that turn a into b.
@@ -256,7 +257,9 @@ int Main(int argc, char** argv) {
         "duzedo: sample databases, queries through the program's own engine, "
         "conversions, reports, the web site; duzedo COMMAND --help describes one command",
         "duzedo");
-    app.footer("Exit status: 0 on success, 2 on any error.");
+    app.footer(
+        "Exit status: 0 on success, 1 when a site was written with pages left out (the reason on "
+        "standard error), 2 on any error.");
     // One command; the words after it are its own, even one that names another command.
     app.require_subcommand(1);
     Arguments a;
@@ -289,7 +292,7 @@ int Main(int argc, char** argv) {
         if (given.empty()) return Fail(e.what());
         return Fail(ParseMistake(e, app, *given[0], argv[argc - 1]));
     }
-    return 0;
+    return a.status;
 }
 
 }  // namespace

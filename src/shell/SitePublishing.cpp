@@ -1,0 +1,155 @@
+#include "shell/SitePublishing.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QUrl>
+#include <exception>
+
+#include "core/AppServices.h"
+#include "site/Site.h"
+#include "site/SiteFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kInnerFolder = "vpa-site";
+// Between two looks at the window's events while pages are written: often enough for the
+// Cancel button, seldom enough to cost the writing nothing.
+constexpr int kEventsMilliseconds = 50;
+
+QString PathText(const fs::path& path) {
+    return QDir::toNativeSeparators(QString::fromStdString(path.string()));
+}
+
+QString AskFolder(QWidget& window, const QString& start) {
+    return QFileDialog::getExistingDirectory(&window, QStringLiteral("Publish as web site"), start);
+}
+
+// The busy cursor for as long as the site is being written.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The progress dialog's bar follows the pages; false once the user has pressed Cancel.
+SiteProgress FollowProgress(QProgressDialog& dialog) {
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    return [&dialog, since](std::size_t written, std::size_t total) {
+        if (written == total || since->elapsed() >= kEventsMilliseconds) {
+            dialog.setMaximum(static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+            dialog.setValue(static_cast<int>(std::min<std::size_t>(written, INT_MAX)));
+            dialog.setLabelText(QStringLiteral("Writing the web site: %1 of %2 pages")
+                                    .arg(QLocale().toString(qulonglong(written)),
+                                         QLocale().toString(qulonglong(total))));
+            QApplication::processEvents();
+            since->restart();
+        }
+        return !dialog.wasCanceled();
+    };
+}
+
+QString Summary(const SiteSummary& site) {
+    const double megabytes = static_cast<double>(site.bytes) / (1024.0 * 1024.0);
+    return QStringLiteral("%1 pages, %2 MB")
+        .arg(QLocale().toString(qulonglong(site.pages)), QLocale().toString(megabytes, 'f', 1));
+}
+
+}  // namespace
+
+fs::path PublishingFolder(const fs::path& chosen) {
+    if (!HoldsOtherFiles(chosen)) return chosen;
+    fs::path inner = chosen / kInnerFolder;
+    for (int n = 2; HoldsOtherFiles(inner) || fs::is_symlink(inner); ++n) {
+        inner = chosen / (std::string(kInnerFolder) + "-" + std::to_string(n));
+    }
+    return inner;
+}
+
+SitePublishing::SitePublishing(QWidget& window)
+    : QObject(&window), mWindow(window), mAskFolder(AskFolder), mLastFolder(QDir::homePath()) {}
+
+void SitePublishing::Publish() {
+    if (mBusy) return;
+    const QString chosen = mAskFolder(mWindow, mLastFolder);
+    if (chosen.isEmpty()) return;
+    mLastFolder = chosen;
+    mBusy = true;
+    Write(PublishingFolder(fs::path(chosen.toStdString())));
+    mBusy = false;
+}
+
+void SitePublishing::Write(const fs::path& dir) {
+    QProgressDialog dialog(QStringLiteral("Reading the database…"), QStringLiteral("Cancel"), 0, 0,
+                           &mWindow);
+    dialog.setObjectName(QStringLiteral("dlgPublishing"));
+    dialog.setWindowTitle(QStringLiteral("Publish as web site"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoReset(false);
+    dialog.show();
+    QApplication::processEvents();
+    const BusyCursor busy;
+    try {
+        const SiteSummary site = WriteSite(dir, SiteOptions{}, FollowProgress(dialog));
+        dialog.hide();
+        QString summary = Summary(site);
+        for (const std::string& omission : site.omissions) {
+            summary +=
+                QStringLiteral("\n\nLeft out: ") + QString::fromStdString(Printable(omission));
+        }
+        ShowWritten(dir, summary);
+    } catch (const SiteStopped&) {
+        emit statusText(QStringLiteral("Publishing stopped; ") + PathText(dir) +
+                        QStringLiteral(" is as it was"));
+    } catch (const std::exception& error) {
+        dialog.hide();
+        ShowFailed(dir, QString::fromStdString(Printable(error.what())));
+    }
+}
+
+void SitePublishing::ShowWritten(const fs::path& dir, const QString& summary) {
+    emit statusText(QStringLiteral("Web site written to ") + PathText(dir));
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QStringLiteral("Publish as web site"),
+        QStringLiteral("The web site is written to %1:\n%2.").arg(PathText(dir), summary),
+        QMessageBox::Close, &mWindow);
+    box->setObjectName(QStringLiteral("msgPublished"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* open = box->addButton(QStringLiteral("Open in browser"), QMessageBox::AcceptRole);
+    open->setObjectName(QStringLiteral("chbOpenSite"));
+    box->setDefaultButton(open);
+    const QUrl start = QUrl::fromLocalFile(QString::fromStdString((dir / "index.html").string()));
+    connect(open, &QPushButton::clicked, this, [this, start] {
+        if (!QDesktopServices::openUrl(start)) {
+            emit statusText(QStringLiteral("No web browser could be started for ") +
+                            start.toLocalFile());
+        }
+    });
+    box->open();
+}
+
+void SitePublishing::ShowFailed(const fs::path& dir, const QString& reason) {
+    emit statusText(QStringLiteral("The web site could not be written"));
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Publish as web site"),
+                                QStringLiteral("The web site could not be written to %1:\n%2\n\n"
+                                               "The folder is as it was.")
+                                    .arg(PathText(dir), reason),
+                                QMessageBox::Close, &mWindow);
+    box->setObjectName(QStringLiteral("msgPublishFailed"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

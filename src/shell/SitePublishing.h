@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+class QWidget;
+
+// "Publish as web site…": the open database's statistics as a static web site in a folder the
+// user picks, behind a progress dialog that can stop it, and at the end the site in the browser.
+class SitePublishing : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit SitePublishing(QWidget& window);
+
+    // Asks for the folder and writes the site; how it went is told in a message and as status.
+    void Publish();
+
+    // The folder the user picks, starting at start; empty when he cancels. Tests answer it.
+    using FolderQuestion = std::function<QString(QWidget& window, const QString& start)>;
+    void SetFolderQuestion(FolderQuestion ask) { mAskFolder = std::move(ask); }
+
+  signals:
+    void statusText(const QString& text);
+
+  private:
+    void Write(const std::filesystem::path& dir);
+    void ShowWritten(const std::filesystem::path& dir, const QString& summary);
+    void ShowFailed(const std::filesystem::path& dir, const QString& reason);
+
+    QWidget& mWindow;
+    FolderQuestion mAskFolder;
+    QString mLastFolder;
+    bool mBusy = false;
+};
+
+// Where a site published into the chosen folder goes: the folder itself, unless it holds files
+// of its own, which a site must not replace; then a new folder inside it.
+std::filesystem::path PublishingFolder(const std::filesystem::path& chosen);
