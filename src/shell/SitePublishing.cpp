@@ -109,7 +109,7 @@ void SitePublishing::Write(const fs::path& dir) {
             summary +=
                 QStringLiteral("\n\nLeft out: ") + QString::fromStdString(Printable(omission));
         }
-        ShowWritten(dir, summary);
+        ShowWritten(dir, summary, site.omissions.empty());
     } catch (const SiteStopped&) {
         emit statusText(QStringLiteral("Publishing stopped; ") + PathText(dir) +
                         QStringLiteral(" is as it was"));
@@ -119,10 +119,11 @@ void SitePublishing::Write(const fs::path& dir) {
     }
 }
 
-void SitePublishing::ShowWritten(const fs::path& dir, const QString& summary) {
+void SitePublishing::ShowWritten(const fs::path& dir, const QString& summary, bool whole) {
     emit statusText(QStringLiteral("Web site written to ") + PathText(dir));
     auto* box = new QMessageBox(
-        QMessageBox::Information, QStringLiteral("Publish as web site"),
+        whole ? QMessageBox::Information : QMessageBox::Warning,
+        QStringLiteral("Publish as web site"),
         QStringLiteral("The web site is written to %1:\n%2.").arg(PathText(dir), summary),
         QMessageBox::Close, &mWindow);
     box->setObjectName(QStringLiteral("msgPublished"));

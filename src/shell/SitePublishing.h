@@ -27,7 +27,8 @@ class SitePublishing : public QObject {
 
   private:
     void Write(const std::filesystem::path& dir);
-    void ShowWritten(const std::filesystem::path& dir, const QString& summary);
+    // whole: no page was left out.
+    void ShowWritten(const std::filesystem::path& dir, const QString& summary, bool whole);
     void ShowFailed(const std::filesystem::path& dir, const QString& reason);
 
     QWidget& mWindow;
