@@ -59,13 +59,34 @@ std::string PagesJson(const std::vector<PlannedPage>& pages) {
     return json + "\n]\n";
 }
 
-// Locations relative to the site's folder: where the site will be served is not known here.
-std::string Sitemap(const std::vector<PlannedPage>& pages) {
+// The address every page's path is put after, ending in '/'; empty when none was given. Only
+// plain http and https addresses, without query, fragment, spaces or markup characters.
+std::string BaseUrl(std::string_view given) {
+    if (given.empty()) return {};
+    const bool web = given.starts_with("https://") || given.starts_with("http://");
+    const bool plain = std::ranges::none_of(given, [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' ||
+               std::string_view("\"'<>\\?#`").find(c) != std::string_view::npos;
+    });
+    if (!web || !plain || given.find("://") + 3 == given.size()) {
+        throw SiteError("the site's address must be a plain http:// or https:// address");
+    }
+    return std::string(given) + (given.ends_with('/') ? "" : "/");
+}
+
+// Absolute addresses when the site's address is known, else paths relative to its folder. Slugs
+// and the checked address hold nothing XML would need escaped but '&'.
+std::string Sitemap(const std::vector<PlannedPage>& pages, const std::string& base) {
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
     for (const PlannedPage& page : pages) {
-        xml += "  <url><loc>" + page.entry.path + "</loc></url>\n";  // slugs need no escaping
+        std::string location = base + page.entry.path;
+        for (std::size_t at = location.find('&'); at != location.npos;
+             at = location.find('&', at + 1)) {
+            location.replace(at, 1, "&amp;");
+        }
+        xml += "  <url><loc>" + location + "</loc></url>\n";
     }
     return xml + "</urlset>\n";
 }
@@ -103,6 +124,7 @@ class SiteWriter {
 
 SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& options,
                       const SiteProgress& progress) {
+    const std::string base = BaseUrl(options.baseUrl);
     SiteWriter site(dir, options);
     const std::shared_ptr<const PeoplePlan> people = PlanPeople();
     std::vector<PlannedPage> pages = RankingPages(people);
@@ -116,7 +138,7 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     site.write("assets/site.css", SiteAsset("site.css"));
     site.write("assets/site.js", SiteAsset("site.js"));
     site.write("pages.json", PagesJson(pages));
-    site.write("sitemap.xml", Sitemap(pages));
+    site.write("sitemap.xml", Sitemap(pages, base));
     SiteSummary summary = site.commit();
     if (!people->unreadable.empty()) {
         summary.omissions.push_back("no player or head-to-head pages: " + people->unreadable);

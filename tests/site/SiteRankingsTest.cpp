@@ -109,7 +109,8 @@ TEST_F(SiteOnSample, PagesJsonAndSitemapListEveryPageOnce) {
     for (const QJsonValue& page : pages) {
         const std::string path = page["path"].toString().toStdString();
         EXPECT_TRUE(fs::is_regular_file(Site() / path)) << path;
-        EXPECT_NE(sitemap.find("<loc>" + path + "</loc>"), std::string::npos) << path;
+        const std::string location = kBaseUrl + ("/" + path);
+        EXPECT_NE(sitemap.find("<loc>" + location + "</loc>"), std::string::npos) << path;
         files.insert(path);
     }
     EXPECT_EQ(files.size(), static_cast<std::size_t>(pages.size()));
@@ -124,6 +125,7 @@ TEST_F(SiteOnSample, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
     std::ofstream(mine / "notes.txt") << "keep";
     const std::string command = "site '" + db_ + "' --out '" + mine.string() + "'";
     EXPECT_EQ(RunDuzedoTool(command), 2);
+    EXPECT_EQ(RunDuzedoTool(command + " --force --base-url 'javascript:alert(1)'"), 2);
     EXPECT_EQ(FileText((mine / "notes.txt").string()), "keep");
     EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
     EXPECT_FALSE(fs::exists(mine / "notes.txt"));

@@ -24,7 +24,8 @@ class SampleSite : public testing::Test {
         dir_ = std::make_unique<TempDir>("site-sample");
         db_ = (*dir_ / "duzedo.sqlite").string();
         WriteSampleDb(db_);
-        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "'");
+        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "' --base-url " +
+                                 kBaseUrl);
     }
     static void TearDownTestSuite() { dir_.reset(); }
     void SetUp() override {
@@ -34,6 +35,7 @@ class SampleSite : public testing::Test {
         ASSERT_EQ(written_, 0);
     }
 
+    static constexpr const char* kBaseUrl = "https://example.org/vpa";
     static std::filesystem::path Site() { return *dir_ / "site"; }
     static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
     static std::string ReportText(const std::string& view, const ReportOptions& options) {

@@ -37,7 +37,9 @@ const std::vector<Case> kCases = {
     {{"report", "rankings", "missing.mdb", "--month"}, 2, "option --month needs a value"},
     {{"report", "pair", "missing.mdb", "--p1", "A", "--p1", "B"}, 2, "option --p1 given twice"},
     {{"sql", "missing.mdb", "select 1", "--json=x"}, 2, "option --json takes no value"},
-    {{"site", "missing.mdb"}, 2, "usage: duzedo site DB --out DIR [--title TEXT] [--force]"},
+    {{"site", "missing.mdb"},
+     2,
+     "usage: duzedo site DB --out DIR [--title TEXT] [--base-url URL] [--force]"},
 };
 
 TEST(DuzedoCommandLine, HelpAndMistakes) {

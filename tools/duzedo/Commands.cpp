@@ -170,11 +170,9 @@ void RunPictures(const std::string& db, const std::string& dir) {
     for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
 }
 
-int RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force) {
+int RunSite(const std::string& db, const std::string& dir, SiteOptions options) {
+    if (options.title.empty()) options.title = SiteOptions{}.title;
     const ConnectedDb connected(db);
-    SiteOptions options;
-    if (!title.empty()) options.title = title;
-    options.force = force;
     const SiteSummary site = WriteSite(dir, options, ProgressBar());
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
               << fs::absolute(dir).lexically_normal().string() << "\n";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "duzedo/SampleDuzedo.h"
+#include "site/Site.h"
 
 // The duzedo commands besides report (Report.h), once their arguments are checked. Each prints
 // what it did on standard output and throws std::exception, with a one-line message, on failure.
@@ -24,4 +25,4 @@ void RunPictures(const std::string& db, const std::string& dir);
 // site: the statistics of db as a static web site in dir, which is replaced whole; one that holds
 // files the command did not write only when force. An empty title keeps the default one.
 // 1 when pages were left out, each reason on standard error; 0 otherwise.
-int RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force);
+int RunSite(const std::string& db, const std::string& dir, SiteOptions options);

@@ -36,8 +36,7 @@ struct Arguments {
     std::string in;
     std::string out;  // OUT of a conversion, or --out DIR
     std::string view;
-    std::string title;
-    bool force = false;
+    SiteOptions site;
     int status = 0;  // of a command that finished yet did not do all it was asked
 };
 
@@ -133,11 +132,15 @@ void AddSite(CLI::App& app, Arguments& a) {
         "site", "write the statistics as a static web site into DIR, replacing it whole");
     command->add_option("DB", a.db, "the database, Access or SQLite")->required();
     TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
-    command->add_option("--title", a.title, "the site's name in every page's header")
+    command->add_option("--title", a.site.title, "the site's name in every page's header")
         ->type_name("TEXT");
-    command->add_flag("--force", a.force,
+    command
+        ->add_option("--base-url", a.site.baseUrl,
+                     "the http(s) address the site will be served from, for sitemap.xml")
+        ->type_name("URL");
+    command->add_flag("--force", a.site.force,
                       "replace DIR even when it holds files the site command did not write");
-    command->callback([&a] { a.status = RunSite(a.db, a.out, a.title, a.force); });
+    command->callback([&a] { a.status = RunSite(a.db, a.out, a.site); });
 }
 
 // Levenshtein's: the fewest letters put in, taken out or changed that turn a into b.
