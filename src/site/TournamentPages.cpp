@@ -37,20 +37,22 @@ struct TournamentsPlan {
 
 TournamentsPlan MakePlan() {
     TournamentsPlan plan;
-    SlugSet slugs;
+    plan.paths = TournamentPaths();
     for (std::string& name : ListedTournaments()) {
-        if (plan.paths.contains(name)) continue;
-        plan.paths[name] = "tournaments/" + slugs.add(name) + ".html";
-        plan.names.push_back(std::move(name));
+        if (std::ranges::find(plan.names, name) == plan.names.end()) {
+            plan.names.push_back(std::move(name));
+        }
     }
     const CountryFilter filter = TournamentCountryFilter();
     for (std::size_t item = 1; filter.supported && item < filter.items.size(); ++item) {
         plan.countries.push_back({filter.items[item], TournamentNames(filter.items[item])});
     }
     if (std::ranges::any_of(plan.names, IsMultiPhase)) {
+        SlugSet slugs;
         for (const DiagramPlan& diagram : OfferedDiagrams()) {
             if (IsWorldCup(diagram.base)) continue;
-            plan.phases.push_back({diagram, "tournaments/" + slugs.add(diagram.title) + ".html"});
+            plan.phases.push_back(
+                {diagram, "tournaments/phases/" + slugs.add(diagram.title) + ".html"});
         }
     }
     return plan;
@@ -181,6 +183,15 @@ PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
 }
 
 }  // namespace
+
+std::map<std::string, std::string, std::less<>> TournamentPaths() {
+    std::map<std::string, std::string, std::less<>> paths;
+    SlugSet slugs;
+    for (const std::string& name : ListedTournaments()) {
+        paths.try_emplace(name, "tournaments/" + slugs.add(name) + ".html");
+    }
+    return paths;
+}
 
 std::vector<PlannedPage> TournamentPages(const std::shared_ptr<const PeoplePlan>& people) {
     auto plan = std::make_shared<TournamentsPlan>();
