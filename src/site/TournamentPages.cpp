@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "db/DbValue.h"
 #include "site/DiagramPages.h"
@@ -38,10 +39,9 @@ struct TournamentsPlan {
 TournamentsPlan MakePlan() {
     TournamentsPlan plan;
     plan.paths = TournamentPaths();
+    std::set<std::string, std::less<>> listed;
     for (std::string& name : ListedTournaments()) {
-        if (std::ranges::find(plan.names, name) == plan.names.end()) {
-            plan.names.push_back(std::move(name));
-        }
+        if (listed.insert(name).second) plan.names.push_back(std::move(name));
     }
     const CountryFilter filter = TournamentCountryFilter();
     for (std::size_t item = 1; filter.supported && item < filter.items.size(); ++item) {

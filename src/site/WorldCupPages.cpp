@@ -19,8 +19,7 @@ std::string PhasePageName(int worldCup, int phase) {
            std::to_string(phase);
 }
 
-// Fixed names of lower-case words: no slug of another name has two hyphens in a row, as the
-// trees' slugs do.
+// Fixed names in lower case; the trees' slugs are hashed ones, which always hold "--".
 std::string PhasePath(int worldCup, int phase) {
     return std::string("worldcups/world-cup-") + (worldCup == 0 ? "i" : "ii") + "-phase-" +
            std::to_string(phase) + ".html";
