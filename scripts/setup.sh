@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs; does nothing when they are all present.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev libsqlite3-dev mdbtools-dev mdbtools
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev mdbtools-dev mdbtools
           libcli11-dev libkainjow-mustache-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth
           desktop-file-utils appstream clang libclang-rt-14-dev)
 missing=()

@@ -1,11 +1,14 @@
 #include "site/PeoplePages.h"
 
+#include <algorithm>
+
 #include "db/DbValue.h"
 #include "db/JetText.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
 #include "site/Slug.h"
+#include "site/TournamentPages.h"
 
 namespace {
 
@@ -46,6 +49,20 @@ TemplateList Opponents(const PeoplePlan& plan, std::string_view path, std::strin
     return links;
 }
 
+// The games' tournaments linked to their pages.
+SiteTable::Links TournamentLinks(const PeoplePlan& plan, std::string_view path, const Grid& grid) {
+    const auto column = std::ranges::find(grid.front(), "Tournament") - grid.front().begin();
+    SiteTable::Links links{static_cast<std::size_t>(column), {}};
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        const auto found = column < std::ssize(grid[row])
+                               ? plan.tournamentPaths.find(grid[row][links.column])
+                               : plan.tournamentPaths.end();
+        links.hrefs.push_back(found == plan.tournamentPaths.end() ? std::string()
+                                                                  : SiteLink(path, found->second));
+    }
+    return links;
+}
+
 PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::string& path,
                        const std::string& player) {
     const SiteFigures& figures = plan.figures;
@@ -62,8 +79,10 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
         for (const int mode : {kHomeGames, kAwayGames}) {
             const ViewTexts games = GamesView(player, mode, figures.games(player, mode));
             const std::string id = mode == kHomeGames ? "grdGames-home" : "grdGames-away";
-            tables.push_back(
-                AddTable(page, path, {id, games.text("frmGames"), games.grid("grdGames")}));
+            const Grid& grid = games.grid("grdGames");
+            tables.push_back(AddTable(page, path,
+                                      {id, games.text("frmGames"), grid, std::nullopt,
+                                       TournamentLinks(plan, path, grid)}));
         }
         const ViewTexts positions =
             PositionsView(player, figures.positions(player), kGraphWidth, kGraphHeight);
@@ -129,6 +148,11 @@ std::optional<std::string> PeoplePlan::playerPath(std::string_view name) const {
 
 std::shared_ptr<const PeoplePlan> PlanPeople() {
     auto plan = std::make_shared<PeoplePlan>();
+    try {
+        plan->tournamentPaths = TournamentPaths();
+    } catch (const DbError&) {
+        // The games' tournaments go without links.
+    }
     try {
         plan->figures = SiteFigures::Read();
     } catch (const DbError& error) {

@@ -14,8 +14,9 @@
 // link to them.
 struct PeoplePlan {
     SiteFigures figures;
-    std::map<std::string, std::string, std::less<>> playerPaths;  // by the name as written
-    std::vector<std::string> pairPaths;                           // as figures.pairs()
+    std::map<std::string, std::string, std::less<>> playerPaths;      // by the name as written
+    std::vector<std::string> pairPaths;                               // as figures.pairs()
+    std::map<std::string, std::string, std::less<>> tournamentPaths;  // for the games' column
     std::string unreadable;  // why the database gave no players' figures; empty when it did
 
     std::optional<std::string> playerPath(std::string_view name) const;

@@ -10,6 +10,8 @@
 #include "site/SitePage.h"
 #include "site/SiteTable.h"
 #include "site/Templates.h"
+#include "site/TournamentPages.h"
+#include "site/WorldCupPages.h"
 
 namespace {
 
@@ -21,7 +23,10 @@ struct Section {
 
 // The navigation bar: a section per kind of page the site has.
 const std::vector<Section>& Sections() {
-    static const std::vector<Section> sections = {{"rankings", "World Rankings", "index.html"}};
+    static const std::vector<Section> sections = {
+        {"rankings", "World Rankings", "index.html"},
+        {"tournaments", "Tournaments", "tournaments.html"},
+        {"worldcup", "World Cups", std::string(FirstWorldCupPath())}};
     return sections;
 }
 
@@ -130,6 +135,8 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     std::vector<PlannedPage> pages = RankingPages(people);
     std::ranges::move(PlayerPages(people), std::back_inserter(pages));
     std::ranges::move(PairPages(people), std::back_inserter(pages));
+    std::ranges::move(TournamentPages(people), std::back_inserter(pages));
+    std::ranges::move(WorldCupPages(people), std::back_inserter(pages));
     std::size_t written = 0;
     for (const PlannedPage& page : pages) {
         site.writePage(page);

@@ -95,6 +95,9 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
             const std::string key = WebText(JetFoldKey(Cell(grid, row, table.filter->column)));
             data.set("fp", std::to_string(++rowsOfKey[key]));
             data.set("f", key);
+            if (const auto other = table.filter->otherColumn) {
+                data.set("g", WebText(JetFoldKey(Cell(grid, row, *other))));
+            }
         }
         rows.push_back(std::move(data));
     }

@@ -20,6 +20,8 @@ struct SiteTable {
         // The column that numbers the rows 1, 2, 3...; with the filter on, it numbers the rows
         // shown, as a view asked for one item numbers its rows.
         std::optional<std::size_t> numberColumn;
+        // A second column the chosen item may stand in instead (a game's two players).
+        std::optional<std::size_t> otherColumn = {};
     };
 
     std::string id;       // the grid's name in the window ("grdRankings"), the table's id
@@ -44,8 +46,8 @@ std::string WebText(std::string_view text);
 std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column);
 
 // The table for the template grid.html: id, heading, csv (the CSV file's link), header, rows of
-// cells {t: text, k: sort key}, numeric columns marked n, each row's filter key f and number
-// among its filter item's rows fp, and the filter's items.
+// cells {t: text, k: sort key}, numeric columns marked n, each row's filter key f (and g, of the
+// other column) and number among its filter item's rows fp, and the filter's items.
 TemplateData TableData(const SiteTable& table, std::string_view csvHref);
 
 // The grid as a CSV file: UTF-8 with a byte order mark, lines ending in CR LF, cells quoted where

@@ -1,7 +1,9 @@
 #include "tournaments/DiagramImage.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <algorithm>
 
 #include "core/QtText.h"
@@ -20,11 +22,13 @@ QPointF At(int x, int y) {
 
 }  // namespace
 
-QImage DiagramImage(const Graph& graph) {
-    QImage image(std::max(TwipsToPixels(graph.width), 1), std::max(TwipsToPixels(graph.height), 1),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
+QSize DiagramSize(const Graph& graph) {
+    return {std::max(TwipsToPixels(graph.width), 1), std::max(TwipsToPixels(graph.height), 1)};
+}
+
+void PaintDiagram(const Graph& graph, QPaintDevice& device) {
+    QPainter painter(&device);
+    painter.fillRect(QRect(QPoint(0, 0), DiagramSize(graph)), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(170, 180, 200), 1));
     for (const GraphBox& box : graph.boxes) {
@@ -51,5 +55,21 @@ QImage DiagramImage(const Graph& graph) {
             2;
         painter.drawText(QPointF(at.x(), at.y() + lead + ascent), ToQString(text.text));
     }
+}
+
+QImage DiagramImage(const Graph& graph) {
+    QImage image(DiagramSize(graph), QImage::Format_RGB32);
+    PaintDiagram(graph, image);
     return image;
+}
+
+std::string DiagramSvg(const Graph& graph, std::string_view title) {
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(DiagramSize(graph));
+    generator.setViewBox(QRect(QPoint(0, 0), DiagramSize(graph)));
+    generator.setTitle(ToQString(title));
+    PaintDiagram(graph, generator);
+    return svg.data().toStdString();
 }

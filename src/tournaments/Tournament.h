@@ -12,6 +12,11 @@
 // The one tournament played in phases; it shows a phase chooser instead of a table.
 inline constexpr std::string_view kMultiPhaseTournament = "DADIDUREZ VII";
 inline constexpr std::string_view kAllPlayersItem = "<all players>";
+// What the multi-phase tournament shows instead of its table, above its phases' buttons.
+inline constexpr std::string_view kMultiPhaseNote =
+    "Dadidurez VII had a not very often seen form, consisting of two rounds, playout and "
+    "playoff matches and it also had a cup competition. Select the phase you want to see "
+    "below:";
 
 enum class TournamentKind { Ordinary, Cup, MultiPhase };
 

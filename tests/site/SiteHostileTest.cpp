@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -38,11 +39,32 @@ const char kHostileNames[] = R"(
     UPDATE tables SET player = (SELECT new FROM renamed WHERE old = player);
     UPDATE rankings SET player = (SELECT new FROM renamed WHERE old = player);
     UPDATE rankings SET country = '=cmd|'' /C calc''!A0' WHERE rowid % 8 = 3;
-    UPDATE rankings SET country = '"><b x="' WHERE rowid % 8 = 4;)";
+    UPDATE rankings SET country = '"><b x="' WHERE rowid % 8 = 4;
+    CREATE TEMP TABLE events AS SELECT tournament AS old, CASE rowid % 3
+        WHEN 0 THEN '<img src=t>"&' || rowid WHEN 1 THEN 'Case T' || rowid
+        ELSE 'CASE T' || (rowid - 1) END AS new FROM "tournament players"
+        WHERE rowid < 9 AND tournament NOT LIKE 'world cup%' AND tournament NOT LIKE '%cup';
+    UPDATE scores SET tournament = (SELECT new FROM events WHERE old = tournament)
+        WHERE tournament IN (SELECT old FROM events);
+    UPDATE tables SET tournament = (SELECT new FROM events WHERE old = tournament)
+        WHERE tournament IN (SELECT old FROM events);
+    UPDATE "tournament players" SET tournament = (SELECT new FROM events WHERE old = tournament)
+        WHERE tournament IN (SELECT old FROM events);)";
 
 void WriteHostileSample(const std::string& path) {
     WriteSampleDb(path);
     Exec(OpenForWriting(path).get(), kHostileNames);
+}
+
+// The texts of an XML document, each on a line; fails the test where it is not XML.
+std::string XmlTexts(const std::string& xml) {
+    QXmlStreamReader reader(QByteArray::fromStdString(xml));
+    std::string texts;
+    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
+        if (reader.isCharacters()) texts += "\n" + reader.text().toString().toStdString();
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return texts;
 }
 
 std::vector<fs::path> Files(const fs::path& site, const std::string& extension) {
@@ -68,11 +90,13 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
         std::string path = fs::relative(page, out / "site").string();
         std::ranges::transform(path, path.begin(), [](unsigned char c) { return std::tolower(c); });
         EXPECT_TRUE(paths.insert(path).second) << path;
-        if (path.starts_with("players/") || path.starts_with("pairs/")) {
+        if (path.starts_with("players/") || path.starts_with("pairs/") ||
+            path.starts_with("tournaments/")) {
             const std::size_t start = html.find("<h1>") + 4;
             headings.insert(HtmlUnescaped(html.substr(start, html.find("</h1>") - start)));
         }
-        EXPECT_EQ(html.find("<img"), std::string::npos) << page;
+        EXPECT_EQ(html.find("<img src=x"), std::string::npos) << page;
+        EXPECT_EQ(html.find("<img src=t"), std::string::npos) << page;
         EXPECT_EQ(html.find("<script>"), std::string::npos) << page;
         EXPECT_EQ(html.find("<b x"), std::string::npos) << page;
         EXPECT_EQ(html.find('\0'), std::string::npos) << page;
@@ -99,6 +123,17 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
         };
         EXPECT_TRUE(std::ranges::any_of(headings, pair)) << name;
     }
+    for (const std::string name : {"<img src=t>\"&", "Case T1", "CASE T1"}) {
+        const auto tournament = [&](const std::string& h) { return h.starts_with(name); };
+        EXPECT_TRUE(std::ranges::any_of(headings, tournament)) << name;
+    }
+    std::string trees;  // the World Cups' trees' texts, with their players' names
+    for (const fs::path& tree : Files(out / "site/worldcups", ".svg")) {
+        const std::string svg = FileText(tree.string());
+        EXPECT_EQ(svg.find("<script>"), std::string::npos) << tree;
+        trees += XmlTexts(svg);
+    }
+    EXPECT_NE(trees.find(names[1]), std::string::npos);
     std::string csv;
     for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());
     EXPECT_EQ(csv.find(",=cmd"), std::string::npos);

@@ -157,22 +157,37 @@ void RunToMdb(const std::string& in, const std::string& out) {
     output.finish();
 }
 
+namespace {
+
+// Drawing text needs the GUI module's fonts, never a display.
+class Painting {
+  private:
+    // Before the application: Qt's notices about the environment of a platform without a screen
+    // would break the one-line error rule.
+    static int Offscreen() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        return 1;
+    }
+
+    int argc_ = Offscreen();
+    char name_[7] = "duzedo";
+    char* argv_[2] = {name_, nullptr};
+    QGuiApplication gui_{argc_, argv_};
+};
+
+}  // namespace
+
 void RunPictures(const std::string& db, const std::string& dir) {
     const ConnectedDb connected(db);
-    // Drawing text needs the GUI module's fonts, never a display. Qt's notices about the
-    // environment of a platform without a screen would break the one-line error rule.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    int argc = 1;
-    char name[] = "duzedo";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication gui(argc, argv);
+    const Painting painting;
     for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
 }
 
 int RunSite(const std::string& db, const std::string& dir, SiteOptions options) {
     if (options.title.empty()) options.title = SiteOptions{}.title;
     const ConnectedDb connected(db);
+    const Painting painting;  // the diagrams' pictures
     const SiteSummary site = WriteSite(dir, options, ProgressBar());
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
               << fs::absolute(dir).lexically_normal().string() << "\n";

@@ -1,6 +1,7 @@
 // The site's one script: tables sort by a click on a column's heading, and a filter box shows
 // only the rows it picks. Both work from data the pages carry (data-k: each cell's place in the
-// program's order; data-f: the row's filter key), so the order and the filter are the program's.
+// program's order; data-f, and data-g where a row has two: the row's filter keys), so the order
+// and the filter are the program's.
 (function () {
   'use strict';
 
@@ -46,7 +47,8 @@
     function apply() {
       var all = select.selectedIndex <= 0;
       bodyRows(table).forEach(function (row) {
-        row.hidden = !all && (row.getAttribute('data-f') || '') !== select.value;
+        row.hidden = !all && (row.getAttribute('data-f') || '') !== select.value &&
+          row.getAttribute('data-g') !== select.value;
         if (numbered === null) return;
         var cell = row.cells[Number(numbered)];
         if (!cell.hasAttribute('data-t')) cell.setAttribute('data-t', cell.textContent);

@@ -11,6 +11,7 @@
 
 #include "db/Database.h"
 #include "tournaments/PictureViewer.h"
+#include "tournaments/Tournament.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/ui/frmShowPic.h"
 #include "widgets/Accessible.h"
@@ -70,11 +71,7 @@ void TournamentsFrame::BuildDadidurez(ControlBuilder& b) {
     QFrame* d = ui.fraDadidurez = b.Panel(this, "fraDadidurez");
     d->hide();
     ui.shpDadidurez = b.Shape(d, "shpDadidurez");
-    ui.lblDadidurez = b.Label(
-        d, "lblDadidurez",
-        "Dadidurez VII had a not very often seen form, consisting of two rounds, playout and "
-        "playoff matches and it also had a cup competition. Select the phase you want to see "
-        "below:");
+    ui.lblDadidurez = b.Label(d, "lblDadidurez", std::string(kMultiPhaseNote).c_str());
     ui.lblDadidurez->setWordWrap(true);
     const char* const phases[] = {"League Round 1", "League Round 2", "League Playouts",
                                   "League Playoffs", "Cup"};

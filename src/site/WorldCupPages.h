@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "site/PeoplePages.h"
+#include "site/SitePage.h"
+
+// The World Cups frame's pages, in worldcups/: for each World Cup every phase of its phase box
+// ("World Cup I phase 3", numbered as the box's items from 0), its table and its games; and the
+// trees its buttons offer as diagram pages. Every page links to all the others.
+std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& people);
+
+// The first World Cup page, where the navigation's section leads.
+std::string_view FirstWorldCupPath();
