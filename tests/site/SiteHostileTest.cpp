@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -26,7 +28,7 @@ namespace fs = std::filesystem;
 const char kHostileNames[] = R"(
     CREATE TEMP TABLE renamed AS SELECT player AS old, CASE rowid % 8
         WHEN 0 THEN '<img src=x onerror=alert(1)>'
-        WHEN 1 THEN '"Quoted" & ''single'' </td></tr></table><script>x()</script>'
+        WHEN 1 THEN '"Quoted" & ''single'' </td></tr></table><script>x()</script>' || char(8232)
         WHEN 2 THEN '../../etc/passwd'
         WHEN 3 THEN 'a/b\c'
         WHEN 4 THEN replace(hex(zeroblob(150)), '0', 'W')
@@ -83,7 +85,7 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     }
     const std::vector<std::string> names = {
         "<img src=x onerror=alert(1)>",
-        "\"Quoted\" & 'single' </td></tr></table><script>x()</script>",
+        "\"Quoted\" & 'single' </td></tr></table><script>x()</script>\u2028",
         "../../etc/passwd",
         "a/b\\c",
         "Case R",
@@ -99,6 +101,22 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
         };
         EXPECT_TRUE(std::ranges::any_of(headings, pair)) << name;
     }
+    // The search box's index: no name ends the script or its string, and each reads back whole.
+    const std::string script = FileText((out / "site/assets/names.js").string());
+    for (const std::string_view unsafe : {"<", ">", "&", "\u2028"}) {
+        EXPECT_EQ(script.find(unsafe), std::string::npos) << unsafe;
+    }
+    const std::string json =
+        script.substr(script.find('['), script.rfind(']') - script.find('[') + 1);
+    const QJsonArray index = QJsonDocument::fromJson(QByteArray::fromStdString(json)).array();
+    std::set<std::string> indexed;
+    for (qsizetype i = 0; i < index.size(); i += 2)
+        indexed.insert(index[i].toString().toStdString());
+    for (const std::string& name : names) {
+        const auto named = [&](const std::string& entry) { return entry.starts_with(name); };
+        EXPECT_TRUE(std::ranges::any_of(indexed, named)) << name;
+    }
+
     std::string csv;
     for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());
     EXPECT_EQ(csv.find(",=cmd"), std::string::npos);
