@@ -33,16 +33,21 @@ void AppendScriptString(std::string& out, std::string_view text) {
 }  // namespace
 
 std::string NamesScript(const PeoplePlan& plan) {
+    constexpr std::string_view kFolder = "players/";
+    constexpr std::string_view kExtension = ".html";
     std::string script = "window.siteNames=[";
     bool first = true;
     for (const std::string& player : plan.figures.players()) {
         const std::optional<std::string> path = plan.playerPath(player);
-        if (!path) continue;
+        if (!path || !path->starts_with(kFolder) || !path->ends_with(kExtension)) continue;
         if (!first) script += ",\n";
         first = false;
         AppendScriptString(script, WebText(player));  // shown as the pages show it
         script += ',';
-        AppendScriptString(script, *path);
+        // The slug alone: "players/" and ".html" would be a quarter of the file.
+        const std::string_view slug(*path);
+        AppendScriptString(
+            script, slug.substr(kFolder.size(), slug.size() - kFolder.size() - kExtension.size()));
     }
     return script + "];\n";
 }

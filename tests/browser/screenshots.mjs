@@ -1,5 +1,6 @@
 // Pictures of the sample's web site: the first page of each kind asked for (the start page for
-// "rankings"), at desktop and phone widths, light and dark, as KIND-WIDTH[-dark].png in OUT.
+// "rankings"), at desktop and phone widths, light and dark, as KIND-WIDTH[-dark].png in OUT; and
+// the search box completing a name, as search-390.png.
 // Usage: node screenshots.mjs DUZEDO OUT [KIND...]; kinds the site does not have are passed by.
 import { mkdirSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
@@ -28,6 +29,16 @@ try {
       }
     }
   }
+  // The search box completing a name, on a phone.
+  const page = await browser.newPage();
+  await page.setViewport(viewports[1]);
+  await page.goto(pathToFileURL(join(sample.site, 'index.html')).href);
+  await page.focus('#search');
+  await page.keyboard.type('an');
+  await page.waitForSelector('#search-list [role=option]');
+  await page.keyboard.press('ArrowDown');
+  await page.screenshot({ path: join(out, 'search-390.png') });
+  console.log(join(out, 'search-390.png'));
 } finally {
   await browser.close();
   rmSync(sample.dir, { recursive: true, force: true });

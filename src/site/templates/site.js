@@ -89,7 +89,7 @@
     var active = -1;
     function go(index) {
       var names = window.siteNames;
-      if (found.length) location.href = root + names[found[Math.max(index, 0)] + 1];
+      if (found.length) location.href = root + 'players/' + names[found[Math.max(index, 0)] + 1] + '.html';
     }
     function mark(index) {
       active = index;
@@ -143,7 +143,6 @@
       event.preventDefault();
       go(active);
     });
-    form.hidden = false;
   }
 
   document.querySelectorAll('form.search').forEach(makeSearch);
