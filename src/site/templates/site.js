@@ -124,10 +124,12 @@
     }
     input.addEventListener('focus', load);
     input.addEventListener('input', show);
-    input.addEventListener('blur', function () {
+    function close() {
       list.hidden = true;
       input.setAttribute('aria-expanded', 'false');
-    });
+      mark(-1);
+    }
+    input.addEventListener('blur', close);
     input.addEventListener('keydown', function (event) {
       var step = { ArrowDown: 1, ArrowUp: -1 }[event.key];
       if (step && found.length) {
@@ -135,8 +137,8 @@
         mark(active < 0 && step < 0 ? found.length - 1 : (active + step + found.length) % found.length);
         event.preventDefault();
       } else if (event.key === 'Escape') {
-        input.value = '';
-        show();
+        if (list.hidden) input.value = '';  // a second Esc clears the box
+        close();
       }
     });
     form.addEventListener('submit', function (event) {
