@@ -7,6 +7,7 @@
 #include "core/Json.h"
 #include "site/PeoplePages.h"
 #include "site/RankingPages.h"
+#include "site/SearchIndex.h"
 #include "site/SitePage.h"
 #include "site/SiteTable.h"
 #include "site/Templates.h"
@@ -144,6 +145,7 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     }
     site.write("assets/site.css", SiteAsset("site.css"));
     site.write("assets/site.js", SiteAsset("site.js"));
+    site.write("assets/names.js", NamesScript(*people));
     site.write("pages.json", PagesJson(pages));
     site.write("sitemap.xml", Sitemap(pages, base));
     SiteSummary summary = site.commit();

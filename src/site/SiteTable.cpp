@@ -146,6 +146,8 @@ TemplateData TableData(const SiteTable& table, std::string_view csvHref) {
         TemplateData cell;
         cell.set("t", WebText(table.grid.front()[column]));
         if (numeric.back()) cell.set("n", true);
+        // A heading without text would be an empty header cell for a screen reader.
+        if (!table.grid.front()[column].empty()) cell.set("named", true);
         header.push_back(std::move(cell));
     }
     Put(data, "header", std::move(header));

@@ -30,6 +30,7 @@
   function makeSortable(table) {
     if (!table.tHead || !table.tBodies.length) return;
     Array.prototype.forEach.call(table.tHead.rows[0].cells, function (heading, column) {
+      if (heading.tagName !== 'TH') return;
       var button = document.createElement('button');
       button.type = 'button';
       while (heading.firstChild) button.appendChild(heading.firstChild);
@@ -60,6 +61,95 @@
     apply();
   }
 
+  // Letters without their accents, in lower case: "jose" finds "José".
+  function searchKey(text) {
+    return text.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase();
+  }
+
+  // Up to ten players: names that begin with the text first, then a word that does, then any
+  // other name holding it; each group in the players' order.
+  function matches(names, text) {
+    var key = searchKey(text.trim());
+    var groups = [[], [], []];
+    if (!key) return [];
+    for (var i = 0; i < names.length; i += 2) {
+      var name = searchKey(names[i]);
+      var at = name.indexOf(key);
+      if (at < 0) continue;
+      groups[at === 0 ? 0 : /\s/.test(name.charAt(at - 1)) ? 1 : 2].push(i);
+    }
+    return groups[0].concat(groups[1], groups[2]).slice(0, 10);
+  }
+
+  // The search box: a combobox over the name index, which loads at the first focus so that
+  // pages stay light; arrows choose, Enter goes to the chosen or the first player, Esc closes.
+  function makeSearch(form) {
+    var root = form.getAttribute('data-root');
+    var input = form.querySelector('input');
+    var list = form.querySelector('[role=listbox]');
+    var found = [];
+    var active = -1;
+    function go(index) {
+      var names = window.siteNames;
+      if (found.length) location.href = root + 'players/' + names[found[Math.max(index, 0)] + 1] + '.html';
+    }
+    function mark(index) {
+      active = index;
+      Array.prototype.forEach.call(list.children, function (item, i) {
+        item.setAttribute('aria-selected', String(i === index));
+      });
+      if (index < 0) input.removeAttribute('aria-activedescendant');
+      else input.setAttribute('aria-activedescendant', list.children[index].id);
+    }
+    function show() {
+      found = window.siteNames ? matches(window.siteNames, input.value) : [];
+      list.textContent = '';
+      found.forEach(function (at, i) {
+        var item = document.createElement('li');
+        item.id = 'search-' + i;
+        item.setAttribute('role', 'option');
+        item.textContent = window.siteNames[at];
+        item.addEventListener('mousedown', function (event) { event.preventDefault(); });
+        item.addEventListener('click', function () { go(i); });
+        list.appendChild(item);
+      });
+      list.hidden = !found.length;
+      input.setAttribute('aria-expanded', String(found.length > 0));
+      mark(-1);
+    }
+    function load() {
+      if (window.siteNames || form.querySelector('script')) return;
+      var script = document.createElement('script');
+      script.src = root + 'assets/names.js';
+      script.onload = show;
+      form.appendChild(script);
+    }
+    input.addEventListener('focus', load);
+    input.addEventListener('input', show);
+    function close() {
+      list.hidden = true;
+      input.setAttribute('aria-expanded', 'false');
+      mark(-1);
+    }
+    input.addEventListener('blur', close);
+    input.addEventListener('keydown', function (event) {
+      var step = { ArrowDown: 1, ArrowUp: -1 }[event.key];
+      if (step && found.length) {
+        if (list.hidden) show();
+        mark(active < 0 && step < 0 ? found.length - 1 : (active + step + found.length) % found.length);
+        event.preventDefault();
+      } else if (event.key === 'Escape') {
+        if (list.hidden) input.value = '';  // a second Esc clears the box
+        close();
+      }
+    });
+    form.addEventListener('submit', function (event) {
+      event.preventDefault();
+      go(active);
+    });
+  }
+
+  document.querySelectorAll('form.search').forEach(makeSearch);
   document.querySelectorAll('table.grid').forEach(makeSortable);
   document.querySelectorAll('select[data-table]').forEach(makeFilter);
 })();

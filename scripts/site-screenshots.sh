@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Pictures of the sample's web site in docs/screenshots/site/: the start page, the first player's
+# page and the first World Cup page (when the site has one), 1280 and 390 px wide, light and dark.
+# Other kinds of page (as pages.json names them) may be given instead: scripts/site-screenshots.sh
+# rankings pair. Builds duzedo into build/ (or $BUILD_DIR) first.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j "$(nproc)" --target duzedo
+node "$root/tests/browser/screenshots.mjs" "$build/bin/duzedo" "$root/docs/screenshots/site" "$@"

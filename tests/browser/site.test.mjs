@@ -1,0 +1,121 @@
+// The sample site in headless chromium, opened from file:// as a reader would: every kind of page
+// passes axe-core (light and dark) without a console error, fits a phone, sorts its tables and
+// finds a player from the search box. Run by CTest with DUZEDO naming the duzedo program.
+import assert from 'node:assert/strict';
+import { rmSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { axeViolations, launchBrowser, pagesToCheck, writeSampleSite } from './site.mjs';
+
+const desktop = { width: 1280, height: 900 };
+const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
+let sample;
+let browser;
+
+before(async () => {
+  assert.ok(process.env.DUZEDO, 'DUZEDO must name the duzedo program');
+  sample = writeSampleSite(process.env.DUZEDO);
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser?.close();
+  if (sample) rmSync(sample.dir, { recursive: true, force: true });
+});
+
+const url = (path) => pathToFileURL(join(sample.site, path)).href;
+
+// The page at path, with what went wrong in it so far: console errors, script errors, failed loads.
+async function open(path, viewport = desktop) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+  page.on('pageerror', (e) => errors.push(e.message));
+  page.on('requestfailed', (r) => errors.push(`${r.url()}: ${r.failure()?.errorText}`));
+  await page.setViewport(viewport);
+  await page.goto(url(path), { waitUntil: 'load' });
+  return { page, errors };
+}
+
+test('every kind of page passes axe-core in light and dark without a console error', async () => {
+  for (const { path } of pagesToCheck(sample.pages)) {
+    const { page, errors } = await open(path);
+    assert.deepEqual(await axeViolations(page), [], path);
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+    assert.deepEqual(await axeViolations(page), [], `${path} in dark`);
+    assert.deepEqual(errors, [], path);
+    await page.close();
+  }
+});
+
+// What a phone's reader would stumble over: sideways scrolling of the page, small text, small
+// controls.
+function phoneFaults() {
+  const faults = [];
+  if (document.scrollingElement.scrollWidth > 390) faults.push('the page scrolls sideways');
+  const shown = (e) => e.getClientRects().length > 0 && !e.closest('.skip, [hidden]');
+  for (const e of document.body.querySelectorAll('*')) {
+    const text = [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim());
+    if (text && shown(e) && parseFloat(getComputedStyle(e).fontSize) < 16) {
+      faults.push(`small text: ${e.tagName} ${e.textContent.slice(0, 30)}`);
+    }
+  }
+  for (const e of document.querySelectorAll('a, button, input, select, summary')) {
+    const box = e.getBoundingClientRect();
+    if (shown(e) && (box.height < 44 || box.width < 44)) {
+      faults.push(`small target ${Math.round(box.width)}x${Math.round(box.height)}: ${e.outerHTML.slice(0, 80)}`);
+    }
+  }
+  return faults;
+}
+
+test('at 390 px wide no page scrolls sideways, text is 16 px and targets 44 px', async () => {
+  for (const { path } of pagesToCheck(sample.pages)) {
+    const { page } = await open(path, phone);
+    assert.deepEqual(await page.evaluate(phoneFaults), [], path);
+    await page.close();
+  }
+});
+
+test('a click on a column heading sorts the rows by it, numbers as numbers', async () => {
+  const { page, errors } = await open('index.html');
+  const column = await page.$$eval('#grdRankings thead th', (ths) => ths.findLastIndex((th) => th.classList.contains('n')));
+  assert.ok(column > 0, 'the rankings have a number column');
+  const values = () => page.$$eval(`#grdRankings tbody td:nth-child(${column + 1})`,
+    (tds) => tds.map((td) => Number(td.textContent.replace(/[^\d.-]/g, ''))));
+  const before = await values();
+  const heading = `#grdRankings thead th:nth-child(${column + 1})`;
+  await page.click(`${heading} button`);
+  assert.deepEqual(await values(), [...before].sort((a, b) => a - b));
+  await page.click(`${heading} button`);
+  assert.deepEqual(await values(), [...before].sort((a, b) => b - a));
+  assert.equal(await page.$eval(heading, (th) => th.getAttribute('aria-sort')), 'descending');
+  assert.deepEqual(errors, []);
+});
+
+test('the search box completes a name typed in lower case and goes to the player', async () => {
+  const players = sample.pages.filter((p) => p.kind === 'player');
+  const cases = [{ from: 'index.html', player: players[0], choose: 'keys' },
+    { from: players[1].path, player: players.at(-1), choose: 'click' }];
+  for (const { from, player, choose } of cases) {
+    const { page, errors } = await open(from);
+    await page.focus('#search');
+    await page.keyboard.type(player.name.slice(1).toLowerCase());
+    await page.waitForSelector('#search-list [role=option]');
+    const options = await page.$$eval('#search-list [role=option]', (os) => os.map((o) => o.textContent));
+    const at = options.indexOf(player.name);
+    assert.ok(at >= 0, `${player.name} among ${options}`);
+    const arrived = page.waitForNavigation();
+    if (choose === 'keys') {
+      for (let i = 0; i <= at; ++i) await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('Enter');
+    } else {
+      await page.click(`#search-${at}`);
+    }
+    await arrived;
+    assert.equal(page.url(), url(player.path));
+    assert.deepEqual(errors, [], from);
+    await page.close();
+  }
+});
