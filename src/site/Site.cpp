@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Json.h"
+#include "site/MiscPages.h"
 #include "site/PeoplePages.h"
 #include "site/RankingPages.h"
 #include "site/SitePage.h"
@@ -21,7 +22,10 @@ struct Section {
 
 // The navigation bar: a section per kind of page the site has.
 const std::vector<Section>& Sections() {
-    static const std::vector<Section> sections = {{"rankings", "World Rankings", "index.html"}};
+    static const std::vector<Section> sections = {
+        {"rankings", "World Rankings", "index.html"},
+        {"misc", "Misc Stats", "misc.html"},
+    };
     return sections;
 }
 
@@ -108,6 +112,7 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     std::vector<PlannedPage> pages = RankingPages(people);
     std::ranges::move(PlayerPages(people), std::back_inserter(pages));
     std::ranges::move(PairPages(people), std::back_inserter(pages));
+    std::ranges::move(MiscPages(people), std::back_inserter(pages));
     std::size_t written = 0;
     for (const PlannedPage& page : pages) {
         site.writePage(page);
