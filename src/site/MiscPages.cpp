@@ -8,6 +8,7 @@
 #include "misc/MiscStats.h"
 #include "misc/MiscTexts.h"
 #include "misc/PlayerTotals.h"
+#include "site/Slug.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string RecordsName(int category, bool limited) {
 }
 
 std::string RecordsPath(int category, bool limited) {
-    return "records/" + std::to_string(category) + (limited ? "" : "-limit-0") + ".html";
+    return "records/" + SlugOf(RecordsName(category, limited)) + ".html";
 }
 
 MiscPlan ReadPlan() {
@@ -91,14 +92,14 @@ PageContent MiscPage(Templates& templates, const MiscPlan& plan) {
              "The minimum number of games for a player to be included in the individual "
              "record calculation is " +
                  std::to_string(kMinGames));
+    bool shown = false;
     try {
         if (plan.readable) AddMiscTables(page, data, plan);
+        shown = plan.readable;
     } catch (const DbError&) {
-        data = TemplateData{};
-        page.files.clear();
+        // Only the view asks the database, before any table is added.
     }
-    if (!data.get("tables"))
-        data.set("note", std::string("The misc statistics cannot be computed"));
+    if (!shown) data.set("note", std::string("The misc statistics cannot be computed"));
     page.body = templates.render("misc", data);
     return page;
 }
