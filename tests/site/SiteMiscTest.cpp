@@ -3,27 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "support/HtmlTableReader.h"
 #include "support/SampleSite.h"
 
 namespace {
-
-QJsonObject Json(const std::string& text) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
-}
-
-Grid JsonGrid(const QJsonValue& rows) {
-    Grid grid;
-    for (const QJsonValue& row : rows.toArray()) {
-        Texts& texts = grid.emplace_back();
-        for (const QJsonValue& cell : row.toArray()) texts.push_back(cell.toString().toStdString());
-    }
-    return grid;
-}
 
 bool Links(const std::string& html, const std::string& href) {
     return html.find("href=\"" + href + "\"") != std::string::npos;
@@ -33,10 +16,10 @@ using SiteMisc = SampleSite;
 
 TEST_F(SiteMisc, MiscStatsPageHoldsTheReportsTables) {
     const std::string page = Page("misc.html");
-    const QJsonObject misc = Json(ReportText("misc", {}));
+    const QJsonObject misc = ReportJson("misc", {});
     for (const char* id : {"grdMisc_0", "grdMisc_1", "grdMisc_2", "grdMisc_3"}) {
         EXPECT_GT(misc[id].toArray().size(), 5) << id;
-        EXPECT_EQ(ReadHtmlTable(page, id), JsonGrid(misc[id])) << id;
+        EXPECT_EQ(ReadHtmlTable(page, id), ReportGrid(misc, id)) << id;
     }
     // Each individual record leads to its category's list as the window first shows it.
     const auto records = PagePaths("records");
@@ -61,8 +44,8 @@ TEST_F(SiteMisc, RecordsPagesHoldTheReportsLists) {
         SCOPED_TRACE(name);
         const std::string& path = records.at(name);
         const std::string page = Page(path);
-        const QJsonObject report = Json(ReportText("records", options));
-        const Grid expected = JsonGrid(report["grdTop"]);
+        const QJsonObject report = ReportJson("records", options);
+        const Grid expected = ReportGrid(report, "grdTop");
         EXPECT_GT(expected.size(), 3U);
         EXPECT_EQ(ReadHtmlTable(page, "grdTop"), expected);
         EXPECT_NE(
