@@ -192,15 +192,32 @@ MiscFigures ComputeMiscFigures(const std::vector<std::string>& players, int minG
     return {GeneralStatsTexts(), RecordHolderTexts(players, ReadPlayerTotals(players), minGames)};
 }
 
-ViewTexts MiscView(const std::vector<std::string>& players, int minGames) {
-    // Like the frame, a database without games shows no figures at all.
-    const MiscFigures figures = TotalGames() == 0
-                                    ? MiscFigures{Texts(kGeneralCount), Texts(kRecordCount)}
-                                    : ComputeMiscFigures(players, minGames);
+namespace {
+
+// Like the frame, a database without games shows no figures at all.
+ViewTexts MiscViewOf(const std::vector<std::string>& players,
+                     const std::function<std::vector<PlayerTotals>()>& totals, int minGames) {
+    const MiscFigures figures =
+        TotalGames() == 0
+            ? MiscFigures{Texts(kGeneralCount), Texts(kRecordCount)}
+            : MiscFigures{GeneralStatsTexts(), RecordHolderTexts(players, totals(), minGames)};
     ViewTexts view;
     view.set("grdMisc_0", LabelGrid(kGeneralStatsLabels, figures.general));
     view.set("grdMisc_1", BiggestWinsGrid());
     view.set("grdMisc_2", MostGoalsGrid());
     view.set("grdMisc_3", LabelGrid(kRecordCategories, figures.records));
     return view;
+}
+
+}  // namespace
+
+ViewTexts MiscView(const std::vector<std::string>& players, int minGames) {
+    return MiscViewOf(
+        players, [&] { return ReadPlayerTotals(players); }, minGames);
+}
+
+ViewTexts MiscView(const std::vector<std::string>& players, const std::vector<PlayerTotals>& totals,
+                   int minGames) {
+    return MiscViewOf(
+        players, [&] { return totals; }, minGames);
 }

@@ -45,3 +45,6 @@ MiscFigures ComputeMiscFigures(const std::vector<std::string>& players, int minG
 // The whole frame, computed afresh: labels and values down grdMisc_0 and grdMisc_3; no values
 // when the database has no games.
 ViewTexts MiscView(const std::vector<std::string>& players, int minGames);
+// The same from totals already read (as ReadPlayerTotals(players) gives them).
+ViewTexts MiscView(const std::vector<std::string>& players, const std::vector<PlayerTotals>& totals,
+                   int minGames);

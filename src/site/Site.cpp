@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Json.h"
+#include "site/MiscPages.h"
 #include "site/PeoplePages.h"
 #include "site/RankingPages.h"
 #include "site/SearchIndex.h"
@@ -27,7 +28,9 @@ const std::vector<Section>& Sections() {
     static const std::vector<Section> sections = {
         {"rankings", "World Rankings", "index.html"},
         {"tournaments", "Tournaments", "tournaments.html"},
-        {"worldcup", "World Cups", std::string(FirstWorldCupPath())}};
+        {"worldcup", "World Cups", std::string(FirstWorldCupPath())},
+        {"misc", "Misc Stats", "misc.html"},
+    };
     return sections;
 }
 
@@ -138,6 +141,7 @@ SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& optio
     std::ranges::move(PairPages(people), std::back_inserter(pages));
     std::ranges::move(TournamentPages(people), std::back_inserter(pages));
     std::ranges::move(WorldCupPages(people), std::back_inserter(pages));
+    std::ranges::move(MiscPages(people), std::back_inserter(pages));
     std::size_t written = 0;
     for (const PlannedPage& page : pages) {
         site.writePage(page);

@@ -75,9 +75,12 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
         keys.push_back(ColumnSortKeys(grid, column));
     }
     std::map<std::string, std::size_t> rowsOfKey;
+    // The library's data is copied, not moved, when a list grows: room for every row at once.
     TemplateList rows;
+    rows.reserve(grid.size());
     for (std::size_t row = 1; row < grid.size(); ++row) {
         TemplateList cells;
+        cells.reserve(columns);
         for (std::size_t column = 0; column < columns; ++column) {
             TemplateData cell;
             cell.set("t", WebText(Cell(grid, row, column)));

@@ -44,6 +44,22 @@ class SampleSite : public testing::Test {
         return out.str();
     }
 
+    // The report's JSON object.
+    static QJsonObject ReportJson(const std::string& view, const ReportOptions& options) {
+        return QJsonDocument::fromJson(QByteArray::fromStdString(ReportText(view, options)))
+            .object();
+    }
+    // A grid of the report (an array of rows of texts) as the tests read a page's table.
+    static Grid ReportGrid(const QJsonObject& report, const QString& id) {
+        Grid grid;
+        for (const QJsonValue& row : report[id].toArray()) {
+            Texts& texts = grid.emplace_back();
+            for (const QJsonValue& cell : row.toArray())
+                texts.push_back(cell.toString().toStdString());
+        }
+        return grid;
+    }
+
     // The path of each page of pages.json by its name, for one kind of page.
     static std::map<std::string, std::string> PagePaths(const QString& kind) {
         std::map<std::string, std::string> paths;

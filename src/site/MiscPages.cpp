@@ -1,0 +1,171 @@
+#include "site/MiscPages.h"
+
+#include <string>
+#include <utility>
+
+#include "db/DbValue.h"
+#include "misc/AllPlayerRecords.h"
+#include "misc/MiscStats.h"
+#include "misc/MiscTexts.h"
+#include "misc/PlayerTotals.h"
+#include "site/Slug.h"
+
+namespace {
+
+constexpr std::string_view kMiscPath = "misc.html";
+// The Options' games limit on a fresh start, as the window and duzedo report use it.
+constexpr int kMinGames = 20;
+
+// What the Misc Stats page and the 44 lists share: the players and their totals, read once.
+struct MiscPlan {
+    std::vector<std::string> players;
+    std::vector<PlayerTotals> totals;
+    bool readable = false;
+};
+
+std::string RecordsName(int category, bool limited) {
+    return std::to_string(category) + (limited ? "" : " limit 0");
+}
+
+std::string RecordsPath(int category, bool limited) {
+    return "records/" + SlugOf(RecordsName(category, limited)) + ".html";
+}
+
+MiscPlan ReadPlan() {
+    MiscPlan plan;
+    try {
+        plan.players = MiscPlayers();
+        plan.totals = ReadPlayerTotals(plan.players);
+        plan.readable = true;
+    } catch (const DbError&) {
+        plan = MiscPlan{};  // each page says what is wrong
+    }
+    return plan;
+}
+
+// A table of the window without a header row: a label and its value on each row.
+TemplateData LabelTable(PageContent& page, const std::string& id, const std::string& heading,
+                        const Grid& grid, const std::vector<std::string>& hrefs = {}) {
+    const std::string csv =
+        std::string(kMiscPath.substr(0, kMiscPath.rfind('.'))) + "." + id + ".csv";
+    page.files.emplace_back(csv, TableCsv(grid));
+    TemplateList rows;
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        TemplateData row;
+        row.set("label", WebText(grid[r].at(0)));
+        row.set("value", WebText(grid[r].at(1)));
+        if (r < hrefs.size()) row.set("href", hrefs[r]);
+        rows.push_back(std::move(row));
+    }
+    TemplateData data;
+    data.set("id", id);
+    data.set("heading", heading);
+    data.set("csv", csv);
+    Put(data, "rows", std::move(rows));
+    return data;
+}
+
+// The view's four grids: the two of labels first, as the window's VPA Stats panel shows them.
+void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan) {
+    const ViewTexts view = MiscView(plan.players, plan.totals, kMinGames);
+    std::vector<std::string> categories;
+    for (int c = 0; c < kRecordCategoryCount; ++c) categories.push_back(RecordsPath(c, true));
+    TemplateList labels;
+    labels.push_back(LabelTable(page, "grdMisc_0", "General Stats", view.grid("grdMisc_0")));
+    labels.push_back(
+        LabelTable(page, "grdMisc_3", "Individual Records", view.grid("grdMisc_3"), categories));
+    Put(data, "labels", std::move(labels));
+    TemplateList tables;
+    for (const auto& [id, heading] :
+         {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
+        tables.push_back(AddTable(page, kMiscPath, {id, heading, view.grid(id)}));
+    }
+    Put(data, "tables", std::move(tables));
+}
+
+PageContent MiscPage(Templates& templates, const MiscPlan& plan) {
+    PageContent page;
+    page.title = "Misc Stats";
+    page.description = "General figures, biggest wins, most goals and individual records";
+    TemplateData data;
+    data.set("note",
+             "The minimum number of games for a player to be included in the individual "
+             "record calculation is " +
+                 std::to_string(kMinGames));
+    bool shown = false;
+    try {
+        if (plan.readable) AddMiscTables(page, data, plan);
+        shown = plan.readable;
+    } catch (const DbError&) {
+        // Only the view asks the database, before any table is added.
+    }
+    if (!shown) data.set("note", std::string("The misc statistics cannot be computed"));
+    page.body = templates.render("misc", data);
+    return page;
+}
+
+std::vector<std::string> PlayerLinks(const PeoplePlan& people, std::string_view path,
+                                     const Grid& grid) {
+    std::vector<std::string> links;
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        const auto player = people.playerPath(grid[row].at(1));
+        links.push_back(player ? SiteLink(path, *player) : std::string());
+    }
+    return links;
+}
+
+// Category 0's value column stays empty and the window hides it; so does the page.
+Grid ShownGrid(Grid grid, int category) {
+    if (category != 0) return grid;
+    for (Texts& row : grid) {
+        if (row.size() > 2) row.erase(row.begin() + 2);
+    }
+    return grid;
+}
+
+PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const PeoplePlan& people,
+                        int category, bool limited) {
+    const std::string path = RecordsPath(category, limited);
+    PageContent page;
+    TemplateData data;
+    data.set("misc", SiteLink(path, kMiscPath));
+    data.set("category", kRecordCategories.at(category));
+    data.set("other", SiteLink(path, RecordsPath(category, !limited)));
+    data.set("minGames", std::to_string(kMinGames));
+    if (limited) data.set("limited", true);
+    const ViewTexts view =
+        AllPlayerRecordsView(plan.players, plan.totals, category, limited, kMinGames);
+    const std::string caption = plan.readable ? view.text("Label1") : "The records cannot be read";
+    data.set("caption", caption);
+    if (view.checkBox("chkLimit").visible) data.set("checkBox", true);
+    const Grid grid = ShownGrid(view.grid("grdTop"), category);
+    TemplateList tables;
+    tables.push_back(AddTable(page, path,
+                              {"grdTop", "All player records", grid, std::nullopt,
+                               SiteTable::Links{1, PlayerLinks(people, path, grid)}}));
+    Put(data, "tables", std::move(tables));
+    page.title = "All player records: " + kRecordCategories.at(category) +
+                 (limited ? "" : ", without the game limit");
+    page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
+    page.body = templates.render("records", data);
+    return page;
+}
+
+}  // namespace
+
+std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& people) {
+    const auto plan = std::make_shared<const MiscPlan>(ReadPlan());
+    std::vector<PlannedPage> pages;
+    pages.push_back({{"misc", "Misc Stats", std::string(kMiscPath)},
+                     [plan](Templates& t) { return MiscPage(t, *plan); }});
+    for (int category = 0; category < kRecordCategoryCount; ++category) {
+        for (const bool limited : {true, false}) {
+            pages.push_back(
+                {{"records", RecordsName(category, limited), RecordsPath(category, limited)},
+                 [plan, people, category, limited](Templates& t) {
+                     return RecordsPage(t, *plan, *people, category, limited);
+                 }});
+        }
+    }
+    return pages;
+}
