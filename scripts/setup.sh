@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev libsqlite3-dev mdbtools-dev mdbtools
           libcli11-dev libkainjow-mustache-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth
-          desktop-file-utils appstream clang libclang-rt-14-dev)
+          desktop-file-utils appstream clang libclang-rt-14-dev qt6-svg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

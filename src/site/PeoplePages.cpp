@@ -5,13 +5,10 @@
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
+#include "site/PlayerGraphs.h"
 #include "site/Slug.h"
 
 namespace {
-
-// The window's picture size; the page shows the table only.
-constexpr int kGraphWidth = 6000;
-constexpr int kGraphHeight = 3000;
 
 std::string PairName(const SiteFigures::Pair& pair) {
     return pair.p1 + " / " + pair.p2;
@@ -66,10 +63,11 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
                 AddTable(page, path, {id, games.text("frmGames"), games.grid("grdGames")}));
         }
         const ViewTexts positions =
-            PositionsView(player, figures.positions(player), kGraphWidth, kGraphHeight);
+            PositionsView(player, figures.positions(player), kSiteGraphWidth, kSiteGraphHeight);
         tables.push_back(AddTable(
             page, path, {"grdPos", positions.text("frmPositions"), positions.grid("grdPos")}));
         Put(data, "tables", std::move(tables));
+        Put(data, "graphs", PlayerGraphs(page, path, player, positions));
     } catch (const DbError&) {
         data.set("heading", WebText(player));
         data.set("note", std::string("The player's figures cannot be read"));

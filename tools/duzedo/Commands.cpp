@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -118,6 +119,17 @@ SiteProgress ProgressBar() {
     };
 }
 
+// Drawing text needs the GUI module's fonts, never a display. Qt's notices about the environment
+// of a platform without a screen would break the one-line error rule.
+std::unique_ptr<QGuiApplication> PaintingApplication() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static int argc = 1;
+    static char name[] = "duzedo";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 void RunSample(const SampleOptions& options, const fs::path& dir) {
@@ -158,19 +170,13 @@ void RunToMdb(const std::string& in, const std::string& out) {
 
 void RunPictures(const std::string& db, const std::string& dir) {
     const ConnectedDb connected(db);
-    // Drawing text needs the GUI module's fonts, never a display. Qt's notices about the
-    // environment of a platform without a screen would break the one-line error rule.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    int argc = 1;
-    char name[] = "duzedo";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication gui(argc, argv);
+    const auto gui = PaintingApplication();
     for (const std::string& path : WriteDiagramPictures(dir)) std::cout << "wrote " << path << "\n";
 }
 
 void RunSite(const std::string& db, const std::string& dir, const std::string& title, bool force) {
     const ConnectedDb connected(db);
+    const auto gui = PaintingApplication();  // the graphs' labels
     SiteOptions options;
     if (!title.empty()) options.title = title;
     options.force = force;
