@@ -45,8 +45,10 @@ std::string Compacted(std::string_view svg) {
     std::string_view previousOpen;
     std::size_t pos = 0;
     for (auto at = svg.find("<g "); at != svg.npos; at = svg.find("<g ", pos)) {
+        const auto end = svg.find('>', at);
+        if (end == svg.npos) break;
         const std::string_view before = svg.substr(pos, at - pos);
-        const std::string_view open = svg.substr(at, svg.find('>', at) + 1 - at);
+        const std::string_view open = svg.substr(at, end + 1 - at);
         pos = at + open.size();
         if (open == previousOpen && before.ends_with(kClose)) {
             out += before.substr(0, before.size() - kClose.size());
