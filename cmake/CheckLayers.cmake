@@ -4,9 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 # The include trees stop plain upward includes at compile time; this catches what a path relative
 # to the including file slips past them, so every path is resolved as the compiler would.
 # Layers, ground first: db (the Access reader beside it); core and the Jet writer; the views'
-# computations; shared widgets; frames and windows; the shell; the program. The web site stands on
-# the views beside the widgets; the shell publishes it, and the duzedo tool stands on both and
-# shows no window.
+# computations; graph painting (the GUI module, no widgets); shared widgets; frames and windows; the
+# shell; the program. The web site stands on the views and the painting beside the widgets; the
+# shell publishes it, and the duzedo tool stands on both and shows no window.
 
 set(features "rankings|players|tournaments|misc|headtohead|fantasy|options")
 
@@ -39,6 +39,8 @@ function(layer_of path out)
         set(feature ${CMAKE_MATCH_1})
     elseif(path MATCHES "^src/site/")
         set(layer site)
+    elseif(path MATCHES "^src/painting/")
+        set(layer painting)
     elseif(path MATCHES "^src/widgets/")
         set(layer widgets)
     elseif(path MATCHES "^src/shell/")
@@ -58,12 +60,13 @@ set(allowed_reader db reader)
 set(allowed_jetwriter db jetwriter)
 set(allowed_core db core)
 set(allowed_views db core views)
-set(allowed_widgets db core views widgets)
-set(allowed_frames db core views widgets frames)
-set(allowed_shell db core views widgets frames site shell)
-set(allowed_program db core views widgets frames site shell program)
-set(allowed_site db core views site)
-set(allowed_tool db jetwriter core views site tool)
+set(allowed_painting db core painting)
+set(allowed_widgets db core views painting widgets)
+set(allowed_frames db core views painting widgets frames)
+set(allowed_shell db core views painting widgets frames site shell)
+set(allowed_program db core views painting widgets frames site shell program)
+set(allowed_site db core views painting site)
+set(allowed_tool db jetwriter core views painting site tool)
 
 # The header an include names, relative to ROOT, as the compiler finds it: the quoted form looks
 # beside the including file first, then both forms in src/ and tools/. Empty for other headers.

@@ -205,7 +205,11 @@ Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int heigh
 }
 
 ViewTexts ProgressView(std::string_view player, int width, int height) {
-    const std::vector<RankedMonth> months = PlayerRankingMonths(player);
+    return ProgressView(player, PlayerRankingMonths(player), width, height);
+}
+
+ViewTexts ProgressView(std::string_view player, const std::vector<RankedMonth>& months, int width,
+                       int height) {
     const Graph graph = ProgressGraph(months, width, height);
     const bool leftOut = std::any_of(months.begin(), months.end(), [](const RankedMonth& m) {
         return m.points && !Plottable(m.points);

@@ -28,3 +28,6 @@ Graph ProgressGraph(const std::vector<RankedMonth>& months, int width, int heigh
 
 // Label1: the player's name; picGraph; lblNote: says so when there is nothing to draw.
 ViewTexts ProgressView(std::string_view player, int width, int height);
+// The same from the player's months already read (PlayerRankingMonths).
+ViewTexts ProgressView(std::string_view player, const std::vector<RankedMonth>& months, int width,
+                       int height);

@@ -7,14 +7,11 @@
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
+#include "site/PlayerGraphs.h"
 #include "site/Slug.h"
 #include "site/TournamentPages.h"
 
 namespace {
-
-// The window's picture size; the page shows the table only.
-constexpr int kGraphWidth = 6000;
-constexpr int kGraphHeight = 3000;
 
 std::string PairName(const SiteFigures::Pair& pair) {
     return pair.p1 + " / " + pair.p2;
@@ -85,10 +82,11 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
                                        TournamentLinks(plan, path, grid)}));
         }
         const ViewTexts positions =
-            PositionsView(player, figures.positions(player), kGraphWidth, kGraphHeight);
+            PositionsView(player, figures.positions(player), kSiteGraphWidth, kSiteGraphHeight);
         tables.push_back(AddTable(
             page, path, {"grdPos", positions.text("frmPositions"), positions.grid("grdPos")}));
         Put(data, "tables", std::move(tables));
+        Put(data, "graphs", PlayerGraphs(page, path, player, positions));
     } catch (const DbError&) {
         data.set("heading", WebText(player));
         data.set("note", std::string("The player's figures cannot be read"));

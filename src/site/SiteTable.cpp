@@ -9,6 +9,7 @@
 
 #include "core/QtText.h"
 #include "db/JetText.h"
+#include "site/ColumnAbbreviations.h"
 
 namespace {
 
@@ -147,7 +148,9 @@ TemplateData TableData(const SiteTable& table, std::string_view csvHref) {
     for (std::size_t column = 0; column < table.grid.front().size(); ++column) {
         numeric.push_back(IsNumberColumn(table.grid, column));
         TemplateData cell;
-        cell.set("t", WebText(table.grid.front()[column]));
+        const std::string& heading = table.grid.front()[column];
+        cell.set("t", WebText(heading));
+        if (const auto meaning = ColumnAbbreviationMeaning(heading)) cell.set("meaning", *meaning);
         if (numeric.back()) cell.set("n", true);
         // A heading without text would be an empty header cell for a screen reader.
         if (!table.grid.front()[column].empty()) cell.set("named", true);

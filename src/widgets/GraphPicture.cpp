@@ -16,8 +16,8 @@
 #include "core/AppServices.h"
 #include "core/QtText.h"
 #include "core/Twips.h"
+#include "painting/GraphPainting.h"
 #include "widgets/CopyExport.h"
-#include "widgets/GraphPainting.h"
 #include "widgets/TextsToWidgets.h"
 
 namespace {
@@ -25,7 +25,6 @@ namespace {
 const QColor kBackground = Qt::white;
 const QColor kNoteColour(96, 96, 96);
 const QColor kBorder(160, 160, 160);
-constexpr int kGraphFontPixels = 9;
 // Points are small: the pointer finds one this close to its middle, whatever its radius.
 constexpr int kSpotReachPixels = 5;
 
@@ -35,12 +34,7 @@ GraphPicture::GraphPicture(QSize designSize, QWidget* parent)
     : QWidget(parent),
       mDesignSize(TwipsToPixels(designSize.width()), TwipsToPixels(designSize.height())) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Vertical labels put a character every 10 pixels, and a month's two labels sit 9 pixels
-    // apart: the characters must stay within that.
-    QFont small = font();
-    small.setPixelSize(kGraphFontPixels);
-    small.setStretch(QFont::Condensed);
-    setFont(small);
+    setFont(GraphLabelFont(font()));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     resize(mDesignSize);
     setMouseTracking(true);

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -119,6 +120,8 @@ SiteProgress ProgressBar() {
     };
 }
 
+// Drawing text needs the GUI module's fonts, never a display. Qt's notices about the environment
+// of a platform without a screen would break the one-line error rule.
 }  // namespace
 
 void RunSample(const SampleOptions& options, const fs::path& dir) {
@@ -187,7 +190,7 @@ void RunPictures(const std::string& db, const std::string& dir) {
 int RunSite(const std::string& db, const std::string& dir, SiteOptions options) {
     if (options.title.empty()) options.title = SiteOptions{}.title;
     const ConnectedDb connected(db);
-    const Painting painting;  // the diagrams' pictures
+    const Painting painting;  // the diagrams' pictures and the graphs' labels
     const SiteSummary site = WriteSite(dir, options, ProgressBar());
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
               << fs::absolute(dir).lexically_normal().string() << "\n";

@@ -1,4 +1,4 @@
-#include "widgets/GraphPainting.h"
+#include "painting/GraphPainting.h"
 
 #include <QPainter>
 
@@ -8,6 +8,7 @@
 namespace {
 
 const QColor kForeground = Qt::black;
+constexpr int kGraphFontPixels = 9;
 
 QPointF Point(int x, int y) {
     return {GraphPixels(x), GraphPixels(y)};
@@ -41,6 +42,12 @@ void PaintText(QPainter& painter, const GraphText& text) {
 }
 
 }  // namespace
+
+QFont GraphLabelFont(QFont base) {
+    base.setPixelSize(kGraphFontPixels);
+    base.setStretch(QFont::Condensed);
+    return base;
+}
 
 double GraphPixels(int twips) {
     return static_cast<double>(twips) / kTwipsPerPixel;
