@@ -43,8 +43,9 @@ BENCHMARK(BM_SelectTournament)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_GamesFilterChange(benchmark::State& state) {
     ConnectBenchSample(static_cast<int>(state.range(0)));
     const std::string tournament = BusiestTournament();
-    const std::string player = GamesFilterItems(tournament).at(1);
-    for (auto _ : state) benchmark::DoNotOptimize(TournamentGames(tournament, player));
+    const Texts names = GameTournamentNames();
+    const std::string player = GamesFilterItems(tournament, names).at(1);
+    for (auto _ : state) benchmark::DoNotOptimize(TournamentGames(tournament, player, names));
     DisconnectDb();
 }
 BENCHMARK(BM_GamesFilterChange)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

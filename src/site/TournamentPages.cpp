@@ -28,6 +28,7 @@ struct TournamentsPlan {
     std::map<std::string, std::string, std::less<>> paths;  // by the name as written
     std::vector<SiteDiagram> phases;                        // of the multi-phase tournament
     std::string note;                                       // why there is no list
+    std::optional<Texts> gameTournaments;  // read once for every page; none when unreadable
 
     std::optional<std::string> path(std::string_view name) const {
         const auto found = paths.find(name);
@@ -39,6 +40,11 @@ struct TournamentsPlan {
 TournamentsPlan MakePlan() {
     TournamentsPlan plan;
     plan.paths = TournamentPaths();
+    try {
+        plan.gameTournaments = GameTournamentNames();
+    } catch (const DbError&) {
+        // Each page then asks on its own, and says what it cannot show.
+    }
     std::set<std::string, std::less<>> listed;
     for (std::string& name : ListedTournaments()) {
         if (listed.insert(name).second) plan.names.push_back(std::move(name));
@@ -137,7 +143,9 @@ PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
     page.description = page.title + ": the final table and the games";
     TemplateData data;
     try {
-        const ViewTexts view = TournamentView(name, "");
+        const ViewTexts view = plan.gameTournaments
+                                   ? TournamentView(name, "", *plan.gameTournaments)
+                                   : TournamentView(name, "");
         data.set("heading", WebText(view.text("lblTournamentDate")));
         TemplateList tables;
         const bool multiPhase = view.visible("fraDadidurez");

@@ -7,6 +7,7 @@
 #include "core/DisplayLocale.h"
 #include "core/QtText.h"
 #include "db/Database.h"
+#include "db/JetText.h"
 #include "tournaments/TournamentLists.h"
 
 namespace {
@@ -23,8 +24,16 @@ std::string EqualsCondition(std::string_view tournament) {
     return "tournament=" + SqlQuote(tournament);
 }
 
-std::string PrefixCondition(std::string_view tournament) {
-    return "tournament like " + SqlQuote(std::string(tournament) + "%");
+// The names that begin with tournament, picked as the engine's LIKE picks them, so that the
+// games are then found through the index of names instead of by a LIKE over every game.
+std::string PrefixCondition(std::string_view tournament, const Texts& gameTournaments) {
+    const std::string pattern = std::string(tournament) + "%";
+    std::string names;
+    for (const std::string& name : gameTournaments) {
+        if (!JetLike(name, pattern)) continue;
+        names += (names.empty() ? "" : ",") + SqlQuote(name);
+    }
+    return names.empty() ? "1=0" : "tournament in (" + names + ")";
 }
 
 // A date as the user writes dates; a date stored as text stays as it is.
@@ -69,13 +78,18 @@ bool IsMultiPhase(std::string_view tournament) {
     return Upper(tournament) == kMultiPhaseTournament;
 }
 
-std::string PlayerFilterCondition(std::string_view tournament) {
-    return EndsInCup(tournament) ? PrefixCondition(tournament) : EqualsCondition(tournament);
+Texts GameTournamentNames() {
+    return FirstFields("select distinct tournament from scores where tournament is not null");
 }
 
-std::string GamesCondition(std::string_view tournament) {
+std::string PlayerFilterCondition(std::string_view tournament, const Texts& gameTournaments) {
+    return EndsInCup(tournament) ? PrefixCondition(tournament, gameTournaments)
+                                 : EqualsCondition(tournament);
+}
+
+std::string GamesCondition(std::string_view tournament, const Texts& gameTournaments) {
     const bool phases = EndsInCup(tournament) || IsMultiPhase(tournament);
-    return phases ? PrefixCondition(tournament) : EqualsCondition(tournament);
+    return phases ? PrefixCondition(tournament, gameTournaments) : EqualsCondition(tournament);
 }
 
 TournamentKind KindOf(std::string_view tournament) {
@@ -125,8 +139,8 @@ Grid TournamentTable(std::string_view tournament) {
     return TableRows("select * from tables where tournament=" + SqlQuote(tournament));
 }
 
-Texts GamesFilterItems(std::string_view tournament) {
-    const std::string condition = PlayerFilterCondition(tournament);
+Texts GamesFilterItems(std::string_view tournament, const Texts& gameTournaments) {
+    const std::string condition = PlayerFilterCondition(tournament, gameTournaments);
     Texts items{std::string(kAllPlayersItem)};
     for (std::string& name :
          FirstFields("select distinct [TEAM A]  from scores where " + condition))
@@ -139,8 +153,9 @@ Texts GamesFilterItems(std::string_view tournament) {
     return items;
 }
 
-Grid TournamentGames(std::string_view tournament, std::string_view player) {
-    std::string sql = "select * from scores where " + GamesCondition(tournament);
+Grid TournamentGames(std::string_view tournament, std::string_view player,
+                     const Texts& gameTournaments) {
+    std::string sql = "select * from scores where " + GamesCondition(tournament, gameTournaments);
     if (!player.empty()) {
         const std::string name = SqlQuote(player);
         sql += " and ([TEAM A]=" + name + " or [TEAM B]=" + name + ")";
@@ -149,6 +164,11 @@ Grid TournamentGames(std::string_view tournament, std::string_view player) {
 }
 
 ViewTexts TournamentView(std::string_view tournament, std::string_view player) {
+    return TournamentView(tournament, player, GameTournamentNames());
+}
+
+ViewTexts TournamentView(std::string_view tournament, std::string_view player,
+                         const Texts& gameTournaments) {
     ViewTexts view;
     view.set("lblTournamentDate", TournamentHeading(tournament));
     const TournamentKind kind = KindOf(tournament);
@@ -162,7 +182,7 @@ ViewTexts TournamentView(std::string_view tournament, std::string_view player) {
     view.set("fraDadidurez", Visibility{kind == TournamentKind::MultiPhase});
 
     ComboList filter;
-    for (std::string& item : GamesFilterItems(tournament))
+    for (std::string& item : GamesFilterItems(tournament, gameTournaments))
         filter.items.push_back({std::move(item)});
     filter.selected = 0;
     if (!player.empty()) {
@@ -172,7 +192,7 @@ ViewTexts TournamentView(std::string_view tournament, std::string_view player) {
             found == filter.items.end() ? -1 : static_cast<int>(found - filter.items.begin());
     }
     view.set("cmbGamesFilter", std::move(filter));
-    view.set("grdTournamentGames", TournamentGames(tournament, player));
+    view.set("grdTournamentGames", TournamentGames(tournament, player, gameTournaments));
     return view;
 }
 

@@ -27,11 +27,14 @@ ViewTexts TournamentListView(const std::optional<std::string>& country);
 
 // True when the name is that of the multi-phase tournament, in any letter case.
 bool IsMultiPhase(std::string_view tournament);
+// Every tournament name the games carry (one of each that the engine tells apart). The conditions
+// below pick among these; a caller showing many tournaments reads them once.
+Texts GameTournamentNames();
 // Cup competitions keep their games under phase names that begin with the cup's name, so the
 // player filter looks at every tournament whose name begins with a name ending in "cup".
-std::string PlayerFilterCondition(std::string_view tournament);
+std::string PlayerFilterCondition(std::string_view tournament, const Texts& gameTournaments);
 // The games also take every phase of the multi-phase tournament.
-std::string GamesCondition(std::string_view tournament);
+std::string GamesCondition(std::string_view tournament, const Texts& gameTournaments);
 
 TournamentKind KindOf(std::string_view tournament);
 // "N - held in C on D", the date in the user's short date format; "N - held on D" when the
@@ -41,14 +44,17 @@ std::string TournamentHeading(std::string_view tournament);
 Grid TournamentTable(std::string_view tournament);
 // "<all players>", then the Team A players in the database's order, then the Team B players not
 // yet listed.
-Texts GamesFilterItems(std::string_view tournament);
+Texts GamesFilterItems(std::string_view tournament, const Texts& gameTournaments);
 // The games with their header row in id order; every game, or those of one player (not empty).
-Grid TournamentGames(std::string_view tournament, std::string_view player);
+Grid TournamentGames(std::string_view tournament, std::string_view player,
+                     const Texts& gameTournaments);
 
 // What selecting a tournament shows, with the games of player (empty: all players):
 // lblTournamentDate, Label2_0, lblTournamentCup, grdTournamentTables (a grid, or hidden),
 // fraDadidurez (visibility), cmbGamesFilter, grdTournamentGames.
 ViewTexts TournamentView(std::string_view tournament, std::string_view player);
+ViewTexts TournamentView(std::string_view tournament, std::string_view player,
+                         const Texts& gameTournaments);
 
 // The rows of a query over a table of final positions (p, player, g, w, d, l, gs, gc, pts), or
 // over scores (TEAM A, TEAM B, A, B), as grid texts under their header row.

@@ -46,9 +46,11 @@ TEST_F(TournamentViews, OrdinaryTournamentShowsItsTableFilterAndGames) {
     EXPECT_EQ(Column(games, 0), (Texts{"Bob", "Cid", "Ann", "Cid"}));
     EXPECT_EQ(games[2], (Texts{"Cid", "Ann", "0", "3"}));
     // One player's games, as Team A or Team B.
-    EXPECT_EQ(Column(TournamentGames("Velmoor Open", "Ann"), 1), (Texts{"Ann", "Bob"}));
+    EXPECT_EQ(Column(TournamentGames("Velmoor Open", "Ann", GameTournamentNames()), 1),
+              (Texts{"Ann", "Bob"}));
     EXPECT_EQ(TournamentView("Velmoor Open", "Dan").combo("cmbGamesFilter").selected, 4);
-    EXPECT_EQ(TournamentGames("Worldcup Open", ""), (Grid{{"Team A", "Team B", "A", "B"}}));
+    EXPECT_EQ(TournamentGames("Worldcup Open", "", GameTournamentNames()),
+              (Grid{{"Team A", "Team B", "A", "B"}}));
 }
 
 TEST_F(TournamentViews, CupsPhasesAndNamesEndingInCup) {

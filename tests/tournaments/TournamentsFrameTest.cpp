@@ -73,9 +73,9 @@ TEST_F(TournamentsWindow, FiltersNarrowTheListAndTheGames) {
     auto* games = Ctl<GridControl>(window, "grdTournamentGames");
     filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
     filter->setCurrentIndex(0);  // "<all players>"
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", ""));
+    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "", GameTournamentNames()));
     filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan"));
+    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan", GameTournamentNames()));
 
     auto* countries = Ctl<QComboBox>(window, "cmbTournamentFilter");
     countries->setCurrentIndex(countries->findText(QStringLiteral("O'Land")));
@@ -84,7 +84,7 @@ TEST_F(TournamentsWindow, FiltersNarrowTheListAndTheGames) {
     EXPECT_EQ(list->item(0)->text(), "Autumn League");
     // No tournament selected any more: a filter change leaves the games as they are.
     filter->setCurrentIndex(0);
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan"));
+    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan", GameTournamentNames()));
     EXPECT_EQ(Ctl<QLabel>(window, "lblTournamentDate")->text().left(12), "Velmoor Open");
 }
 
@@ -196,7 +196,7 @@ TEST_F(OlderTournamentsWindow, WhatCannotBeReadIsLeftOutAndTheRestShown) {
               TournamentTable("Velmoor Open"));
     EXPECT_EQ(Ctl<QComboBox>(window, "cmbGamesFilter")->count(), 5);
     EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdTournamentGames")),
-              TournamentGames("Velmoor Open", ""));
+              TournamentGames("Velmoor Open", "", GameTournamentNames()));
 
     // World Cup II has no group tables: its games show under an empty table, and the status
     // line says why.

@@ -209,7 +209,7 @@ void TournamentsFrame::ShowTable(const std::string& name, TournamentKind kind) {
 }
 
 void TournamentsFrame::FillGamesFilter(const std::string& name) {
-    const Texts items = GamesFilterItems(name);
+    const Texts items = GamesFilterItems(name, GameTournamentNames());
     {
         // The one fill of the games follows below, for all players.
         const QSignalBlocker quiet(ui.cmbGamesFilter);
@@ -232,7 +232,7 @@ void TournamentsFrame::FillTournamentGames(const std::string& player) {
     const std::string name = SelectedTournament();
     if (name.empty()) return;
     GridControl& grid = *ui.grdTournamentGames;
-    ShowGridTexts(grid, TournamentGames(name, player));
+    ShowGridTexts(grid, TournamentGames(name, player, GameTournamentNames()));
     SelectHeader(grid);
 }
 
