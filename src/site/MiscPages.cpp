@@ -46,9 +46,7 @@ MiscPlan ReadPlan() {
 // A table of the window without a header row: a label and its value on each row.
 TemplateData LabelTable(PageContent& page, const std::string& id, const std::string& heading,
                         const Grid& grid, const std::vector<std::string>& hrefs = {}) {
-    const std::string csv =
-        std::string(kMiscPath.substr(0, kMiscPath.rfind('.'))) + "." + id + ".csv";
-    page.files.emplace_back(csv, TableCsv(grid));
+    const CsvLink csv = AddCsv(page, kMiscPath, id, grid);
     TemplateList rows;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         TemplateData row;
@@ -60,7 +58,8 @@ TemplateData LabelTable(PageContent& page, const std::string& id, const std::str
     TemplateData data;
     data.set("id", id);
     data.set("heading", heading);
-    data.set("csv", csv);
+    data.set("csv", csv.href);
+    data.set("csvName", csv.name);
     Put(data, "rows", std::move(rows));
     return data;
 }

@@ -18,9 +18,7 @@ std::string PairName(const SiteFigures::Pair& pair) {
 }
 
 TemplateData StatsTable(PageContent& page, std::string_view path, const Grid& grid) {
-    const std::string_view stem = path.substr(0, path.rfind('.'));
-    const std::string csv = std::string(stem) + ".grdPlayerStats.csv";
-    page.files.emplace_back(csv, TableCsv(grid));
+    const CsvLink csv = AddCsv(page, path, "grdPlayerStats", grid);
     TemplateList rows;
     for (const std::vector<std::string>& cells : grid) {
         TemplateData row;
@@ -30,7 +28,8 @@ TemplateData StatsTable(PageContent& page, std::string_view path, const Grid& gr
     }
     TemplateData data;
     Put(data, "rows", std::move(rows));
-    data.set("csv", csv.substr(csv.rfind('/') + 1));
+    data.set("csv", csv.href);
+    data.set("csvName", csv.name);
     return data;
 }
 

@@ -35,5 +35,13 @@ struct PlannedPage {
 // The link from the page at path from to the file at path to, both below the site's folder.
 std::string SiteLink(std::string_view from, std::string_view to);
 
-// The table's data for grid.html, its CSV file added to the page's files beside it.
+// Where a table's CSV is: a file beside the page, added to the page's files; or, for a small one,
+// its link itself (a data: address). name is what a download of it is called.
+struct CsvLink {
+    std::string href;
+    std::string name;
+};
+CsvLink AddCsv(PageContent& page, std::string_view pagePath, std::string_view id, const Grid& grid);
+
+// The table's data for grid.html, with its CSV (AddCsv).
 TemplateData AddTable(PageContent& page, std::string_view pagePath, const SiteTable& table);

@@ -138,11 +138,12 @@ std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column) {
     return keys;
 }
 
-TemplateData TableData(const SiteTable& table, std::string_view csvHref) {
+TemplateData TableData(const SiteTable& table, std::string_view csvHref, std::string_view csvName) {
     TemplateData data;
     data.set("id", WebText(table.id));
     data.set("heading", WebText(table.heading));
     data.set("csv", std::string(csvHref));
+    data.set("csvName", std::string(csvName));
     TemplateList header;
     std::vector<bool> numeric;
     for (std::size_t column = 0; column < table.grid.front().size(); ++column) {

@@ -45,11 +45,12 @@ std::string WebText(std::string_view text);
 // empty ones first), else in the database's dictionary order.
 std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column);
 
-// The table for the template grid.html: id, heading, csv (the CSV file's link), header (cells
+// The table for the template grid.html: id, heading, csv (the CSV's link) and csvName (the name
+// its download takes), header (cells
 // {t: text, meaning: what an abbreviated heading stands for}), rows of cells {t: text, k: sort
 // key}, numeric columns marked n, each row's filter key f (and g, of the other column) and number
 // among its filter item's rows fp, and the filter's items.
-TemplateData TableData(const SiteTable& table, std::string_view csvHref);
+TemplateData TableData(const SiteTable& table, std::string_view csvHref, std::string_view csvName);
 
 // The grid as a CSV file: UTF-8 with a byte order mark, lines ending in CR LF, cells quoted where
 // needed; a cell that is not a number and begins with =, +, -, @, tab or CR gets a leading

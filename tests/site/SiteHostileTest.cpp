@@ -153,8 +153,16 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
         EXPECT_TRUE(std::ranges::any_of(indexed, named)) << name;
     }
 
-    std::string csv;
+    std::string csv;  // every CSV, in files and in the pages' links
     for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());
+    for (const fs::path& file : Files(out / "site", ".html")) {
+        const std::string html = FileText(file.string());
+        for (std::size_t at = 0; (at = html.find("\"data:text/csv;", at)) != html.npos; ++at) {
+            const QByteArray link =
+                QByteArray::fromStdString(html.substr(at, html.find('"', at + 1) - at));
+            csv += QByteArray::fromPercentEncoding(link).toStdString();
+        }
+    }
     EXPECT_EQ(csv.find(",=cmd"), std::string::npos);
     EXPECT_NE(csv.find(",'=cmd"), std::string::npos);
 }

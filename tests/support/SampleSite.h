@@ -60,6 +60,21 @@ class SampleSite : public testing::Test {
         return grid;
     }
 
+    // The CSV a page offers for its table id: the file beside the page, or the one its link holds.
+    static std::string TableCsvText(const std::string& pagePath, const std::string& id) {
+        const std::string page = Page(pagePath);
+        const std::filesystem::path path(pagePath);
+        const std::size_t name =
+            page.find("download=\"" + path.stem().string() + "." + id + ".csv");
+        if (name == std::string::npos) return {};
+        const std::size_t start = page.rfind("href=\"", name) + 6;
+        const std::string href = page.substr(start, page.find('"', start) - start);
+        constexpr std::string_view kData = "data:text/csv;charset=utf-8,";
+        if (!href.starts_with(kData)) return Page((path.parent_path() / href).string());
+        return QByteArray::fromPercentEncoding(QByteArray::fromStdString(href.substr(kData.size())))
+            .toStdString();
+    }
+
     // The path of each page of pages.json by its name, for one kind of page.
     static std::map<std::string, std::string> PagePaths(const QString& kind) {
         std::map<std::string, std::string> paths;
