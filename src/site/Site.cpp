@@ -7,6 +7,7 @@
 #include "core/Json.h"
 #include "site/MiscPages.h"
 #include "site/PeoplePages.h"
+#include "site/QueuedWriter.h"
 #include "site/RankingPages.h"
 #include "site/SearchIndex.h"
 #include "site/SitePage.h"
@@ -103,21 +104,22 @@ std::string Sitemap(const std::vector<PlannedPage>& pages, const std::string& ba
 class SiteWriter {
   public:
     SiteWriter(const std::filesystem::path& dir, const SiteOptions& options)
-        : options_(options), folder_(dir, options.force) {}
+        : options_(options), folder_(dir, options.force), files_(folder_) {}
 
-    void write(std::string_view path, std::string_view bytes) {
-        folder_.write(path, bytes);
+    void write(std::string path, std::string bytes) {
         summary_.bytes += bytes.size();
+        files_.write(std::move(path), std::move(bytes));
     }
 
     void writePage(const PlannedPage& page) {
-        const PageContent content = page.make(templates_);
+        PageContent content = page.make(templates_);
         write(page.entry.path, LayoutPage(templates_, options_, page.entry, content));
-        for (const auto& [path, bytes] : content.files) write(path, bytes);
+        for (auto& [path, bytes] : content.files) write(std::move(path), std::move(bytes));
         ++summary_.pages;
     }
 
     SiteSummary commit() {
+        files_.finish();
         folder_.commit();
         return summary_;
     }
@@ -125,6 +127,7 @@ class SiteWriter {
   private:
     const SiteOptions& options_;
     SiteFolder folder_;
+    QueuedWriter files_;  // after the folder, so that it stops writing before the folder goes
     Templates templates_;
     SiteSummary summary_;
 };

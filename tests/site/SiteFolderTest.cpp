@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "site/QueuedWriter.h"
 #include "site/SiteFolder.h"
 #include "support/HtmlTableReader.h"
 #include "support/TempDir.h"
@@ -96,6 +97,28 @@ TEST(SiteFolder, ARunThatEndsEarlyLeavesTheOldSiteWhole) {
         site.write("index.html", "new");
     }  // never committed, as when a page fails
     EXPECT_EQ(FileText((temp / "site/index.html").string()), "old");
+    EXPECT_EQ(Entries(temp.path()), 1U);
+}
+
+// Files written on the writer's thread: a refused one fails the run at the next write or at the
+// end, and the old site stays.
+TEST(SiteFolder, AFileRefusedOnTheWritersThreadFailsTheRun) {
+    const TempDir temp("site-queued");
+    const fs::path dir = temp / "site";
+    PutOldSite(dir);
+    {
+        SiteFolder site(dir, false);
+        QueuedWriter files(site);
+        files.write("index.html", "new");
+        files.write("../outside.html", "no");
+        const auto writeOn = [&] {
+            for (int i = 0; i < 1000; ++i) files.write("p" + std::to_string(i) + ".html", "");
+            files.finish();
+        };
+        EXPECT_THROW(writeOn(), SiteError);
+    }
+    EXPECT_EQ(FileText((dir / "index.html").string()), "old");
+    EXPECT_FALSE(fs::exists(temp / "outside.html"));
     EXPECT_EQ(Entries(temp.path()), 1U);
 }
 
