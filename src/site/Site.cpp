@@ -35,6 +35,13 @@ const std::vector<Section>& Sections() {
     return sections;
 }
 
+// The section a kind of page belongs to: a tournament's page to the tournaments, say.
+std::string_view SectionKind(std::string_view kind) {
+    if (kind == "tournament" || kind == "winners") return "tournaments";
+    if (kind == "records") return "misc";
+    return kind;
+}
+
 std::string LayoutPage(Templates& templates, const SiteOptions& options, const PageEntry& entry,
                        const PageContent& content) {
     TemplateData data;
@@ -47,7 +54,7 @@ std::string LayoutPage(Templates& templates, const SiteOptions& options, const P
         TemplateData link;
         link.set("label", section.label);
         link.set("href", SiteLink(entry.path, section.path));
-        if (section.kind == entry.kind) link.set("current", true);
+        if (section.kind == SectionKind(entry.kind)) link.set("current", true);
         nav.push_back(link);
     }
     data.set("nav", nav);
