@@ -4,9 +4,5 @@
 # Other kinds of page (as pages.json names them) may be given instead: scripts/site-screenshots.sh
 # rankings pair. Builds duzedo into build/ (or $BUILD_DIR) first.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-"$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" --target duzedo
+source "$(dirname "$0")/build-duzedo.sh"
 node "$root/tests/browser/screenshots.mjs" "$build/bin/duzedo" "$root/docs/screenshots/site" "$@"

@@ -26,15 +26,8 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class Keyboard : public SampleMainWindow {
+class Keyboard : public ActiveSampleMainWindow {
   protected:
-    void SetUp() override {
-        SampleMainWindow::SetUp();
-        if (HasFatalFailure()) return;
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     // Where Tab goes from the first navigation button until it comes back, by object name.
     Names TabRound() {
         window.ui.chbBar[0]->setFocus();

@@ -20,13 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Publish : public SampleMainWindow {
+class Publish : public ActiveSampleMainWindow {
   protected:
     void SetUp() override {
-        SampleMainWindow::SetUp();
+        ActiveSampleMainWindow::SetUp();
         if (HasFatalFailure()) return;
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         auto* publishing = Find<SitePublishing>(window, "sitePublishing");
         ASSERT_NE(publishing, nullptr);
         publishing->SetFolderQuestion(

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -55,6 +56,17 @@ class SampleMainWindow : public LoadedMainWindow {
     void SetUp() override {
         LoadedMainWindow::SetUp();
         if (!HasFatalFailure()) window.show();
+    }
+};
+
+// The sample's main window shown and active, so that keys reach it as they reach the user's.
+class ActiveSampleMainWindow : public SampleMainWindow {
+  protected:
+    void SetUp() override {
+        SampleMainWindow::SetUp();
+        if (HasFatalFailure()) return;
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 };
 
