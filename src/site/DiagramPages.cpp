@@ -35,16 +35,6 @@ Grid GamesGrid(const PhaseGroup& group) {
     return grid;
 }
 
-std::vector<std::string> TeamLinks(const PeoplePlan& people, std::string_view path,
-                                   const Grid& grid) {
-    std::vector<std::string> links;
-    for (std::size_t row = 1; row < grid.size(); ++row) {
-        const auto player = people.playerPath(grid[row][0]);
-        links.push_back(player ? SiteLink(path, *player) : std::string());
-    }
-    return links;
-}
-
 PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteDiagram& diagram) {
     const std::string& path = diagram.path;
     PageContent page;
@@ -64,8 +54,12 @@ PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteD
         TemplateList tables;
         for (std::size_t index = 0; index < groups.size(); ++index) {
             const Grid grid = GamesGrid(groups[index]);
-            const SiteTable table{"phase-" + std::to_string(index + 1), groups[index].label, grid,
-                                  std::nullopt, SiteTable::Links{0, TeamLinks(people, path, grid)}};
+            const SiteTable table{
+                "phase-" + std::to_string(index + 1),
+                groups[index].label,
+                grid,
+                std::nullopt,
+                {PlayerLinks(people, path, grid, 0), PlayerLinks(people, path, grid, 1)}};
             tables.push_back(AddTable(page, path, table));
         }
         if (groups.empty()) data.set("note", WebText(LookedFor(diagram.plan)));

@@ -103,16 +103,6 @@ PageContent MiscPage(Templates& templates, const MiscPlan& plan) {
     return page;
 }
 
-std::vector<std::string> PlayerLinks(const PeoplePlan& people, std::string_view path,
-                                     const Grid& grid) {
-    std::vector<std::string> links;
-    for (std::size_t row = 1; row < grid.size(); ++row) {
-        const auto player = people.playerPath(grid[row].at(1));
-        links.push_back(player ? SiteLink(path, *player) : std::string());
-    }
-    return links;
-}
-
 // Category 0's value column stays empty and the window hides it; so does the page.
 Grid ShownGrid(Grid grid, int category) {
     if (category != 0) return grid;
@@ -140,8 +130,11 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
     const Grid grid = ShownGrid(view.grid("grdTop"), category);
     TemplateList tables;
     tables.push_back(AddTable(page, path,
-                              {"grdTop", "All player records", grid, std::nullopt,
-                               SiteTable::Links{1, PlayerLinks(people, path, grid)}}));
+                              {"grdTop",
+                               "All player records",
+                               grid,
+                               std::nullopt,
+                               {PlayerLinks(people, path, grid, 1)}}));
     Put(data, "tables", std::move(tables));
     page.title = "All player records: " + kRecordCategories.at(category) +
                  (limited ? "" : ", without the game limit");

@@ -76,9 +76,15 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
             const ViewTexts games = GamesView(player, mode, figures.games(player, mode));
             const std::string id = mode == kHomeGames ? "grdGames-home" : "grdGames-away";
             const Grid& grid = games.grid("grdGames");
-            tables.push_back(AddTable(page, path,
-                                      {id, games.text("frmGames"), grid, std::nullopt,
-                                       TournamentLinks(plan, path, grid)}));
+            // The opponent: Team B in his home games, Team A away.
+            const std::size_t opponent = mode == kHomeGames ? 2 : 1;
+            tables.push_back(AddTable(
+                page, path,
+                {id,
+                 games.text("frmGames"),
+                 grid,
+                 std::nullopt,
+                 {TournamentLinks(plan, path, grid), PlayerLinks(plan, path, grid, opponent)}}));
         }
         const ViewTexts positions =
             PositionsView(player, figures.positions(player), kSiteGraphWidth, kSiteGraphHeight);
@@ -141,6 +147,17 @@ std::optional<std::string> PeoplePlan::playerPath(std::string_view name) const {
     const auto found = playerPaths.find(name);
     if (found == playerPaths.end()) return std::nullopt;
     return found->second;
+}
+
+SiteTable::Links PlayerLinks(const PeoplePlan& people, std::string_view path, const Grid& grid,
+                             std::size_t column) {
+    SiteTable::Links links{column, {}};
+    for (std::size_t row = 1; row < grid.size(); ++row) {
+        const auto player =
+            column < grid[row].size() ? people.playerPath(grid[row][column]) : std::nullopt;
+        links.hrefs.push_back(player ? SiteLink(path, *player) : std::string());
+    }
+    return links;
 }
 
 std::shared_ptr<const PeoplePlan> PlanPeople() {

@@ -9,6 +9,7 @@
 
 #include "site/SiteFigures.h"
 #include "site/SitePage.h"
+#include "site/SiteTable.h"
 
 // The pages of players and of the pairs who have met, and where each is, so that other pages can
 // link to them.
@@ -25,6 +26,11 @@ struct PeoplePlan {
 // The figures read and the pages' paths chosen; without players, and the reason, when the
 // database cannot give them.
 std::shared_ptr<const PeoplePlan> PlanPeople();
+
+// Links from the page at path to the pages of the players named in a column of the grid's body
+// rows; none where a player has no page.
+SiteTable::Links PlayerLinks(const PeoplePlan& people, std::string_view path, const Grid& grid,
+                             std::size_t column);
 
 std::vector<PlannedPage> PlayerPages(const std::shared_ptr<const PeoplePlan>& plan);
 std::vector<PlannedPage> PairPages(const std::shared_ptr<const PeoplePlan>& plan);

@@ -89,16 +89,6 @@ ShownRankings RankingsTable(const RankingsChoice& choice) {
     }
 }
 
-std::vector<std::string> PlayerLinks(const PeoplePlan& people, std::string_view path,
-                                     const Grid& grid) {
-    std::vector<std::string> links;
-    for (std::size_t row = 1; row < grid.size(); ++row) {
-        const auto player = grid[row].size() > 1 ? people.playerPath(grid[row][1]) : std::nullopt;
-        links.push_back(player ? SiteLink(path, *player) : std::string());
-    }
-    return links;
-}
-
 PageContent MakePage(Templates& templates, const RankingsPlan& plan, const PeoplePlan& people,
                      std::string_view path, const RankingsChoice& choice) {
     const auto [grid, note, column] = RankingsTable(choice);
@@ -109,9 +99,11 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
     PageContent page;
     page.title = "World Rankings" + (monthText.empty() ? "" : ", " + WebText(monthText));
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
-    const SiteTable table{"grdRankings", "Rankings", grid,
+    const SiteTable table{"grdRankings",
+                          "Rankings",
+                          grid,
                           SiteTable::Filter{"Country Filter:", 2, plan.countries, 0},
-                          SiteTable::Links{1, PlayerLinks(people, path, grid)}};
+                          {PlayerLinks(people, path, grid, 1)}};
     TemplateData data;
     data.set("month", WebText(monthText));
     data.set("note", WebText(note));

@@ -87,9 +87,11 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
             cell.set("t", WebText(Cell(grid, row, column)));
             cell.set("k", std::to_string(keys[column][row - 1]));
             if (numeric[column]) cell.set("n", true);
-            if (table.links && table.links->column == column && row <= table.links->hrefs.size() &&
-                !table.links->hrefs[row - 1].empty()) {
-                cell.set("ln", table.links->hrefs[row - 1]);
+            for (const SiteTable::Links& links : table.links) {
+                if (links.column == column && row <= links.hrefs.size() &&
+                    !links.hrefs[row - 1].empty()) {
+                    cell.set("ln", links.hrefs[row - 1]);
+                }
             }
             cells.push_back(std::move(cell));
         }

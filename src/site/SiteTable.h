@@ -28,12 +28,12 @@ struct SiteTable {
     std::string heading;  // the table's heading on the page
     Grid grid;            // row 0 is the window's header row
     std::optional<Filter> filter = {};
-    // Cells of one column that link to another page: a link per body row, empty for none.
+    // Cells of a column that link to other pages: a link per body row, empty for none.
     struct Links {
         std::size_t column = 0;
         std::vector<std::string> hrefs;
     };
-    std::optional<Links> links = {};
+    std::vector<Links> links = {};
 };
 
 // A text from the database fit for a page or a CSV file: bytes that are not UTF-8 and control

@@ -116,11 +116,15 @@ const Grid* ShownGrid(const ViewTexts& view, std::string_view name) {
     return nullptr;
 }
 
-SiteTable GamesTable(const ViewTexts& view) {
+SiteTable GamesTable(const ViewTexts& view, const PeoplePlan& people, std::string_view path) {
     Texts players;
     for (const ComboItem& item : view.combo("cmbGamesFilter").items) players.push_back(item.text);
-    return {"grdTournamentGames", "Games", view.grid("grdTournamentGames"),
-            SiteTable::Filter{"Filter:", 0, std::move(players), std::nullopt, 1}};
+    const Grid& games = view.grid("grdTournamentGames");
+    return {"grdTournamentGames",
+            "Games",
+            games,
+            SiteTable::Filter{"Filter:", 0, std::move(players), std::nullopt, 1},
+            {PlayerLinks(people, path, games, 0), PlayerLinks(people, path, games, 1)}};
 }
 
 void AddMultiPhase(TemplateData& data, const TournamentsPlan& plan, std::string_view path) {
@@ -151,16 +155,17 @@ PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
         const bool multiPhase = view.visible("fraDadidurez");
         if (multiPhase) AddMultiPhase(data, plan, path);
         if (const Grid* grid = ShownGrid(view, "grdTournamentTables")) {
-            const auto player = [&](const std::string& cell) { return people.playerPath(cell); };
-            tables.push_back(
-                AddTable(page, path,
-                         {"grdTournamentTables", view.text("Label2_0"), *grid, std::nullopt,
-                          SiteTable::Links{1, Links(path, *grid, 1, player)}}));
+            tables.push_back(AddTable(page, path,
+                                      {"grdTournamentTables",
+                                       view.text("Label2_0"),
+                                       *grid,
+                                       std::nullopt,
+                                       {PlayerLinks(people, path, *grid, 1)}}));
         } else if (!multiPhase) {
             data.set("cupHeading", WebText(view.text("Label2_0")));
             data.set("cupNote", WebText(view.text("lblTournamentCup")));
         }
-        tables.push_back(AddTable(page, path, GamesTable(view)));
+        tables.push_back(AddTable(page, path, GamesTable(view, people, path)));
         Put(data, "tables", std::move(tables));
     } catch (const DbError&) {
         data.set("heading", page.title);
@@ -178,8 +183,11 @@ PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
     try {
         const Grid grid = WinnersView().grid("grdTournamentWinners");
         const auto tournament = [&](const std::string& cell) { return plan.path(cell); };
-        const SiteTable table{"grdTournamentWinners", "Tournament Winners", grid, std::nullopt,
-                              SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)}};
+        const SiteTable table{"grdTournamentWinners",
+                              "Tournament Winners",
+                              grid,
+                              std::nullopt,
+                              {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)}}};
         TemplateList tables;
         tables.push_back(AddTable(page, kWinnersPath, table));
         Put(data, "tables", std::move(tables));

@@ -91,16 +91,20 @@ PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const Peo
     const Grid table = read(WorldCupTable, kTableHeader, note);
     const Grid games = read(WorldCupGames, kGamesHeader, note);
     if (!note.empty()) data.set("note", note);
-    std::vector<std::string> links;
-    for (std::size_t row = 1; row < table.size(); ++row) {
-        const auto player = table[row].size() > 1 ? people.playerPath(table[row][1]) : std::nullopt;
-        links.push_back(player ? SiteLink(path, *player) : std::string());
-    }
     TemplateList tables;
     tables.push_back(AddTable(page, path,
-                              {"grdWC_0", WorldCupTableCaption(phase), table, std::nullopt,
-                               SiteTable::Links{1, std::move(links)}}));
-    tables.push_back(AddTable(page, path, {"grdWC_1", "Games", games}));
+                              {"grdWC_0",
+                               WorldCupTableCaption(phase),
+                               table,
+                               std::nullopt,
+                               {PlayerLinks(people, path, table, 1)}}));
+    tables.push_back(
+        AddTable(page, path,
+                 {"grdWC_1",
+                  "Games",
+                  games,
+                  std::nullopt,
+                  {PlayerLinks(people, path, games, 0), PlayerLinks(people, path, games, 1)}}));
     Put(data, "tables", std::move(tables));
     page.body = templates.render("worldcup", data);
     return page;
