@@ -65,7 +65,8 @@ TemplateData LabelTable(PageContent& page, const std::string& id, const std::str
 }
 
 // The view's four grids: the two of labels first, as the window's VPA Stats panel shows them.
-void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan) {
+void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
+                   const PeoplePlan& people) {
     const ViewTexts view = MiscView(plan.players, plan.totals, kMinGames);
     std::vector<std::string> categories;
     for (int c = 0; c < kRecordCategoryCount; ++c) categories.push_back(RecordsPath(c, true));
@@ -77,12 +78,19 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan) 
     TemplateList tables;
     for (const auto& [id, heading] :
          {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
-        tables.push_back(AddTable(page, kMiscPath, {id, heading, view.grid(id)}));
+        const Grid& games = view.grid(id);
+        tables.push_back(AddTable(page, kMiscPath,
+                                  {id,
+                                   heading,
+                                   games,
+                                   std::nullopt,
+                                   {PlayerLinks(people, kMiscPath, games, 1),
+                                    PlayerLinks(people, kMiscPath, games, 2)}}));
     }
     Put(data, "tables", std::move(tables));
 }
 
-PageContent MiscPage(Templates& templates, const MiscPlan& plan) {
+PageContent MiscPage(Templates& templates, const MiscPlan& plan, const PeoplePlan& people) {
     PageContent page;
     page.title = "Misc Stats";
     page.description = "General figures, biggest wins, most goals and individual records";
@@ -93,7 +101,7 @@ PageContent MiscPage(Templates& templates, const MiscPlan& plan) {
                  std::to_string(kMinGames));
     bool shown = false;
     try {
-        if (plan.readable) AddMiscTables(page, data, plan);
+        if (plan.readable) AddMiscTables(page, data, plan, people);
         shown = plan.readable;
     } catch (const DbError&) {
         // Only the view asks the database, before any table is added.
@@ -149,7 +157,7 @@ std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& peop
     const auto plan = std::make_shared<const MiscPlan>(ReadPlan());
     std::vector<PlannedPage> pages;
     pages.push_back({{"misc", "Misc Stats", std::string(kMiscPath)},
-                     [plan](Templates& t) { return MiscPage(t, *plan); }});
+                     [plan, people](Templates& t) { return MiscPage(t, *plan, *people); }});
     for (int category = 0; category < kRecordCategoryCount; ++category) {
         for (const bool limited : {true, false}) {
             pages.push_back(
