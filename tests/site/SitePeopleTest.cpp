@@ -17,22 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QJsonObject Json(const std::string& text) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
-}
-
-Texts JsonTexts(const QJsonValue& list) {
-    Texts texts;
-    for (const QJsonValue& text : list.toArray()) texts.push_back(text.toString().toStdString());
-    return texts;
-}
-
-Grid JsonGrid(const QJsonValue& rows) {
-    Grid grid;
-    for (const QJsonValue& row : rows.toArray()) grid.push_back(JsonTexts(row));
-    return grid;
-}
-
 // The text between the first open and the close after it, tags left in.
 std::string Between(std::string_view html, std::string_view open, std::string_view close) {
     const std::size_t start = html.find(open);
@@ -65,9 +49,6 @@ std::vector<std::string> Hrefs(std::string_view html) {
 
 class SitePeople : public SampleSite {
   protected:
-    static QJsonObject Report(const std::string& view, const ReportOptions& options) {
-        return Json(ReportText(view, options));
-    }
     // The page of pages.json of that kind and name; empty when there is none.
     static std::string PathOf(const QString& kind, const QString& name) {
         return PagePaths(kind)[name.toStdString()];
@@ -75,9 +56,7 @@ class SitePeople : public SampleSite {
 
     // The name pages.json gives the page at path.
     static std::string NameOf(const std::string& path) {
-        const QJsonArray pages =
-            QJsonDocument::fromJson(QByteArray::fromStdString(Page("pages.json"))).array();
-        for (const QJsonValue& page : pages) {
+        for (const QJsonValue& page : PagesJson()) {
             if (page["path"] == QString::fromStdString(path)) {
                 return page["name"].toString().toStdString();
             }
@@ -95,17 +74,17 @@ TEST_F(SitePeople, APlayersAndAPairsPagesHoldTheReportsTexts) {
     EXPECT_NE(start.find("<a href=\"" + path + "\">"), std::string::npos);
 
     const std::string page = Page(path);
-    const QJsonObject stats = Report("player", {{"--name", player}});
+    const QJsonObject stats = ReportJson("player", {{"--name", player}});
     EXPECT_EQ(HtmlUnescaped(Between(page, "<h1>", "</h1>")),
               stats["Label2_1"].toString().toStdString());
     EXPECT_EQ(ReadHtmlTable(page, "grdPlayerStats"), JsonGrid(stats["grdPlayerStats"]));
     for (const auto& [mode, id] : {std::pair{"1", "grdGames-home"}, {"2", "grdGames-away"}}) {
         const QJsonObject games =
-            Report("games", {{"--player", player}, {"--mode", mode}, {"--order", "0"}});
+            ReportJson("games", {{"--player", player}, {"--mode", mode}, {"--order", "0"}});
         EXPECT_GT(games["grdGames"].toArray().size(), 2);
         EXPECT_EQ(ReadHtmlTable(page, id), JsonGrid(games["grdGames"])) << id;
     }
-    const QJsonObject positions = Report("positions", {{"--player", player}});
+    const QJsonObject positions = ReportJson("positions", {{"--player", player}});
     EXPECT_EQ(ReadHtmlTable(page, "grdPos"), JsonGrid(positions["grdPos"]));
 
     const std::string opponents = Between(page, "<ul class=\"links\">", "</ul>");
@@ -116,7 +95,7 @@ TEST_F(SitePeople, APlayersAndAPairsPagesHoldTheReportsTexts) {
     const std::string p1 = name.substr(0, name.find(" / "));
     const std::string p2 = name.substr(name.find(" / ") + 3);
     EXPECT_TRUE(p1 == player || p2 == player) << p1 << " / " << p2;
-    const QJsonObject compared = Report("pair", {{"--p1", p1}, {"--p2", p2}, {"--seed", "1"}});
+    const QJsonObject compared = ReportJson("pair", {{"--p1", p1}, {"--p2", p2}, {"--seed", "1"}});
     EXPECT_EQ(HtmlUnescaped(Between(pair, "<h1>", "</h1>")),
               compared["lblPair"].toString().toStdString());
     EXPECT_EQ(ListItems(pair, "lstPairResults_0"), JsonTexts(compared["lstPairResults_0"]));

@@ -19,19 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QJsonDocument Json(const std::string& text) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text));
-}
-
-Grid JsonGrid(const QJsonArray& rows) {
-    Grid grid;
-    for (const QJsonValue& row : rows) {
-        std::vector<std::string>& cells = grid.emplace_back();
-        for (const QJsonValue& cell : row.toArray()) cells.push_back(cell.toString().toStdString());
-    }
-    return grid;
-}
-
 class SiteOnSample : public SampleSite {
   protected:
     static std::map<std::string, std::string> RankingPagePaths() { return PagePaths("rankings"); }
@@ -39,7 +26,7 @@ class SiteOnSample : public SampleSite {
 
 TEST_F(SiteOnSample, RankingPagesHoldTheReportsTablesAndCsv) {
     const std::map<std::string, std::string> paths = RankingPagePaths();
-    const QJsonArray months = Json(ReportText("months", {}))["cmbRankMonth"]["items"].toArray();
+    const QJsonArray months = ReportJson("months")["cmbRankMonth"].toObject()["items"].toArray();
     ASSERT_GE(months.size(), 2);
     const auto digits = [](const QJsonValue& month) {
         const std::string number = std::to_string(month["data"].toInteger());
@@ -56,8 +43,7 @@ TEST_F(SiteOnSample, RankingPagesHoldTheReportsTablesAndCsv) {
         SCOPED_TRACE(name);
         ASSERT_EQ(paths.count(name), 1U);
         const Grid shown = ReadHtmlTable(Page(paths.at(name)), "grdRankings");
-        const Grid reported =
-            JsonGrid(Json(ReportText("rankings", options))["grdRankings"].toArray());
+        const Grid reported = JsonGrid(ReportJson("rankings", options)["grdRankings"]);
         ASSERT_GT(reported.size(), 10U);
         EXPECT_EQ(shown, reported);
 
@@ -91,20 +77,20 @@ TEST_F(SiteOnSample, TheCountryFilterShowsTheReportsRowsAndPositions) {
             filtered.push_back(shown[row]);
             filtered.back()[0] = numbers[row - 1];
         }
-        const Grid reported = JsonGrid(
-            Json(ReportText("rankings", {{"--country", country}}))["grdRankings"].toArray());
+        const Grid reported =
+            JsonGrid(ReportJson("rankings", {{"--country", country}})["grdRankings"]);
         EXPECT_EQ(filtered, reported) << country;
     }
 }
 
 TEST_F(SiteOnSample, PagesJsonAndSitemapListEveryPageOnce) {
-    const auto months = Json(ReportText("months", {}))["cmbRankMonth"]["items"].toArray().size();
+    const auto months = ReportJson("months")["cmbRankMonth"].toObject()["items"].toArray().size();
     EXPECT_EQ(RankingPagePaths().size(), static_cast<std::size_t>(1 + 2 * months));
     EXPECT_GT(PagePaths("player").size(), 50U);
     EXPECT_GT(PagePaths("pair").size(), PagePaths("player").size());
     const std::string sitemap = Page("sitemap.xml");
     std::set<std::string> files;
-    const QJsonArray pages = Json(Page("pages.json")).array();
+    const QJsonArray pages = PagesJson();
     for (const QJsonValue& page : pages) {
         const std::string path = page["path"].toString().toStdString();
         EXPECT_TRUE(fs::is_regular_file(Site() / path)) << path;

@@ -13,15 +13,6 @@
 
 namespace {
 
-Grid JsonGrid(const QJsonValue& rows) {
-    Grid grid;
-    for (const QJsonValue& row : rows.toArray()) {
-        std::vector<std::string>& cells = grid.emplace_back();
-        for (const QJsonValue& cell : row.toArray()) cells.push_back(cell.toString().toStdString());
-    }
-    return grid;
-}
-
 // The texts of the list <ul id="id">, links' tags left out.
 Texts ListTexts(const std::string& html, const std::string& id) {
     const std::size_t start = html.find("<ul id=\"" + id + "\"");
@@ -34,16 +25,10 @@ Texts ListTexts(const std::string& html, const std::string& id) {
     return texts;
 }
 
-class SiteTournaments : public SampleSite {
-  protected:
-    static QJsonObject Report(const std::string& view, const ReportOptions& options = {}) {
-        return QJsonDocument::fromJson(QByteArray::fromStdString(ReportText(view, options)))
-            .object();
-    }
-};
+class SiteTournaments : public SampleSite {};
 
 TEST_F(SiteTournaments, PagesHoldTheReportsTables) {
-    const Grid winners = JsonGrid(Report("winners")["grdTournamentWinners"]);
+    const Grid winners = JsonGrid(ReportJson("winners")["grdTournamentWinners"]);
     ASSERT_GT(winners.size(), 5U);
     const std::string tournament = winners[1][0];
     struct Shown {
@@ -80,7 +65,7 @@ TEST_F(SiteTournaments, PagesHoldTheReportsTables) {
     for (const Shown& shown : cases) {
         SCOPED_TRACE(shown.name);
         const std::string page = Page(PagePaths(shown.kind)[shown.name]);
-        const QJsonObject report = Report(shown.view, shown.options);
+        const QJsonObject report = ReportJson(shown.view, shown.options);
         for (const auto& [id, grid] : shown.tables) {
             EXPECT_GT(JsonGrid(report[QString::fromStdString(grid)]).size(), 1U) << grid;
             EXPECT_EQ(ReadHtmlTable(page, id), JsonGrid(report[QString::fromStdString(grid)]))
@@ -88,7 +73,7 @@ TEST_F(SiteTournaments, PagesHoldTheReportsTables) {
         }
     }
     const std::string list = Page(PagePaths("tournaments")["current"]);
-    const QJsonArray listed = Report("tournaments")["lstTournaments"].toArray();
+    const QJsonArray listed = ReportJson("tournaments")["lstTournaments"].toArray();
     EXPECT_EQ(ListTexts(list, "lstTournaments").size(), static_cast<std::size_t>(listed.size()));
     EXPECT_EQ(ListTexts(list, "lstTournaments").front(), listed[0].toString().toStdString());
 }
@@ -96,7 +81,7 @@ TEST_F(SiteTournaments, PagesHoldTheReportsTables) {
 // The row keys hold the filter's choice of rows: a player's games are those where either key is
 // his, as the view picks them.
 TEST_F(SiteTournaments, GamesFilterKeysPickThePlayersGames) {
-    const std::string tournament = JsonGrid(Report("winners")["grdTournamentWinners"])[2][0];
+    const std::string tournament = JsonGrid(ReportJson("winners")["grdTournamentWinners"])[2][0];
     const std::string page = Page(PagePaths("tournament")[tournament]);
     const Grid games = ReadHtmlTable(page, "grdTournamentGames");
     const std::vector<std::string> a = ReadRowAttribute(page, "grdTournamentGames", "data-f");
@@ -107,7 +92,8 @@ TEST_F(SiteTournaments, GamesFilterKeysPickThePlayersGames) {
     for (std::size_t row = 0; row < a.size(); ++row) {
         if (a[row] == key || b[row] == key) picked.push_back(games[row + 1]);
     }
-    const QJsonObject report = Report("tournament", {{"--name", tournament}, {"--player", player}});
+    const QJsonObject report =
+        ReportJson("tournament", {{"--name", tournament}, {"--player", player}});
     EXPECT_GT(picked.size(), 2U);
     EXPECT_LT(picked.size(), games.size());
     EXPECT_EQ(picked, JsonGrid(report["grdTournamentGames"]));

@@ -45,19 +45,26 @@ class SampleSite : public testing::Test {
     }
 
     // The report's JSON object.
-    static QJsonObject ReportJson(const std::string& view, const ReportOptions& options) {
+    static QJsonObject ReportJson(const std::string& view, const ReportOptions& options = {}) {
         return QJsonDocument::fromJson(QByteArray::fromStdString(ReportText(view, options)))
             .object();
     }
-    // A grid of the report (an array of rows of texts) as the tests read a page's table.
-    static Grid ReportGrid(const QJsonObject& report, const QString& id) {
+    // A list of the report (an array of texts), and a grid (an array of rows of texts), as the
+    // tests read a page's lists and tables.
+    static Texts JsonTexts(const QJsonValue& list) {
+        Texts texts;
+        for (const QJsonValue& text : list.toArray())
+            texts.push_back(text.toString().toStdString());
+        return texts;
+    }
+    static Grid JsonGrid(const QJsonValue& rows) {
         Grid grid;
-        for (const QJsonValue& row : report[id].toArray()) {
-            Texts& texts = grid.emplace_back();
-            for (const QJsonValue& cell : row.toArray())
-                texts.push_back(cell.toString().toStdString());
-        }
+        for (const QJsonValue& row : rows.toArray()) grid.push_back(JsonTexts(row));
         return grid;
+    }
+    // The site's pages.json.
+    static QJsonArray PagesJson() {
+        return QJsonDocument::fromJson(QByteArray::fromStdString(Page("pages.json"))).array();
     }
 
     // The CSV a page offers for its table id: the file beside the page, or the one its link holds.
@@ -78,8 +85,7 @@ class SampleSite : public testing::Test {
     // The path of each page of pages.json by its name, for one kind of page.
     static std::map<std::string, std::string> PagePaths(const QString& kind) {
         std::map<std::string, std::string> paths;
-        const QByteArray pages = QByteArray::fromStdString(Page("pages.json"));
-        for (const QJsonValue& page : QJsonDocument::fromJson(pages).array()) {
+        for (const QJsonValue& page : PagesJson()) {
             if (page["kind"].toString() != kind) continue;
             paths[page["name"].toString().toStdString()] = page["path"].toString().toStdString();
         }
