@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs, and the npm packages of the site's browser
-# checks (tests/browser, pinned by its lock file); does nothing when they are all present.
+# checks (tests/browser, pinned by its lock file); does nothing when they are all present. ccache
+# and lld only make builds faster: the build uses them when present.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev mdbtools-dev mdbtools
           libcli11-dev libkainjow-mustache-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth
-          desktop-file-utils appstream clang libclang-rt-14-dev chromium nodejs)
+          desktop-file-utils appstream clang libclang-rt-14-dev lld ccache chromium nodejs)
 command -v npm >/dev/null || packages+=(npm)  # some builds of nodejs bring their own npm
 missing=()
 for p in "${packages[@]}"; do

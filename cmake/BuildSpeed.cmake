@@ -1,0 +1,37 @@
+# What keeps a build short on a small machine: ccache when it is installed, lld for the links, and
+# precompiled headers for the targets that parse Qt's headers.
+
+# ccache, when present, remembers every compiled file, so a second build folder (the sanitizer's,
+# another worktree's) and a rebuild after switching branches take seconds. Precompiled headers are
+# cached too once ccache is told to trust their defines and timestamps.
+find_program(VPA_CCACHE ccache)
+if(VPA_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(launcher ${CMAKE_COMMAND} -E env
+        CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+        ${VPA_CCACHE})
+    set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
+endif()
+
+# GNU ld takes most of a minute over a test program with debug information; lld takes seconds.
+find_program(VPA_LLD ld.lld)
+if(VPA_LLD)
+    add_link_options(-fuse-ld=lld)
+endif()
+
+option(VPA_PRECOMPILED_HEADERS "Precompile the standard and Qt headers most files include" ON)
+
+# The standard library's headers that most files include, and Qt's string.
+set(VPA_PCH_CORE <algorithm> <array> <cstdint> <functional> <map> <memory> <optional> <string>
+    <string_view> <utility> <vector> <QString>)
+# ... and what the windows include.
+set(VPA_PCH_WIDGETS ${VPA_PCH_CORE} <QApplication> <QComboBox> <QKeyEvent> <QLabel> <QListWidget>
+    <QPainter> <QWidget>)
+
+# vpa_precompile(target CORE|WIDGETS [extra headers...])
+function(vpa_precompile target set)
+    if(NOT VPA_PRECOMPILED_HEADERS)
+        return()
+    endif()
+    target_precompile_headers(${target} PRIVATE ${VPA_PCH_${set}} ${ARGN})
+endfunction()
