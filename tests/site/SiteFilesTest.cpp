@@ -20,21 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The text between the first open and the close after it, tags left in.
-std::string Between(std::string_view html, std::string_view open, std::string_view close) {
-    const std::size_t start = html.find(open);
-    if (start == html.npos) return {};
-    const std::size_t end = html.find(close, start + open.size());
-    return std::string(html.substr(start + open.size(), end - start - open.size()));
-}
-
 // The files a page links to or loads: its links, style sheet and scripts.
 std::vector<std::string> Hrefs(std::string_view html) {
     std::vector<std::string> hrefs;
     for (const std::string_view attribute : {"href=\"", " src=\""}) {
         for (std::size_t at = html.find(attribute); at != html.npos;
              at = html.find(attribute, at + 1)) {
-            hrefs.push_back(HtmlUnescaped(Between(html.substr(at), attribute, "\"")));
+            const std::size_t start = at + attribute.size();
+            hrefs.push_back(HtmlUnescaped(html.substr(start, html.find('"', start) - start)));
         }
     }
     return hrefs;

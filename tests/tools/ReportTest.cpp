@@ -43,52 +43,43 @@ class Report : public ReportSuite<WriteHandMadeDuzedo> {};
 
 // Each view with options of its own, and a part of what it then prints that they decide.
 const std::map<std::string_view, std::pair<ReportOptions, std::string>> kShown = {
-    // The whole of a report, as JSON is laid out.
-    {"rankings", {{{"--month", "0303"}, {"--country", "Spain"}}, R"({
-  "grdRankings": [
-    ["Pos", "Player", "Country", "Points"],
-    ["1", "Abco D", "Spain", "1330"]
-  ],
-  "lblNote": ""
-}
-)"}},
-    {"months", {{}, R"({"text": "December 2002", "data": 1202})"}},
-    {"player", {{{"--name", "Vodad R"}}, R"j("Label2_1": "Vodad R ( #1 - 1560 pts )")j"}},
+    {"rankings",
+     {{{"--month", "0303"}, {"--country", "Spain"}}, "[\"1\", \"Abco D\", \"Spain\", \"1330\"]"}},
+    {"months", {{}, "{\"text\": \"December 2002\", \"data\": 1202}"}},
+    {"player", {{{"--name", "Vodad R"}}, "\"Label2_1\": \"Vodad R ( #1 - 1560 pts )\""}},
     {"games",
      {{{"--player", "Vodad R"}, {"--mode", "2"}, {"--order", "3"}},
-      R"(["2", "ÁBDO K", "Vodad R", "1", "3", "-2", "Dadidurez VII Round 1"])"}},
+      "[\"2\", \"ÁBDO K\", \"Vodad R\", \"1\", \"3\", \"-2\""}},
     {"positions",
      {{{"--player", "Vodad R"}, {"--row", "2"}, {"--width", "9000"}},
-      R"({"x": 3120, "y": 1002, "radius": 80, "colour": "#ffff00")"}},
+      "{\"x\": 3120, \"y\": 1002, \"radius\": 80, \"colour\": \"#ffff00\""}},
     {"progress",
      {{{"--player", "abel M"}, {"--height", "6000"}},
-      R"("height": 6000,
-    "scale": {"top": 1300, "bottom": 1080,)"}},
+      "\"height\": 6000,\n    \"scale\": {\"top\": 1300, \"bottom\": 1080,"}},
     {"pair",
-     {{{"--p1", "Vodad R"}, {"--p2", "Vezuv L"}}, R"("lblPair": "Vodad R (#1) vs Vezuv L (#2) ")"}},
+     {{{"--p1", "Vodad R"}, {"--p2", "Vezuv L"}},
+      "\"lblPair\": \"Vodad R (#1) vs Vezuv L (#2) \""}},
     {"predict",
-     {{{"--home", "Vodad R"}, {"--away", "Vezuv L"}, {"--seed", "1"}, {"--count", "2"}},
-      R"({"home": "Vodad R", "away": "Vezuv L", "games": [[)"}},
+     {{{"--home", "Vodad R"}, {"--away", "Vezuv L"}, {"--count", "2"}},
+      "{\"home\": \"Vodad R\", \"away\": \"Vezuv L\", \"games\": [["}},
     // A name given twice counts once, and an empty one not at all.
     {"fantasy",
      {{{"--players", "Vodad R;Abco D;;Nobody X;Vodad R"}, {"--seed", "9"}},
-      R"j(["3", "Abco D", "0", "1", "3", "2", "2195", "1"]
-  ],
-  "note": "Too few games for a full prediction: 1 player\nNobody X (no games)")j"}},
-    {"tournaments", {{{"--country", "Spain"}}, R"("lstTournaments": [
-    "Águila Trophy"
-  ])"}},
+      "[\"3\", \"Abco D\", \"0\", \"1\", \"3\", \"2\", \"2195\", \"1\"]\n  ],\n  \"note\": \"Too "
+      "few games for a full prediction: 1 player\\nNobody X (no games)\""}},
+    {"tournaments",
+     {{{"--country", "Spain"}}, "\"lstTournaments\": [\n    \"Águila Trophy\"\n  ]"}},
     {"tournament",
-     {{{"--name", "Velmoor Open 2002"}, {"--player", "José P"}}, R"(], "selected": 3})"}},
+     {{{"--name", "Velmoor Open 2002"}, {"--player", "José P"}}, "], \"selected\": 3}"}},
     {"worldcup",
      {{{"--wc", "1"}, {"--phase", "0"}},
-      R"(["1", "Müller K", "2", "1", "1", "0", "1", "0", "4"])"}},
-    {"winners", {{}, R"(["Águila Trophy", "Ábdo K"])"}},
-    {"misc", {{{"--min-games", "3"}}, R"j(["Best defense avg", "Abco D (0.83)"])j"}},
+      "[\"1\", \"Müller K\", \"2\", \"1\", \"1\", \"0\", \"1\", \"0\", \"4\"]"}},
+    {"winners", {{}, "[\"Águila Trophy\", \"Ábdo K\"]"}},
+    {"misc", {{{"--min-games", "3"}}, "[\"Best defense avg\", \"Abco D (0.83)\"]"}},
     {"records",
      {{{"--stat", "6"}, {"--limit", "0"}, {"--min-games", "3"}},
-      R"(["8", "José P", "4.00", "1"])"}},
-    {"options", {{}, R"("txtOptGames": "20")"}},
+      "[\"8\", \"José P\", \"4.00\", \"1\"]"}},
+    {"options", {{}, "\"txtOptGames\": \"20\""}},
 };
 
 TEST_F(Report, EveryViewPrintsOneJsonObjectOfWhatItsOptionsAsk) {
@@ -103,13 +94,13 @@ TEST_F(Report, EveryViewPrintsOneJsonObjectOfWhatItsOptionsAsk) {
         EXPECT_EQ(error.error, QJsonParseError::NoError) << json;
         EXPECT_FALSE(document.object().isEmpty()) << json;
         EXPECT_NE(json.find(part), std::string::npos) << json;
-        if (view == "rankings") {
-            EXPECT_EQ(json, part);
-        }
     }
 }
 
-TEST_F(Report, PrintsTheMainGridAsCsvAndRefusesBadRequests) {
+TEST_F(Report, PrintsJsonLaidOutTheMainGridAsCsvAndRefusesBadRequests) {
+    EXPECT_EQ(Run("rankings", {{"--month", "0303"}, {"--country", "Spain"}}),
+              "{\n  \"grdRankings\": [\n    [\"Pos\", \"Player\", \"Country\", \"Points\"],\n    "
+              "[\"1\", \"Abco D\", \"Spain\", \"1330\"]\n  ],\n  \"lblNote\": \"\"\n}\n");
     const std::string csv =
         Run("rankings", {{"--month", "303"}, {"--limit", "0"}, {"--format", "csv"}});
     EXPECT_EQ(csv.substr(0, csv.find('\n', 26)), "Pos,Player,Country,Points\n1,José P,Spain,1600");
