@@ -5,4 +5,4 @@
 # rankings pair. Builds duzedo into build/ (or $BUILD_DIR) first.
 set -euo pipefail
 source "$(dirname "$0")/build-duzedo.sh"
-node "$root/tests/browser/screenshots.mjs" "$build/bin/duzedo" "$root/docs/screenshots/site" "$@"
+node "$root/tools/screenshots/site.mjs" "$build/bin/duzedo" "$root/docs/screenshots/site" "$@"

@@ -1,7 +1,11 @@
-// Views as text: cells for the clipboard and CSV files, controls as JSON.
+// Views as text: cells for the clipboard and CSV files, controls as JSON, and texts fit for a
+// terminal.
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "core/AppServices.h"
 #include "core/ViewTexts.h"
 
 namespace {
@@ -31,6 +35,13 @@ TEST(ViewTextsJson, EscapesTextsAndKeepsTheControlsOrder) {
     view.set("chbGo", ButtonState{false});
     EXPECT_NE(ToJson(view).find(R"("a \"b\"\\\n\u0001 é \ufffd \ufffd\ufffd\ufffd")"),
               std::string::npos);
+}
+
+TEST(Printable, EscapesControlCharactersAndKeepsTheRest) {
+    using namespace std::string_literals;
+    // A terminal escape and a NUL from a damaged table never reach the screen as such.
+    EXPECT_EQ(Printable("\x1b[2J\0name\x7f"s), "\\x1B[2J\\x00name\\x7F");
+    EXPECT_EQ(Printable("Ábdo K\nO'Neil S\t"), "Ábdo K\nO'Neil S\\x09");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The reader's stream from any bytes: DbError or the tables, the same whether the bytes arrive at
 // once or in small pieces; what was decoded, written again, decodes to the same. And the file
 // name's hexadecimal form goes both ways.
-#include <algorithm>
 #include <optional>
 #include <string>
 

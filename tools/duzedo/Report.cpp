@@ -307,10 +307,16 @@ const std::vector<ReportOption>& ReportOptionList() {
     return list;
 }
 
+std::vector<std::string_view> ReportViews() {
+    std::vector<std::string_view> names;
+    for (const ReportView& view : Views()) names.push_back(view.name);
+    return names;
+}
+
 std::string ReportViewNames() {
     std::string names;
-    for (const ReportView& view : Views())
-        names += (names.empty() ? "" : ", ") + std::string(view.name);
+    for (const std::string_view name : ReportViews())
+        names += (names.empty() ? "" : ", ") + std::string(name);
     return names;
 }
 

@@ -38,7 +38,9 @@ struct ReportOption {
 // Every option some view takes, --format first, for the tool's argument parser.
 const std::vector<ReportOption>& ReportOptionList();
 
-// The views by name, "rankings, months, ...".
+// The views by name, in the order above.
+std::vector<std::string_view> ReportViews();
+// The same as one text, "rankings, months, ...".
 std::string ReportViewNames();
 
 // Writes the report to out. Throws std::runtime_error, with a one-line message, for an unknown

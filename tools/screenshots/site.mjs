@@ -1,11 +1,12 @@
 // Pictures of the sample's web site: the first page of each kind asked for (the start page for
 // "rankings"), at desktop and phone widths, light and dark, as KIND-WIDTH[-dark].png in OUT; and
 // the search box completing a name, as search-390.png.
-// Usage: node screenshots.mjs DUZEDO OUT [KIND...]; kinds the site does not have are passed by.
+// Usage: node tools/screenshots/site.mjs DUZEDO OUT [KIND...]; kinds the site does not have are
+// passed by.
 import { mkdirSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launchBrowser, pagesToCheck, writeSampleSite } from './site.mjs';
+import { launchBrowser, pagesToCheck, writeSampleSite } from '../../tests/browser/site.mjs';
 
 const [duzedo, out, ...asked] = process.argv.slice(2);
 const kinds = asked.length ? asked : ['rankings', 'player', 'worldcup'];

@@ -1,13 +1,17 @@
 // The rankings table, its month list and the choice of the current ranking column, against the
-// hand-made DUZEDO (months R1202 to R0303).
+// hand-made DUZEDO (months R1202 to R0303); and the ranking progress graph: its scale, grid,
+// ticks, labels, points and lines in twips.
 
 #include <gtest/gtest.h>
 #include <utime.h>
 
+#include <algorithm>
 #include <ctime>
 
+#include "core/DisplayLocale.h"
 #include "rankings/RankingColumn.h"
 #include "rankings/RankingMonths.h"
+#include "rankings/RankingProgress.h"
 #include "rankings/Rankings.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/HandMadeDuzedo.h"
@@ -19,7 +23,6 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
     // Player and points of each row, after checking the positions run 1, 2, 3...
     static std::vector<std::string> Players(const RankingsChoice& choice) {
         const Grid grid = RankingsView(choice).grid("grdRankings");
-        EXPECT_EQ(grid.at(0), (std::vector<std::string>{"Pos", "Player", "Country", "Points"}));
         std::vector<std::string> players;
         for (std::size_t row = 1; row < grid.size(); ++row) {
             EXPECT_EQ(grid[row][0], std::to_string(row));
@@ -99,6 +102,77 @@ TEST_F(Rankings, MonthCountryAndLimitCombine) {
     ASSERT_EQ(velmoor.size(), 4u);
     EXPECT_EQ(velmoor[2], (std::vector<std::string>{"2", "Vezuv L", "velmoor", "1500"}));
     EXPECT_EQ(Players({"R0303", "O'Land", false}).size(), 0u);
+}
+
+TEST(ProgressGraph, ScalePointsAndLines) {
+    SetCurrentLocale(MakeFixedLocale());
+    // 1180 to 1420 give the scale 1080 to 1520 in steps of 110; with this picture ys is 10 and
+    // xs 1000, so y(v) = (1520 - v) * 10 + 60 and x(m) = m * 1000 + 580.
+    const std::vector<RankedMonth> months = {
+        {"R0503", 1180}, {"R0603", std::nullopt}, {"R0703", 1420}, {"R0803", 1300}};
+    const Graph g = ProgressGraph(months, 4900, 5300);
+    SetCurrentLocale(nullptr);
+    EXPECT_EQ(g.scaleValue("top"), 1520);
+    EXPECT_EQ(g.scaleValue("bottom"), 1080);
+    EXPECT_EQ(g.scaleValue("step"), 110);
+
+    std::vector<std::string> gridLabels;
+    for (const GraphText& t : g.texts) {
+        if (t.lineStep == 0) gridLabels.push_back(t.text + "@" + std::to_string(t.y));
+    }
+    EXPECT_EQ(gridLabels, (std::vector<std::string>{"1080@4460", "1190@3360", "1300@2260",
+                                                    "1410@1160", "1520@60"}));
+    EXPECT_EQ(g.boxes.size(), 5u);
+    std::vector<GraphLine> red;
+    for (const GraphLine& line : g.lines) {
+        if (line.colour == kRed) red.push_back(line);
+    }
+    // No line into the first month; a thin one from the value 1000 after the gap, which lies
+    // below this scale: the line starts where it crosses the horizontal axis.
+    EXPECT_EQ(red, (std::vector<GraphLine>{{1123, 4500, 3580, 1060, kRed, 1},
+                                           {3580, 1060, 4580, 2260, kRed, 3}}));
+    // Each point is drawn where it says and tells its month; none picks anything.
+    ASSERT_EQ(g.spots.size(), 3u);
+    EXPECT_EQ(g.spots[0], (GraphSpot{1580, 3460, 40, "May 2003: 1180 points"}));
+    EXPECT_EQ(g.spots[2], (GraphSpot{4580, 2260, 40, "August 2003: 1300 points"}));
+}
+
+TEST(ProgressGraph, MonthLabelsThatWouldRunIntoEachOtherAreLeftOut) {
+    SetCurrentLocale(MakeFixedLocale());
+    std::vector<RankedMonth> months;
+    for (int year = 2001; year <= 2003; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            months.push_back({RankingColumnName(month, year), 1000 + month});
+        }
+    }
+    const auto labelColumns = [&months](int width) {
+        std::vector<int> columns;
+        for (const GraphText& t : ProgressGraph(months, width, 5295).texts) {
+            if (t.lineStep != 0) columns.push_back(t.x);
+        }
+        std::sort(columns.begin(), columns.end());
+        return columns;
+    };
+    // Room for all: a name and a year for every month.
+    EXPECT_EQ(labelColumns(40000).size(), 2 * months.size());
+    // The window's first size: fewer, and none within a character (the graph's 9-pixel font)
+    // of the next.
+    const std::vector<int> columns = labelColumns(9135);
+    EXPECT_GE(columns.size(), months.size() / 2);
+    for (std::size_t i = 1; i < columns.size(); ++i) EXPECT_GE(columns[i] - columns[i - 1], 135);
+    SetCurrentLocale(nullptr);
+}
+
+TEST(ProgressGraph, PointsNearTheLimitsOfTheirNumbersAreLeftOut) {
+    // Such values once made the scale's step overflow and its grid loop run for ever.
+    constexpr std::int64_t kHuge = 9223372036854775707;
+    const std::vector<RankedMonth> months = {
+        {"R0503", 1200}, {"R0603", kHuge}, {"R0703", -kHuge}, {"R0803", 1400}};
+    const Graph g = ProgressGraph(months, 4900, 5300);
+    EXPECT_EQ(g.scaleValue("top"), 1500);
+    EXPECT_EQ(g.scaleValue("bottom"), 1100);
+    EXPECT_EQ(g.circles.size(), 2u);
+    EXPECT_TRUE(ProgressGraph({{"R0503", kHuge}}, 4900, 5300).empty());
 }
 
 }  // namespace

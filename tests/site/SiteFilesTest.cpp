@@ -1,0 +1,138 @@
+// duzedo site on the sample: the files of the site, pages.json and sitemap.xml find every page,
+// every link leads to a file, a player's graphs are SVG pictures with titles and their numbers,
+// and the command leaves a folder of other files alone.
+
+#include <gtest/gtest.h>
+
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "rankings/RankingColumn.h"
+#include "rankings/RankingProgress.h"
+#include "site/SiteFolder.h"
+#include "support/ConnectedDuzedo.h"
+#include "support/HtmlTableReader.h"
+#include "support/SampleSite.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The files a page links to or loads: its links, style sheet and scripts.
+std::vector<std::string> Hrefs(std::string_view html) {
+    std::vector<std::string> hrefs;
+    for (const std::string_view attribute : {"href=\"", " src=\""}) {
+        for (std::size_t at = html.find(attribute); at != html.npos;
+             at = html.find(attribute, at + 1)) {
+            const std::size_t start = at + attribute.size();
+            hrefs.push_back(HtmlUnescaped(html.substr(start, html.find('"', start) - start)));
+        }
+    }
+    return hrefs;
+}
+
+// The text of the picture's <title>; empty when the file is not well-formed XML.
+std::string SvgTitle(const std::string& svg) {
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    QString title;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title") {
+            title = xml.readElementText();
+        }
+    }
+    return xml.hasError() ? std::string() : title.toStdString();
+}
+
+using SiteFiles = SampleSite;
+
+TEST_F(SiteFiles, PagesJsonAndSitemapListEveryPageOnce) {
+    const auto months = ReportJson("months")["cmbRankMonth"].toObject()["items"].toArray().size();
+    EXPECT_EQ(PagePaths("rankings").size(), static_cast<std::size_t>(1 + 2 * months));
+    EXPECT_GT(PagePaths("player").size(), 50U);
+    EXPECT_GT(PagePaths("pair").size(), PagePaths("player").size());
+    const std::string sitemap = Page("sitemap.xml");
+    std::set<std::string> files;
+    const QJsonArray pages = PagesJson();
+    for (const QJsonValue& page : pages) {
+        const std::string path = page["path"].toString().toStdString();
+        EXPECT_TRUE(fs::is_regular_file(Site() / path)) << path;
+        const std::string location = kBaseUrl + ("/" + path);
+        EXPECT_NE(sitemap.find("<loc>" + location + "</loc>"), std::string::npos) << path;
+        files.insert(path);
+    }
+    EXPECT_EQ(files.size(), static_cast<std::size_t>(pages.size()));
+    EXPECT_TRUE(fs::exists(Site() / kSiteMarker));
+    EXPECT_LT(fs::file_size(Site() / "assets/site.css"), 15U * 1024);
+    EXPECT_LT(fs::file_size(Site() / "assets/site.js"), 15U * 1024);
+}
+
+TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
+    const fs::path mine = *dir_ / "mine";
+    fs::create_directories(mine);
+    std::ofstream(mine / "notes.txt") << "keep";
+    const std::string command = "site '" + db_ + "' --out '" + mine.string() + "'";
+    EXPECT_EQ(RunDuzedoTool(command), 2);
+    EXPECT_EQ(RunDuzedoTool(command + " --force --base-url 'javascript:alert(1)'"), 2);
+    EXPECT_EQ(FileText((mine / "notes.txt").string()), "keep");
+    EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
+    EXPECT_FALSE(fs::exists(mine / "notes.txt"));
+    EXPECT_NE(FileText((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
+    EXPECT_EQ(RunDuzedoTool("site '" + (*dir_ / "none.sqlite").string() + "' --out '" +
+                            mine.string() + "'"),
+              2);
+    EXPECT_TRUE(fs::exists(mine / "index.html"))
+        << "a database that cannot be read changes nothing";
+}
+
+TEST_F(SiteFiles, EveryLinkLeadsToAFile) {
+    std::size_t links = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(Site())) {
+        if (entry.path().extension() != ".html") continue;
+        for (std::string href : Hrefs(FileText(entry.path().string()))) {
+            href = href.substr(0, href.find('#'));
+            if (href.empty() || href.starts_with("data:")) continue;  // the empty icon
+            EXPECT_TRUE(fs::is_regular_file(entry.path().parent_path() / href))
+                << entry.path() << ": " << href;
+            ++links;
+        }
+    }
+    EXPECT_GT(links, 10000U);
+}
+
+TEST_F(SiteFiles, APlayersGraphsAreTitledPicturesWithTheirNumbers) {
+    const std::string player = ReadHtmlTable(Page("index.html"), "grdRankings").at(1).at(1);
+    const fs::path path = PagePaths("player")[player];
+    const std::string page = Page(path.string());
+    for (const std::string graph : {"positions", "progress"}) {
+        const std::string file = path.stem().string() + ".picGraph-" + graph + ".svg";
+        EXPECT_NE(page.find("<img src=\"" + file + "\""), std::string::npos) << graph;
+        EXPECT_NE(SvgTitle(Page((path.parent_path() / file).string())).find(player),
+                  std::string::npos)
+            << graph;
+    }
+
+    const ConnectedDuzedo db("site-graphs", [](const std::string& at) { WriteSampleDb(at); });
+    ASSERT_TRUE(db.connected()) << db.error();
+    Grid numbers = {{"Month", "Points"}};
+    for (const RankedMonth& month : PlayerRankingMonths(player)) {
+        if (month.points) {
+            numbers.push_back({RankingMonthText(month.column), std::to_string(*month.points)});
+        }
+    }
+    EXPECT_GT(numbers.size(), 3U);
+    EXPECT_EQ(ReadHtmlTable(page, "picGraph-progress-numbers"), numbers);
+}
+
+TEST_F(SiteFiles, AbbreviatedHeadingsAreExplainedButTheCsvKeepsThemPlain) {
+    const fs::path path = PagePaths("player").begin()->second;
+    const std::string page = Page(path.string());
+    EXPECT_NE(page.find("<abbr title=\"Position\">Pos</abbr>"), std::string::npos);
+    EXPECT_NE(page.find("<abbr title=\"Goal difference\">Dif</abbr>"), std::string::npos);
+    EXPECT_NE(page.find(">Tournament</th>"), std::string::npos) << "a heading in full stays";
+    const std::string csv = TableCsvText(path.string(), "grdPos");
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFTournament,Pos,")) << csv.substr(0, 40);
+}
+
+}  // namespace

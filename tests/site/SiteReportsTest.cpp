@@ -1,0 +1,239 @@
+// duzedo site on the sample: every kind of page shows what duzedo report prints for the same
+// view, its tables, headings, lists and CSV, and its filters pick the rows the view does.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "support/HtmlTableReader.h"
+#include "support/SampleSite.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The text between the first open and the close after it, tags left in.
+std::string Between(std::string_view html, std::string_view open, std::string_view close) {
+    const std::size_t start = html.find(open);
+    if (start == html.npos) return {};
+    const std::size_t end = html.find(close, start + open.size());
+    return std::string(html.substr(start + open.size(), end - start - open.size()));
+}
+
+// The texts of the list <ul id="id">, links' tags left out.
+Texts ListTexts(const std::string& html, const std::string& id) {
+    const std::string list = Between(html, "<ul id=\"" + id + "\"", "</ul>");
+    Texts texts;
+    const std::regex item("<li>(?:<a [^>]*>)?([^<]*)");
+    for (std::sregex_iterator at(list.begin(), list.end(), item), end; at != end; ++at) {
+        texts.push_back(HtmlUnescaped((*at)[1].str()));
+    }
+    return texts;
+}
+
+bool Links(const std::string& html, const std::string& href) {
+    return html.find("href=\"" + href + "\"") != std::string::npos;
+}
+
+class SiteReports : public SampleSite {
+  protected:
+    // The first and the last ranking month, as --month takes them.
+    static std::pair<std::string, std::string> FirstAndLastMonth() {
+        const QJsonArray months =
+            ReportJson("months")["cmbRankMonth"].toObject()["items"].toArray();
+        const auto digits = [](const QJsonValue& month) {
+            const std::string number = std::to_string(month["data"].toInteger());
+            return std::string(4 - number.size(), '0') + number;
+        };
+        return {digits(months.first()), digits(months.last())};
+    }
+    // The player at the top of the start page's rankings.
+    static std::string TopPlayer() {
+        return ReadHtmlTable(Page("index.html"), "grdRankings").at(1).at(1);
+    }
+};
+
+// Each case: the page as "kind/name" of pages.json, the report as its command line would ask for
+// it, and the page's tables, "id" or "id=grid" where the report names the grid otherwise.
+TEST_F(SiteReports, PagesHoldTheReportsTables) {
+    const auto [first, last] = FirstAndLastMonth();
+    const std::string tournament = JsonGrid(ReportJson("winners")["grdTournamentWinners"])[1][0];
+    const std::string player = TopPlayer();
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"rankings/current", "rankings", "grdRankings"},
+        {"rankings/" + first, "rankings --month " + first, "grdRankings"},
+        {"rankings/" + last + " limit 0", "rankings --month " + last + " --limit 0", "grdRankings"},
+        {"winners/current", "winners", "grdTournamentWinners"},
+        {"tournament/" + tournament, "tournament --name " + tournament,
+         "grdTournamentTables grdTournamentGames"},
+        {"tournament/Dadidurez VII - League Round 2",
+         "tournament --name Dadidurez VII League Round 2 - Lower Group",
+         "phase-2=grdTournamentGames"},
+        {"worldcup/World Cup II phase 5", "worldcup --wc 1 --phase 5", "grdWC_0 grdWC_1"},
+        {"worldcup/World Cup I phase 8", "worldcup --wc 0 --phase 8", "grdWC_0 grdWC_1"},
+        {"misc/Misc Stats", "misc", "grdMisc_0 grdMisc_1 grdMisc_2 grdMisc_3"},
+        // A count, a ratio with the limit, a ratio without it.
+        {"records/13", "records --stat 13", "grdTop"},
+        {"records/2", "records --stat 2", "grdTop"},
+        {"records/18 limit 0", "records --stat 18 --limit 0", "grdTop"},
+        {"player/" + player, "player --name " + player, "grdPlayerStats"},
+        {"player/" + player, "games --player " + player + " --mode 1 --order 0",
+         "grdGames-home=grdGames"},
+        {"player/" + player, "games --player " + player + " --mode 2 --order 0",
+         "grdGames-away=grdGames"},
+        {"player/" + player, "positions --player " + player, "grdPos"},
+    };
+    for (const auto& [name, command, tables] : cases) {
+        SCOPED_TRACE(name + ": " + command);
+        const std::size_t slash = name.find('/');
+        const std::string page =
+            Page(PagePaths(QString::fromStdString(name.substr(0, slash)))[name.substr(slash + 1)]);
+        // The view, then an option's name and its value after each " --".
+        ReportOptions options;
+        for (std::size_t at = command.find(" --"); at != command.npos;) {
+            const std::size_t value = command.find(' ', at + 3);
+            const std::size_t next = command.find(" --", value);
+            options[command.substr(at + 1, value - at - 1)] =
+                command.substr(value + 1, next - value - 1);
+            at = next;
+        }
+        const QJsonObject report = ReportJson(command.substr(0, command.find(' ')), options);
+        std::istringstream ids(tables);
+        for (std::string table; ids >> table;) {
+            const std::size_t is = table.find('=');
+            const Grid grid = JsonGrid(report[QString::fromStdString(table.substr(is + 1))]);
+            EXPECT_GT(grid.size(), 2U) << table;
+            EXPECT_EQ(ReadHtmlTable(page, table.substr(0, is)), grid) << table;
+        }
+    }
+}
+
+TEST_F(SiteReports, RankingPagesOfferTheReportsCsv) {
+    const auto [first, last] = FirstAndLastMonth();
+    const std::map<std::string, std::string> paths = PagePaths("rankings");
+    EXPECT_EQ(paths.at("current"), "index.html");
+    for (const auto& [name, options] : std::vector<std::pair<std::string, ReportOptions>>{
+             {"current", {}}, {last + " limit 0", {{"--month", last}, {"--limit", "0"}}}}) {
+        ReportOptions csv = options;
+        csv["--format"] = "csv";
+        std::string expected = "\xEF\xBB\xBF" + ReportText("rankings", csv);
+        for (std::size_t at = 0; (at = expected.find('\n', at)) != expected.npos; at += 2) {
+            expected.insert(at, "\r");
+        }
+        EXPECT_EQ(TableCsvText(paths.at(name), "grdRankings"), expected) << name;
+    }
+}
+
+// The rows and positions the filter shows, from the rows' keys and numbers.
+TEST_F(SiteReports, TheCountryFilterShowsTheReportsRowsAndPositions) {
+    const std::string html = Page("index.html");
+    const Grid shown = ReadHtmlTable(html, "grdRankings");
+    const std::vector<std::string> keys = ReadRowAttribute(html, "grdRankings", "data-f");
+    const std::vector<std::string> numbers = ReadRowAttribute(html, "grdRankings", "data-fp");
+    ASSERT_EQ(keys.size(), shown.size() - 1);
+    ASSERT_EQ(numbers.size(), keys.size());
+    for (const std::size_t pick : {std::size_t{1}, shown.size() - 1}) {
+        const std::string country = shown[pick][2];
+        const std::string key = keys[pick - 1];
+        EXPECT_NE(html.find("<option value=\"" + key + "\">" + country + "</option>"),
+                  std::string::npos);
+        Grid filtered = {shown[0]};
+        for (std::size_t row = 1; row < shown.size(); ++row) {
+            if (keys[row - 1] != key) continue;
+            filtered.push_back(shown[row]);
+            filtered.back()[0] = numbers[row - 1];
+        }
+        const Grid reported =
+            JsonGrid(ReportJson("rankings", {{"--country", country}})["grdRankings"]);
+        EXPECT_EQ(filtered, reported) << country;
+    }
+}
+
+// The row keys hold the filter's choice of rows: a player's games are those where either key is
+// his, as the view picks them.
+TEST_F(SiteReports, GamesFilterKeysPickThePlayersGames) {
+    const std::string tournament = JsonGrid(ReportJson("winners")["grdTournamentWinners"])[2][0];
+    const std::string page = Page(PagePaths("tournament")[tournament]);
+    const Grid games = ReadHtmlTable(page, "grdTournamentGames");
+    const std::vector<std::string> a = ReadRowAttribute(page, "grdTournamentGames", "data-f");
+    const std::vector<std::string> b = ReadRowAttribute(page, "grdTournamentGames", "data-g");
+    const std::string player = games.at(1).at(1);
+    const std::string key = b.at(0);
+    Grid picked = {games[0]};
+    for (std::size_t row = 0; row < a.size(); ++row) {
+        if (a[row] == key || b[row] == key) picked.push_back(games[row + 1]);
+    }
+    const QJsonObject report =
+        ReportJson("tournament", {{"--name", tournament}, {"--player", player}});
+    EXPECT_GT(picked.size(), 2U);
+    EXPECT_LT(picked.size(), games.size());
+    EXPECT_EQ(picked, JsonGrid(report["grdTournamentGames"]));
+}
+
+// The top of the start page's rankings, reached by its link, and his first opponent's pair page.
+TEST_F(SiteReports, APlayersAndAPairsPagesHoldTheReportsTexts) {
+    const std::string start = Page("index.html");
+    const std::string player = TopPlayer();
+    const std::string path = PagePaths("player")[player];
+    ASSERT_FALSE(path.empty());
+    EXPECT_TRUE(Links(start, path));
+    const std::string page = Page(path);
+    EXPECT_EQ(HtmlUnescaped(Between(page, "<h1>", "</h1>")),
+              ReportJson("player", {{"--name", player}})["Label2_1"].toString().toStdString());
+
+    const std::string opponents = Between(page, "<ul class=\"links\">", "</ul>");
+    const std::string pairPath =
+        (fs::path(path).parent_path() / Between(opponents, "href=\"", "\"")).lexically_normal();
+    std::string name;
+    for (const QJsonValue& entry : PagesJson()) {
+        if (entry["path"] == QString::fromStdString(pairPath)) {
+            name = entry["name"].toString().toStdString();
+        }
+    }
+    const std::string p1 = name.substr(0, name.find(" / "));
+    const std::string p2 = name.substr(name.find(" / ") + 3);
+    EXPECT_TRUE(p1 == player || p2 == player) << p1 << " / " << p2;
+    const std::string pair = Page(pairPath);
+    const QJsonObject compared = ReportJson("pair", {{"--p1", p1}, {"--p2", p2}, {"--seed", "1"}});
+    EXPECT_EQ(HtmlUnescaped(Between(pair, "<h1>", "</h1>")),
+              compared["lblPair"].toString().toStdString());
+    EXPECT_EQ(ListTexts(pair, "lstPairResults_0"), JsonTexts(compared["lstPairResults_0"]));
+    EXPECT_EQ(ListTexts(pair, "lstPairResults_1"), JsonTexts(compared["lstPairResults_1"]));
+    EXPECT_EQ(ReadHtmlTable(pair, "grdPairGames"), JsonGrid(compared["grdPairGames"]));
+    EXPECT_NE(pair.find(">" + p1 + "</a></h2>"), std::string::npos) << "a link to the player";
+
+    const std::string list = Page(PagePaths("tournaments")["current"]);
+    const QJsonArray listed = ReportJson("tournaments")["lstTournaments"].toArray();
+    EXPECT_EQ(ListTexts(list, "lstTournaments").size(), static_cast<std::size_t>(listed.size()));
+    EXPECT_EQ(ListTexts(list, "lstTournaments").front(), listed[0].toString().toStdString());
+}
+
+// Each individual record leads to its category's list as the window first shows it, and that
+// list back to the Misc Stats and to its list without the limit or with it.
+TEST_F(SiteReports, RecordsPagesAndTheMiscStatsPageLinkToEachOther) {
+    const auto records = PagePaths("records");
+    EXPECT_EQ(records.size(), 44U);
+    const std::string misc = Page("misc.html");
+    for (int category = 0; category < 22; ++category) {
+        const std::string name = std::to_string(category);
+        ASSERT_TRUE(records.contains(name) && records.contains(name + " limit 0")) << name;
+        EXPECT_TRUE(Links(misc, records.at(name))) << name;
+    }
+    for (const auto& [name, other, stat] :
+         {std::tuple{"13", "13 limit 0", "13"}, {"18 limit 0", "18", "18"}}) {
+        const std::string page = Page(records.at(name));
+        ReportOptions options = {{"--stat", stat}};
+        if (std::string(name).ends_with(" limit 0")) options["--limit"] = "0";
+        const std::string heading =
+            ReportJson("records", options)["Label1"].toString().toStdString();
+        EXPECT_NE(page.find("<h1 id=\"Label1\">" + heading + "</h1>"), std::string::npos) << name;
+        EXPECT_TRUE(Links(page, "../misc.html")) << name;
+        EXPECT_TRUE(Links(page, "../" + records.at(other))) << name;
+        EXPECT_NE(page.find("<a href=\"../players/"), std::string::npos) << "a link to a player";
+    }
+}
+
+}  // namespace
