@@ -133,6 +133,7 @@ void frmMain::InitControls() {
                        if (!players) {
                            players = ReadPlayerLists(gOptShowCountries == 1);
                            gPlayers = players->names;
+                           gPlayers.emplace_back();
                        }
                        return players->items;
                    },

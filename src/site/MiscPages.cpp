@@ -69,7 +69,7 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
                    const PeoplePlan& people) {
     const ViewTexts view = MiscView(plan.players, plan.totals, kMinGames);
     std::vector<std::string> categories;
-    for (int c = 0; c < kRecordCategoryCount; ++c) categories.push_back(RecordsPath(c, true));
+    for (int c = 0; c < kRecordCount; ++c) categories.push_back(RecordsPath(c, true));
     TemplateList labels;
     labels.push_back(LabelTable(page, "grdMisc_0", "General Stats", view.grid("grdMisc_0")));
     labels.push_back(
@@ -126,7 +126,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
     PageContent page;
     TemplateData data;
     data.set("misc", SiteLink(path, kMiscPath));
-    data.set("category", kRecordCategories.at(category));
+    data.set("category", std::string(RecordRows().at(category).label));
     data.set("other", SiteLink(path, RecordsPath(category, !limited)));
     data.set("minGames", std::to_string(kMinGames));
     if (limited) data.set("limited", true);
@@ -144,7 +144,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
                                std::nullopt,
                                {PlayerLinks(people, path, grid, 1)}}));
     Put(data, "tables", std::move(tables));
-    page.title = "All player records: " + kRecordCategories.at(category) +
+    page.title = "All player records: " + std::string(RecordRows().at(category).label) +
                  (limited ? "" : ", without the game limit");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     page.body = templates.render("records", data);
@@ -158,7 +158,7 @@ std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& peop
     std::vector<PlannedPage> pages;
     pages.push_back({{"misc", "Misc Stats", std::string(kMiscPath)},
                      [plan, people](Templates& t) { return MiscPage(t, *plan, *people); }});
-    for (int category = 0; category < kRecordCategoryCount; ++category) {
+    for (int category = 0; category < kRecordCount; ++category) {
         for (const bool limited : {true, false}) {
             pages.push_back(
                 {{"records", RecordsName(category, limited), RecordsPath(category, limited)},

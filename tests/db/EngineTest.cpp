@@ -46,7 +46,7 @@ TEST_F(AccessDialect, NamesMatchWhateverTheLetterCaseAndTrailingBlanksButNotWith
         const PlayerRecord record = ComputePlayerRecord(c.typed, "");
         EXPECT_EQ(record.Tournaments, c.tournaments);
         EXPECT_EQ(record.Games, c.games);
-        EXPECT_EQ(record.HomeGoalsFor, c.homeGoals);
+        EXPECT_EQ(record.Home.goalsFor, c.homeGoals);
     }
     // The World Cup final tables are stored under their prefix with its trailing blank.
     EXPECT_EQ(ScalarQuery("select count(*) from tables where tournament='world cup i'"), 2);

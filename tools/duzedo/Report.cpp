@@ -54,7 +54,7 @@ const std::map<std::string_view, WholeNumberRange, std::less<>>& NumberRanges() 
         {"--wc", {0, 1}},
         {"--phase", {0, kAllGamesPhase}},
         {"--min-games", {0, 32767}},
-        {"--stat", {0, kRecordCategoryCount - 1}},
+        {"--stat", {0, kRecordCount - 1}},
     };
     return ranges;
 }
