@@ -70,7 +70,7 @@ void frmMain::Load() {
     HookMinSize(*this);
     CentreOnScreen(*this);
     setWindowTitle(
-        QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate() + ")"));
+        QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate(gDbPath) + ")"));
     mInitialised = 0;
     InitControls();
     mInitialised = 1;

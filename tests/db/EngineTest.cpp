@@ -140,9 +140,8 @@ TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
 TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     const TempDir dir("refuse");
     auto refused = [&](const std::string& path) {
-        gDbPath = path;
         std::string error;
-        const bool ok = ConnectDb(&error);
+        const bool ok = ConnectDb(path, &error);
         DisconnectDb();
         return !ok && !error.empty();
     };

@@ -16,8 +16,7 @@ class MiscReport : public ReportSuite<WriteHandMadeDuzedo> {
     // The view's JSON as the functions give it, on the same database.
     template <typename F>
     static std::string Expected(F view) {
-        gDbPath = db_;
-        EXPECT_TRUE(ConnectDb());
+        EXPECT_TRUE(ConnectDb(db_));
         const std::string json = ToJson(view());
         DisconnectDb();
         return json;

@@ -321,9 +321,8 @@ void RunReport(std::string_view viewName, const std::string& db, const ReportOpt
     const auto format = options.find("--format");
     const bool csv = format != options.end() && format->second == "csv";
 
-    gDbPath = db;
     std::string error;
-    if (!ConnectDb(&error)) {
+    if (!ConnectDb(db, &error)) {
         throw ReportError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
     }
     struct Disconnect {
