@@ -60,7 +60,7 @@ TemplateData LabelTable(PageContent& page, const std::string& id, const std::str
     data.set("heading", heading);
     data.set("csv", csv.href);
     data.set("csvName", csv.name);
-    Put(data, "rows", std::move(rows));
+    data.set("rows", std::move(rows));
     return data;
 }
 
@@ -74,7 +74,7 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
     labels.push_back(LabelTable(page, "grdMisc_0", "General Stats", view.grid("grdMisc_0")));
     labels.push_back(
         LabelTable(page, "grdMisc_3", "Individual Records", view.grid("grdMisc_3"), categories));
-    Put(data, "labels", std::move(labels));
+    data.set("labels", std::move(labels));
     TemplateList tables;
     for (const auto& [id, heading] :
          {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
@@ -87,7 +87,7 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
                                    {PlayerLinks(people, kMiscPath, games, 1),
                                     PlayerLinks(people, kMiscPath, games, 2)}}));
     }
-    Put(data, "tables", std::move(tables));
+    data.set("tables", std::move(tables));
 }
 
 PageContent MiscPage(Templates& templates, const MiscPlan& plan, const PeoplePlan& people) {
@@ -143,7 +143,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
                                grid,
                                std::nullopt,
                                {PlayerLinks(people, path, grid, 1)}}));
-    Put(data, "tables", std::move(tables));
+    data.set("tables", std::move(tables));
     page.title = "All player records: " + std::string(RecordRows().at(category).label) +
                  (limited ? "" : ", without the game limit");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
