@@ -22,6 +22,5 @@ const std::string& BenchSamplePath(int scale) {
 }
 
 void ConnectBenchSample(int scale) {
-    gDbPath = BenchSamplePath(scale);
-    if (!ConnectDb()) throw DbError("The sample could not be opened");
+    if (!ConnectDb(BenchSamplePath(scale))) throw DbError("The sample could not be opened");
 }

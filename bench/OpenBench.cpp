@@ -18,8 +18,7 @@ namespace fs = std::filesystem;
 void BM_OpenSample(benchmark::State& state) {
     const std::string& path = BenchSamplePath(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        gDbPath = path;
-        benchmark::DoNotOptimize(ConnectDb());
+        benchmark::DoNotOptimize(ConnectDb(path));
         DisconnectDb();
     }
 }

@@ -14,6 +14,7 @@ set(features "rankings|players|tournaments|misc|headtohead|fantasy|options")
 set(views_pairs
     "players rankings: a player's record and statistics read his ranking points"
     "headtohead rankings: the prediction weighs the players' ranking points"
+    "headtohead players: the pair comparison counts the pair's games with the players' tally"
     "misc players: the totals are kept for the players of the player lists"
     "fantasy rankings: the league seeds its players by their ranking points"
     "fantasy tournaments: the league's players are picked from the tournament lists"

@@ -60,7 +60,7 @@ void ReportAccessError(const std::string& reason) {
 bool Connect(bool mayChooseAnother) {
     for (;;) {
         std::string reason;
-        if (ConnectDb(&reason)) {
+        if (ConnectDb(gDbPath, &reason)) {
             return true;
         }
         const bool there = FileExists(gDbPath);

@@ -239,8 +239,8 @@ std::optional<LocalDateTime> FileModifiedTime(const std::string& path) {
                          time.hour(), time.minute(), time.second()};
 }
 
-std::string DbFileDate() {
-    const auto modified = FileModifiedTime(gDbPath);
+std::string DbFileDate(const std::string& dbPath) {
+    const auto modified = FileModifiedTime(dbPath);
     return modified ? CurrentLocale().generalDate(*modified) : std::string{};
 }
 

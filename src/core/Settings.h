@@ -55,9 +55,9 @@ void WriteSettings();
 
 // Last-modified date and time of a file, as the local clock shows it; nullopt when it has none.
 std::optional<LocalDateTime> FileModifiedTime(const std::string& path);
-// gDbPath's last-modified date and time in the user's general date format; empty when the file
+// The file's last-modified date and time in the user's general date format; empty when the file
 // cannot be found.
-std::string DbFileDate();
+std::string DbFileDate(const std::string& dbPath);
 // Version, version date, database date and path run together; changes whenever any of them
 // does. nullopt when the database file cannot be found.
 std::optional<std::string> DbSignature(const std::string& dbPath);

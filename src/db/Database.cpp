@@ -56,11 +56,11 @@ std::string ConnectionString(std::string_view dbPath) {
     return text;
 }
 
-bool ConnectDb(std::string* error) {
+bool ConnectDb(const std::string& path, std::string* error) {
     try {
         auto conn = std::make_unique<Connection>();
-        conn->open(gDbPath, ConnectionString(gDbPath));
-        if (!HasDuzedoTables(*conn)) throw DbError("'" + gDbPath + "' holds no DUZEDO tables");
+        conn->open(path, ConnectionString(path));
+        if (!HasDuzedoTables(*conn)) throw DbError("'" + path + "' holds no DUZEDO tables");
         gConn = std::move(conn);
         gRs = std::make_unique<Recordset>();
         return true;
@@ -76,6 +76,10 @@ void DisconnectDb() {
     if (gConn) gConn->close();
     gConn.reset();
     gRs.reset();
+}
+
+std::string ConnectedDbPath() {
+    return gConn ? gConn->path() : std::string{};
 }
 
 QueryResult Query(std::string_view sql, long maxRecords) {

@@ -12,7 +12,7 @@
 // ConnectDb, released by DisconnectDb.
 extern std::unique_ptr<Connection> gConn;
 extern std::unique_ptr<Recordset> gRs;
-// Full path of the DUZEDO file.
+// Full path of the DUZEDO file the settings name, for the window.
 extern std::string gDbPath;
 
 // The application's directory, always ending in a path separator.
@@ -23,11 +23,13 @@ void SetAppDir(std::string dir);
 // The description the connection keeps: the classic connection string, built and never parsed.
 std::string ConnectionString(std::string_view dbPath);
 
-// Opens gConn on gDbPath and creates gRs. Returns false (with the reason in error, when given)
-// when the file is missing, empty, not a database or unreadable; the caller shows the message
-// and ends the program.
-bool ConnectDb(std::string* error = nullptr);
+// Opens gConn on the file at path and creates gRs. Returns false (with the reason in error, when
+// given) when the file is missing, empty, not a database or unreadable; the caller shows the
+// message and ends the program.
+bool ConnectDb(const std::string& path, std::string* error = nullptr);
 void DisconnectDb();
+// The file gConn was opened on; empty when it is not open.
+std::string ConnectedDbPath();
 
 // Runs sql on gConn: every record, or the first maxRecords when above 0. Throws DbError when the
 // engine rejects sql.

@@ -26,61 +26,40 @@ std::string Average(std::string_view label, WideInt x, WideInt m, std::string_vi
     return std::string(label) + WideText(x) + " (" + FormatNumber(average, pattern) + ")";
 }
 
-// One block of figures from one player's side: games, wins, draws, losses and goals. Wide, as
-// the two roles' goals are added up.
-struct Figures {
-    WideInt games, wins, draws, losses, goalsFor, goalsAgainst;
-};
-
-void AddFigures(Texts& lines, const Figures& f, std::string_view averagePattern) {
-    lines.push_back(Percent("Wins: ", f.wins, f.games));
-    lines.push_back(Percent("Draws: ", f.draws, f.games));
-    lines.push_back(Percent("Losses: ", f.losses, f.games));
-    lines.push_back(Average("Goals for: ", f.goalsFor, f.games, averagePattern));
-    lines.push_back(Average("Goals against: ", f.goalsAgainst, f.games, averagePattern));
+// Wins, draws, losses and goals of the tally, with their share or average of games.
+void AddFigures(Texts& lines, const Tally& t, WideInt games, std::string_view averagePattern) {
+    lines.push_back(Percent("Wins: ", t.wins, games));
+    lines.push_back(Percent("Draws: ", t.draws, games));
+    lines.push_back(Percent("Losses: ", t.losses, games));
+    lines.push_back(Average("Goals for: ", t.goalsFor, games, averagePattern));
+    lines.push_back(Average("Goals against: ", t.goalsAgainst, games, averagePattern));
 }
 
 // A role block: its heading, its games line (left out with showNoGames false when there are no
-// games) and its figures when there are games.
-void AddRole(Texts& lines, std::string_view heading, const Figures& f,
+// games) and its figures when there are games. Its games are those with both scores.
+void AddRole(Texts& lines, std::string_view heading, const Tally& t,
              std::string_view averagePattern, bool showNoGames = true) {
+    const WideInt games = t.scored();
     lines.emplace_back();
     lines.emplace_back(heading);
-    if (f.games == 0 && !showNoGames) return;
-    lines.push_back("Games: " + WideText(f.games));
-    if (f.games > 0) AddFigures(lines, f, averagePattern);
+    if (games == 0 && !showNoGames) return;
+    lines.push_back("Games: " + WideText(games));
+    if (games > 0) AddFigures(lines, t, games, averagePattern);
 }
 
-Texts PlayerOneLines(const PairRecord& r) {
-    Texts lines{"Games: " + std::to_string(r.n)};
-    AddFigures(lines,
-               {r.n, WideInt{r.hw} + r.aw, WideInt{r.hd} + r.ad, WideInt{r.hl} + r.al, r.hf + r.af,
-                r.ha + r.aa},
-               kPlayerOneAverage);
-    AddRole(lines, "As Team A", {r.hg(), r.hw, r.hd, r.hl, r.hf, r.ha}, kPlayerOneAverage);
-    AddRole(lines, "As Team B", {r.ag(), r.aw, r.ad, r.al, r.af, r.aa}, kPlayerOneAverage);
-    return lines;
-}
-
-Texts PlayerTwoLines(const PairRecord& r) {
-    Texts lines{"Games: " + std::to_string(r.n)};
-    AddFigures(lines,
-               {r.n, WideInt{r.hl} + r.al, WideInt{r.hd} + r.ad, WideInt{r.hw} + r.aw, r.ha + r.aa,
-                r.hf + r.af},
-               kPlayerTwoAverage);
-    AddRole(lines, "As Team A", {r.ag(), r.al, r.ad, r.aw, r.aa, r.af}, kPlayerTwoAverage);
-    AddRole(lines, "As Team B", {r.hg(), r.hl, r.hd, r.hw, r.ha, r.hf}, kPlayerTwoAverage, false);
+// One player's lines from his side of the n games.
+Texts PlayerLines(std::int64_t n, const SideTallies& side, std::string_view averagePattern,
+                  bool showNoTeamBGames) {
+    Texts lines{"Games: " + std::to_string(n)};
+    AddFigures(lines, side.both(), n, averagePattern);
+    AddRole(lines, "As Team A", side.asA, averagePattern);
+    AddRole(lines, "As Team B", side.asB, averagePattern, showNoTeamBGames);
     return lines;
 }
 
 // Games with a as Team A and b as Team B, as a condition.
 std::string Roles(std::string_view a, std::string_view b) {
     return "([TEAM A]=" + SqlQuote(a) + " and [TEAM B]=" + SqlQuote(b) + ")";
-}
-
-std::int64_t Count(const std::string& roles, std::string_view condition) {
-    return ScalarQuery("select count (*) from scores where " + roles + " and " +
-                       std::string(condition));
 }
 
 std::int64_t RankingNumber(std::string_view player) {
@@ -152,26 +131,13 @@ std::string PairHeading(std::string_view p1, std::int64_t r1, std::string_view p
 }
 
 PairRecord ComputePairRecord(std::string_view p1, std::string_view p2, std::int64_t n) {
-    const std::string home = Roles(p1, p2);
-    const std::string away = Roles(p2, p1);
-    PairRecord r{.n = n};
-    r.hw = Count(home, "a>b");
-    r.hd = Count(home, "a=b");
-    r.hl = Count(home, "a<b");
-    r.aw = Count(away, "b>a");
-    r.ad = Count(away, "a=b");
-    r.al = Count(away, "b<a");
-    const QueryResult homeGoals = Query("select sum (a), sum (b) from scores where " + home);
-    r.hf = WideNullToZero(homeGoals[0][0]);
-    r.ha = WideNullToZero(homeGoals[0][1]);
-    const QueryResult awayGoals = Query("select sum (b), sum (a) from scores where " + away);
-    r.af = WideNullToZero(awayGoals[0][0]);
-    r.aa = WideNullToZero(awayGoals[0][1]);
-    return r;
+    return {n, ReadPairTally(p1, p2)};
 }
 
 Texts PairResultLines(const PairRecord& record, int player) {
-    return player == 0 ? PlayerOneLines(record) : PlayerTwoLines(record);
+    if (player == 0) return PlayerLines(record.n, record.one, kPlayerOneAverage, true);
+    const SideTallies two{record.one.asB.reversed(), record.one.asA.reversed()};
+    return PlayerLines(record.n, two, kPlayerTwoAverage, false);
 }
 
 std::array<Joke, 6> PairJokes(std::string_view name) {

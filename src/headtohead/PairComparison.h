@@ -9,22 +9,15 @@
 
 #include "core/PlayedGame.h"
 #include "core/ViewTexts.h"
-#include "db/WideNumber.h"
+#include "players/Tally.h"
 
 class RandomSource;
 
-// Player one's record against player two over their games against each other. "Home" games are
-// those with player one as Team A, "away" games those with player two as Team A; every count is
-// from player one's side.
+// Player one's record against player two over their games against each other: his games as
+// Team A ("home") and as Team B ("away"), from his side.
 struct PairRecord {
-    std::int64_t n = 0;                   // games between the two, either way round
-    std::int64_t hw = 0, hd = 0, hl = 0;  // home games player one won, drew, lost
-    std::int64_t aw = 0, ad = 0, al = 0;  // away games player one won, drew, lost
-    WideInt hf = 0, ha = 0;               // goals of player one and of player two at home
-    WideInt af = 0, aa = 0;               // goals of player one and of player two away
-
-    WideInt hg() const { return WideInt{hw} + hd + hl; }
-    WideInt ag() const { return WideInt{aw} + ad + al; }
+    std::int64_t n = 0;  // games between the two, either way round
+    SideTallies one;
     friend bool operator==(const PairRecord&, const PairRecord&) = default;
 };
 

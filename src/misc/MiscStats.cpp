@@ -11,75 +11,14 @@
 
 namespace {
 
-// Who may hold a record: anyone, or only those with more games than the minimum (all games, or
-// more than half the minimum as Team A or as Team B).
-enum class Needs { Anyone, Games, TeamAGames, TeamBGames };
-
-struct RecordRule {
-    Needs needs;
-    bool greaterWins;   // else the smaller value is the better one
-    RecordValue start;  // a value must beat this to count at all; a count or a ratio, as value
-    std::function<RecordValue(const PlayerTotals&)> value;
-};
-
-// Row r of grdMisc_3 is rule r.
-const std::array<RecordRule, kRecordCount>& RecordRules() {
-    using enum Needs;
-    using T = const PlayerTotals&;
-    constexpr auto attack = &PlayerTotals::attack;
-    constexpr auto defence = &PlayerTotals::defence;
-    constexpr auto aAttack = &PlayerTotals::aAttack;
-    constexpr auto aDefence = &PlayerTotals::aDefence;
-    constexpr auto bAttack = &PlayerTotals::bAttack;
-    constexpr auto bDefence = &PlayerTotals::bDefence;
-    // The count times 100 first, then the division.
-    const auto percent = [](WideInt count, WideInt games) {
-        return PlayerTotals::Ratio(count * 100, games);
-    };
-    constexpr WideInt zeroCount = 0;
-    static const std::array<RecordRule, kRecordCount> rules = {{
-        {Anyone, true, zeroCount, [](T t) { return t.games(); }},
-        {Games, true, 0.0, attack},
-        {Games, false, 10.0, defence},
-        {Games, false, 10.0, attack},
-        {Games, true, 0.0, defence},
-        {TeamAGames, true, 0.0, aAttack},
-        {TeamAGames, false, 10.0, aDefence},
-        {TeamAGames, false, 10.0, aAttack},
-        {TeamAGames, true, 0.0, aDefence},
-        {TeamBGames, true, 0.0, bAttack},
-        {TeamBGames, false, 10.0, bDefence},
-        {TeamBGames, false, 10.0, bAttack},
-        {TeamBGames, true, 0.0, bDefence},
-        {Anyone, true, zeroCount, [](T t) { return t.goalsFor(); }},
-        {Anyone, true, zeroCount, [](T t) { return t.goalsAgainst(); }},
-        {Anyone, true, zeroCount, [](T t) { return t.wins(); }},
-        {Anyone, true, zeroCount, [](T t) { return t.draws(); }},
-        {Anyone, true, zeroCount, [](T t) { return t.losses(); }},
-        {Games, true, 0.0, [=](T t) { return percent(t.wins(), t.games()); }},
-        {Games, true, 0.0, [=](T t) { return percent(t.draws(), t.games()); }},
-        {Games, true, 0.0, [=](T t) { return percent(t.losses(), t.games()); }},
-        {Anyone, true, zeroCount, [](T t) { return t.won; }},
-    }};
-    return rules;
-}
-
 // Strictly more games than the minimum; half the minimum is a real number (21 gives 10.5). A
 // negative minimum from a hand-edited settings file must not let a player without games divide
 // by zero.
-bool Qualifies(Needs needs, const PlayerTotals& t, int minGames) {
-    const double half = minGames / 2.0;
-    switch (needs) {
-        case Needs::Anyone:
-            return true;
-        case Needs::Games:
-            return t.games() > minGames && t.games() > 0;
-        case Needs::TeamAGames:
-            return t.aGames > half && t.aGames > 0;
-        case Needs::TeamBGames:
-            return t.bGames > half && t.bGames > 0;
-    }
-    return false;
+bool Qualifies(const RecordRow& row, const PlayerTotals& t, int minGames) {
+    if (!row.limitsHolders) return true;
+    const WideInt games = RecordGamesOf(row.games, t);
+    if (row.games == RecordGames::All) return games > minGames && games > 0;
+    return games > minGames / 2.0 && games > 0;
 }
 
 // A count written plainly, a ratio as "##0.0#".
@@ -162,26 +101,30 @@ Texts GeneralStatsTexts() {
     if (total == 0) return Texts(kGeneralCount);
     Texts texts = {WideText(total), WideText(v[1] + v[7])};
     for (int i = 2; i <= 4; ++i)
-        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i] * 100, total), true));
-    for (int i = 5; i <= 6; ++i)
-        texts.push_back(ShareText(v[i], PlayerTotals::Ratio(v[i], total), false));
+        texts.push_back(ShareText(v[i], WideRatio(v[i] * 100, total), true));
+    for (int i = 5; i <= 6; ++i) texts.push_back(ShareText(v[i], WideRatio(v[i], total), false));
     return texts;
 }
 
 Texts RecordHolderTexts(const std::vector<std::string>& players,
                         const std::vector<PlayerTotals>& totals, int minGames) {
-    const auto& rules = RecordRules();
+    const auto& rows = RecordRows();
     Texts holders(kRecordCount);
     std::array<RecordValue, kRecordCount> best{};
-    for (int r = 0; r < kRecordCount; ++r) best[r] = rules[r].start;
+    for (int r = 0; r < kRecordCount; ++r) {
+        // A value must beat this to count at all; a count or a ratio, as the row's values.
+        const bool count = rows[r].kind == RecordKind::Count;
+        best[r] =
+            count ? RecordValue{WideInt{0}} : RecordValue{rows[r].higherIsBetter ? 0.0 : 10.0};
+    }
     for (std::size_t p = 0; p < players.size() && p < totals.size(); ++p) {
         for (int r = 0; r < kRecordCount; ++r) {
-            const RecordRule& rule = rules[r];
-            if (!Qualifies(rule.needs, totals[p], minGames)) continue;
-            const RecordValue value = rule.value(totals[p]);
-            if (rule.greaterWins ? value > best[r] : value < best[r]) {
+            const RecordRow& row = rows[r];
+            if (!Qualifies(row, totals[p], minGames)) continue;
+            const RecordValue value = RecordValueOf(row, totals[p], false);
+            if (row.higherIsBetter ? value > best[r] : value < best[r]) {
                 best[r] = value;
-                holders[r] = HolderText(players[p], value, r >= 18 && r <= 20);
+                holders[r] = HolderText(players[p], value, row.kind == RecordKind::Percent);
             }
         }
     }
@@ -205,7 +148,7 @@ ViewTexts MiscViewOf(const std::vector<std::string>& players,
     view.set("grdMisc_0", LabelGrid(kGeneralStatsLabels, figures.general));
     view.set("grdMisc_1", BiggestWinsGrid());
     view.set("grdMisc_2", MostGoalsGrid());
-    view.set("grdMisc_3", LabelGrid(kRecordCategories, figures.records));
+    view.set("grdMisc_3", LabelGrid(RecordLabels(), figures.records));
     return view;
 }
 

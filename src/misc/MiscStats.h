@@ -6,11 +6,11 @@
 
 #include "core/ViewTexts.h"
 #include "misc/PlayerTotals.h"
+#include "misc/RecordTable.h"
 
 // The Misc Stats frame: grdMisc_0 (general figures), grdMisc_1 (biggest wins), grdMisc_2 (most
 // goals) and grdMisc_3 (individual records).
 
-inline constexpr int kRecordCount = 22;
 inline constexpr int kGeneralCount = 7;
 
 // The value texts of grdMisc_0 and grdMisc_3: what the cache file keeps.

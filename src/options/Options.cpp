@@ -62,7 +62,7 @@ std::optional<std::int16_t> GamesOption(std::string_view typed) {
     return static_cast<std::int16_t>(whole);
 }
 
-std::string GamesOptionRefusal(std::string_view typed) {
+std::string GamesOptionRefusal(std::string_view typed, int inForce) {
     if (GamesOption(typed)) return {};
     std::string why;
     if (Trimmed(typed).empty()) {
@@ -74,7 +74,7 @@ std::string GamesOptionRefusal(std::string_view typed) {
     } else {
         why = Quoted(typed) + " is too large";
     }
-    return why + ", so the minimum number of games stays " + std::to_string(gOptMinGames) +
+    return why + ", so the minimum number of games stays " + std::to_string(inForce) +
            ". Enter a number from 1 to " + std::to_string(INT16_MAX) + ".";
 }
 

@@ -16,9 +16,9 @@
 // number (a half to the even one: 2.5 gives 2); nullopt for anything else, and for numbers that do
 // not fit the setting (above 32767).
 std::optional<std::int16_t> GamesOption(std::string_view text);
-// Why GamesOption refuses text, naming the value (shortened when long) and what it takes
-// instead; empty when it accepts it.
-std::string GamesOptionRefusal(std::string_view text);
+// Why GamesOption refuses text, naming the value (shortened when long), the minimum that stays
+// in force (inForce) and what it takes instead; empty when it accepts it.
+std::string GamesOptionRefusal(std::string_view text, int inForce);
 
 // What the frame shows for options.
 ViewTexts OptionsView(const OptionValues& options);

@@ -52,19 +52,9 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
                           ") ");
     if (r.Games == 0) return r;
 
-    const std::string home = "SELECT Count(*) FROM scores WHERE [Team A]=" + n;
-    const std::string away = "SELECT Count(*) FROM scores WHERE [Team B]=" + n;
-    r.HomeWins = ScalarQuery(home + " and A>B");
-    r.HomeDraws = ScalarQuery(home + " and A=B");
-    r.HomeLosses = ScalarQuery(home + " and A<B");
-    r.AwayWins = ScalarQuery(away + " and A<B");
-    r.AwayDraws = ScalarQuery(away + " and A=B");
-    r.AwayLosses = ScalarQuery(away + " and A>B");
-
-    r.HomeGoalsFor = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team A]=" + n);
-    r.HomeGoalsAgainst = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team A]=" + n);
-    r.AwayGoalsFor = WideScalarQuery("SELECT sum(B) FROM scores WHERE [Team B]=" + n);
-    r.AwayGoalsAgainst = WideScalarQuery("SELECT sum(A) FROM scores WHERE [Team B]=" + n);
+    const SideTallies tally = ReadPlayerTally(name);
+    r.Home = tally.asA;
+    r.Away = tally.asB;
 
     if (!rankingColumn.empty()) {
         const std::string column(rankingColumn);
@@ -75,13 +65,6 @@ PlayerRecord ComputePlayerRecord(std::string_view name, std::string_view ranking
     }
     r.TournamentsWon = ScalarQuery("select count(*) from tables where player=" + n + " and p=1");
 
-    r.HomeGames = WideInt{r.HomeWins} + r.HomeDraws + r.HomeLosses;
-    r.AwayGames = WideInt{r.AwayWins} + r.AwayDraws + r.AwayLosses;
-    r.Wins = WideInt{r.HomeWins} + r.AwayWins;
-    r.Draws = WideInt{r.HomeDraws} + r.AwayDraws;
-    r.Losses = WideInt{r.HomeLosses} + r.AwayLosses;
-    r.GoalsFor = r.HomeGoalsFor + r.AwayGoalsFor;
-    r.GoalsAgainst = r.HomeGoalsAgainst + r.AwayGoalsAgainst;
     return r;
 }
 

@@ -4,34 +4,19 @@
 #include <string>
 #include <string_view>
 
-#include "db/WideNumber.h"
+#include "players/Tally.h"
 
 // One player's career record. Home games are those he played as Team A, away games those as
-// Team B. Figures are 64-bit, as the database holds them (goal totals of a real DUZEDO pass the
-// 16-bit range); goal sums and those added up from two figures are wide.
+// Team B. Counts are 64-bit, as the database holds them (goal totals of a real DUZEDO pass the
+// 16-bit range); the tallies are wide.
 struct PlayerRecord {
     std::string Name;  // as typed
     std::int64_t Tournaments = 0;
     std::int64_t WorldCups = 0;  // of the three World Cups, 0 to 3
-    std::int64_t Games = 0;
-    WideInt HomeGames = 0;
-    WideInt AwayGames = 0;
-    WideInt Wins = 0;
-    WideInt Draws = 0;
-    WideInt Losses = 0;
-    WideInt GoalsFor = 0;
-    WideInt GoalsAgainst = 0;
-    std::int64_t HomeWins = 0;
-    std::int64_t HomeDraws = 0;
-    std::int64_t HomeLosses = 0;
-    std::int64_t AwayWins = 0;
-    std::int64_t AwayDraws = 0;
-    std::int64_t AwayLosses = 0;
+    std::int64_t Games = 0;      // on either side; a game against himself once
+    Tally Home;
+    Tally Away;
     std::int64_t TournamentsWon = 0;
-    WideInt HomeGoalsFor = 0;
-    WideInt HomeGoalsAgainst = 0;
-    WideInt AwayGoalsFor = 0;
-    WideInt AwayGoalsAgainst = 0;
     std::int64_t RankingPoints = 0;         // in the ranking column; -1 when not ranked that month
     bool RankingPointsBeyondRange = false;  // the column holds more than 64 bits: no points
     std::int64_t RankingPosition = 0;       // 1-based; 0 when not in the ranking order

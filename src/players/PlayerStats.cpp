@@ -1,5 +1,7 @@
 #include "players/PlayerStats.h"
 
+#include <utility>
+
 #include "core/DisplayFormat.h"
 #include "rankings/RankingColumn.h"
 
@@ -44,25 +46,21 @@ std::string PlayerHeading(const PlayerRecord& r) {
 }
 
 std::array<std::string, 19> PlayerStatsCells(const PlayerRecord& r) {
-    return {std::to_string(r.Tournaments),
-            std::to_string(r.WorldCups),
-            std::to_string(r.TournamentsWon),
-            std::to_string(r.Games),
-            WithPercent(r.Wins, r.Games),
-            WithPercent(r.Draws, r.Games),
-            WithPercent(r.Losses, r.Games),
-            WithAverage(r.GoalsFor, r.Games),
-            WithAverage(r.GoalsAgainst, r.Games),
-            WithPercent(r.HomeWins, r.HomeGames),
-            WithPercent(r.HomeDraws, r.HomeGames),
-            WithPercent(r.HomeLosses, r.HomeGames),
-            WithAverage(r.HomeGoalsFor, r.HomeGames),
-            WithAverage(r.HomeGoalsAgainst, r.HomeGames),
-            WithPercent(r.AwayWins, r.AwayGames),
-            WithPercent(r.AwayDraws, r.AwayGames),
-            WithPercent(r.AwayLosses, r.AwayGames),
-            WithAverage(r.AwayGoalsFor, r.AwayGames),
-            WithAverage(r.AwayGoalsAgainst, r.AwayGames)};
+    const Tally all = r.Home + r.Away;
+    std::array<std::string, 19> cells = {std::to_string(r.Tournaments), std::to_string(r.WorldCups),
+                                         std::to_string(r.TournamentsWon), std::to_string(r.Games)};
+    auto cell = cells.begin() + 4;
+    // Over all games, then the home and the away games that have both scores.
+    for (const auto& [tally, games] :
+         {std::pair{all, WideInt{r.Games}}, std::pair{r.Home, r.Home.scored()},
+          std::pair{r.Away, r.Away.scored()}}) {
+        *cell++ = WithPercent(tally.wins, games);
+        *cell++ = WithPercent(tally.draws, games);
+        *cell++ = WithPercent(tally.losses, games);
+        *cell++ = WithAverage(tally.goalsFor, games);
+        *cell++ = WithAverage(tally.goalsAgainst, games);
+    }
+    return cells;
 }
 
 ViewTexts NoPlayerView() {

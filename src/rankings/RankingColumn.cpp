@@ -61,7 +61,7 @@ std::string RankingMonthText(std::string_view column) {
 }
 
 std::optional<std::string> CurrentRankingColumn() {
-    const auto modified = FileModifiedTime(gDbPath);
+    const auto modified = FileModifiedTime(ConnectedDbPath());
     if (!modified) return std::nullopt;
     return RankingColumnName(modified->month, modified->year);
 }
@@ -97,5 +97,5 @@ RankingPeriod ChooseRankingPeriod(const std::optional<LocalDateTime>& fileDate,
 }
 
 RankingPeriod CurrentRankingPeriod() {
-    return ChooseRankingPeriod(FileModifiedTime(gDbPath), RankingColumns());
+    return ChooseRankingPeriod(FileModifiedTime(ConnectedDbPath()), RankingColumns());
 }

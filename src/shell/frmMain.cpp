@@ -70,7 +70,7 @@ void frmMain::Load() {
     HookMinSize(*this);
     CentreOnScreen(*this);
     setWindowTitle(
-        QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate() + ")"));
+        QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate(gDbPath) + ")"));
     mInitialised = 0;
     InitControls();
     mInitialised = 1;
@@ -133,6 +133,7 @@ void frmMain::InitControls() {
                        if (!players) {
                            players = ReadPlayerLists(gOptShowCountries == 1);
                            gPlayers = players->names;
+                           gPlayers.emplace_back();
                        }
                        return players->items;
                    },

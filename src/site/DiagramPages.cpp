@@ -63,7 +63,7 @@ PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteD
             tables.push_back(AddTable(page, path, table));
         }
         if (groups.empty()) data.set("note", WebText(LookedFor(diagram.plan)));
-        Put(data, "tables", std::move(tables));
+        data.set("tables", std::move(tables));
     } catch (const DbError&) {
         data.set("note", std::string("The diagram's games cannot be read"));
     }

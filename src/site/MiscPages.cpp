@@ -60,7 +60,7 @@ TemplateData LabelTable(PageContent& page, const std::string& id, const std::str
     data.set("heading", heading);
     data.set("csv", csv.href);
     data.set("csvName", csv.name);
-    Put(data, "rows", std::move(rows));
+    data.set("rows", std::move(rows));
     return data;
 }
 
@@ -69,12 +69,12 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
                    const PeoplePlan& people) {
     const ViewTexts view = MiscView(plan.players, plan.totals, kMinGames);
     std::vector<std::string> categories;
-    for (int c = 0; c < kRecordCategoryCount; ++c) categories.push_back(RecordsPath(c, true));
+    for (int c = 0; c < kRecordCount; ++c) categories.push_back(RecordsPath(c, true));
     TemplateList labels;
     labels.push_back(LabelTable(page, "grdMisc_0", "General Stats", view.grid("grdMisc_0")));
     labels.push_back(
         LabelTable(page, "grdMisc_3", "Individual Records", view.grid("grdMisc_3"), categories));
-    Put(data, "labels", std::move(labels));
+    data.set("labels", std::move(labels));
     TemplateList tables;
     for (const auto& [id, heading] :
          {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
@@ -87,7 +87,7 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
                                    {PlayerLinks(people, kMiscPath, games, 1),
                                     PlayerLinks(people, kMiscPath, games, 2)}}));
     }
-    Put(data, "tables", std::move(tables));
+    data.set("tables", std::move(tables));
 }
 
 PageContent MiscPage(Templates& templates, const MiscPlan& plan, const PeoplePlan& people) {
@@ -126,7 +126,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
     PageContent page;
     TemplateData data;
     data.set("misc", SiteLink(path, kMiscPath));
-    data.set("category", kRecordCategories.at(category));
+    data.set("category", std::string(RecordRows().at(category).label));
     data.set("other", SiteLink(path, RecordsPath(category, !limited)));
     data.set("minGames", std::to_string(kMinGames));
     if (limited) data.set("limited", true);
@@ -143,8 +143,8 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
                                grid,
                                std::nullopt,
                                {PlayerLinks(people, path, grid, 1)}}));
-    Put(data, "tables", std::move(tables));
-    page.title = "All player records: " + kRecordCategories.at(category) +
+    data.set("tables", std::move(tables));
+    page.title = "All player records: " + std::string(RecordRows().at(category).label) +
                  (limited ? "" : ", without the game limit");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     page.body = templates.render("records", data);
@@ -158,7 +158,7 @@ std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& peop
     std::vector<PlannedPage> pages;
     pages.push_back({{"misc", "Misc Stats", std::string(kMiscPath)},
                      [plan, people](Templates& t) { return MiscPage(t, *plan, *people); }});
-    for (int category = 0; category < kRecordCategoryCount; ++category) {
+    for (int category = 0; category < kRecordCount; ++category) {
         for (const bool limited : {true, false}) {
             pages.push_back(
                 {{"records", RecordsName(category, limited), RecordsPath(category, limited)},

@@ -27,7 +27,7 @@ TemplateData StatsTable(PageContent& page, std::string_view path, const Grid& gr
         rows.push_back(std::move(row));
     }
     TemplateData data;
-    Put(data, "rows", std::move(rows));
+    data.set("rows", std::move(rows));
     data.set("csv", csv.href);
     data.set("csvName", csv.name);
     return data;
@@ -70,7 +70,7 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
         const ViewTexts stats = PlayerStatsView(figures.record(player), figures.rankingNote());
         data.set("heading", WebText(stats.text("Label2_1")));
         data.set("note", WebText(stats.text("lblNote")));
-        Put(data, "stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
+        data.set("stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
         TemplateList tables;
         for (const int mode : {kHomeGames, kAwayGames}) {
             const ViewTexts games = GamesView(player, mode, figures.games(player, mode));
@@ -90,13 +90,13 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
             PositionsView(player, figures.positions(player), kSiteGraphWidth, kSiteGraphHeight);
         tables.push_back(AddTable(
             page, path, {"grdPos", positions.text("frmPositions"), positions.grid("grdPos")}));
-        Put(data, "tables", std::move(tables));
-        Put(data, "graphs", PlayerGraphs(page, path, player, positions));
+        data.set("tables", std::move(tables));
+        data.set("graphs", PlayerGraphs(page, path, player, positions));
     } catch (const DbError&) {
         data.set("heading", WebText(player));
         data.set("note", std::string("The player's figures cannot be read"));
     }
-    Put(data, "opponents", Opponents(plan, path, player));
+    data.set("opponents", Opponents(plan, path, player));
     page.body = templates.render("player", data);
     return page;
 }
@@ -114,7 +114,7 @@ TemplateData Side(const PeoplePlan& plan, std::string_view path, const ViewTexts
         lines.push_back(std::move(item));
     }
     data.set("id", "lstPairResults" + suffix);
-    Put(data, "lines", std::move(lines));
+    data.set("lines", std::move(lines));
     return data;
 }
 
@@ -128,11 +128,11 @@ PageContent PairPage(Templates& templates, const PeoplePlan& plan, const std::st
     try {
         const ViewTexts view = plan.figures.pairView(pair);
         data.set("heading", WebText(view.text("lblPair")));
-        Put(data, "sides", TemplateList{Side(plan, path, view, 0), Side(plan, path, view, 1)});
+        data.set("sides", TemplateList{Side(plan, path, view, 0), Side(plan, path, view, 1)});
         TemplateList tables;
         tables.push_back(
             AddTable(page, path, {"grdPairGames", "Games", view.grid("grdPairGames")}));
-        Put(data, "tables", std::move(tables));
+        data.set("tables", std::move(tables));
     } catch (const DbError&) {
         data.set("heading", page.title);
         data.set("note", std::string("The pair's figures cannot be read"));

@@ -28,7 +28,7 @@ TemplateData GraphData(PageContent& page, std::string_view path, const GraphSect
     picture.set("alt", section.alt);
     picture.set("width", std::to_string(TwipsToPixels(graph.width)));
     picture.set("height", std::to_string(TwipsToPixels(graph.height)));
-    Put(data, "picture", std::move(picture));
+    data.set("picture", std::move(picture));
     return data;
 }
 
@@ -61,9 +61,9 @@ TemplateList PlayerGraphs(PageContent& page, std::string_view path, std::string_
     TemplateData data =
         GraphData(page, path, section, progress.graph("picGraph"), progress.text("lblNote"));
     if (!progress.graph("picGraph").empty()) {
-        Put(data, "numbers",
-            AddTable(page, path,
-                     {"picGraph-progress-numbers", "Ranking points", ProgressNumbers(months)}));
+        data.set("numbers", AddTable(page, path,
+                                     {"picGraph-progress-numbers", "Ranking points",
+                                      ProgressNumbers(months)}));
     }
     graphs.push_back(std::move(data));
     return graphs;

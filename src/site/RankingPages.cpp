@@ -115,7 +115,7 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
     }
     TemplateList tables;
     tables.push_back(AddTable(page, path, table));
-    Put(data, "tables", std::move(tables));
+    data.set("tables", std::move(tables));
     page.body = templates.render("rankings", data);
     return page;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <set>
 
 #include "db/Database.h"
@@ -12,15 +11,6 @@
 #include "rankings/RankingColumn.h"
 
 namespace {
-
-// A tally back in the 64 bits the window's SQL sums are read in, which fail as they do.
-std::int64_t Narrow(WideInt value) {
-    if (value < std::numeric_limits<std::int64_t>::min() ||
-        value > std::numeric_limits<std::int64_t>::max()) {
-        throw DbError("integer overflow");
-    }
-    return static_cast<std::int64_t>(value);
-}
 
 // Ids of games in the order of their ids, as "order by scores.id" sorts them: nulls first,
 // then numbers, then texts.
@@ -43,26 +33,17 @@ bool IdBefore(const DbValue& x, const DbValue& y) {
 
 }  // namespace
 
-void SiteFigures::Tally::add(const Tally& other) {
-    games += other.games;
-    aWon += other.aWon;
-    drawn += other.drawn;
-    bWon += other.bWon;
-    goalsA += other.goalsA;
-    goalsB += other.goalsB;
-}
-
 SiteFigures SiteFigures::Read() {
     SiteFigures figures;
-    Texts names = ReadPlayerLists(false).names;
-    names.pop_back();
+    const Texts names = ReadPlayerLists(false).names;
     std::set<std::string, std::less<>> seen;  // a name written twice is one player's page
     for (const std::string& name : names) {
         if (seen.insert(name).second) figures.players_.push_back(name);
         figures.idOf(name);
     }
     figures.readGames();
-    figures.readTallies();
+    figures.tallies_.readPlayers();
+    figures.tallies_.readPairs();
     figures.readTables();
     figures.readRankings();
     figures.makePairs();
@@ -113,24 +94,6 @@ void SiteFigures::readGames() {
         std::stable_sort(games.begin(), games.end(), [this](std::uint32_t x, std::uint32_t y) {
             return IdBefore(games_[x].id, games_[y].id);
         });
-    }
-}
-
-// The counts and sums the windows ask for with "where A>B", "sum(A)"..., per Team A and Team B.
-void SiteFigures::readTallies() {
-    const QueryResult rows = Query(
-        "select [TEAM A], [TEAM B], count(*), sum(A>B), sum(A=B), sum(A<B), sum(A), sum(B) "
-        "from scores where [TEAM A] is not null and [TEAM B] is not null "
-        "group by [TEAM A], [TEAM B]");
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::vector<DbValue>& v = rows.values(row);
-        const Tally tally{WideNullToZero(v[2]), WideNullToZero(v[3]), WideNullToZero(v[4]),
-                          WideNullToZero(v[5]), WideNullToZero(v[6]), WideNullToZero(v[7])};
-        const Id a = idOf(v[0].toString());
-        const Id b = idOf(v[1].toString());
-        directed_[{a, b}].add(tally);
-        byId_[a].asA.add(tally);
-        byId_[b].asB.add(tally);
     }
 }
 
@@ -221,16 +184,9 @@ PlayerRecord SiteFigures::record(std::string_view name) const {
     r.WorldCups = p->worldCups;
     r.Games = static_cast<std::int64_t>(p->home.size() + p->away.size()) - p->selfGames;
     if (r.Games == 0) return r;
-    r.HomeWins = Narrow(p->asA.aWon);
-    r.HomeDraws = Narrow(p->asA.drawn);
-    r.HomeLosses = Narrow(p->asA.bWon);
-    r.AwayWins = Narrow(p->asB.bWon);
-    r.AwayDraws = Narrow(p->asB.drawn);
-    r.AwayLosses = Narrow(p->asB.aWon);
-    r.HomeGoalsFor = p->asA.goalsA;
-    r.HomeGoalsAgainst = p->asA.goalsB;
-    r.AwayGoalsFor = p->asB.goalsB;
-    r.AwayGoalsAgainst = p->asB.goalsA;
+    const SideTallies tally = tallies_.player(name);
+    r.Home = tally.asA;
+    r.Away = tally.asB;
     if (hasRankingColumn_) {
         // As the window: points past 64 bits are left out of the heading, with its note.
         r.RankingPointsBeyondRange = BeyondInt64(p->rankingPoints);
@@ -239,13 +195,6 @@ PlayerRecord SiteFigures::record(std::string_view name) const {
         r.RankingPosition = position == rankingPositions_.end() ? 0 : position->second;
     }
     r.TournamentsWon = p->tournamentsWon;
-    r.HomeGames = WideInt{r.HomeWins} + r.HomeDraws + r.HomeLosses;
-    r.AwayGames = WideInt{r.AwayWins} + r.AwayDraws + r.AwayLosses;
-    r.Wins = WideInt{r.HomeWins} + r.AwayWins;
-    r.Draws = WideInt{r.HomeDraws} + r.AwayDraws;
-    r.Losses = WideInt{r.HomeLosses} + r.AwayLosses;
-    r.GoalsFor = WideInt{r.HomeGoalsFor} + r.AwayGoalsFor;
-    r.GoalsAgainst = WideInt{r.HomeGoalsAgainst} + r.AwayGoalsAgainst;
     return r;
 }
 
@@ -267,24 +216,9 @@ std::vector<TournamentPosition> SiteFigures::positions(std::string_view player) 
 ViewTexts SiteFigures::pairView(const Pair& pair) const {
     const Id one = ids_.at(JetFoldKey(pair.p1));
     const Id two = ids_.at(JetFoldKey(pair.p2));
-    const auto tally = [this](Id a, Id b) {
-        const auto at = directed_.find({a, b});
-        return at == directed_.end() ? Tally{} : at->second;
-    };
-    const Tally home = tally(one, two);
-    const Tally away = tally(two, one);
     const std::vector<std::uint32_t>& indexes = met_.at(std::minmax(one, two));
-    const PairRecord record{.n = static_cast<std::int64_t>(indexes.size()),
-                            .hw = Narrow(home.aWon),
-                            .hd = Narrow(home.drawn),
-                            .hl = Narrow(home.bWon),
-                            .aw = Narrow(away.bWon),
-                            .ad = Narrow(away.drawn),
-                            .al = Narrow(away.aWon),
-                            .hf = Narrow(home.goalsA),
-                            .ha = Narrow(home.goalsB),
-                            .af = Narrow(away.goalsB),
-                            .aa = Narrow(away.goalsA)};
+    const PairRecord record{static_cast<std::int64_t>(indexes.size()),
+                            tallies_.pair(pair.p1, pair.p2)};
     std::vector<PlayedGame> games;
     for (const std::uint32_t index : indexes) games.push_back(games_[index]);
     const PairSides sides{pair.p1, NullToZero(byId_[one].rankingNumber), pair.p2,

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/PlayedGame.h"
-#include "db/WideNumber.h"
 #include "headtohead/PairComparison.h"
 #include "players/PlayerRecord.h"
 #include "players/Positions.h"
+#include "players/Tally.h"
 
 // What the player and head-to-head pages share, read in a few passes over the database instead
 // of the window's questions once per page: every game once, grouped by player and by pair, and
@@ -46,13 +46,8 @@ class SiteFigures {
 
   private:
     using Id = std::uint32_t;  // a player as the database compares names
-    struct Tally {             // games, wins, draws, losses and goals from Team A's side
-        WideInt games = 0, aWon = 0, drawn = 0, bWon = 0, goalsA = 0, goalsB = 0;
-        void add(const Tally& other);
-    };
     struct Player {
         std::vector<std::uint32_t> home, away;  // games, by index
-        Tally asA, asB;
         std::int64_t tournaments = 0, tournamentsWon = 0, worldCups = 0, selfGames = 0;
         DbValue rankingPoints;  // the current period's, in the player's first rankings row
         DbValue rankingNumber;  // column r of that row
@@ -63,7 +58,6 @@ class SiteFigures {
     Id idOf(std::string_view name);
     const Player* find(std::string_view name) const;
     void readGames();
-    void readTallies();
     void readTables();
     void readRankings();
     void makePairs();
@@ -72,7 +66,7 @@ class SiteFigures {
     std::vector<Player> byId_;
     std::vector<std::string> shownNames_;  // by id: as the player list spells it, else as a game
     std::vector<PlayedGame> games_;
-    std::map<std::pair<Id, Id>, Tally> directed_;                  // Team A, Team B
+    Tallies tallies_;
     std::map<std::pair<Id, Id>, std::vector<std::uint32_t>> met_;  // lower id first
     std::vector<std::string> players_;
     std::map<std::string, std::int64_t, std::less<>> rankingPositions_;  // by exact name

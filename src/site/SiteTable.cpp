@@ -96,7 +96,7 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
             cells.push_back(std::move(cell));
         }
         TemplateData data;
-        Put(data, "cells", std::move(cells));
+        data.set("cells", std::move(cells));
         if (table.filter) {
             const std::string key = WebText(JetFoldKey(Cell(grid, row, table.filter->column)));
             data.set("fp", std::to_string(++rowsOfKey[key]));
@@ -159,9 +159,9 @@ TemplateData TableData(const SiteTable& table, std::string_view csvHref, std::st
         if (!table.grid.front()[column].empty()) cell.set("named", true);
         header.push_back(std::move(cell));
     }
-    Put(data, "header", std::move(header));
-    Put(data, "rows", RowsData(table, numeric));
-    if (table.filter) Put(data, "filter", FilterData(*table.filter));
+    data.set("header", std::move(header));
+    data.set("rows", RowsData(table, numeric));
+    if (table.filter) data.set("filter", FilterData(*table.filter));
     return data;
 }
 

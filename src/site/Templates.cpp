@@ -1,11 +1,17 @@
 #include "site/Templates.h"
 
 #include <QFile>
+#include <kainjow/mustache.hpp>
+#include <map>
+#include <utility>
 
 #include "core/QtText.h"
 #include "site/SiteFolder.h"
 
 namespace {
+
+using Mustache = kainjow::mustache::mustache;
+using MustacheData = kainjow::mustache::data;
 
 // The partials the templates take in; each is a template file of that name. No key of a
 // page's data may have a partial's name, or it hides the partial.
@@ -13,17 +19,35 @@ constexpr std::string_view kPartials[] = {"grid", "labeltable"};
 
 }  // namespace
 
-void Put(TemplateData& data, const std::string& name, TemplateData&& value) {
-    data.set(name, TemplateData(false));
-    // The slot is data's own, not a constant: get() only hands it out as one.
-    if (const TemplateData* slot = data.get(name))
-        *const_cast<TemplateData*>(slot) = std::move(value);
+struct TemplateData::Value {
+    MustacheData data;
+};
+
+TemplateData::TemplateData()
+    : value_(std::make_unique<Value>(Value{MustacheData(MustacheData::type::object)})) {}
+TemplateData::TemplateData(const std::string& text)
+    : value_(std::make_unique<Value>(Value{MustacheData(text)})) {}
+TemplateData::TemplateData(const char* text) : TemplateData(std::string(text)) {}
+TemplateData::TemplateData(bool yes) : value_(std::make_unique<Value>(Value{MustacheData(yes)})) {}
+
+// The library's lists take their items as copies only: each is copied once, here.
+TemplateData::TemplateData(const TemplateList& list)
+    : value_(std::make_unique<Value>(Value{MustacheData(MustacheData::type::list)})) {
+    for (const TemplateData& item : list) value_->data.push_back(item.value_->data);
 }
 
-void Put(TemplateData& data, const std::string& name, TemplateList&& list) {
-    TemplateData empty(TemplateData::type::list);
-    const_cast<TemplateList&>(empty.list_value()).swap(list);
-    Put(data, name, std::move(empty));
+TemplateData::TemplateData(const TemplateData& other)
+    : value_(std::make_unique<Value>(*other.value_)) {}
+TemplateData::TemplateData(TemplateData&& other) noexcept = default;
+TemplateData& TemplateData::operator=(const TemplateData& other) {
+    if (this != &other) value_ = std::make_unique<Value>(*other.value_);
+    return *this;
+}
+TemplateData& TemplateData::operator=(TemplateData&& other) noexcept = default;
+TemplateData::~TemplateData() = default;
+
+void TemplateData::set(const std::string& name, TemplateData value) {
+    if (value_->data.is_object()) value_->data[name] = std::move(value.value_->data);
 }
 
 std::string SiteAsset(std::string_view name) {
@@ -34,11 +58,23 @@ std::string SiteAsset(std::string_view name) {
     return file.readAll().toStdString();
 }
 
-kainjow::mustache::mustache& Templates::parsed(std::string_view name) {
-    if (const auto found = parsed_.find(name); found != parsed_.end()) return found->second;
-    if (parsed_.empty()) {
+struct Templates::Parsed {
+    std::map<std::string, Mustache, std::less<>> byName;
+    MustacheData partials{MustacheData::type::object};
+
+    Mustache& get(std::string_view name);
+};
+
+Templates::Templates() : parsed_(std::make_unique<Parsed>()) {}
+Templates::Templates(Templates&&) noexcept = default;
+Templates& Templates::operator=(Templates&&) noexcept = default;
+Templates::~Templates() = default;
+
+Mustache& Templates::Parsed::get(std::string_view name) {
+    if (const auto found = byName.find(name); found != byName.end()) return found->second;
+    if (byName.empty()) {
         for (const std::string_view partial : kPartials) {
-            partials_.set(std::string(partial), SiteAsset(std::string(partial) + ".html"));
+            partials.set(std::string(partial), SiteAsset(std::string(partial) + ".html"));
         }
     }
     // A partial written as {{> grid}} is put in its place before parsing: the library would
@@ -51,7 +87,7 @@ kainjow::mustache::mustache& Templates::parsed(std::string_view name) {
             text.replace(at, tag.size(), body);
         }
     }
-    kainjow::mustache::mustache& made = parsed_.emplace(std::string(name), text).first->second;
+    Mustache& made = byName.emplace(std::string(name), text).first->second;
     if (!made.is_valid()) {
         throw SiteError("the site template " + std::string(name) + ": " + made.error_message());
     }
@@ -59,10 +95,10 @@ kainjow::mustache::mustache& Templates::parsed(std::string_view name) {
 }
 
 std::string Templates::render(std::string_view name, const TemplateData& data) {
-    kainjow::mustache::mustache& page = parsed(name);
+    Mustache& page = parsed_->get(name);
     // The partials sit below the page's data, so a name of the data wins over a partial's.
-    kainjow::mustache::context<std::string> context(&partials_);
-    context.push(&data);
+    kainjow::mustache::context<std::string> context(&parsed_->partials);
+    context.push(&data.value_->data);
     std::string html = page.render(context);
     if (!page.is_valid()) {
         throw SiteError("the site template " + std::string(name) + ": " + page.error_message());

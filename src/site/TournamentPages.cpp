@@ -81,16 +81,16 @@ PageContent ListPage(Templates& templates, const TournamentsPlan& plan) {
     page.description = "The tournaments, " + std::to_string(plan.names.size()) + " in all";
     TemplateData data;
     if (!plan.note.empty()) data.set("note", WebText(plan.note));
-    Put(data, "all", NameLinks(plan, kListPath, plan.names));
+    data.set("all", NameLinks(plan, kListPath, plan.names));
     TemplateList countries;
     for (std::size_t index = 0; index < plan.countries.size(); ++index) {
         TemplateData country;
         country.set("country", WebText(plan.countries[index].country));
         country.set("id", "country-" + std::to_string(index + 1));
-        Put(country, "links", NameLinks(plan, kListPath, plan.countries[index].tournaments));
+        country.set("links", NameLinks(plan, kListPath, plan.countries[index].tournaments));
         countries.push_back(std::move(country));
     }
-    Put(data, "countries", std::move(countries));
+    data.set("countries", std::move(countries));
     data.set("winners", std::string(kWinnersPath));
     page.body = templates.render("tournaments", data);
     return page;
@@ -136,7 +136,7 @@ void AddMultiPhase(TemplateData& data, const TournamentsPlan& plan, std::string_
         link.set("href", SiteLink(path, phase.path));
         links.push_back(std::move(link));
     }
-    Put(data, "phases", std::move(links));
+    data.set("phases", std::move(links));
 }
 
 PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
@@ -166,7 +166,7 @@ PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
             data.set("cupNote", WebText(view.text("lblTournamentCup")));
         }
         tables.push_back(AddTable(page, path, GamesTable(view, people, path)));
-        Put(data, "tables", std::move(tables));
+        data.set("tables", std::move(tables));
     } catch (const DbError&) {
         data.set("heading", page.title);
         data.set("note", std::string("The tournament cannot be read"));
@@ -190,7 +190,7 @@ PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
                               {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)}}};
         TemplateList tables;
         tables.push_back(AddTable(page, kWinnersPath, table));
-        Put(data, "tables", std::move(tables));
+        data.set("tables", std::move(tables));
     } catch (const DbError&) {
         data.set("note", std::string("The tournament winners cannot be read"));
     }

@@ -60,7 +60,7 @@ TemplateList CupLinks(const WorldCupsPlan& plan, std::string_view from) {
         }
         TemplateData cup;
         cup.set("name", WebText(cupName));
-        Put(cup, "links", std::move(links));
+        cup.set("links", std::move(links));
         cups.push_back(std::move(cup));
     }
     return cups;
@@ -77,7 +77,7 @@ PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const Peo
     TemplateData data;
     data.set("cup", WebText(cupName));
     data.set("phase", WebText(phaseName));
-    Put(data, "cups", CupLinks(plan, path));
+    data.set("cups", CupLinks(plan, path));
     // Each grid is read on its own, as the frame does: one that cannot be read shows empty.
     const auto read = [&](Grid (*view)(int, int), const Texts& header, std::string& note) {
         try {
@@ -105,7 +105,7 @@ PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const Peo
                   games,
                   std::nullopt,
                   {PlayerLinks(people, path, games, 0), PlayerLinks(people, path, games, 1)}}));
-    Put(data, "tables", std::move(tables));
+    data.set("tables", std::move(tables));
     page.body = templates.render("worldcup", data);
     return page;
 }

@@ -55,7 +55,7 @@ TEST_F(StartupTest, FirstRunShowsTheSplashThenTheMainWindow) {
     EXPECT_TRUE(splashDuringWait);
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(gConn, nullptr);
-    EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(DbFileDate() + ")")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(DbFileDate(gDbPath) + ")")));
     EXPECT_EQ(window->minimumSize(), QSize(kMainMinWidth, kMainMinHeight));
     EXPECT_EQ(window->mInitialised, 1);
 }

@@ -46,7 +46,7 @@ TEST_F(AccessDialect, NamesMatchWhateverTheLetterCaseAndTrailingBlanksButNotWith
         const PlayerRecord record = ComputePlayerRecord(c.typed, "");
         EXPECT_EQ(record.Tournaments, c.tournaments);
         EXPECT_EQ(record.Games, c.games);
-        EXPECT_EQ(record.HomeGoalsFor, c.homeGoals);
+        EXPECT_EQ(record.Home.goalsFor, c.homeGoals);
     }
     // The World Cup final tables are stored under their prefix with its trailing blank.
     EXPECT_EQ(ScalarQuery("select count(*) from tables where tournament='world cup i'"), 2);
@@ -140,9 +140,8 @@ TEST(NullToZero, ConvertsLikeTheWholeNumberRule) {
 TEST(ConnectDb, RefusesWhatIsNotADuzedo) {
     const TempDir dir("refuse");
     auto refused = [&](const std::string& path) {
-        gDbPath = path;
         std::string error;
-        const bool ok = ConnectDb(&error);
+        const bool ok = ConnectDb(path, &error);
         DisconnectDb();
         return !ok && !error.empty();
     };

@@ -9,14 +9,7 @@ namespace {
 
 PlayerTotals Totals(std::int64_t aGames, std::int64_t bGames, std::int64_t goalsFor,
                     std::int64_t goalsAgainst) {
-    PlayerTotals t;
-    t.aGames = aGames;
-    t.bGames = bGames;
-    t.aFor = goalsFor;
-    t.aAgainst = goalsAgainst;
-    t.aWins = aGames;
-    t.bLosses = bGames;
-    return t;
+    return {Tally{aGames, aGames, 0, 0, goalsFor, goalsAgainst}, Tally{bGames, 0, 0, bGames, 0, 0}};
 }
 
 class AllPlayerRecords : public testing::Test {

@@ -9,26 +9,13 @@ namespace {
 
 // goals for and against spread over Team A games only.
 PlayerTotals HomeOnly(std::int64_t games, std::int64_t goalsFor, std::int64_t goalsAgainst) {
-    PlayerTotals t;
-    t.aGames = games;
-    t.aWins = games;
-    t.aFor = goalsFor;
-    t.aAgainst = goalsAgainst;
-    return t;
+    return {Tally{games, games, 0, 0, goalsFor, goalsAgainst}, Tally{}};
 }
 
 // games split evenly between the sides, every game won 2:1.
 PlayerTotals Even(std::int64_t games) {
-    PlayerTotals t;
-    t.aGames = games / 2;
-    t.bGames = games - games / 2;
-    t.aWins = t.aGames;
-    t.bWins = t.bGames;
-    t.aFor = 2 * t.aGames;
-    t.aAgainst = t.aGames;
-    t.bFor = 2 * t.bGames;
-    t.bAgainst = t.bGames;
-    return t;
+    const auto side = [](std::int64_t n) { return Tally{n, n, 0, 0, 2 * n, n}; };
+    return {side(games / 2), side(games - games / 2)};
 }
 
 class RecordRules : public testing::Test {
@@ -40,7 +27,7 @@ class RecordRules : public testing::Test {
 TEST_F(RecordRules, AveragesNeedMoreGamesThanTheMinimum) {
     // Twenty games are not more than twenty: the weaker attack of 21 games holds the record.
     PlayerTotals twenty = Even(20);
-    twenty.aFor += 100;
+    twenty.asA.goalsFor += 100;
     const PlayerTotals twentyOne = Even(21);
     const Texts holders = RecordHolderTexts({"Twenty", "TwentyOne"}, {twenty, twentyOne}, 20);
     EXPECT_EQ(holders[1], "TwentyOne (2.0)");
@@ -91,9 +78,9 @@ TEST_F(RecordRules, StartValuesAreNeverRecorded) {
 
 TEST_F(RecordRules, ValueTexts) {
     PlayerTotals t = HomeOnly(3, 37, 4);
-    t.aWins = 1;
-    t.aDraws = 1;
-    t.aLosses = 1;
+    t.asA.wins = 1;
+    t.asA.draws = 1;
+    t.asA.losses = 1;
     t.won = 2;
     const Texts holders = RecordHolderTexts({"P"}, {t}, 2);
     EXPECT_EQ(holders[1], "P (12.33)");

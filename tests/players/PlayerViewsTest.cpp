@@ -27,9 +27,8 @@ void ExpectNoPlayer(const ViewTexts& view) {
 TEST(PlayerStatsTexts, FollowTheWorkedExamples) {
     PlayerRecord r;
     r.Name = "Vodad R";
-    r.Games = 8, r.Wins = 5, r.Draws = 0, r.Losses = 3, r.GoalsFor = 7, r.GoalsAgainst = 1;
-    r.HomeGames = 8, r.HomeWins = 5, r.HomeLosses = 3;
-    r.HomeGoalsFor = 7, r.HomeGoalsAgainst = 1;
+    r.Games = 8;
+    r.Home = {8, 5, 0, 3, 7, 1};
     const auto cells = PlayerStatsCells(r);
     EXPECT_EQ(cells[4], "5 (63%)");
     EXPECT_EQ(cells[5], "0 (%)");
@@ -38,7 +37,7 @@ TEST(PlayerStatsTexts, FollowTheWorkedExamples) {
     // Home games only: the away rows are bare counts.
     for (std::size_t row = 14; row <= 18; ++row) EXPECT_EQ(cells[row], "0") << row;
 
-    r.Games = 3, r.GoalsFor = 1;
+    r.Games = 3, r.Home.goalsFor = 1;
     EXPECT_EQ(PlayerStatsCells(r)[7], "1 (.33)");
 
     EXPECT_EQ(PlayerHeading(r), "Vodad R");

@@ -5,7 +5,7 @@ ConnectedDuzedo::ConnectedDuzedo(const std::string& label,
     : dir_(label) {
     gDbPath = (dir_ / "duzedo.mdb").string();
     write(gDbPath);
-    connected_ = ConnectDb(&error_);
+    connected_ = ConnectDb(gDbPath, &error_);
     SetCurrentLocale(MakeFixedLocale());
 }
 

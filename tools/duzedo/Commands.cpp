@@ -44,9 +44,8 @@ class TeeSink : public TableSink {
 class ConnectedDb {
   public:
     explicit ConnectedDb(const std::string& db) {
-        gDbPath = db;
         std::string error;
-        if (!ConnectDb(&error)) {
+        if (!ConnectDb(db, &error)) {
             throw std::runtime_error("cannot open the database " + db +
                                      (error.empty() ? "" : ": " + error));
         }

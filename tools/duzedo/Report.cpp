@@ -54,7 +54,7 @@ const std::map<std::string_view, WholeNumberRange, std::less<>>& NumberRanges() 
         {"--wc", {0, 1}},
         {"--phase", {0, kAllGamesPhase}},
         {"--min-games", {0, 32767}},
-        {"--stat", {0, kRecordCategoryCount - 1}},
+        {"--stat", {0, kRecordCount - 1}},
     };
     return ranges;
 }
@@ -327,9 +327,8 @@ void RunReport(std::string_view viewName, const std::string& db, const ReportOpt
     const auto format = options.find("--format");
     const bool csv = format != options.end() && format->second == "csv";
 
-    gDbPath = db;
     std::string error;
-    if (!ConnectDb(&error)) {
+    if (!ConnectDb(db, &error)) {
         throw ReportError("cannot open the database " + db + (error.empty() ? "" : ": " + error));
     }
     struct Disconnect {

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     gOptFrameAnimation = 0;
     gDbPath = argv[1];
     std::string error;
-    if (!ConnectDb(&error)) {
+    if (!ConnectDb(gDbPath, &error)) {
         std::fprintf(stderr, "vpa_screenshots: %s\n", error.c_str());
         return 2;
     }

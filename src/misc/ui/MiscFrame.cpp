@@ -58,7 +58,7 @@ MiscFrame::MiscFrame(int index, QWidget* parent) : Frame(index, parent) {
 void MiscFrame::InitControls(FrameInit& init) {
     mCacheUsed = !init.storedDatabase;
     ShowGridLabels(*ui.grdMisc[0], kGeneralStatsLabels);
-    ShowGridLabels(*ui.grdMisc[3], kRecordCategories);
+    ShowGridLabels(*ui.grdMisc[3], RecordLabels());
     ui.grdMisc[3]->setRow(0);
     ui.grdMisc[3]->setCol(0);
     ui.grdMisc[3]->setColSel(1);

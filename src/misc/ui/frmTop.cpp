@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "core/DisplayFormat.h"
+#include "core/PlayerNames.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "misc/AllPlayerRecords.h"
@@ -27,6 +28,11 @@ constexpr std::array<double, 4> kColumnTenths = {1, 4, 2.5, 1.5};
 constexpr std::array<double, 4> kGamesOnlyTenths = {1, 5, 0, 3};
 
 }  // namespace
+
+std::vector<std::string> ListedPlayers() {
+    if (gPlayers.empty()) return MiscPlayers();
+    return {gPlayers.begin(), gPlayers.end() - 1};
+}
 
 frmTop::frmTop(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmTop"));

@@ -6,6 +6,10 @@
 
 #include "misc/PlayerTotals.h"
 
+// The players of the lists as the main window filled them (gPlayers without its closing empty
+// element); read from the database when the lists have not been filled.
+std::vector<std::string> ListedPlayers();
+
 class GridControl;
 class QCheckBox;
 class QLabel;

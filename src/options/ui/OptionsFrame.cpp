@@ -71,7 +71,7 @@ void OptionsFrame::ApplyOptions() {
     after.rankingLimit = ui.chkOpt[2]->isChecked() ? 1 : 0;
     // A value that is no positive number leaves the minimum as it was, and the user is told.
     const std::string typedGames = ToUtf8(ui.txtOptGames->text());
-    const std::string refusal = GamesOptionRefusal(typedGames);
+    const std::string refusal = GamesOptionRefusal(typedGames, gOptMinGames);
     if (const auto games = GamesOption(typedGames)) after.minGames = *games;
     after.showCountries = ui.chkOpt[3]->isChecked() ? 1 : 0;
     SetOptions(after);
