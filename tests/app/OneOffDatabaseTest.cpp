@@ -16,9 +16,9 @@
 #include "shell/frmMain.h"
 #include "support/FakeServices.h"
 #include "support/FileBytes.h"
+#include "support/MainWindowFixtures.h"
 #include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
-#include "support/WindowControls.h"
 #include "widgets/Grid.h"
 
 namespace {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -15,7 +13,6 @@
 #include "support/FileBytes.h"
 #include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
-#include "widgets/QtServices.h"
 #include "widgets/SizeLimit.h"
 
 namespace {
@@ -176,20 +173,6 @@ TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalM
     EXPECT_NE(services->messages[0].detail.find("country"), std::string::npos)
         << services->messages[0].detail;
     EXPECT_EQ(gConn, nullptr);
-}
-
-// The dialog that asks for the database when none can be opened.
-TEST(LocateDb, OffersTheAccessFileFirstThenTheSqliteCopyAndAnyFile) {
-    QStringList filters;
-    QTimer::singleShot(0, [&filters] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        filters = dialog->nameFilters();
-        dialog->reject();
-    });
-    EXPECT_EQ(LocateDb(nullptr), "");
-    EXPECT_EQ(filters.join(";;").toStdString(),
-              "Mdb files (*.mdb);;SQLite files (*.sqlite *.db);;All files (*)");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class Publish : public ActiveSampleMainWindow {
     void SetUp() override {
         ActiveSampleMainWindow::SetUp();
         if (HasFatalFailure()) return;
-        auto* publishing = Find<SitePublishing>(window, "sitePublishing");
+        auto* publishing = window.findChild<SitePublishing*>("sitePublishing");
         ASSERT_NE(publishing, nullptr);
         publishing->SetFolderQuestion(
             [this](QWidget&, const QString&) { return QString::fromStdString(chosen.string()); });
@@ -45,7 +45,7 @@ TEST_F(Publish, TheShortcutWritesTheSiteAndOffersTheBrowser) {
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(fs::exists(chosen / "index.html"));
     EXPECT_TRUE(Status().startsWith("Web site written to")) << Status().toStdString();
-    auto* done = Find<QMessageBox>(window, "msgPublished");
+    auto* done = Ctl<QMessageBox>(window, "msgPublished");
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(done->textFormat(), Qt::PlainText);
     EXPECT_EQ(done->defaultButton()->text(), "Open in browser");
@@ -54,7 +54,7 @@ TEST_F(Publish, TheShortcutWritesTheSiteAndOffersTheBrowser) {
     // The navigation bar's menu, as the menu key opens it, offers the same.
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
     QApplication::sendEvent(window.ui.chbBar[2], &menuKey);
-    auto* menu = Find<QMenu>(window, "mnuBar");
+    auto* menu = Ctl<QMenu>(window, "mnuBar");
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->actions().value(0)->text(), "Publish as web site…");

@@ -1,62 +1,126 @@
 #pragma once
 
-// The main window loaded on a test DUZEDO, and driving its frames and the modal windows they open.
+// The main window loaded on a test DUZEDO, with a program folder of its own (for the settings,
+// caches and pictures) and services that record messages; reaching its controls and those of the
+// windows it opens by name, driving them as the user does, and comparing them with a view.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <variant>
 
+#include "core/QtText.h"
 #include "core/Settings.h"
 #include "core/ViewTexts.h"
 #include "shell/frmMain.h"
 #include "support/ConnectedDuzedo.h"
+#include "support/FakeServices.h"
 #include "support/ListsDuzedo.h"
 #include "support/SampleDb.h"
+#include "support/TempDir.h"
 #include "widgets/Grid.h"
+#include "widgets/ModelGrid.h"
+
+// Services that can act whenever a long computation lets window events run, as a person would
+// meanwhile.
+class EventServices : public FakeServices {
+  public:
+    std::function<void()> onEvents;
+    void processEvents() override {
+        FakeServices::processEvents();
+        if (onEvents) onEvents();
+    }
+};
+
+// The control named name ("grdRankings", "lblOpt_2") of type W: in the main window as its widget
+// contract names them, else by object name. Fails the test when there is none.
+template <typename W = QWidget>
+W* Ctl(const QWidget& root, const std::string& name) {
+    QWidget* widget = root.objectName() == ToQString(name)
+                          ? const_cast<QWidget*>(&root)
+                          : root.findChild<QWidget*>(ToQString(name));
+    if (const auto* main = dynamic_cast<const frmMain*>(&root);
+        main && main->ui.byName.contains(name)) {
+        widget = main->ui.byName.at(name);
+    }
+    W* typed = dynamic_cast<W*>(widget);
+    EXPECT_NE(typed, nullptr) << name;
+    return typed;
+}
+
+// The frame of class F.
+template <typename F>
+F& FrameOf(const frmMain& window) {
+    F* frame = window.findChild<F*>();
+    if (frame == nullptr) throw std::runtime_error("no such frame");
+    return *frame;
+}
 
 // The main window loaded, not shown, on the database write makes; frames appear without their
-// slide, and the options are back at their defaults afterwards.
+// slide, and the options are back at their defaults afterwards. With a frame, the window is shown
+// with that frame in front.
 class LoadedMainWindow : public testing::Test {
   protected:
-    LoadedMainWindow(const std::string& label, const std::function<void(const std::string&)>& write)
-        : db(label, write) {
+    LoadedMainWindow(const std::string& label, const std::function<void(const std::string&)>& write,
+                     int frame = -1)
+        : db(label, write), frame_(frame) {
         SetOptionDefaults();
         gOptFrameAnimation = 0;
+        SetAppDir(appDir.path().string());
+        SetServices(services);
     }
     void SetUp() override {
         ASSERT_TRUE(db.connected()) << db.error();
         window.Load();
+        if (frame_ < 0) return;
+        window.show();
+        window.BarClick(frame_);
     }
-    ~LoadedMainWindow() override { SetOptionDefaults(); }
-
-    template <typename W>
-    W* Find(const QObject& parent, const char* name) const {
-        W* widget = parent.findChild<W*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+    ~LoadedMainWindow() override {
+        SetOptionDefaults();
+        SetAppDir("");
+        SetServices(nullptr);
     }
 
+    // The main window's control of that name; throws, failing the test, when there is none.
+    template <typename W = QWidget>
+    W& C(const std::string& name) const {
+        W* widget = Ctl<W>(window, name);
+        if (widget == nullptr) throw std::runtime_error(name);
+        return *widget;
+    }
+
+    TempDir appDir{"app"};
+    std::shared_ptr<EventServices> services = std::make_shared<EventServices>();
     ConnectedDuzedo db;
     frmMain window;
+
+  private:
+    int frame_;
 };
 
 // The main window shown on the sample DUZEDO.
 class SampleMainWindow : public LoadedMainWindow {
   protected:
-    SampleMainWindow()
-        : LoadedMainWindow("frames", [](const std::string& path) { WriteSampleDb(path); }) {}
-    void SetUp() override {
-        LoadedMainWindow::SetUp();
-        if (!HasFatalFailure()) window.show();
-    }
+    explicit SampleMainWindow(int frame = 0)
+        : LoadedMainWindow(
+              "frames", [](const std::string& path) { WriteSampleDb(path); }, frame) {}
 };
 
 // The sample's main window shown and active, so that keys reach it as they reach the user's.
@@ -83,8 +147,19 @@ inline void PressEnter(QWidget& target) {
     QApplication::sendEvent(&target, &press);
 }
 
+// Types text into box as the keyboard does, replacing what it holds; unlike setText, this is an
+// edit by the user.
+inline void TypeText(QLineEdit& box, const QString& text) {
+    box.selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&box, &press);
+    }
+}
+
 // A click, or a double-click, on a row of a list or grid, as the mouse makes them.
 inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
+    view.scrollTo(view.model()->index(row, 0));
     const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
     QWidget* target = view.viewport();
     SendMouse(target, QEvent::MouseButtonPress, at);
@@ -92,6 +167,22 @@ inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
     if (!twice) return;
     SendMouse(target, QEvent::MouseButtonDblClick, at);
     SendMouse(target, QEvent::MouseButtonRelease, at);
+}
+
+// The row of a list showing name, alone or with its country after it; -1 when none does.
+inline int RowOf(const QListWidget& list, const std::string& name) {
+    for (int row = 0; row < list.count(); ++row) {
+        const std::string item = ToUtf8(list.item(row)->text());
+        if (item == name || item.starts_with(name + " (")) return row;
+    }
+    ADD_FAILURE() << name << " is not listed";
+    return -1;
+}
+
+inline Texts Items(const QListWidget& list) {
+    Texts items;
+    for (int row = 0; row < list.count(); ++row) items.push_back(ToUtf8(list.item(row)->text()));
+    return items;
 }
 
 // The texts of the grid's first columns, all of them by default.
@@ -116,4 +207,131 @@ inline void WhenModal(QWidget& owner, std::function<void(QDialog&)> inspect) {
         inspect(*dialog);
         dialog->reject();
     });
+}
+
+// What the user does to a control: a list's row or a combo box's item chosen by its text ("#3":
+// by its place; a grid's row only so), a text typed into a box, a button pressed; with a key, the
+// list's row made current, if named, and the key pressed there.
+struct Step {
+    std::string control;
+    std::string value{};
+    bool twice = false;  // a row double-clicked
+    Qt::Key key{};
+};
+
+inline void Do(QWidget& root, const Step& step) {
+    QWidget* widget = Ctl(root, step.control);
+    const QString value = ToQString(step.value);
+    const auto place = [&](auto find) {
+        return value.startsWith('#') ? value.mid(1).toInt() : find();
+    };
+    const auto row = [&] { return RowOf(*qobject_cast<QListWidget*>(widget), step.value); };
+    auto* list = qobject_cast<QListWidget*>(widget);
+    if (step.key != Qt::Key{}) {
+        if (list != nullptr && !value.isEmpty()) list->setCurrentRow(place(row));
+        QTest::keyClick(widget, step.key);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(place([&] { return combo->findText(value); }));
+    } else if (list != nullptr) {
+        ClickRow(*list, place(row), step.twice);
+    } else if (auto* grid = qobject_cast<QAbstractItemView*>(widget)) {
+        ClickRow(*grid, place([] { return -1; }), step.twice);
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        TypeText(*box, value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+    } else {
+        ADD_FAILURE() << step.control << " takes no step";
+    }
+}
+
+inline void ExpectControl(const QWidget& w, const std::string& text) {
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+        EXPECT_EQ(ToUtf8(label->text()), text);
+    } else if (const auto* box = qobject_cast<const QLineEdit*>(&w)) {
+        EXPECT_EQ(ToUtf8(box->text()), text);
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
+        EXPECT_EQ(ToUtf8(button->text()), text);
+    } else {
+        EXPECT_EQ(ToUtf8(w.windowTitle()), text);
+    }
+}
+inline void ExpectControl(const QWidget& w, const Grid& grid) {
+    if (const auto* model = qobject_cast<const ModelGrid*>(&w)) {
+        EXPECT_EQ(model->allTexts(), grid);
+    } else if (const auto* cells = qobject_cast<const GridControl*>(&w)) {
+        EXPECT_EQ(CellTexts(*cells, grid.empty() ? -1 : static_cast<int>(grid[0].size())), grid);
+    } else {
+        ADD_FAILURE() << "not a grid";
+    }
+}
+inline void ExpectControl(const QWidget& w, const Texts& items) {
+    Texts shown;
+    if (const auto* list = qobject_cast<const QListWidget*>(&w)) shown = Items(*list);
+    if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
+        for (int i = 0; i < combo->count(); ++i) shown.push_back(ToUtf8(combo->itemText(i)));
+    }
+    if (const auto* labels = qobject_cast<const GridControl*>(&w)) {
+        for (int row = 0; row < labels->rows(); ++row) shown.push_back(labels->textMatrix(row, 0));
+    }
+    EXPECT_EQ(shown, items);
+}
+inline void ExpectControl(const QWidget& w, const ComboList& list) {
+    const auto* combo = qobject_cast<const QComboBox*>(&w);
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(combo->count(), static_cast<int>(list.items.size()));
+    for (int i = 0; i < combo->count(); ++i) {
+        EXPECT_EQ(ToUtf8(combo->itemText(i)), list.items[i].text);
+        EXPECT_EQ(combo->itemData(i).toLongLong(), list.items[i].data);
+    }
+    if (list.selected >= 0) {
+        EXPECT_EQ(combo->currentIndex(), list.selected);
+    }
+}
+inline void ExpectControl(const QWidget& w, const ButtonState& state) {
+    EXPECT_EQ(w.isEnabled(), state.enabled);
+}
+inline void ExpectControl(const QWidget& w, const Visibility& shown) {
+    EXPECT_EQ(w.isVisibleTo(w.window()), shown.visible);
+}
+inline void ExpectControl(const QWidget& w, const CheckBoxState& state) {
+    EXPECT_EQ(w.isVisibleTo(w.window()), state.visible);
+    if (const auto* box = qobject_cast<const QCheckBox*>(&w); box && state.value) {
+        EXPECT_EQ(box->isChecked(), *state.value != 0);
+    }
+}
+// Drawn for the picture's own size, which the view may not know.
+inline void ExpectControl(const QWidget&, const Graph&) {}
+
+// Every control the view names shows what the view gives; its notes, which each window shows its
+// own way, are left out.
+inline void ExpectShows(const QWidget& root, const ViewTexts& view) {
+    for (const auto& [name, content] : view.controls()) {
+        if (name == "lblNote" || name == "note") continue;
+        SCOPED_TRACE(name);
+        if (const QWidget* widget = Ctl(root, name)) {
+            std::visit([widget](const auto& expected) { ExpectControl(*widget, expected); },
+                       content);
+        }
+    }
+}
+
+// A way through a frame: the user's steps, then what the frame shows.
+struct FrameCase {
+    std::string name;
+    std::vector<Step> steps;
+    std::function<ViewTexts()> shows;
+};
+
+inline void PrintTo(const FrameCase& way, std::ostream* os) {
+    *os << way.name;
+}
+
+inline std::string CaseName(const testing::TestParamInfo<FrameCase>& info) {
+    return info.param.name;
+}
+
+inline void Walk(QWidget& root, const FrameCase& way) {
+    for (const Step& step : way.steps) Do(root, step);
+    ExpectShows(root, way.shows());
 }

@@ -1,99 +1,110 @@
 // The Fantasy League frame in the main window, on the pair DUZEDO.
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QProgressBar>
-#include <QTest>
 
+#include "core/PlayerNames.h"
 #include "fantasy/ui/FantasyFrame.h"
-#include "headtohead/PairWindow.h"
+#include "headtohead/PairDuzedo.h"
 #include "shell/FrameTable.h"
 #include "shell/StatusLine.h"
-#include "support/ServicedMainWindow.h"
+#include "support/MainWindowFixtures.h"
 #include "widgets/Button.h"
-#include "widgets/ModelGrid.h"
 
 namespace {
 
-class FantasyWindow : public PairDuzedoWindow<FrameIndex<FantasyFrame>(), EventServices> {
+class FantasyWindow : public LoadedMainWindow {
   protected:
-    QListWidget& Players() { return *Ctl<QListWidget>(window, "lstFantasyPlayers"); }
-    QListWidget& Chosen() { return *Ctl<QListWidget>(window, "lstFantasySelected"); }
-    Button& ListButton(int i) { return *Ctl<Button>(window, ArrayName("chbFantasyLst", i)); }
-    Button& Start() { return *Ctl<Button>(window, "chbFantasyCalc"); }
+    FantasyWindow() : LoadedMainWindow("fantasy", WritePairDuzedo, FrameIndex<FantasyFrame>()) {}
+    void SetUp() override {
+        LoadedMainWindow::SetUp();
+        // Served at every pair, so that even a small league can be watched and stopped.
+        if (!HasFatalFailure()) Fantasy().SetServiceInterval(0);
+    }
+    QListWidget& Players() { return C<QListWidget>("lstFantasyPlayers"); }
+    QListWidget& Chosen() { return C<QListWidget>("lstFantasySelected"); }
+    Button& ListButton(int i) { return C<Button>(ArrayName("chbFantasyLst", i)); }
+    Button& Start() { return C<Button>("chbFantasyCalc"); }
     // The enabled states of the four list buttons and the start button: "00110".
     std::string States() {
         std::string states;
         for (int i = 0; i < 4; ++i) states += ListButton(i).isEnabled() ? '1' : '0';
         return states + (Start().isEnabled() ? '1' : '0');
     }
-    Texts ChosenNames() { return Items(Chosen()); }
     FantasyFrame& Fantasy() { return FrameOf<FantasyFrame>(window); }
-    ModelGrid& Games() { return *Ctl<ModelGrid>(window, "grdFantasyGames"); }
-    ModelGrid& Table() { return *Ctl<ModelGrid>(window, "grdFantasyTable"); }
-    void SetUp() override {
-        PairDuzedoWindow::SetUp();
-        // Served at every pair, so that even a small league can be watched and stopped.
-        Fantasy().SetServiceInterval(0);
-    }
+    ModelGrid& Games() { return C<ModelGrid>("grdFantasyGames"); }
+    ModelGrid& Table() { return C<ModelGrid>("grdFantasyTable"); }
+    int Row(const std::string& name) { return RowOf(Players(), name); }
     void Choose(const std::vector<std::string>& names) {
-        for (const std::string& name : names) ClickRow(Players(), Row(name), true);
+        for (const std::string& name : names) Do(window, {"lstFantasyPlayers", name, true});
     }
 };
 
-TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
-    EXPECT_EQ(States(), "00110");
-    ClickRow(Players(), Row("Hugo"));
-    EXPECT_EQ(States(), "10110");
-    EXPECT_TRUE(Chosen().count() == 0);
-
-    // Twice the same player: chosen once, by his bare name although the list shows his country.
-    ClickRow(Players(), Row("Hugo"), true);
-    ClickRow(Players(), Row("Hugo"), true);
-    EXPECT_NE(ToUtf8(Players().item(Row("Hugo"))->text()), "Hugo");
-    EXPECT_EQ(ChosenNames(), Texts{"Hugo"});
-    EXPECT_EQ(States(), "10111");
-
-    Players().setCurrentRow(Row("Aris"));
-    PressEnter(Players());
-    EXPECT_EQ(ChosenNames(), (Texts{"Hugo", "Aris"}));
-
-    // Removing picks the first of the rest; removing the last disables remove and start.
-    ClickRow(Chosen(), 1);
-    EXPECT_EQ(States(), "11111");
-    ListButton(1).click();
-    EXPECT_EQ(ChosenNames(), Texts{"Hugo"});
-    EXPECT_EQ(Chosen().currentRow(), 0);
-    PressEnter(Chosen());
-    EXPECT_TRUE(Chosen().count() == 0);
-    EXPECT_EQ(States(), "10110");
+// The four list buttons' and the start button's states ("00110") and the players chosen.
+ViewTexts Shows(std::string_view states, Texts names) {
+    ViewTexts view;
+    for (int i = 0; i < 5; ++i) {
+        view.set(i < 4 ? ArrayName("chbFantasyLst", i) : "chbFantasyCalc",
+                 ButtonState{states[i] == '1'});
+    }
+    view.set("lstFantasySelected", std::move(names));
+    return view;
 }
 
-TEST_F(FantasyWindow, ArrowKeysPickAPlayerAsAClickDoes) {
-    QTest::keyClick(&Players(), Qt::Key_Down);
-    EXPECT_EQ(States(), "10110");
-    ListButton(0).click();
-    QTest::keyClick(&Chosen(), Qt::Key_Down);
-    EXPECT_EQ(States(), "11111");
+class FantasyWays : public FantasyWindow, public testing::WithParamInterface<FrameCase> {};
+
+TEST_P(FantasyWays, FollowTheButtonRules) {
+    Walk(window, GetParam());
 }
 
-TEST_F(FantasyWindow, ChooseAllGivesTheLeftListsOrderAndClearEmpties) {
-    Choose({"Otto", "Aris"});
-    ListButton(3).click();
-    Texts all(gPlayers.begin(), gPlayers.begin() + Players().count());
-    EXPECT_EQ(ChosenNames(), all);
-    EXPECT_TRUE(Start().isEnabled());
-    ListButton(2).click();
-    EXPECT_TRUE(Chosen().count() == 0);
-    EXPECT_FALSE(Start().isEnabled());
-}
+const std::string kAll = "lstFantasyPlayers";
+const std::string kChosen = "lstFantasySelected";
+const std::vector<Step> kHugoAndAris = {
+    {kAll, "Hugo", true}, {kAll, "Aris", false, Qt::Key_Return}, {kChosen, "#1"}};
+
+// A player is chosen once, by his bare name although the list shows his country; removing picks
+// the first of the rest, and removing the last disables remove and start.
+INSTANTIATE_TEST_SUITE_P(
+    Frame, FantasyWays,
+    testing::Values(
+        FrameCase{"NothingChosenAtFirst", {}, [] { return Shows("00110", {}); }},
+        FrameCase{"AClickPicksAPlayer", {{kAll, "Hugo"}}, [] { return Shows("10110", {}); }},
+        FrameCase{"ArrowKeysPickAsAClickDoes",
+                  {{kAll, "", false, Qt::Key_Down},
+                   {"chbFantasyLst_0"},
+                   {kChosen, "", false, Qt::Key_Down}},
+                  [] { return Shows("11111", {gPlayers[0]}); }},
+        FrameCase{"TwiceTheSamePlayerIsChosenOnce",
+                  {{kAll, "Hugo", true}, {kAll, "Hugo", true}},
+                  [] { return Shows("10111", {"Hugo"}); }},
+        FrameCase{"TwoChosenOnePicked", kHugoAndAris,
+                  [] {
+                      return Shows("11111", {"Hugo", "Aris"});
+                  }},
+        FrameCase{"RemovingPicksTheFirstOfTheRest",
+                  {kHugoAndAris[0], kHugoAndAris[1], kHugoAndAris[2], {"chbFantasyLst_1"}},
+                  [] { return Shows("11111", {"Hugo"}); }},
+        FrameCase{"RemovingTheLastDisablesRemoveAndStart",
+                  {kHugoAndAris[0],
+                   kHugoAndAris[1],
+                   kHugoAndAris[2],
+                   {"chbFantasyLst_1"},
+                   {kChosen, "", false, Qt::Key_Return}},
+                  [] { return Shows("10110", {}); }},
+        FrameCase{"ChooseAllGivesTheListsOrder",
+                  {{kAll, "Otto", true}, {kAll, "Aris", true}, {"chbFantasyLst_3"}},
+                  [] { return Shows("10111", Texts(gPlayers.begin(), gPlayers.end() - 1)); }},
+        FrameCase{"ClearEmpties",
+                  {{"chbFantasyLst_3"}, {"chbFantasyLst_2"}},
+                  [] { return Shows("00110", {}); }}),
+    CaseName);
 
 TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     Choose({"Hugo", "Ivan", "Aris"});
     QStringList progress;
     QObject::connect(&Fantasy(), &Frame::waitProgress, &window,
                      [&](const QString& text) { progress << text; });
-    QWidget& wait = *Ctl<QWidget>(window, "fraWait");
+    QWidget& wait = C("fraWait");
     int presses = 0;
     services->onEvents = [&] {
         EXPECT_TRUE(wait.isVisible());
@@ -144,14 +155,14 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     ASSERT_GT(games.size(), 50U);
 
     // The bar as the window is served: shown from the start, up by a pair each time.
-    const QProgressBar& bar = *Ctl<QProgressBar>(window, "prgWait");
+    const QProgressBar& bar = C<QProgressBar>("prgWait");
     std::vector<int> seen;
     QElapsedTimer sinceCancel;
     services->onEvents = [&] {
         seen.push_back(bar.isVisible() ? bar.value() : -1);
         if (seen.size() == 6) {
             sinceCancel.start();
-            Ctl<Button>(window, "chbWaitCancel")->click();
+            C<Button>("chbWaitCancel").click();
         }
     };
     Start().click();
@@ -159,14 +170,14 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     EXPECT_LT(sinceCancel.elapsed(), 200);
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 1, 2, 3, 4}));
     EXPECT_FALSE(bar.isVisible());
-    EXPECT_FALSE(Ctl<QWidget>(window, "fraWait")->isVisible());
+    EXPECT_FALSE(C("fraWait").isVisible());
     EXPECT_EQ(States(), "00111");
     EXPECT_EQ(Games().allTexts(), games);
     EXPECT_EQ(Table().allTexts(), table);
 
     // Esc stops a league too; with the help open, the first Esc closes the help.
     QApplication::setActiveWindow(&window);
-    QWidget* help = Ctl<QWidget>(window, "picInfo");
+    QWidget* help = &C("picInfo");
     int escapes = 0;
     services->onEvents = [&] {
         if (escapes++ == 0) QTest::keyClick(&Fantasy(), Qt::Key_F1);

@@ -1,10 +1,5 @@
 // The Misc Stats frame and the all-player records window in the main window, on the sample.
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -13,29 +8,20 @@
 #include "misc/MiscStats.h"
 #include "misc/ui/MiscFrame.h"
 #include "shell/FrameTable.h"
-#include "support/ServicedMainWindow.h"
-#include "support/TypeText.h"
+#include "support/MainWindowFixtures.h"
 
 namespace {
 
-class MiscStatsFrame : public ServicedMainWindow {
+class MiscStatsFrame : public SampleMainWindow {
   protected:
-    MiscStatsFrame()
-        : ServicedMainWindow("misc-frame", [](const std::string& path) { WriteSampleDb(path); }) {}
-
     MiscFrame& Misc() { return FrameOf<MiscFrame>(window); }
-    GridControl& Grd(int i) { return *Ctl<GridControl>(window, "grdMisc_" + std::to_string(i)); }
+    GridControl& Grd(int i) { return C<GridControl>(ArrayName("grdMisc", i)); }
     // The four grids show what the view gives for this minimum of games.
-    void ExpectShows(int minGames) {
-        const ViewTexts expected = MiscView(MiscPlayers(), minGames);
-        for (int i = 0; i < 4; ++i) {
-            const std::string name = "grdMisc_" + std::to_string(i);
-            EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, name)), expected.grid(name)) << name;
-        }
-    }
+    void ExpectShows(int minGames) { ::ExpectShows(window, MiscView(MiscPlayers(), minGames)); }
     void CountWaits() {
         QObject::connect(&Misc(), &Frame::waitShown, [this](bool shown) { waitShows += shown; });
     }
+    void Recalc() { C<QPushButton>("chbMiscRecalc").click(); }
 
     const std::string cache = (appDir / "misc.bfr").string();
     int waitShows = 0;
@@ -68,7 +54,7 @@ TEST_F(MiscStatsFrame, TheCacheStandsInForTheFiguresUntilRecalc) {
     EXPECT_EQ(Grd(3).textMatrix(13, 1), "Cached (1)");
     EXPECT_EQ(CellTexts(Grd(1)), BiggestWinsGrid());
 
-    Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+    Recalc();
     ExpectShows(20);
     EXPECT_NE(LoadMiscCache(cache), stored);
 }
@@ -79,12 +65,12 @@ TEST_F(MiscStatsFrame, NeitherRecalcNorAVisitReentersARunningComputation) {
     int presses = 0;
     services->onEvents = [&] {
         if (presses++ > 0) return;
-        Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+        Recalc();
         window.BarClick(0);
         Grd(0).setTextMatrix(0, 1, "");
         window.BarClick(FrameIndex<MiscFrame>());
     };
-    Ctl<QPushButton>(window, "chbMiscRecalc")->click();
+    Recalc();
     services->onEvents = nullptr;
     EXPECT_EQ(waitShows, 1);
     EXPECT_FALSE(Misc().Computing());
@@ -95,8 +81,8 @@ TEST_F(MiscStatsFrame, ANewMinimumOfGamesRecomputesTheRecords) {
     window.BarClick(FrameIndex<MiscFrame>());
     ASSERT_TRUE(std::filesystem::exists(cache));
     window.BarClick(6);
-    TypeText(*Ctl<QLineEdit>(window, "txtOptGames"), "30");
-    Ctl<QPushButton>(window, "chbApplyOptions")->click();
+    Do(window, {"txtOptGames", "30"});
+    Do(window, {"chbApplyOptions"});
     EXPECT_EQ(gOptMinGames, 30);
     EXPECT_FALSE(std::filesystem::exists(cache));
     window.BarClick(FrameIndex<MiscFrame>());
@@ -119,15 +105,13 @@ TEST_F(MiscStatsFrame, ARecordRowIsHighlightedWholeAndListedForAllPlayers) {
 
     const std::vector<std::string> players = MiscPlayers();
     WhenModal(window, [&](QDialog& top) {
-        auto* grid = Find<GridControl>(top, "grdTop");
-        auto* limit = Find<QCheckBox>(top, "chkLimit");
-        EXPECT_EQ(Find<QLabel>(top, "Label1")->text(), "Team A Attack Average");
+        auto* limit = Ctl<QCheckBox>(top, "chkLimit");
         EXPECT_TRUE(limit->isChecked());
-        EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, true, 20).grid("grdTop"));
+        ::ExpectShows(top, AllPlayerRecordsView(players, 5, true, 20));
         limit->click();
-        EXPECT_EQ(CellTexts(*grid), AllPlayerRecordsView(players, 5, false, 20).grid("grdTop"));
+        ::ExpectShows(top, AllPlayerRecordsView(players, 5, false, 20));
     });
-    Ctl<QPushButton>(window, "chbMiscTop")->click();
+    C<QPushButton>("chbMiscTop").click();
 }
 
 }  // namespace

@@ -1,11 +1,5 @@
 // The Options frame: the games value it accepts, and what Apply changes.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <filesystem>
 #include <fstream>
 
@@ -15,8 +9,7 @@
 #include "rankings/RankingColumn.h"
 #include "rankings/Rankings.h"
 #include "support/FileBytes.h"
-#include "support/ServicedMainWindow.h"
-#include "support/TypeText.h"
+#include "support/MainWindowFixtures.h"
 
 namespace {
 
@@ -32,22 +25,18 @@ TEST(GamesOption, PositiveNumbersToTheNearestWholeOne) {
     SetCurrentLocale(nullptr);
 }
 
-class OptionsFrameTest : public ServicedMainWindow {
+class OptionsFrameTest : public SampleMainWindow {
   protected:
-    OptionsFrameTest()
-        : ServicedMainWindow("options", [](const std::string& path) { WriteSampleDb(path); }) {}
-    QCheckBox* Box(int i) { return Ctl<QCheckBox>(window, "chkOpt_" + std::to_string(i)); }
-    QLineEdit* Games() { return Ctl<QLineEdit>(window, "txtOptGames"); }
-    QPushButton* Apply() { return Ctl<QPushButton>(window, "chbApplyOptions"); }
+    QCheckBox* Box(int i) { return &C<QCheckBox>(ArrayName("chkOpt", i)); }
+    QLineEdit* Games() { return &C<QLineEdit>("txtOptGames"); }
+    QPushButton* Apply() { return &C<QPushButton>("chbApplyOptions"); }
 };
 
 TEST_F(OptionsFrameTest, EnteringShowsTheOptionsAndOnlyEditsEnableApply) {
     gOptMinGames = 17;
     gOptShowCountries = 0;
     window.BarClick(6);
-    EXPECT_FALSE(Box(0)->isChecked());  // the fixture turns the animation off
-    EXPECT_EQ(Games()->text(), "17");
-    EXPECT_FALSE(Box(3)->isChecked());
+    ExpectShows(window, OptionsView(CurrentOptions()));
     EXPECT_FALSE(Apply()->isEnabled());
     Box(3)->click();
     EXPECT_TRUE(Apply()->isEnabled());
@@ -74,10 +63,8 @@ TEST_F(OptionsFrameTest, ApplySavesTheOptionsAndRefillsTheRankings) {
     EXPECT_TRUE(Apply()->isEnabled());
 
     // Without the participation limit the chosen month lists every ranked player.
-    const auto* month = Ctl<QComboBox>(window, "cmbRankMonth");
-    const std::string column = RankingColumnFromItemData(month->currentData().toLongLong());
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdRankings"), 4),
-              RankingsView({column, std::nullopt, false}).grid("grdRankings"));
+    const auto data = C<QComboBox>("cmbRankMonth").currentData().toLongLong();
+    ExpectShows(window, RankingsView({RankingColumnFromItemData(data), std::nullopt, false}));
 }
 
 TEST_F(OptionsFrameTest, ARefusedMinimumIsNamedAndTheBoxShowsTheOneInForce) {
@@ -112,7 +99,7 @@ TEST_F(OptionsFrameTest, TheSameMinimumKeepsTheMiscCache) {
 
 TEST_F(OptionsFrameTest, HoveringAnOptionDescribesIt) {
     window.BarClick(6);
-    auto* info = Ctl<QLabel>(window, "lblOptInfo");
+    auto* info = &C<QLabel>("lblOptInfo");
     EXPECT_EQ(info->text().toStdString(), kOptionsHint);
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(Box(1), &enter);

@@ -1,17 +1,11 @@
 // The diagram viewer: scrolling a picture larger than the window, and none smaller.
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QFrame>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
 #include <QWheelEvent>
 
-#include "support/TempDir.h"
+#include "support/MainWindowFixtures.h"
 #include "tournaments/ui/frmShowPic.h"
 
 namespace {
@@ -27,9 +21,7 @@ class Viewer : public testing::Test {
     }
     template <typename W>
     W* Part(const char* name) {
-        W* part = window.findChild<W*>(QString::fromUtf8(name));
-        EXPECT_NE(part, nullptr) << name;
-        return part;
+        return Ctl<W>(window, name);
     }
 
     TempDir dir{"viewer"};

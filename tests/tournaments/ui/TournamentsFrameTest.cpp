@@ -1,17 +1,11 @@
 // The Tournaments and World Cups frames of the main window, and the diagrams they open.
 
-#include <QComboBox>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QScrollBar>
-#include <QTest>
 #include <filesystem>
-#include <tuple>
 
 #include "shell/StatusLine.h"
 #include "support/DuzedoTool.h"
-#include "support/ServicedMainWindow.h"
+#include "support/MainWindowFixtures.h"
 #include "support/SqliteEdit.h"
 #include "tournaments/DiagramImage.h"
 #include "tournaments/Diagrams.h"
@@ -25,21 +19,72 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TournamentsWindow : public ServicedMainWindow {
-  protected:
-    explicit TournamentsWindow(
-        const std::function<void(const std::string&)>& write = WriteTournamentsDuzedo)
-        : ServicedMainWindow("tournaments", write) {}
+ViewTexts With(ViewTexts view, const std::string& name, ViewTexts::Content content) {
+    view.set(name, std::move(content));
+    return view;
+}
 
-    void Select(const char* tournament) {
-        auto* list = Ctl<QListWidget>(window, "lstTournaments");
-        const auto found = list->findItems(QString::fromUtf8(tournament), Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << tournament;
-        list->setCurrentItem(found[0]);
-    }
-    bool Shown(const char* name) const {
-        return Ctl<QWidget>(window, name)->isVisibleTo(window.ui.fraFrame[2]);
-    }
+// Each kind of tournament shows its own parts and hides the last one's; the filters narrow the
+// list and the games, and a games filter changed with no tournament selected leaves them be.
+class TournamentsWays : public LoadedMainWindow, public testing::WithParamInterface<FrameCase> {
+  protected:
+    TournamentsWays() : LoadedMainWindow("tournaments", WriteTournamentsDuzedo, 2) {}
+};
+
+TEST_P(TournamentsWays, ShowWhatTheViewGives) {
+    Walk(window, GetParam());
+}
+
+const Step kVelmoor{"lstTournaments", "Velmoor Open"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, TournamentsWays,
+    testing::Values(
+        FrameCase{"ACupHasNoTable",
+                  {{"lstTournaments", "dadidurez vii"}, {"lstTournaments", "O'Hara Cup"}},
+                  [] { return TournamentView("O'Hara Cup", ""); }},
+        FrameCase{"TheMultiPhaseOneHasPhaseButtons",
+                  {kVelmoor, {"lstTournaments", "dadidurez vii"}},
+                  [] {
+                      return With(TournamentView("dadidurez vii", ""), "fraTournaments_0",
+                                  Visibility{false});
+                  }},
+        FrameCase{"ALeagueHasItsTable",
+                  {{"lstTournaments", "O'Hara Cup"}, {"lstTournaments", "Spring cup"}},
+                  [] {
+                      return With(TournamentView("Spring cup", ""), "fraTournaments_0",
+                                  Visibility{true});
+                  }},
+        FrameCase{"AllGamesThenOnePlayers",
+                  {kVelmoor,
+                   {"cmbGamesFilter", "Dan"},
+                   {"cmbGamesFilter", "#0"},
+                   {"cmbGamesFilter", "Dan"}},
+                  [] { return TournamentView("Velmoor Open", "Dan"); }},
+        FrameCase{"ACountryFilterLeavesTheGamesBe",
+                  {kVelmoor,
+                   {"cmbGamesFilter", "Dan"},
+                   {"cmbTournamentFilter", "O'Land"},
+                   {"cmbGamesFilter", "#0"}},
+                  [] {
+                      const ViewTexts velmoor = TournamentView("Velmoor Open", "Dan");
+                      ViewTexts view = TournamentListView("O'Land");
+                      view.set("lblTournamentDate", velmoor.text("lblTournamentDate"));
+                      view.set("grdTournamentGames", velmoor.grid("grdTournamentGames"));
+                      return view;
+                  }},
+        FrameCase{"WorldCupFilledAtLoading", {{"chbBar_3"}}, [] { return WorldCupView(0, 0); }},
+        FrameCase{"WorldCupChoicesRefill",
+                  {{"chbBar_3"}, {"cmbWC_0", "#1"}, {"cmbWC_1", "#8"}},
+                  [] { return WorldCupView(1, kAllGamesPhase); }}),
+    CaseName);
+
+class TournamentsWindow : public LoadedMainWindow {
+  protected:
+    explicit TournamentsWindow(void (*write)(const std::string&) = WriteTournamentsDuzedo)
+        : LoadedMainWindow("tournaments", write, 2) {}
+
+    bool Shown(const char* name) const { return C(name).isVisibleTo(window.ui.fraFrame[2]); }
     void WritePicture(const char* name, int width, int height) const {
         QImage picture(width, height, QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -47,84 +92,36 @@ class TournamentsWindow : public ServicedMainWindow {
     }
 };
 
-TEST_F(TournamentsWindow, SelectionShowsTheTableOrItsStandIns) {
-    window.BarClick(2);
-    Select("Velmoor Open");
-    // Each kind shows its own parts and hides the last one's.
-    const std::vector<std::tuple<const char*, bool, bool, bool>> kinds = {
-        // tournament, table, table frame, phase buttons
-        {"O'Hara Cup", false, true, false},
-        {"dadidurez vii", false, false, true},
-        {"Spring cup", true, true, false},
-    };
-    for (const auto& [tournament, table, tableFrame, phases] : kinds) {
-        SCOPED_TRACE(tournament);
-        Select(tournament);
-        EXPECT_EQ(Shown("grdTournamentTables"), table);
-        EXPECT_EQ(Shown("fraTournaments_0"), tableFrame);
-        EXPECT_EQ(Shown("fraDadidurez"), phases);
-    }
-}
-
-TEST_F(TournamentsWindow, FiltersNarrowTheListAndTheGames) {
-    window.BarClick(2);
-    Select("Velmoor Open");
-    auto* filter = Ctl<QComboBox>(window, "cmbGamesFilter");
-    auto* games = Ctl<GridControl>(window, "grdTournamentGames");
-    filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
-    filter->setCurrentIndex(0);  // "<all players>"
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "", GameTournamentNames()));
-    filter->setCurrentIndex(filter->findText(QStringLiteral("Dan")));
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan", GameTournamentNames()));
-
-    auto* countries = Ctl<QComboBox>(window, "cmbTournamentFilter");
-    countries->setCurrentIndex(countries->findText(QStringLiteral("O'Land")));
-    auto* list = Ctl<QListWidget>(window, "lstTournaments");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "Autumn League");
-    // No tournament selected any more: a filter change leaves the games as they are.
-    filter->setCurrentIndex(0);
-    EXPECT_EQ(CellTexts(*games), TournamentGames("Velmoor Open", "Dan", GameTournamentNames()));
-    EXPECT_EQ(Ctl<QLabel>(window, "lblTournamentDate")->text().left(12), "Velmoor Open");
-}
-
 TEST_F(TournamentsWindow, WinnersBoxOpensCentredAndCloses) {
     window.resize(900, 700);
-    window.BarClick(2);
-    auto* box = Ctl<QFrame>(window, "fraTournamentWinners");
-    auto* grid = Ctl<GridControl>(window, "grdTournamentWinners");
-    auto* show = Ctl<Button>(window, "chbShowTournamentWinners");
-    show->click();
-    show->click();
-    EXPECT_EQ(CellTexts(*grid), WinnersView().grid("grdTournamentWinners"));
+    auto& box = C<QFrame>("fraTournamentWinners");
+    auto& show = C<Button>("chbShowTournamentWinners");
+    show.click();
+    show.click();
+    ExpectShows(window, WinnersView());
     EXPECT_TRUE(Shown("fraTournamentWinners"));
-    const QSize room = window.ui.fraFrame[2]->size() - box->size();
-    EXPECT_EQ(box->pos(), QPoint(room.width() / 2, room.height() / 2));
+    const QSize room = window.ui.fraFrame[2]->size() - box.size();
+    EXPECT_EQ(box.pos(), QPoint(room.width() / 2, room.height() / 2));
 
-    Ctl<Button>(window, "chbClose")->click();
-    EXPECT_FALSE(Shown("fraTournamentWinners"));
-    // A click on the tournament already selected hides the box too.
-    show->click();
-    auto* list = Ctl<QListWidget>(window, "lstTournaments");
-    ClickRow(*list, list->currentRow());
-    EXPECT_FALSE(Shown("fraTournamentWinners"));
-    show->click();
-    window.BarClick(3);
-    window.BarClick(2);
-    EXPECT_FALSE(Shown("fraTournamentWinners"));
-    // Esc closes it, the focus on the button that opened it or in the box.
-    for (QWidget* focus : std::initializer_list<QWidget*>{show, grid}) {
-        show->click();
-        QTest::keyClick(focus, Qt::Key_Escape);
-        EXPECT_FALSE(Shown("fraTournamentWinners")) << focus->objectName().toStdString();
+    // The close button, a click on the tournament already selected, another frame and Esc (the
+    // focus on the button that opened it or in the box) each close it.
+    auto& list = C<QListWidget>("lstTournaments");
+    const std::vector<std::function<void()>> closers = {
+        [&] { C<Button>("chbClose").click(); }, [&] { ClickRow(list, list.currentRow()); },
+        [&] { window.BarClick(3), window.BarClick(2); },
+        [&] { QTest::keyClick(&show, Qt::Key_Escape); },
+        [&] { QTest::keyClick(&C("grdTournamentWinners"), Qt::Key_Escape); }};
+    for (std::size_t i = 0; i < closers.size(); ++i) {
+        show.click();
+        closers[i]();
+        EXPECT_FALSE(Shown("fraTournamentWinners")) << i;
     }
 }
 
 TEST_F(TournamentsWindow, PhaseButtonsOpenTheirPicturesOrSayWhichIsMissing) {
-    window.BarClick(2);
-    Select("dadidurez vii");
+    Do(window, {"lstTournaments", "dadidurez vii"});
     fs::create_directory(appDir / "Gr7Cup.bmp");  // where the picture cannot be drawn
-    Ctl<Button>(window, "chbRounds_4")->click();
+    C<Button>("chbRounds_4").click();
     ASSERT_EQ(services->messages.size(), 1U);
     EXPECT_EQ(services->messages[0].text, "The picture file Gr7Cup.bmp was not found");
 
@@ -136,29 +133,18 @@ TEST_F(TournamentsWindow, PhaseButtonsOpenTheirPicturesOrSayWhichIsMissing) {
         EXPECT_EQ(viewer.windowTitle(), "Dadidurez Cup");
         EXPECT_EQ(viewer.findChild<QLabel*>("Picture1")->size(), QSize(40, 30));
     });
-    Ctl<Button>(window, "chbRounds_2")->click();
+    C<Button>("chbRounds_2").click();
     EXPECT_TRUE(opened);
     EXPECT_EQ(services->messages.size(), 1U);
 }
 
-TEST_F(TournamentsWindow, WorldCupChoicesRefillAndTreesOpen) {
+TEST_F(TournamentsWindow, WorldCupTreesOpen) {
     window.BarClick(3);
-    auto* table = Ctl<GridControl>(window, "grdWC_0");
-    // Filled at loading, before the window was ready.
-    EXPECT_EQ(CellTexts(*table), WorldCupView(0, 0).grid("grdWC_0"));
-    auto* playout = Ctl<Button>(window, "chbWC_1");
-    EXPECT_FALSE(playout->isEnabled());
-
-    Ctl<QComboBox>(window, "cmbWC_0")->setCurrentIndex(1);
-    EXPECT_TRUE(playout->isEnabled());
-    Ctl<QComboBox>(window, "cmbWC_1")->setCurrentIndex(kAllGamesPhase);
-    EXPECT_EQ(CellTexts(*table), WorldCupView(1, kAllGamesPhase).grid("grdWC_0"));
-    EXPECT_EQ(Ctl<QLabel>(window, "lblWC_0")->text(), "All games (final results) table");
-
+    C<QComboBox>("cmbWC_0").setCurrentIndex(1);
     // A tree that cannot be drawn is named with its folder; one that is missing is drawn.
     const fs::path tree = appDir / "wc2ploff.bmp";
     fs::create_directory(tree);
-    Ctl<Button>(window, "chbWC_0")->click();
+    C<Button>("chbWC_0").click();
     ASSERT_EQ(services->messages.size(), 1U);
     EXPECT_EQ(services->messages[0].text, "The picture file " + tree.string() + " was not found");
     EXPECT_TRUE(window.ui.picStatus->message().startsWith("The diagram cannot be drawn"));
@@ -169,7 +155,7 @@ TEST_F(TournamentsWindow, WorldCupChoicesRefillAndTreesOpen) {
         opened = true;
         EXPECT_EQ(viewer.windowTitle(), "World Cup 2: Playoff tree");
     });
-    Ctl<Button>(window, "chbWC_0")->click();
+    C<Button>("chbWC_0").click();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(fs::exists(tree));
 }
@@ -188,22 +174,16 @@ class OlderTournamentsWindow : public TournamentsWindow {
 };
 
 TEST_F(OlderTournamentsWindow, WhatCannotBeReadIsLeftOutAndTheRestShown) {
-    window.BarClick(2);
-    Select("Velmoor Open");
-    EXPECT_EQ(Ctl<QLabel>(window, "lblTournamentDate")->text(),
-              "Velmoor Open - held on 18/05/2003");
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdTournamentTables")),
-              TournamentTable("Velmoor Open"));
-    EXPECT_EQ(Ctl<QComboBox>(window, "cmbGamesFilter")->count(), 5);
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdTournamentGames")),
-              TournamentGames("Velmoor Open", "", GameTournamentNames()));
+    Do(window, kVelmoor);
+    EXPECT_EQ(C<QLabel>("lblTournamentDate").text(), "Velmoor Open - held on 18/05/2003");
+    ExpectShows(window, TournamentView("Velmoor Open", ""));
 
     // World Cup II has no group tables: its games show under an empty table, and the status
     // line says why.
     window.BarClick(3);
-    Ctl<QComboBox>(window, "cmbWC_0")->setCurrentIndex(1);
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdWC_0")), Grid{kTableHeader});
-    EXPECT_EQ(CellTexts(*Ctl<GridControl>(window, "grdWC_1")), WorldCupGames(1, 0));
+    C<QComboBox>("cmbWC_0").setCurrentIndex(1);
+    EXPECT_EQ(CellTexts(C<GridControl>("grdWC_0")), Grid{kTableHeader});
+    EXPECT_EQ(CellTexts(C<GridControl>("grdWC_1")), WorldCupGames(1, 0));
     EXPECT_EQ(WorldCupGames(1, 0).size(), 2U);
     EXPECT_TRUE(window.ui.picStatus->message().contains("World Cup II Tables"));
 }
@@ -223,18 +203,18 @@ TEST_F(SecondDuzedoWindow, DiagramsAreDrawnAfreshFromTheOpenDuzedo) {
     ASSERT_EQ(RunDuzedoTool("pictures '" + first + "' --out '" + appDir.path().string() + "'"), 0);
     const QImage firstPicture(QString::fromStdString((appDir / "Gr7R1.bmp").string()));
 
-    window.BarClick(2);
-    Select("Dadidurez VII");
+    Do(window, {"lstTournaments", "Dadidurez VII"});
     QImage shown;
     WhenModal(window, [&](QDialog& viewer) {
-        shown = viewer.findChild<QLabel*>("Picture1")->pixmap().toImage();
+        shown = viewer.findChild<QLabel*>("Picture1")
+                    ->pixmap()
+                    .toImage()
+                    .convertToFormat(QImage::Format_RGB32);
     });
-    Ctl<Button>(window, "chbRounds_0")->click();
+    C<Button>("chbRounds_0").click();
     // The open DUZEDO's own players, as a fresh drawing of its games shows them.
-    const QImage fresh = DiagramImage(DiagramOf(DiagramPlans()[0]));
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), fresh);
-    EXPECT_NE(shown.convertToFormat(QImage::Format_RGB32),
-              firstPicture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown, DiagramImage(DiagramOf(DiagramPlans()[0])));
+    EXPECT_NE(shown, firstPicture.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
