@@ -30,7 +30,7 @@ TEST(Slug, HostileNamesGetSafeDistinctFileNames) {
         "../../etc/passwd",
         "a/b\\c",
         std::string(300, 'x'),
-        std::string(300, 'x') + "y",
+        std::string(300, 'x') + 'y',
         "Vodad R",
         "VODAD R",
         "vodad r",
