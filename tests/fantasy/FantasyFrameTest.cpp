@@ -40,64 +40,39 @@ class FantasyWindow : public LoadedMainWindow {
     }
 };
 
-// The four list buttons' and the start button's states ("00110") and the players chosen.
-ViewTexts Shows(std::string_view states, Texts names) {
-    ViewTexts view;
-    for (int i = 0; i < 5; ++i) {
-        view.set(i < 4 ? ArrayName("chbFantasyLst", i) : "chbFantasyCalc",
-                 ButtonState{states[i] == '1'});
+// After each step, the enabled states of the four list buttons and the start button ("00110")
+// and the players chosen: a player is chosen once, by his bare name although the list shows his
+// country; removing picks the first of the rest, and removing the last disables remove and start;
+// all are chosen in the left list's order.
+TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
+    const std::string all = "lstFantasyPlayers", chosen = "lstFantasySelected";
+    const std::tuple<Step, std::string, Texts> script[] = {
+        {{all, "Hugo"}, "10110", {}},
+        {{all, "Hugo", true}, "10111", {"Hugo"}},
+        {{all, "Hugo", true}, "10111", {"Hugo"}},
+        {{all, "Aris", false, Qt::Key_Return}, "10111", {"Hugo", "Aris"}},
+        {{chosen, "#1"}, "11111", {"Hugo", "Aris"}},
+        {{"chbFantasyLst_1"}, "11111", {"Hugo"}},
+        {{chosen, "", false, Qt::Key_Return}, "10110", {}},
+        {{all, "Otto", true}, "10111", {"Otto"}},
+        {{"chbFantasyLst_3"}, "10111", Texts(gPlayers.begin(), gPlayers.end() - 1)},
+        {{"chbFantasyLst_2"}, "10110", {}}};
+    EXPECT_EQ(States(), "00110");
+    for (const auto& [step, states, names] : script) {
+        SCOPED_TRACE(step.control + " " + step.value);
+        Do(window, step);
+        EXPECT_EQ(States(), states);
+        EXPECT_EQ(Items(Chosen()), names);
     }
-    view.set("lstFantasySelected", std::move(names));
-    return view;
 }
 
-class FantasyWays : public FantasyWindow, public testing::WithParamInterface<FrameCase> {};
-
-TEST_P(FantasyWays, FollowTheButtonRules) {
-    Walk(window, GetParam());
+TEST_F(FantasyWindow, ArrowKeysPickAPlayerAsAClickDoes) {
+    QTest::keyClick(&Players(), Qt::Key_Down);
+    EXPECT_EQ(States(), "10110");
+    ListButton(0).click();
+    QTest::keyClick(&Chosen(), Qt::Key_Down);
+    EXPECT_EQ(States(), "11111");
 }
-
-const std::string kAll = "lstFantasyPlayers";
-const std::string kChosen = "lstFantasySelected";
-const std::vector<Step> kHugoAndAris = {
-    {kAll, "Hugo", true}, {kAll, "Aris", false, Qt::Key_Return}, {kChosen, "#1"}};
-
-// A player is chosen once, by his bare name although the list shows his country; removing picks
-// the first of the rest, and removing the last disables remove and start.
-INSTANTIATE_TEST_SUITE_P(
-    Frame, FantasyWays,
-    testing::Values(
-        FrameCase{"NothingChosenAtFirst", {}, [] { return Shows("00110", {}); }},
-        FrameCase{"AClickPicksAPlayer", {{kAll, "Hugo"}}, [] { return Shows("10110", {}); }},
-        FrameCase{"ArrowKeysPickAsAClickDoes",
-                  {{kAll, "", false, Qt::Key_Down},
-                   {"chbFantasyLst_0"},
-                   {kChosen, "", false, Qt::Key_Down}},
-                  [] { return Shows("11111", {gPlayers[0]}); }},
-        FrameCase{"TwiceTheSamePlayerIsChosenOnce",
-                  {{kAll, "Hugo", true}, {kAll, "Hugo", true}},
-                  [] { return Shows("10111", {"Hugo"}); }},
-        FrameCase{"TwoChosenOnePicked", kHugoAndAris,
-                  [] {
-                      return Shows("11111", {"Hugo", "Aris"});
-                  }},
-        FrameCase{"RemovingPicksTheFirstOfTheRest",
-                  {kHugoAndAris[0], kHugoAndAris[1], kHugoAndAris[2], {"chbFantasyLst_1"}},
-                  [] { return Shows("11111", {"Hugo"}); }},
-        FrameCase{"RemovingTheLastDisablesRemoveAndStart",
-                  {kHugoAndAris[0],
-                   kHugoAndAris[1],
-                   kHugoAndAris[2],
-                   {"chbFantasyLst_1"},
-                   {kChosen, "", false, Qt::Key_Return}},
-                  [] { return Shows("10110", {}); }},
-        FrameCase{"ChooseAllGivesTheListsOrder",
-                  {{kAll, "Otto", true}, {kAll, "Aris", true}, {"chbFantasyLst_3"}},
-                  [] { return Shows("10111", Texts(gPlayers.begin(), gPlayers.end() - 1)); }},
-        FrameCase{"ClearEmpties",
-                  {{"chbFantasyLst_3"}, {"chbFantasyLst_2"}},
-                  [] { return Shows("00110", {}); }}),
-    CaseName);
 
 TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     Choose({"Hugo", "Ivan", "Aris"});

@@ -52,11 +52,13 @@ TEST_F(PositionsWindow, PointsAndRowsPickEachOther) {
     EXPECT_TRUE(highlight().filled);
     EXPECT_EQ(PlaceOf({highlight().x, highlight().y}), PlaceOf(picture.graph().spots[1]));
     ClickRow(table, 3);
+    EXPECT_TRUE(highlight().filled);
     EXPECT_EQ(PlaceOf({highlight().x, highlight().y}), PlaceOf(picture.graph().spots[2]));
 
     // A new size gets a graph of that size, the highlight kept.
     window.resize(window.width() + 150, window.height() + 60);
     EXPECT_EQ(picture.graph().width, picture.widthTwips());
+    EXPECT_TRUE(highlight().filled);
     EXPECT_EQ(PlaceOf({highlight().x, highlight().y}), PlaceOf(picture.graph().spots[2]));
 }
 

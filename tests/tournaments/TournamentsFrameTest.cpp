@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FrameCase{"ACupHasNoTable",
                   {{"lstTournaments", "dadidurez vii"}, {"lstTournaments", "O'Hara Cup"}},
-                  [] { return TournamentView("O'Hara Cup", ""); }},
+                  [] {
+                      return With(TournamentView("O'Hara Cup", ""), "fraTournaments_0",
+                                  Visibility{true});
+                  }},
         FrameCase{"TheMultiPhaseOneHasPhaseButtons",
                   {kVelmoor, {"lstTournaments", "dadidurez vii"}},
                   [] {
