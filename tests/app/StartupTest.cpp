@@ -1,16 +1,26 @@
+// Starting the program: the splash, the database the settings name or one named for a single
+// run, what is asked and said when it cannot be used, the cache kept or dropped, closing, and
+// settings files that are not what the program wrote.
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "app/Startup.h"
 #include "core/Settings.h"
 #include "db/Database.h"
-#include "shell/frmMain.h"
-#include "support/FakeServices.h"
+#include "misc/MiscCache.h"
+#include "misc/ui/MiscFrame.h"
+#include "options/ui/OptionsFrame.h"
+#include "shell/FrameTable.h"
 #include "support/FileBytes.h"
+#include "support/MainWindowFixtures.h"
 #include "support/ProgramDirFixture.h"
 #include "support/TestDuzedo.h"
 #include "widgets/SizeLimit.h"
@@ -38,7 +48,10 @@ class StartupTest : public ProgramDirFixture {
         WriteTestDuzedo(DefaultDbPath());
     }
 
-    void Start() { window = RunStartup(); }
+    void Start(std::optional<std::string> database = std::nullopt) {
+        window = RunStartup({.database = std::move(database)});
+        if (window) gOptFrameAnimation = 0;
+    }
     void MakeCache() { std::ofstream(MiscCacheFilePath()) << "figures\n"; }
 };
 
@@ -173,6 +186,147 @@ TEST_F(StartupTest, ATableWithoutTheColumnsOfTheFirstQueriesEndsWithTheCriticalM
     EXPECT_NE(services->messages[0].detail.find("country"), std::string::npos)
         << services->messages[0].detail;
     EXPECT_EQ(gConn, nullptr);
+}
+
+// A program directory whose settings name duzedo.mdb (with its signature, after one ordinary
+// start), and another DUZEDO beside it to open for one run.
+class OneOffDatabase : public StartupTest {
+  protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        WriteTestDuzedo(other);
+        // The first start has no signature to store yet; the second stores it.
+        for (int run = 0; run < 2; ++run) {
+            Start();
+            Stop();
+        }
+        stored = ReadBytes(SettingsFilePath());
+        ASSERT_TRUE(stored.starts_with(DefaultDbPath() + "\r\n"));
+        ASSERT_FALSE(stored.ends_with("\r\n\r\n")) << "no signature stored";
+    }
+
+    // The last line of the settings, the stored database's signature.
+    static std::string Signature(const std::string& settings) {
+        return settings.substr(settings.rfind("\r\n", settings.size() - 3));
+    }
+
+    const std::string other = (dir().path() / "other.mdb").string();
+    std::string stored;
+};
+
+TEST_F(OneOffDatabase, RunsOnTheFileNamedWhileTheSettingsKeepTheirDatabaseAndSignature) {
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(services->messages.empty());
+    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+    EXPECT_EQ(gTimesRun, 3);
+    const std::string during = ReadBytes(SettingsFilePath());
+    EXPECT_TRUE(during.starts_with(DefaultDbPath() + "\r\n")) << during;
+    EXPECT_EQ(Signature(during), Signature(stored));
+    EXPECT_NE(during, stored) << "the run is counted";
+
+    // Apply during the run keeps naming the stored database too.
+    window->BarClick(FrameIndex<OptionsFrame>());
+    Ctl<QLineEdit>(*window, "txtOptGames")->setText("25");
+    FrameOf<OptionsFrame>(*window).ApplyOptions();
+    const std::string applied = ReadBytes(SettingsFilePath());
+    EXPECT_TRUE(applied.starts_with(DefaultDbPath() + "\r\n")) << applied;
+    EXPECT_NE(applied.find("\r\n 25 \r\n"), std::string::npos) << applied;
+    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+
+    // The next ordinary start is on the stored database again, its signature matching.
+    Stop();
+    Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(gDbPath, DefaultDbPath());
+    EXPECT_TRUE(gMiscCacheValid);
+}
+
+TEST_F(OneOffDatabase, TheStoredDatabasesMiscCacheIsNeitherShownNorReplaced) {
+    const MiscFigures figures{Texts(7, "7"), Texts(22, "Cached (1)")};
+    ASSERT_TRUE(SaveMiscCache(MiscCacheFilePath(), figures));
+    const std::string cache = ReadBytes(MiscCacheFilePath());
+
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    window->BarClick(FrameIndex<MiscFrame>());
+    const GridControl& general = *Ctl<GridControl>(*window, "grdMisc_0");
+    EXPECT_NE(general.textMatrix(6, 1), "7");
+    EXPECT_FALSE(general.textMatrix(0, 1).empty());
+    Ctl<QPushButton>(*window, "chbMiscRecalc")->click();
+    EXPECT_EQ(ReadBytes(MiscCacheFilePath()), cache);
+
+    // Naming the stored database on the command line is an ordinary start, with its cache.
+    Stop();
+    Start(DefaultDbPath());
+    ASSERT_NE(window, nullptr);
+    window->BarClick(FrameIndex<MiscFrame>());
+    EXPECT_EQ(Ctl<GridControl>(*window, "grdMisc_0")->textMatrix(6, 1), "7");
+}
+
+TEST_F(OneOffDatabase, AFileThatCannotBeOpenedEndsTheStartWithItsReasonAndAsksForNoOther) {
+    const std::string junk = (dir().path() / "notes.mdb").string();
+    std::ofstream(junk) << "not a database";
+    const std::string missing = (dir().path() / "nowhere.mdb").string();
+    for (const std::string& path : {junk, missing}) {
+        SCOPED_TRACE(path);
+        services->messages.clear();
+        services->locateAnswer = other;
+        Start(path);
+        EXPECT_EQ(window, nullptr);
+        EXPECT_EQ(services->locateCalls, 0);
+        ASSERT_EQ(services->titles(), (Titles{"Critical error!"}));
+        EXPECT_FALSE(services->messages[0].detail.empty());
+        EXPECT_EQ(ReadBytes(SettingsFilePath()), stored);
+        EXPECT_EQ(gConn, nullptr);
+    }
+}
+
+TEST_F(OneOffDatabase, WithoutAStoredDatabaseTheRunWritesNoSettingsToTripOverLater) {
+    std::filesystem::remove(SettingsFilePath());
+    std::filesystem::remove(DefaultDbPath());
+    Start(other);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(services->locateCalls, 0);
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
+}
+
+// Settings files that are not what the program wrote, met at start-up: the program opens its
+// window or refuses with a message, soon, and never changes the database file.
+
+using Clock = std::chrono::steady_clock;
+
+using DamagedSettingsCorpus = StartupTest;
+
+TEST_F(DamagedSettingsCorpus, StartsOrRefusesSoonAndLeavesTheFilesAlone) {
+    const std::string notes = (dir() / "notes.txt").string();
+    WriteBytes(notes, "games, goals and tournaments, as plain text\n");
+    std::mt19937 random(7);
+    std::string binary(4096, '\0');
+    for (char& c : binary) c = static_cast<char>(random());
+    const std::string rest = "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"empty", ""},
+        {"binary", binary},
+        {"a million empty lines", std::string(1u << 20, '\n')},
+        {"numbers out of range",
+         DefaultDbPath() + "\r\n 99999999999999999999 \r\n -32769 \r\n 1e9 \r\n \r\n x \r\n\r\n"},
+        {"a text file", notes + rest},
+        {"a directory", dir().path().string() + rest},
+        {"a device", "/dev/zero" + rest}};
+    const std::string database = ReadBytes(DefaultDbPath());
+    for (const auto& [label, settings] : cases) {
+        SCOPED_TRACE(label);
+        WriteBytes(SettingsFilePath(), settings);
+        services->messages.clear();
+        const auto begin = Clock::now();
+        EXPECT_NO_THROW(Start());
+        EXPECT_LT(Clock::now() - begin, std::chrono::seconds(20));
+        EXPECT_TRUE(window != nullptr || !services->messages.empty());
+        Stop();
+        EXPECT_EQ(ReadBytes(DefaultDbPath()), database);
+        EXPECT_EQ(ReadBytes(notes), "games, goals and tournaments, as plain text\n");
+    }
 }
 
 }  // namespace

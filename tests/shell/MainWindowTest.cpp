@@ -1,12 +1,32 @@
+// The main window: its frames brought forward, its layout, place and size on the screen, the help
+// panel, what one frame asks for reaching the window, the status line at any scale factor, and
+// publishing the web site from it.
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QVariantAnimation>
+#include <filesystem>
 
 #include "core/Twips.h"
 #include "shell/Navigation.h"
+#include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
+#include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
+#include "support/TempDir.h"
 #include "widgets/Button.h"
+#include "widgets/Frame.h"
+#include "widgets/ScreenPlacement.h"
 #include "widgets/SizeLimit.h"
+#include "widgets/TextsToWidgets.h"
+#include "widgets/WindowSize.h"
 
 namespace {
 
@@ -115,7 +135,9 @@ TEST_F(MainWindow, PhaseChooserFitsTheSmallestWindow) {
     EXPECT_EQ(text.height(), text.heightForWidth(text.width()));
 }
 
-TEST_F(MainWindow, HelpTextsFollowTheOptionsAndAClickClosesThem) {
+// The texts follow the options; a click closes the panel, and so does bringing another frame
+// forward; the Options frame has no help to show.
+TEST_F(MainWindow, HelpTextsFollowTheOptionsAndGoWithTheirFrame) {
     window.ui.chbPlayerHelp[3]->click();
     EXPECT_FALSE(window.ui.picInfo->isHidden());
     EXPECT_TRUE(Help().endsWith("individual record calculation is 20"));
@@ -129,6 +151,15 @@ TEST_F(MainWindow, HelpTextsFollowTheOptionsAndAClickClosesThem) {
     EXPECT_TRUE(Help().startsWith("All VPA players are included in the rankings table."));
     window.HelpClick(1);
     EXPECT_TRUE(Help().endsWith("Use the filter to limit the tournaments displayed"));
+
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_2));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
+    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_7));
+    QTest::keySequence(&window, QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(window.ui.picInfo->isHidden());
 }
 
 class MainWindowWithoutHostCountries : public MainWindow {
@@ -141,6 +172,156 @@ TEST_F(MainWindowWithoutHostCountries, FilterIsNotSupported) {
     EXPECT_EQ(C<QComboBox>("cmbTournamentFilter").currentText(), "<not supported>");
     window.HelpClick(1);
     EXPECT_TRUE(Help().endsWith("the results. "));
+}
+
+TEST_F(MainWindow, WaitBoxAnswersAnyFrame) {
+    emit C<Frame>("fraFrame_7").waitProgress(QStringLiteral("Vodad R vs O'Neil S"));
+    EXPECT_EQ(window.ui.txtWait->text(), "Vodad R vs O'Neil S");
+}
+
+TEST_F(MainWindow, DatabaseTextIsNeverReadAsMarkup) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    // No text, no tip: an empty one would show as an empty box.
+    EXPECT_EQ(PlainToolTip(QString()), QString());
+}
+
+TEST(PlaceOnScreen, KeepsEveryWindowInsideTheAvailableArea) {
+    // 800 x 600 at a scale factor of 2 on 1280 x 1024 leaves 640 x 512 logical pixels.
+    const QRect area(0, 0, 640, 482);
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, area), QRect(0, 0, 640, 482));
+    EXPECT_EQ(PlaceOnScreen({917, 400}, {0, 0}, QRect(10, 20, 640, 480)), QRect(10, 60, 640, 400));
+    // A screen smaller than the minimum gets all of it, no more.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 500, 400)), QRect(0, 0, 500, 400));
+    // 1600 x 1000 at a scale factor of 2: the title bar and borders fit too.
+    EXPECT_EQ(PlaceOnScreen({800, 600}, {600, 460}, QRect(0, 0, 800, 500), QMargins(1, 24, 1, 1)),
+              QRect(1, 24, 798, 475));
+}
+
+TEST(OuterSize, AWindowFillingTheScreenIsNoLargerThanTheAreaItFills) {
+    const QRect screen(0, 0, 1280, 1024);
+    // Maximised, with the margins of the normal window still reported.
+    WindowOutline outline{.frame = QRect(-1, -6, 1282, 1030),
+                          .maximised = true,
+                          .screen = screen,
+                          .available = screen};
+    EXPECT_EQ(OuterSize(outline), QSize(1280, 1024));
+    // A panel takes part of the screen; a maximised window keeps out of it.
+    outline.frame = screen;
+    outline.available = QRect(0, 0, 1280, 994);
+    EXPECT_EQ(OuterSize(outline), QSize(1280, 994));
+    // A normal window is its frame, margins and all.
+    outline.frame = QRect(100, 80, 812, 631);
+    outline.maximised = false;
+    EXPECT_EQ(OuterSize(outline), QSize(812, 631));
+    EXPECT_EQ(StatusLineTexts(812, 631)[1].text, "812 x 631 pixels");
+}
+
+// Runs at scale factor 1 with the other tests and again at 2 (see tests/CMakeLists.txt).
+class StatusLineAtScale : public SampleMainWindow {
+  protected:
+    // Whether any pixel of the status line's image between x0 and x1 (logical pixels, the text
+    // rows only) differs from the background.
+    bool Inked(const QImage& image, int x0, int x1) const {
+        const qreal ratio = image.devicePixelRatio();
+        const QRgb background = image.pixel(image.width() / 2, 1);
+        for (int x = static_cast<int>(x0 * ratio); x < static_cast<int>(x1 * ratio); ++x) {
+            for (int y = static_cast<int>(2 * ratio); y < image.height() - 1; ++y) {
+                if (image.pixel(x, y) != background) return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(StatusLineAtScale, TheLargestSizeReadoutStaysClearOfItsSeparator) {
+    for (const QSize size : {QSize(1600, 1200), QSize(1280, 1024), QSize(800, 600)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        window.resize(size);
+        window.ui.picStatus->setMessage(QString());
+        const QImage image = window.ui.picStatus->grab().toImage();
+        const int separator = TwipsToPixels(3300);
+        // Written, from its place at 2000 twips.
+        EXPECT_TRUE(Inked(image, TwipsToPixels(2000), TwipsToPixels(2000) + 20));
+        // Nothing in the 4 pixels before the separator's line (a pixel wide at scale 1, two
+        // device pixels about its place at scale 2): the text ends well before it.
+        EXPECT_FALSE(Inked(image, separator - 5, separator - 1));
+        // The times-run text after the separator is there too.
+        EXPECT_TRUE(Inked(image, TwipsToPixels(3500), TwipsToPixels(3500) + 20));
+    }
+}
+
+// Publishing the web site: the folder asked for, the pages written behind a progress dialog that
+// can stop them, and a folder of the user's own files never replaced.
+
+namespace fs = std::filesystem;
+
+class Publish : public ActiveSampleMainWindow {
+  protected:
+    void SetUp() override {
+        ActiveSampleMainWindow::SetUp();
+        if (HasFatalFailure()) return;
+        auto* publishing = window.findChild<SitePublishing*>("sitePublishing");
+        ASSERT_NE(publishing, nullptr);
+        publishing->SetFolderQuestion(
+            [this](QWidget&, const QString&) { return QString::fromStdString(chosen.string()); });
+    }
+    // Publishes by the keyboard; the message at the end is closed, as the user would.
+    void PressShortcut() {
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) box->close();
+    }
+    QString Status() const { return window.ui.picStatus->message(); }
+
+    TempDir dir{"publish"};
+    fs::path chosen = dir / "site";
+};
+
+TEST_F(Publish, TheShortcutWritesTheSiteAndOffersTheBrowser) {
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fs::exists(chosen / "index.html"));
+    EXPECT_TRUE(Status().startsWith("Web site written to")) << Status().toStdString();
+    auto* done = Ctl<QMessageBox>(window, "msgPublished");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->textFormat(), Qt::PlainText);
+    EXPECT_EQ(done->defaultButton()->text(), "Open in browser");
+    done->close();
+
+    // The navigation bar's menu, as the menu key opens it, offers the same.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
+    QApplication::sendEvent(window.ui.chbBar[2], &menuKey);
+    auto* menu = Ctl<QMenu>(window, "mnuBar");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->actions().value(0)->text(), "Publish as web site…");
+    menu->hide();
+}
+
+TEST_F(Publish, CancelLeavesTheFolderAsItWas) {
+    fs::create_directories(chosen);
+    QTimer::singleShot(0, &window, [this] {
+        if (auto* progress = window.findChild<QProgressDialog*>("dlgPublishing"))
+            progress->cancel();
+    });
+    PressShortcut();
+    EXPECT_TRUE(fs::is_empty(chosen));
+    EXPECT_TRUE(Status().startsWith("Publishing stopped")) << Status().toStdString();
+    EXPECT_EQ(window.findChild<QMessageBox*>("msgPublished"), nullptr);
+}
+
+// A folder of the user's own gets the site in a new folder inside it; each later run there
+// replaces only that site.
+TEST_F(Publish, AFolderOfTheUsersOwnIsNeverReplaced) {
+    chosen = dir.path();
+    fs::create_directories(chosen / "vpa-site");
+    WriteBytes(chosen / "vpa-site" / "notes.txt", "mine");
+    EXPECT_EQ(PublishingFolder(chosen), chosen / "vpa-site-2");
+    PressShortcut();
+    PressShortcut();
+    EXPECT_TRUE(fs::exists(chosen / "vpa-site" / "notes.txt"));
+    EXPECT_TRUE(fs::exists(chosen / "vpa-site-2" / "index.html"));
+    EXPECT_FALSE(fs::exists(chosen / "vpa-site-3"));
 }
 
 }  // namespace

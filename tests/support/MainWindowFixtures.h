@@ -256,7 +256,9 @@ inline void ExpectControl(const QWidget& w, const std::string& text) {
         EXPECT_EQ(ToUtf8(w.windowTitle()), text);
     }
 }
+// A grid the view fills is in sight.
 inline void ExpectControl(const QWidget& w, const Grid& grid) {
+    EXPECT_TRUE(w.isVisibleTo(w.window()));
     if (const auto* model = qobject_cast<const ModelGrid*>(&w)) {
         EXPECT_EQ(model->allTexts(), grid);
     } else if (const auto* cells = qobject_cast<const GridControl*>(&w)) {

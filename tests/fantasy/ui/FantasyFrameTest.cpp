@@ -1,15 +1,33 @@
-// The Fantasy League frame in the main window, on the pair DUZEDO.
+// The Fantasy League frame in the main window, and the grids of its games and table.
 
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QProgressBar>
+#include <QTest>
+#include <QToolTip>
 
 #include "core/PlayerNames.h"
+#include "core/QtText.h"
+#include "fantasy/FantasyTexts.h"
+#include "fantasy/League.h"
 #include "fantasy/ui/FantasyFrame.h"
 #include "headtohead/PairDuzedo.h"
 #include "shell/FrameTable.h"
 #include "shell/StatusLine.h"
+#include "support/FakeServices.h"
+#include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
+#include "support/SaveDialog.h"
+#include "support/TempDir.h"
+#include "tournaments/TournamentLists.h"
 #include "widgets/Button.h"
+#include "widgets/ModelGrid.h"
 
 namespace {
 
@@ -40,64 +58,39 @@ class FantasyWindow : public LoadedMainWindow {
     }
 };
 
-// The four list buttons' and the start button's states ("00110") and the players chosen.
-ViewTexts Shows(std::string_view states, Texts names) {
-    ViewTexts view;
-    for (int i = 0; i < 5; ++i) {
-        view.set(i < 4 ? ArrayName("chbFantasyLst", i) : "chbFantasyCalc",
-                 ButtonState{states[i] == '1'});
+// After each step, the enabled states of the four list buttons and the start button ("00110")
+// and the players chosen: a player is chosen once, by his bare name although the list shows his
+// country; removing picks the first of the rest, and removing the last disables remove and start;
+// all are chosen in the left list's order.
+TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
+    const std::string all = "lstFantasyPlayers", chosen = "lstFantasySelected";
+    const std::tuple<Step, std::string, Texts> script[] = {
+        {{all, "Hugo"}, "10110", {}},
+        {{all, "Hugo", true}, "10111", {"Hugo"}},
+        {{all, "Hugo", true}, "10111", {"Hugo"}},
+        {{all, "Aris", false, Qt::Key_Return}, "10111", {"Hugo", "Aris"}},
+        {{chosen, "#1"}, "11111", {"Hugo", "Aris"}},
+        {{"chbFantasyLst_1"}, "11111", {"Hugo"}},
+        {{chosen, "", false, Qt::Key_Return}, "10110", {}},
+        {{all, "Otto", true}, "10111", {"Otto"}},
+        {{"chbFantasyLst_3"}, "10111", Texts(gPlayers.begin(), gPlayers.end() - 1)},
+        {{"chbFantasyLst_2"}, "10110", {}}};
+    EXPECT_EQ(States(), "00110");
+    for (const auto& [step, states, names] : script) {
+        SCOPED_TRACE(step.control + " " + step.value);
+        Do(window, step);
+        EXPECT_EQ(States(), states);
+        EXPECT_EQ(Items(Chosen()), names);
     }
-    view.set("lstFantasySelected", std::move(names));
-    return view;
 }
 
-class FantasyWays : public FantasyWindow, public testing::WithParamInterface<FrameCase> {};
-
-TEST_P(FantasyWays, FollowTheButtonRules) {
-    Walk(window, GetParam());
+TEST_F(FantasyWindow, ArrowKeysPickAPlayerAsAClickDoes) {
+    QTest::keyClick(&Players(), Qt::Key_Down);
+    EXPECT_EQ(States(), "10110");
+    ListButton(0).click();
+    QTest::keyClick(&Chosen(), Qt::Key_Down);
+    EXPECT_EQ(States(), "11111");
 }
-
-const std::string kAll = "lstFantasyPlayers";
-const std::string kChosen = "lstFantasySelected";
-const std::vector<Step> kHugoAndAris = {
-    {kAll, "Hugo", true}, {kAll, "Aris", false, Qt::Key_Return}, {kChosen, "#1"}};
-
-// A player is chosen once, by his bare name although the list shows his country; removing picks
-// the first of the rest, and removing the last disables remove and start.
-INSTANTIATE_TEST_SUITE_P(
-    Frame, FantasyWays,
-    testing::Values(
-        FrameCase{"NothingChosenAtFirst", {}, [] { return Shows("00110", {}); }},
-        FrameCase{"AClickPicksAPlayer", {{kAll, "Hugo"}}, [] { return Shows("10110", {}); }},
-        FrameCase{"ArrowKeysPickAsAClickDoes",
-                  {{kAll, "", false, Qt::Key_Down},
-                   {"chbFantasyLst_0"},
-                   {kChosen, "", false, Qt::Key_Down}},
-                  [] { return Shows("11111", {gPlayers[0]}); }},
-        FrameCase{"TwiceTheSamePlayerIsChosenOnce",
-                  {{kAll, "Hugo", true}, {kAll, "Hugo", true}},
-                  [] { return Shows("10111", {"Hugo"}); }},
-        FrameCase{"TwoChosenOnePicked", kHugoAndAris,
-                  [] {
-                      return Shows("11111", {"Hugo", "Aris"});
-                  }},
-        FrameCase{"RemovingPicksTheFirstOfTheRest",
-                  {kHugoAndAris[0], kHugoAndAris[1], kHugoAndAris[2], {"chbFantasyLst_1"}},
-                  [] { return Shows("11111", {"Hugo"}); }},
-        FrameCase{"RemovingTheLastDisablesRemoveAndStart",
-                  {kHugoAndAris[0],
-                   kHugoAndAris[1],
-                   kHugoAndAris[2],
-                   {"chbFantasyLst_1"},
-                   {kChosen, "", false, Qt::Key_Return}},
-                  [] { return Shows("10110", {}); }},
-        FrameCase{"ChooseAllGivesTheListsOrder",
-                  {{kAll, "Otto", true}, {kAll, "Aris", true}, {"chbFantasyLst_3"}},
-                  [] { return Shows("10111", Texts(gPlayers.begin(), gPlayers.end() - 1)); }},
-        FrameCase{"ClearEmpties",
-                  {{"chbFantasyLst_3"}, {"chbFantasyLst_2"}},
-                  [] { return Shows("00110", {}); }}),
-    CaseName);
 
 TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     Choose({"Hugo", "Ivan", "Aris"});
@@ -188,6 +181,92 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     EXPECT_FALSE(help->isVisible());
     EXPECT_GE(escapes, 2);
     EXPECT_EQ(Games().allTexts(), games);
+}
+
+// The league's games and table in grids that make only the rows they draw: the same texts as the
+// league's view, and the whole league copied and exported.
+
+// 40 players and 1,560 games of varied scores.
+League Played() {
+    std::vector<std::string> players;
+    for (int i = 0; i < 40; ++i) players.push_back("Player " + std::to_string(i));
+    const Predictor predict = [](std::size_t home, std::size_t away) {
+        return Prediction{.home = static_cast<int>((home * 7 + away) % 5),
+                          .away = static_cast<int>((away * 3 + home) % 4)};
+    };
+    return *PlayLeague(players, predict);
+}
+
+class LeagueGrid : public testing::Test {
+  protected:
+    void SetUp() override {
+        SetServices(services);
+        games.setObjectName("grdFantasyGames");
+        games.setRows({.header = kGamesHeader,
+                       .count = league.games.size(),
+                       .row = [this](std::size_t g) { return GameTexts(league, g); }});
+        games.resize(400, 300);
+        games.show();
+        QGuiApplication::clipboard()->clear();
+    }
+    void TearDown() override { SetServices(nullptr); }
+
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
+    const League league = Played();
+    const Grid view = LeagueView(league).grid("grdFantasyGames");
+    ModelGrid games;
+};
+
+TEST_F(LeagueGrid, RowsReadAsTheViewsTexts) {
+    ASSERT_EQ(games.rows(), static_cast<int>(view.size()));
+    for (const int row : {0, 1, games.rows() / 2, games.rows() - 1}) {
+        for (int col = 0; col < 4; ++col) {
+            EXPECT_EQ(games.textMatrix(row, col), view[row][col]) << row << ", " << col;
+        }
+    }
+    EXPECT_EQ(games.textMatrix(games.rows(), 0), "");
+    EXPECT_EQ(games.allTexts(), view);
+
+    // A new league replaces the rows at once.
+    games.setRows({.header = kGamesHeader});
+    EXPECT_EQ(games.rows(), 1);
+    EXPECT_EQ(games.allTexts(), Grid{kGamesHeader});
+}
+
+TEST_F(LeagueGrid, CopiesTheSelectionAndTheWholeLeague) {
+    games.selectionModel()->select(
+        QItemSelection(games.model()->index(2, 1), games.model()->index(3, 3)),
+        QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(&games, Qt::Key_C, Qt::ControlModifier);
+    // Model rows 2 and 3 are the grid's rows 3 and 4, under the header.
+    std::string two =
+        ToTsv({{view[3][1], view[3][2], view[3][3]}, {view[4][1], view[4][2], view[4][3]}});
+    two.pop_back();
+    EXPECT_EQ(ToUtf8(QGuiApplication::clipboard()->text()), two);
+
+    games.findChild<QAction*>("mnuGridCopyAll")->trigger();
+    std::string all = ToTsv(view);
+    all.pop_back();
+    EXPECT_EQ(ToUtf8(QGuiApplication::clipboard()->text()), all);
+
+    const TempDir dir("league-export");
+    AnswerSaveDialog(QString::fromStdString((dir / "games").string()));
+    games.findChild<QAction*>("mnuGridExport")->trigger();
+    EXPECT_EQ(ReadBytes(dir / "games.csv"), ToCsv(view, "\r\n"));
+    EXPECT_TRUE(services->messages.empty());
+}
+
+TEST_F(LeagueGrid, CutOffTextsShowWholeAsTips) {
+    const auto tipAt = [&](int width) {
+        games.setColumnWidth(1, width);
+        const QRect cell = games.visualRect(games.model()->index(0, 1));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        games.viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(games.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(300), "");
+    EXPECT_TRUE(tipAt(8).contains(ToQString(view[1][1])));
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ TEST_F(OptionsFrameTest, ApplySavesTheOptionsAndRefillsTheRankings) {
     EXPECT_TRUE(Apply()->isEnabled());
 
     // Without the participation limit the chosen month lists every ranked player.
+    window.BarClick(0);
     const auto data = C<QComboBox>("cmbRankMonth").currentData().toLongLong();
     ExpectShows(window, RankingsView({RankingColumnFromItemData(data), std::nullopt, false}));
 }

@@ -1,8 +1,16 @@
-// The Tournaments and World Cups frames of the main window, and the diagrams they open.
+// The Tournaments and World Cups frames of the main window, their layout, and the diagrams they
+// open in the picture viewer.
 
+#include <gtest/gtest.h>
+
+#include <QFrame>
 #include <QImage>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 #include <filesystem>
 
+#include "shell/Layout.h"
 #include "shell/StatusLine.h"
 #include "support/DuzedoTool.h"
 #include "support/MainWindowFixtures.h"
@@ -13,6 +21,8 @@
 #include "tournaments/TournamentLists.h"
 #include "tournaments/TournamentsDuzedo.h"
 #include "tournaments/WorldCup.h"
+#include "tournaments/ui/TournamentsFrame.h"
+#include "tournaments/ui/frmShowPic.h"
 #include "widgets/Button.h"
 
 namespace {
@@ -42,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FrameCase{"ACupHasNoTable",
                   {{"lstTournaments", "dadidurez vii"}, {"lstTournaments", "O'Hara Cup"}},
-                  [] { return TournamentView("O'Hara Cup", ""); }},
+                  [] {
+                      return With(TournamentView("O'Hara Cup", ""), "fraTournaments_0",
+                                  Visibility{true});
+                  }},
         FrameCase{"TheMultiPhaseOneHasPhaseButtons",
                   {kVelmoor, {"lstTournaments", "dadidurez vii"}},
                   [] {
@@ -215,6 +228,121 @@ TEST_F(SecondDuzedoWindow, DiagramsAreDrawnAfreshFromTheOpenDuzedo) {
     // The open DUZEDO's own players, as a fresh drawing of its games shows them.
     EXPECT_EQ(shown, DiagramImage(DiagramOf(DiagramPlans()[0])));
     EXPECT_NE(shown, firstPicture.convertToFormat(QImage::Format_RGB32));
+}
+
+// The diagram viewer: scrolling a picture larger than the window, and none smaller.
+
+class Viewer : public testing::Test {
+  protected:
+    std::string Picture(int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const std::string path = (dir / "picture.bmp").string();
+        EXPECT_TRUE(image.save(QString::fromStdString(path)));
+        return path;
+    }
+    template <typename W>
+    W* Part(const char* name) {
+        return Ctl<W>(window, name);
+    }
+
+    TempDir dir{"viewer"};
+    frmShowPic window;
+};
+
+TEST_F(Viewer, LargePictureScrollsAndEveryResizeGoesBackToTheTopLeft) {
+    window.Init(Picture(2000, 1500), "Big");
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Big");
+    auto* h = Part<QScrollBar>("HScroll1");
+    auto* v = Part<QScrollBar>("VScroll1");
+    auto* picture = Part<QLabel>("Picture1");
+    EXPECT_GT(h->maximum(), 0);
+    EXPECT_GT(v->maximum(), 0);
+
+    h->setValue(1500);
+    v->setValue(750);
+    EXPECT_EQ(picture->pos(), QPoint(-100, -50));
+    window.resize(500, 300);
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), 0);
+    EXPECT_EQ(picture->pos(), QPoint(0, 0));
+    EXPECT_EQ(h->geometry().bottom(), 299);
+}
+
+TEST_F(Viewer, SmallPictureNeedsNoScrollingAndShowsNoBars) {
+    window.Init(Picture(40, 30), "Small");
+    window.show();
+    window.resize(400, 300);
+    EXPECT_EQ(Part<QScrollBar>("HScroll1")->maximum(), 0);
+    EXPECT_EQ(Part<QScrollBar>("VScroll1")->maximum(), 0);
+    EXPECT_FALSE(Part<QScrollBar>("HScroll1")->isVisible());
+    EXPECT_FALSE(Part<QScrollBar>("VScroll1")->isVisible());
+    EXPECT_EQ(Part<QFrame>("Frame1")->geometry(), QRect(0, 0, 400, 300));
+}
+
+TEST_F(Viewer, WheelAndKeysScroll) {
+    window.Init(Picture(3000, 2000), "Big");
+    window.show();
+    auto* h = Part<QScrollBar>("HScroll1");
+    auto* v = Part<QScrollBar>("VScroll1");
+    // The text box holding the focus does not take the arrows for its cursor.
+    QTest::keyClick(Part<QLineEdit>("Text1"), Qt::Key_Right);
+    QTest::keyClick(Part<QLineEdit>("Text1"), Qt::Key_PageDown);
+    EXPECT_EQ(h->value(), h->singleStep());
+    EXPECT_EQ(v->value(), v->pageStep());
+
+    // Wheel turns down scroll down as far as the bar goes; with Shift, to the right.
+    const auto turn = [&](Qt::KeyboardModifiers modifiers) {
+        const QPointF at(100, 100);
+        QWheelEvent wheel(at, window.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&window, &wheel);
+    };
+    for (int i = 0; i < 100; ++i) turn(Qt::NoModifier), turn(Qt::ShiftModifier);
+    EXPECT_EQ(v->value(), v->maximum());
+    EXPECT_EQ(h->value(), h->maximum());
+}
+
+// The Tournaments frame's layout on its own, without the window: the phase chooser's buttons.
+
+// The design laid out by the frame's own rules in a frame of the given size, its text lines
+// lineHeight twips high (about 14400 twips of text in all).
+ControlGeometry LaidOut(int frameWidth, int frameHeight, int lineHeight) {
+    ControlGeometry g = DesignGeometry();
+    const FrameDescription& tournaments = TournamentsFrame::Description();
+    tournaments.layout(g, {.width = frameWidth,
+                           .height = frameHeight,
+                           .helpButton = tournaments.HelpButtonName(),
+                           .textHeight = [lineHeight](const std::string&, const TwipsRect& r) {
+                               return (14400 + r.width - 1) / r.width * lineHeight;
+                           }});
+    return g;
+}
+
+TwipsRect Phase(const ControlGeometry& g, int i) {
+    return g["chbRounds_" + std::to_string(i)];
+}
+
+// At every height between the smallest window and a high one, and with a larger font, the five
+// phase buttons stand below the framed text, centred and inside the panel: in one column while
+// there is room, side by side when there is not.
+TEST(TournamentsLayout, PhaseButtonsStayCentredInsideThePanelAtEveryHeight) {
+    for (const int lineHeight : {195, 225}) {
+        for (int height = 5400; height <= 16500; height += 15) {
+            const ControlGeometry g = LaidOut(8790, height, lineHeight);
+            const TwipsRect panel = g["fraDadidurez"];
+            ASSERT_GT(Phase(g, 0).top, g["shpDadidurez"].Bottom()) << height;
+            int left = panel.width, right = 0;
+            for (int i = 0; i <= 4; ++i) {
+                ASSERT_LE(Phase(g, i).Bottom(), panel.height) << height << " " << i;
+                left = std::min(left, Phase(g, i).left);
+                right = std::max(right, Phase(g, i).Right());
+            }
+            ASSERT_NEAR(left, panel.width - right, 1) << height;
+        }
+    }
+    EXPECT_GT(Phase(LaidOut(8790, 5400, 195), 3).left, Phase(LaidOut(8790, 5400, 195), 0).Right());
 }
 
 }  // namespace
