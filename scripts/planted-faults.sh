@@ -75,7 +75,7 @@ for patch in "${patches[@]}"; do
         applied=$patch
         if ! run "$root" nice cmake --build "$build" -j2 >"$log" 2>&1; then
             result="does not build"
-        elif QT_QPA_PLATFORM=offscreen run "$build" nice ctest -j2 --stop-on-failure \
+        elif QT_QPA_PLATFORM=offscreen run "$build" nice ctest -j2 --stop-on-failure --output-on-failure \
             --timeout 300 >>"$log" 2>&1; then
             result=MISSED
         else
