@@ -1,8 +1,6 @@
 // The Tournaments and World Cups frames of the main window, their layout, and the diagrams they
 // open in the picture viewer.
 
-#include <gtest/gtest.h>
-
 #include <QFrame>
 #include <QImage>
 #include <QScrollBar>

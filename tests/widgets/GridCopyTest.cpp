@@ -1,24 +1,14 @@
 // Selecting, copying and exporting the cells of grids and lists, and the keys of a grid.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QTest>
 #include <QVBoxLayout>
-#include <memory>
 
-#include "support/FakeServices.h"
 #include "support/FileBytes.h"
-#include "support/SaveDialog.h"
-#include "support/TempDir.h"
+#include "support/MainWindowFixtures.h"
 #include "widgets/ControlBuilder.h"
-#include "widgets/Grid.h"
 
 namespace {
 
