@@ -2,18 +2,12 @@
 // run, what is asked and said when it cannot be used, the cache kept or dropped, closing, and
 // settings files that are not what the program wrote.
 
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "app/Startup.h"
-#include "core/Settings.h"
 #include "db/Database.h"
 #include "misc/MiscCache.h"
 #include "misc/ui/MiscFrame.h"

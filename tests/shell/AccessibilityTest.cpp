@@ -3,7 +3,6 @@
 
 #include <QCompleter>
 #include <QTableWidget>
-#include <memory>
 
 #include "core/PlayerNames.h"
 #include "misc/ui/frmTop.h"

@@ -8,19 +8,15 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QVariantAnimation>
 #include <filesystem>
 
-#include "core/Twips.h"
 #include "shell/Navigation.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
-#include "support/TempDir.h"
 #include "widgets/Button.h"
 #include "widgets/Frame.h"
 #include "widgets/ScreenPlacement.h"

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -27,6 +30,7 @@
 
 #include "core/QtText.h"
 #include "core/Settings.h"
+#include "core/Twips.h"
 #include "core/ViewTexts.h"
 #include "shell/frmMain.h"
 #include "support/ConnectedDuzedo.h"
@@ -34,6 +38,7 @@
 #include "support/ListsDuzedo.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
+#include "widgets/GraphPicture.h"
 #include "widgets/Grid.h"
 #include "widgets/ModelGrid.h"
 
@@ -245,16 +250,10 @@ inline void Do(QWidget& root, const Step& step) {
     }
 }
 
+// A label's, a box's or a button's text, else the window's title.
 inline void ExpectControl(const QWidget& w, const std::string& text) {
-    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
-        EXPECT_EQ(ToUtf8(label->text()), text);
-    } else if (const auto* box = qobject_cast<const QLineEdit*>(&w)) {
-        EXPECT_EQ(ToUtf8(box->text()), text);
-    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
-        EXPECT_EQ(ToUtf8(button->text()), text);
-    } else {
-        EXPECT_EQ(ToUtf8(w.windowTitle()), text);
-    }
+    const QVariant shown = w.property("text");
+    EXPECT_EQ(ToUtf8(shown.isValid() ? shown.toString() : w.windowTitle()), text);
 }
 // A grid the view fills is in sight.
 inline void ExpectControl(const QWidget& w, const Grid& grid) {
@@ -279,16 +278,14 @@ inline void ExpectControl(const QWidget& w, const Texts& items) {
     EXPECT_EQ(shown, items);
 }
 inline void ExpectControl(const QWidget& w, const ComboList& list) {
-    const auto* combo = qobject_cast<const QComboBox*>(&w);
-    ASSERT_NE(combo, nullptr);
-    ASSERT_EQ(combo->count(), static_cast<int>(list.items.size()));
-    for (int i = 0; i < combo->count(); ++i) {
-        EXPECT_EQ(ToUtf8(combo->itemText(i)), list.items[i].text);
-        EXPECT_EQ(combo->itemData(i).toLongLong(), list.items[i].data);
+    const auto& combo = dynamic_cast<const QComboBox&>(w);
+    std::vector<std::pair<std::string, std::int64_t>> shown, expected;
+    for (int i = 0; i < combo.count(); ++i) {
+        shown.emplace_back(ToUtf8(combo.itemText(i)), combo.itemData(i).toLongLong());
     }
-    if (list.selected >= 0) {
-        EXPECT_EQ(combo->currentIndex(), list.selected);
-    }
+    for (const ComboItem& item : list.items) expected.emplace_back(item.text, item.data);
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(list.selected < 0 || combo.currentIndex() == list.selected);
 }
 inline void ExpectControl(const QWidget& w, const ButtonState& state) {
     EXPECT_EQ(w.isEnabled(), state.enabled);
@@ -336,4 +333,45 @@ inline std::string CaseName(const testing::TestParamInfo<FrameCase>& info) {
 inline void Walk(QWidget& root, const FrameCase& way) {
     for (const Step& step : way.steps) Do(root, step);
     ExpectShows(root, way.shows());
+}
+
+// Answers the save dialog that opens next with path, from inside its event loop; an empty path
+// cancels it.
+inline void AnswerSaveDialog(const QString& path) {
+    QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its button calls it
+    });
+}
+
+// Pointing at the points of a graph picture, as the mouse does.
+inline QPoint PlaceOf(const GraphSpot& spot) {
+    return {TwipsToPixels(spot.x), TwipsToPixels(spot.y)};
+}
+
+inline void MouseOn(GraphPicture& picture, QEvent::Type type, QPoint at) {
+    const bool button = type != QEvent::MouseMove;
+    QMouseEvent event(
+        type, QPointF(at), picture.mapToGlobal(QPointF(at)), button ? Qt::LeftButton : Qt::NoButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&picture, &event);
+}
+
+// The tooltip a widget (a picture, a grid's viewport) shows when the mouse rests at a place; empty
+// when none.
+inline QString TipAt(QWidget& picture, QPoint at) {
+    // Qt hides a tip only after a while: the one shown before goes at once.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel")) window->hide();
+    }
+    QHelpEvent help(QEvent::ToolTip, at, picture.mapToGlobal(at));
+    QApplication::sendEvent(&picture, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }

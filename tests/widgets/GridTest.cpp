@@ -2,21 +2,13 @@
 // scroll, naming the columns for screen readers (run at scale factors 1 and 2); cut-off texts as
 // tips; and the program's message boxes as the user meets them.
 
-#include <gtest/gtest.h>
-
 #include <QAccessible>
-#include <QApplication>
-#include <QHelpEvent>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextDocumentFragment>
-#include <QTimer>
-#include <QToolTip>
 #include <QWheelEvent>
 
-#include "widgets/Grid.h"
+#include "support/MainWindowFixtures.h"
 #include "widgets/QtServices.h"
 
 namespace {
@@ -62,10 +54,7 @@ TEST(Grid, HeaderBordersSizeColumnsAndCutOffTextsShowAsTips) {
     int clicks = 0;
     QObject::connect(&grid, &GridControl::gridClicked, [&] { ++clicks; });
     const auto tipAt = [&](int row) {
-        const QPoint at(5, grid.rowViewportPosition(row) + 3);
-        QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
-        QApplication::sendEvent(grid.viewport(), &help);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
+        return TipAt(*grid.viewport(), QPoint(5, grid.rowViewportPosition(row) + 3));
     };
     EXPECT_EQ(tipAt(1), "");
     // Read as it stands, as every text from the database.

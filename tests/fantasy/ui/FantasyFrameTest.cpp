@@ -1,33 +1,22 @@
 // The Fantasy League frame in the main window, and the grids of its games and table.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QProgressBar>
-#include <QTest>
-#include <QToolTip>
 
 #include "core/PlayerNames.h"
-#include "core/QtText.h"
 #include "fantasy/FantasyTexts.h"
 #include "fantasy/League.h"
 #include "fantasy/ui/FantasyFrame.h"
 #include "headtohead/PairDuzedo.h"
 #include "shell/FrameTable.h"
 #include "shell/StatusLine.h"
-#include "support/FakeServices.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
-#include "support/SaveDialog.h"
-#include "support/TempDir.h"
 #include "tournaments/TournamentLists.h"
 #include "widgets/Button.h"
-#include "widgets/ModelGrid.h"
 
 namespace {
 
@@ -259,11 +248,7 @@ TEST_F(LeagueGrid, CopiesTheSelectionAndTheWholeLeague) {
 TEST_F(LeagueGrid, CutOffTextsShowWholeAsTips) {
     const auto tipAt = [&](int width) {
         games.setColumnWidth(1, width);
-        const QRect cell = games.visualRect(games.model()->index(0, 1));
-        QHelpEvent help(QEvent::ToolTip, cell.center(),
-                        games.viewport()->mapToGlobal(cell.center()));
-        QApplication::sendEvent(games.viewport(), &help);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
+        return TipAt(*games.viewport(), games.visualRect(games.model()->index(0, 1)).center());
     };
     EXPECT_EQ(tipAt(300), "");
     EXPECT_TRUE(tipAt(8).contains(ToQString(view[1][1])));

@@ -11,10 +11,8 @@
 #include "players/ui/PlayerStatsFrame.h"
 #include "players/ui/frmPositions.h"
 #include "rankings/RankingProgress.h"
-#include "support/GraphMouse.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/MainWindowFixtures.h"
-#include "support/SaveDialog.h"
 #include "support/TestDuzedo.h"
 #include "widgets/Button.h"
 

@@ -1,17 +1,12 @@
 // The World Rankings frame of the main window, and the ranking progress window.
 
-#include <gtest/gtest.h>
-
 #include "core/PlayerNames.h"
-#include "core/QtText.h"
 #include "players/ui/PlayerStatsFrame.h"
 #include "rankings/RankingMonths.h"
 #include "rankings/RankingProgress.h"
 #include "rankings/Rankings.h"
 #include "rankings/ui/RankingsFrame.h"
 #include "rankings/ui/frmRankGraph.h"
-#include "support/ConnectedDuzedo.h"
-#include "support/GraphMouse.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/MainWindowFixtures.h"
 
