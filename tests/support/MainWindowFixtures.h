@@ -267,15 +267,7 @@ inline void ExpectControl(const QWidget& w, const Grid& grid) {
     }
 }
 inline void ExpectControl(const QWidget& w, const Texts& items) {
-    Texts shown;
-    if (const auto* list = qobject_cast<const QListWidget*>(&w)) shown = Items(*list);
-    if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
-        for (int i = 0; i < combo->count(); ++i) shown.push_back(ToUtf8(combo->itemText(i)));
-    }
-    if (const auto* labels = qobject_cast<const GridControl*>(&w)) {
-        for (int row = 0; row < labels->rows(); ++row) shown.push_back(labels->textMatrix(row, 0));
-    }
-    EXPECT_EQ(shown, items);
+    EXPECT_EQ(Items(dynamic_cast<const QListWidget&>(w)), items);
 }
 inline void ExpectControl(const QWidget& w, const ComboList& list) {
     const auto& combo = dynamic_cast<const QComboBox&>(w);
