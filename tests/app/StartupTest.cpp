@@ -23,9 +23,7 @@ namespace {
 
 using Titles = std::vector<std::string>;
 
-bool Exists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
+namespace fs = std::filesystem;
 
 bool SplashShowing() {
     for (const QWidget* w : QApplication::topLevelWidgets()) {
@@ -65,15 +63,15 @@ TEST_F(StartupTest, FirstRunShowsTheSplashThenTheMainWindow) {
 }
 
 TEST_F(StartupTest, MissingDatabaseAndCancelledDialogEndWithoutWritingSettings) {
-    std::filesystem::remove(DefaultDbPath());
+    fs::remove(DefaultDbPath());
     MakeCache();
     Start();
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(services->locateCalls, 1);
     ASSERT_EQ(services->titles(), (Titles{"Requirement", "Critical error!"}));
     EXPECT_EQ(services->messages[1].icon, MessageIcon::Critical);
-    EXPECT_FALSE(Exists(SettingsFilePath()));
-    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    EXPECT_FALSE(fs::exists(SettingsFilePath()));
+    EXPECT_FALSE(fs::exists(MiscCacheFilePath()));
     EXPECT_FALSE(SplashShowing());
 }
 
@@ -82,22 +80,22 @@ TEST_F(StartupTest, CacheSurvivesOnlyRunsWhoseStoredSignatureMatchesUntilTheData
     Stop();
     MakeCache();
     Start();
-    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    EXPECT_FALSE(fs::exists(MiscCacheFilePath()));
     Stop();
     MakeCache();
     Start();
-    EXPECT_TRUE(Exists(MiscCacheFilePath()));
+    EXPECT_TRUE(fs::exists(MiscCacheFilePath()));
     EXPECT_TRUE(services->messages.empty());
     Stop();
 
     const std::string moved = AppDir() + "elsewhere.mdb";
-    std::filesystem::rename(DefaultDbPath(), moved);
+    fs::rename(DefaultDbPath(), moved);
     services->locateAnswer = moved;
     Start();
     ASSERT_NE(window, nullptr);
     // The stored database's date cannot be read, then the user is asked for it.
     EXPECT_EQ(services->titles(), (Titles{"Error!", "Requirement"}));
-    EXPECT_FALSE(Exists(MiscCacheFilePath()));
+    EXPECT_FALSE(fs::exists(MiscCacheFilePath()));
     EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(moved + "\r\n 1 \r\n 20 \r\n 1 \r\n 4 "));
 }
 
@@ -105,7 +103,7 @@ TEST_F(StartupTest, ADatabaseThatCannotBeOpenedOffersAnotherAndRemembersIt) {
     const std::string junk = AppDir() + "notes.mdb";
     std::ofstream(junk) << "not a database";
     const std::string good = AppDir() + "real.mdb";
-    std::filesystem::rename(DefaultDbPath(), good);
+    fs::rename(DefaultDbPath(), good);
     std::ofstream(SettingsFilePath(), std::ios::binary)
         << junk + "\r\n 1 \r\n 20 \r\n 1 \r\n 1 \r\n 1 \r\n\r\n";
     services->locateAnswer = good;
@@ -212,7 +210,7 @@ TEST_F(OneOffDatabase, RunsOnTheFileNamedWhileTheSettingsKeepTheirDatabaseAndSig
     Start(other);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(services->messages.empty());
-    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+    EXPECT_EQ(gDbPath, fs::absolute(other).string());
     EXPECT_EQ(gTimesRun, 3);
     const std::string during = ReadBytes(SettingsFilePath());
     EXPECT_TRUE(during.starts_with(DefaultDbPath() + "\r\n")) << during;
@@ -226,7 +224,7 @@ TEST_F(OneOffDatabase, RunsOnTheFileNamedWhileTheSettingsKeepTheirDatabaseAndSig
     const std::string applied = ReadBytes(SettingsFilePath());
     EXPECT_TRUE(applied.starts_with(DefaultDbPath() + "\r\n")) << applied;
     EXPECT_NE(applied.find("\r\n 25 \r\n"), std::string::npos) << applied;
-    EXPECT_EQ(gDbPath, std::filesystem::absolute(other).string());
+    EXPECT_EQ(gDbPath, fs::absolute(other).string());
 
     // The next ordinary start is on the stored database again, its signature matching.
     Stop();
@@ -277,12 +275,12 @@ TEST_F(OneOffDatabase, AFileThatCannotBeOpenedEndsTheStartWithItsReasonAndAsksFo
 }
 
 TEST_F(OneOffDatabase, WithoutAStoredDatabaseTheRunWritesNoSettingsToTripOverLater) {
-    std::filesystem::remove(SettingsFilePath());
-    std::filesystem::remove(DefaultDbPath());
+    fs::remove(SettingsFilePath());
+    fs::remove(DefaultDbPath());
     Start(other);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(services->locateCalls, 0);
-    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
+    EXPECT_FALSE(fs::exists(SettingsFilePath()));
 }
 
 // Settings files that are not what the program wrote, met at start-up: the program opens its

@@ -2,26 +2,18 @@
 
 // The main window loaded on a test DUZEDO, with a program folder of its own (for the settings,
 // caches and pictures) and services that record messages; reaching its controls and those of the
-// windows it opens by name, driving them as the user does, and comparing them with a view.
+// windows it opens by name, taking the user's steps there, and comparing them with a view.
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QFileDialog>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QToolTip>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -30,7 +22,6 @@
 
 #include "core/QtText.h"
 #include "core/Settings.h"
-#include "core/Twips.h"
 #include "core/ViewTexts.h"
 #include "shell/frmMain.h"
 #include "support/ConnectedDuzedo.h"
@@ -38,7 +29,7 @@
 #include "support/ListsDuzedo.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
-#include "widgets/GraphPicture.h"
+#include "support/UserInput.h"
 #include "widgets/Grid.h"
 #include "widgets/ModelGrid.h"
 
@@ -139,41 +130,6 @@ class ActiveSampleMainWindow : public SampleMainWindow {
     }
 };
 
-inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-// Return pressed in target, as the keyboard sends it.
-inline void PressEnter(QWidget& target) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(&target, &press);
-}
-
-// Types text into box as the keyboard does, replacing what it holds; unlike setText, this is an
-// edit by the user.
-inline void TypeText(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(&box, &press);
-    }
-}
-
-// A click, or a double-click, on a row of a list or grid, as the mouse makes them.
-inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
-    view.scrollTo(view.model()->index(row, 0));
-    const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
-    QWidget* target = view.viewport();
-    SendMouse(target, QEvent::MouseButtonPress, at);
-    SendMouse(target, QEvent::MouseButtonRelease, at);
-    if (!twice) return;
-    SendMouse(target, QEvent::MouseButtonDblClick, at);
-    SendMouse(target, QEvent::MouseButtonRelease, at);
-}
-
 // The row of a list showing name, alone or with its country after it; -1 when none does.
 inline int RowOf(const QListWidget& list, const std::string& name) {
     for (int row = 0; row < list.count(); ++row) {
@@ -182,36 +138,6 @@ inline int RowOf(const QListWidget& list, const std::string& name) {
     }
     ADD_FAILURE() << name << " is not listed";
     return -1;
-}
-
-inline Texts Items(const QListWidget& list) {
-    Texts items;
-    for (int row = 0; row < list.count(); ++row) items.push_back(ToUtf8(list.item(row)->text()));
-    return items;
-}
-
-// The texts of the grid's first columns, all of them by default.
-inline Grid CellTexts(const GridControl& grid, int columns = -1) {
-    Grid texts;
-    const int shown = columns < 0 ? grid.cols() : columns;
-    for (int row = 0; row < grid.rows(); ++row) {
-        texts.emplace_back();
-        for (int col = 0; col < shown; ++col) texts.back().push_back(grid.textMatrix(row, col));
-    }
-    return texts;
-}
-
-// Runs inspect on the modal window that owner opens next, from inside its event loop, then
-// closes it.
-inline void WhenModal(QWidget& owner, std::function<void(QDialog&)> inspect) {
-    QTimer::singleShot(0, &owner, [&owner, inspect] {
-        auto* dialog = owner.findChild<QDialog*>();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
-        EXPECT_EQ(dialog->parentWidget(), &owner);
-        inspect(*dialog);
-        dialog->reject();
-    });
 }
 
 // What the user does to a control: a list's row or a combo box's item chosen by its text ("#3":
@@ -267,15 +193,7 @@ inline void ExpectControl(const QWidget& w, const Grid& grid) {
     }
 }
 inline void ExpectControl(const QWidget& w, const Texts& items) {
-    Texts shown;
-    if (const auto* list = qobject_cast<const QListWidget*>(&w)) shown = Items(*list);
-    if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
-        for (int i = 0; i < combo->count(); ++i) shown.push_back(ToUtf8(combo->itemText(i)));
-    }
-    if (const auto* labels = qobject_cast<const GridControl*>(&w)) {
-        for (int row = 0; row < labels->rows(); ++row) shown.push_back(labels->textMatrix(row, 0));
-    }
-    EXPECT_EQ(shown, items);
+    EXPECT_EQ(Items(dynamic_cast<const QListWidget&>(w)), items);
 }
 inline void ExpectControl(const QWidget& w, const ComboList& list) {
     const auto& combo = dynamic_cast<const QComboBox&>(w);
@@ -333,45 +251,4 @@ inline std::string CaseName(const testing::TestParamInfo<FrameCase>& info) {
 inline void Walk(QWidget& root, const FrameCase& way) {
     for (const Step& step : way.steps) Do(root, step);
     ExpectShows(root, way.shows());
-}
-
-// Answers the save dialog that opens next with path, from inside its event loop; an empty path
-// cancels it.
-inline void AnswerSaveDialog(const QString& path) {
-    QTimer::singleShot(0, [path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its button calls it
-    });
-}
-
-// Pointing at the points of a graph picture, as the mouse does.
-inline QPoint PlaceOf(const GraphSpot& spot) {
-    return {TwipsToPixels(spot.x), TwipsToPixels(spot.y)};
-}
-
-inline void MouseOn(GraphPicture& picture, QEvent::Type type, QPoint at) {
-    const bool button = type != QEvent::MouseMove;
-    QMouseEvent event(
-        type, QPointF(at), picture.mapToGlobal(QPointF(at)), button ? Qt::LeftButton : Qt::NoButton,
-        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&picture, &event);
-}
-
-// The tooltip a widget (a picture, a grid's viewport) shows when the mouse rests at a place; empty
-// when none.
-inline QString TipAt(QWidget& picture, QPoint at) {
-    // Qt hides a tip only after a while: the one shown before goes at once.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("QTipLabel")) window->hide();
-    }
-    QHelpEvent help(QEvent::ToolTip, at, picture.mapToGlobal(at));
-    QApplication::sendEvent(&picture, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }

@@ -4,10 +4,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QTest>
 #include <QVBoxLayout>
 
+#include "support/FakeServices.h"
 #include "support/FileBytes.h"
-#include "support/MainWindowFixtures.h"
+#include "support/TempDir.h"
+#include "support/UserInput.h"
 #include "widgets/ControlBuilder.h"
 
 namespace {

@@ -5,10 +5,11 @@
 #include <QAccessible>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QWheelEvent>
 
-#include "support/MainWindowFixtures.h"
+#include "support/UserInput.h"
 #include "widgets/QtServices.h"
 
 namespace {

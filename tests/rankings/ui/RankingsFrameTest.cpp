@@ -30,12 +30,11 @@ INSTANTIATE_TEST_SUITE_P(
                   [] {
                       return RankingsView({"", {}});
                   }},
-        FrameCase{
-            "MonthAndCountryChosen",
-            {{"cmbRankMonth", "#0"}, {"cmbRankingFilter", "Curaçao"}, {"chbBar_1"}, {"chbBar_0"}},
-            [] {
-                return RankingsView({"R0101", "Curaçao"});
-            }}),
+        FrameCase{"MonthAndCountryChosen",
+                  {{"cmbRankMonth", "#0"}, {"cmbRankingFilter", "#1"}, {"chbBar_1"}, {"chbBar_0"}},
+                  [] {
+                      return RankingsView({"R0101", "Belgium"});
+                  }}),
     CaseName);
 
 class WorldRankings : public SampleMainWindow {};
