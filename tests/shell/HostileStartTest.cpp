@@ -3,7 +3,6 @@
 // return ends the run at once with its name, rather than holding the suite until a timeout.
 
 #include <gtest/gtest.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -41,14 +40,10 @@ extern "C" void OnHang(int) {
 // Runs step under an alarm 2 s ahead: the step cannot be interrupted, so the alarm ends the run.
 void Within2s(const std::string& what, const std::function<void()>& step) {
     std::snprintf(gStep, sizeof gStep, "%s\n", what.c_str());
-    const itimerval twoSeconds{{0, 0}, {2, 0}};
-    setitimer(ITIMER_REAL, &twoSeconds, nullptr);
     struct Disarm {
-        ~Disarm() {
-            const itimerval off{};
-            setitimer(ITIMER_REAL, &off, nullptr);
-        }
-    } disarmed;  // also when the step throws
+        ~Disarm() { alarm(0); }  // also when the step throws
+    } disarmed;
+    alarm(2);
     step();
 }
 

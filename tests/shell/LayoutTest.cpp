@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 #include <set>
@@ -10,6 +12,7 @@
 #include "core/Twips.h"
 #include "shell/FrameTable.h"
 #include "shell/Layout.h"
+#include "widgets/ControlBuilder.h"
 #include "widgets/SizeLimit.h"
 
 // Readable failures.
@@ -19,20 +22,20 @@ void PrintTo(const TwipsRect& r, std::ostream* os) {
 
 namespace {
 
-WindowInfo Window(int widthPx, int heightPx, int frame) {
-    // About 14400 twips of text at one line of 195 twips, as the window's font measures it.
+WindowInfo Window(int widthPx, int heightPx, int frame, int lineHeight = 195) {
+    // About 14400 twips of text at one line of lineHeight twips, as the window's font measures it.
     return {.width = PixelsToTwips(widthPx),
             .height = PixelsToTwips(heightPx),
             .mCurrentFrame = frame,
             .mInitialised = 1,
-            .textHeight = [](const std::string&, const TwipsRect& r) {
-                return (14400 + r.width - 1) / r.width * 195;
+            .textHeight = [lineHeight](const std::string&, const TwipsRect& r) {
+                return (14400 + r.width - 1) / r.width * lineHeight;
             }};
 }
 
-ControlGeometry LaidOut(int widthPx, int heightPx, int frame) {
+ControlGeometry LaidOut(int widthPx, int heightPx, int frame, int lineHeight = 195) {
     ControlGeometry g = DesignGeometry();
-    LayoutMainWindow(g, Window(widthPx, heightPx, frame));
+    LayoutMainWindow(g, Window(widthPx, heightPx, frame, lineHeight));
     return g;
 }
 
@@ -82,6 +85,17 @@ std::vector<std::string> Problems(const ControlGeometry& g, int frame) {
             problems.push_back(c.name + " has no column widths");
         }
     }
+    // The Tournaments frame's phase buttons stand centred in their panel.
+    if (frame == 2) {
+        int left = g["fraDadidurez"].width, right = 0;
+        for (int i = 0; i <= 4; ++i) {
+            left = std::min(left, g[ArrayName("chbRounds", i)].left);
+            right = std::max(right, g[ArrayName("chbRounds", i)].Right());
+        }
+        if (std::abs(left - (g["fraDadidurez"].width - right)) > 1) {
+            problems.push_back("phase buttons off centre");
+        }
+    }
     for (const auto& [container, names] : children) {
         for (size_t i = 0; i < names.size(); ++i) {
             for (size_t j = i + 1; j < names.size(); ++j) {
@@ -111,6 +125,20 @@ TEST_P(LayoutFitTest, FrameInFrontFitsWithoutCutsOrOverlaps) {
 
 INSTANTIATE_TEST_SUITE_P(Layout, LayoutFitTest,
                          testing::Combine(testing::Range(0, FrameCount()), testing::Range(0, 3)));
+
+// At every height of the window, and with a larger font, the Tournaments frame fits, its phase
+// buttons in one column while there is room, side by side when there is not.
+TEST(LayoutTest, TheTournamentsFrameFitsAtEveryHeightAndWithALargerFont) {
+    for (const int lineHeight : {195, 225}) {
+        for (int height = kMainMinHeight; height <= kMainMaxHeight; ++height) {
+            ASSERT_EQ(Problems(LaidOut(kMainMinWidth, height, 2, lineHeight), 2),
+                      std::vector<std::string>{})
+                << height << " " << lineHeight;
+        }
+    }
+    const ControlGeometry g = LaidOut(kMainMinWidth, kMainMinHeight, 2);
+    EXPECT_GT(g["chbRounds_3"].left, g["chbRounds_0"].Right());
+}
 
 // The window reads the geometry back from its widgets, in whole pixels, before each layout; a
 // second layout at the same size must put everything in the same place.

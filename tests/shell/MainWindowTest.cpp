@@ -1,6 +1,6 @@
 // The main window: its frames brought forward, its layout, place and size on the screen, the help
-// panel, what one frame asks for reaching the window, the status line at any scale factor, and
-// publishing the web site from it.
+// panel, the lists it fills from the database, what one frame asks for reaching the window, the
+// status line at any scale factor, and publishing the web site from it.
 
 #include <QContextMenuEvent>
 #include <QImage>
@@ -12,6 +12,8 @@
 #include <QVariantAnimation>
 #include <filesystem>
 
+#include "db/Database.h"
+#include "rankings/ui/RankingsFrame.h"
 #include "shell/Navigation.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
@@ -29,36 +31,12 @@ namespace {
 // Loaded, not shown: the tests show it when they need to.
 class MainWindow : public LoadedMainWindow {
   protected:
-    explicit MainWindow(bool hostCountries = true)
-        : LoadedMainWindow("mainwin", [hostCountries](const std::string& path) {
-              if (hostCountries) {
-                  WriteSampleDb(path);
-              } else {
-                  WriteListsDuzedo(path, false);
-              }
-          }) {}
+    MainWindow()
+        : LoadedMainWindow("mainwin", [](const std::string& path) { WriteSampleDb(path); }) {}
 
     int Top(int frame) const { return PixelsToTwips(window.ui.fraFrame[frame]->y()); }
     QString Help() const { return window.ui.lblInfo[0]->text(); }
-    // Only the frame in front is in sight.
-    void ExpectOnlyInFront(int front) const {
-        for (int frame = 0; frame < 8; ++frame) {
-            EXPECT_EQ(window.ui.fraFrame[frame]->isHidden(), frame != front) << frame;
-        }
-    }
 };
-
-TEST_F(MainWindow, NavigationShowsOneFrameAndParksTheOthers) {
-    window.resize(800, 600);
-    window.BarClick(3);
-    EXPECT_EQ(window.mCurrentFrame, 3);
-    EXPECT_EQ(Top(3), kFrameTop);
-    ExpectOnlyInFront(3);
-    // The button of the frame in front does nothing, not even a layout.
-    window.ui.fraFrame[3]->move(5, 5);
-    window.ui.chbBar[3]->click();
-    EXPECT_EQ(window.ui.fraFrame[3]->pos(), QPoint(5, 5));
-}
 
 TEST_F(MainWindow, FramesSlideInQuicklyAndAClickDuringASlideGoesOnAtOnce) {
     gOptFrameAnimation = 1;
@@ -84,7 +62,15 @@ TEST_F(MainWindow, FramesSlideInQuicklyAndAClickDuringASlideGoesOnAtOnce) {
     EXPECT_EQ(Top(2), kFrameTop);
     EXPECT_GT(Top(3), kFrameTop);
     QTRY_COMPARE_WITH_TIMEOUT(Top(3), kFrameTop, 5000);
-    ExpectOnlyInFront(3);
+    EXPECT_EQ(window.mCurrentFrame, 3);
+    // Only the frame in front is in sight.
+    for (int frame = 0; frame < 8; ++frame) {
+        EXPECT_EQ(window.ui.fraFrame[frame]->isHidden(), frame != 3) << frame;
+    }
+    // The button of the frame in front does nothing, not even a layout.
+    window.ui.fraFrame[3]->move(5, 5);
+    window.ui.chbBar[3]->click();
+    EXPECT_EQ(window.ui.fraFrame[3]->pos(), QPoint(5, 5));
 }
 
 // As start-up shows it: the whole window, frame included, on the screen, however much of it the
@@ -137,9 +123,7 @@ TEST_F(MainWindow, HelpTextsFollowTheOptionsAndGoWithTheirFrame) {
     window.ui.chbPlayerHelp[3]->click();
     EXPECT_FALSE(window.ui.picInfo->isHidden());
     EXPECT_TRUE(Help().endsWith("individual record calculation is 20"));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.ui.lblInfo[1], &press);
+    SendMouse(window.ui.lblInfo[1], QEvent::MouseButtonPress, QPoint(2, 2));
     EXPECT_TRUE(window.ui.picInfo->isHidden());
 
     gOptRankingLimit = 0;
@@ -158,24 +142,40 @@ TEST_F(MainWindow, HelpTextsFollowTheOptionsAndGoWithTheirFrame) {
     EXPECT_TRUE(window.ui.picInfo->isHidden());
 }
 
-class MainWindowWithoutHostCountries : public MainWindow {
+// A small DUZEDO, with and without host countries, whose rankings table has no player column.
+class ListsWindow : public LoadedMainWindow, public testing::WithParamInterface<bool> {
   protected:
-    MainWindowWithoutHostCountries() : MainWindow(false) {}
+    ListsWindow()
+        : LoadedMainWindow("lists",
+                           [](const std::string& path) { WriteListsDuzedo(path, GetParam()); }) {}
 };
 
-TEST_F(MainWindowWithoutHostCountries, FilterIsNotSupported) {
-    EXPECT_FALSE(C("cmbTournamentFilter").isEnabled());
-    EXPECT_EQ(C<QComboBox>("cmbTournamentFilter").currentText(), "<not supported>");
+TEST_P(ListsWindow, ListsComeFromTheDatabaseAndTheCountryFilterNeedsItsColumn) {
+    EXPECT_EQ(Items(C<QListWidget>("lstPlayers")),
+              (Texts{"Abel ()", "Tomas (Spain)", "Zora (Spain)"}));
+    // The failed query of the filter leaves the shared recordset free for the next one.
+    EXPECT_FALSE(gRs->isOpen());
+    EXPECT_EQ(Items(C<QListWidget>("lstTournaments")),
+              (Texts{"Spring League", "Worldwide Open", "Autumn Cup"}));
+    auto& filter = C<QComboBox>("cmbTournamentFilter");
+    Texts countries;
+    for (int i = 0; i < filter.count(); ++i) countries.push_back(ToUtf8(filter.itemText(i)));
+    EXPECT_EQ(countries, (GetParam() ? Texts{"<all>", "Ísland", "Ostland", "Velmoor"}
+                                     : Texts{"<not supported>"}));
+    EXPECT_EQ(filter.isEnabled(), GetParam());
     window.HelpClick(1);
-    EXPECT_TRUE(Help().endsWith("the results. "));
+    EXPECT_EQ(window.ui.lblInfo[0]->text().endsWith("the results. "), !GetParam());
+    // Unreadable rankings leave the header and say so.
+    EXPECT_EQ(C<GridControl>("grdRankings").rows(), 1);
+    EXPECT_FALSE(Ctl<QLabel>(*window.ui.fraFrame[0], "lblNote")->isHidden());
+    EXPECT_EQ(FrameOf<RankingsFrame>(window).Note(), "The rankings table cannot be read");
 }
 
-TEST_F(MainWindow, WaitBoxAnswersAnyFrame) {
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutHostCountries, ListsWindow, testing::Bool());
+
+TEST_F(MainWindow, WaitBoxAnswersAnyFrameAndDatabaseTextIsNeverReadAsMarkup) {
     emit C<Frame>("fraFrame_7").waitProgress(QStringLiteral("Vodad R vs O'Neil S"));
     EXPECT_EQ(window.ui.txtWait->text(), "Vodad R vs O'Neil S");
-}
-
-TEST_F(MainWindow, DatabaseTextIsNeverReadAsMarkup) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     }
@@ -263,10 +263,16 @@ class Publish : public ActiveSampleMainWindow {
         publishing->SetFolderQuestion(
             [this](QWidget&, const QString&) { return QString::fromStdString(chosen.string()); });
     }
-    // Publishes by the keyboard; the message at the end is closed, as the user would.
-    void PressShortcut() {
+    // Publishes by the keyboard, the window active again after the last run; the message at the
+    // end is closed, as the user would.
+    void PressShortcut(bool closeMessage = true) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-        for (QMessageBox* box : window.findChildren<QMessageBox*>()) box->close();
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+            if (closeMessage) box->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QString Status() const { return window.ui.picStatus->message(); }
 
@@ -274,27 +280,10 @@ class Publish : public ActiveSampleMainWindow {
     fs::path chosen = dir / "site";
 };
 
-TEST_F(Publish, TheShortcutWritesTheSiteAndOffersTheBrowser) {
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(fs::exists(chosen / "index.html"));
-    EXPECT_TRUE(Status().startsWith("Web site written to")) << Status().toStdString();
-    auto* done = Ctl<QMessageBox>(window, "msgPublished");
-    ASSERT_NE(done, nullptr);
-    EXPECT_EQ(done->textFormat(), Qt::PlainText);
-    EXPECT_EQ(done->defaultButton()->text(), "Open in browser");
-    done->close();
-
-    // The navigation bar's menu, as the menu key opens it, offers the same.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
-    QApplication::sendEvent(window.ui.chbBar[2], &menuKey);
-    auto* menu = Ctl<QMenu>(window, "mnuBar");
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->actions().value(0)->text(), "Publish as web site…");
-    menu->hide();
-}
-
-TEST_F(Publish, CancelLeavesTheFolderAsItWas) {
+// Cancel leaves the folder as it was; the shortcut writes the site and offers the browser, as the
+// navigation bar's menu does; a folder of the user's own gets the site in a new folder inside
+// it, and each later run there replaces only that site.
+TEST_F(Publish, WritesCancelsAndNeverReplacesAFolderOfTheUsersOwn) {
     fs::create_directories(chosen);
     QTimer::singleShot(0, &window, [this] {
         if (auto* progress = window.findChild<QProgressDialog*>("dlgPublishing"))
@@ -304,12 +293,25 @@ TEST_F(Publish, CancelLeavesTheFolderAsItWas) {
     EXPECT_TRUE(fs::is_empty(chosen));
     EXPECT_TRUE(Status().startsWith("Publishing stopped")) << Status().toStdString();
     EXPECT_EQ(window.findChild<QMessageBox*>("msgPublished"), nullptr);
-}
 
-// A folder of the user's own gets the site in a new folder inside it; each later run there
-// replaces only that site.
-TEST_F(Publish, AFolderOfTheUsersOwnIsNeverReplaced) {
-    chosen = dir.path();
+    chosen = dir / "written";
+    PressShortcut(false);
+    EXPECT_TRUE(fs::exists(chosen / "index.html"));
+    EXPECT_TRUE(Status().startsWith("Web site written to")) << Status().toStdString();
+    auto* done = Ctl<QMessageBox>(window, "msgPublished");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(done->textFormat(), Qt::PlainText);
+    EXPECT_EQ(done->defaultButton()->text(), "Open in browser");
+    done->close();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
+    QApplication::sendEvent(window.ui.chbBar[2], &menuKey);
+    auto* menu = Ctl<QMenu>(window, "mnuBar");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->actions().value(0)->text(), "Publish as web site…");
+    menu->hide();
+
+    chosen = dir / "mine";
     fs::create_directories(chosen / "vpa-site");
     WriteBytes(chosen / "vpa-site" / "notes.txt", "mine");
     EXPECT_EQ(PublishingFolder(chosen), chosen / "vpa-site-2");

@@ -29,6 +29,8 @@ class FakeServices : public AppServices {
     double shownAt = -1;  // time of day when the main window was shown
     std::function<void()> onSleep;
     std::function<void()> onShow;
+    // What a person does meanwhile, whenever a long computation lets window events run.
+    std::function<void()> onEvents;
 
     double timeOfDay() override { return clock; }
     void sleep(double seconds) override {
@@ -38,7 +40,10 @@ class FakeServices : public AppServices {
         }
         if (onSleep) onSleep();
     }
-    void processEvents() override { ++eventRuns; }
+    void processEvents() override {
+        ++eventRuns;
+        if (onEvents) onEvents();
+    }
     void message(MessageIcon icon, const std::string& text, const std::string& title) override {
         messages.push_back({icon, text, title, {}});
     }

@@ -33,17 +33,6 @@
 #include "widgets/Grid.h"
 #include "widgets/ModelGrid.h"
 
-// Services that can act whenever a long computation lets window events run, as a person would
-// meanwhile.
-class EventServices : public FakeServices {
-  public:
-    std::function<void()> onEvents;
-    void processEvents() override {
-        FakeServices::processEvents();
-        if (onEvents) onEvents();
-    }
-};
-
 // The control named name ("grdRankings", "lblOpt_2") of type W: in the main window as its widget
 // contract names them, else by object name. Fails the test when there is none.
 template <typename W = QWidget>
@@ -103,7 +92,7 @@ class LoadedMainWindow : public testing::Test {
     }
 
     TempDir appDir{"app"};
-    std::shared_ptr<EventServices> services = std::make_shared<EventServices>();
+    std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
     ConnectedDuzedo db;
     frmMain window;
 

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <functional>
 
 #include "core/QtText.h"
@@ -24,11 +25,22 @@
 #include "widgets/GraphPicture.h"
 #include "widgets/Grid.h"
 
-inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+// The mouse at a point of target, its left button held but for a release: a move drags, unless
+// held is NoButton.
+inline void SendMouse(QWidget* target, QEvent::Type type, QPoint at,
+                      Qt::MouseButtons held = Qt::LeftButton,
+                      Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : held, modifiers);
     QApplication::sendEvent(target, &event);
+}
+
+// A wheel turned by notches towards the user at a point of target.
+inline void Wheel(QWidget& target, QPoint at, int notches, Qt::KeyboardModifiers modifiers = {}) {
+    QWheelEvent event(QPointF(at), target.mapToGlobal(QPointF(at)), QPoint(),
+                      QPoint(0, -120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&target, &event);
 }
 
 // Return pressed in target, as the keyboard sends it.
@@ -51,12 +63,11 @@ inline void TypeText(QLineEdit& box, const QString& text) {
 inline void ClickRow(QAbstractItemView& view, int row, bool twice = false) {
     view.scrollTo(view.model()->index(row, 0));
     const QPoint at = view.visualRect(view.model()->index(row, 0)).center();
-    QWidget* target = view.viewport();
-    SendMouse(target, QEvent::MouseButtonPress, at);
-    SendMouse(target, QEvent::MouseButtonRelease, at);
-    if (!twice) return;
-    SendMouse(target, QEvent::MouseButtonDblClick, at);
-    SendMouse(target, QEvent::MouseButtonRelease, at);
+    for (int click = 0; click < (twice ? 2 : 1); ++click) {
+        SendMouse(view.viewport(), click ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
+                  at);
+        SendMouse(view.viewport(), QEvent::MouseButtonRelease, at);
+    }
 }
 
 inline Texts Items(const QListWidget& list) {
@@ -105,17 +116,9 @@ inline void AnswerSaveDialog(const QString& path) {
     });
 }
 
-// Pointing at the points of a graph picture, as the mouse does.
+// Where a point of a graph picture is drawn.
 inline QPoint PlaceOf(const GraphSpot& spot) {
     return {TwipsToPixels(spot.x), TwipsToPixels(spot.y)};
-}
-
-inline void MouseOn(GraphPicture& picture, QEvent::Type type, QPoint at) {
-    const bool button = type != QEvent::MouseMove;
-    QMouseEvent event(
-        type, QPointF(at), picture.mapToGlobal(QPointF(at)), button ? Qt::LeftButton : Qt::NoButton,
-        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&picture, &event);
 }
 
 // The tooltip a widget (a picture, a grid's viewport) shows when the mouse rests at a place; empty

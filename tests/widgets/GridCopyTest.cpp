@@ -1,4 +1,5 @@
-// Selecting, copying and exporting the cells of grids and lists, and the keys of a grid.
+// Selecting, copying and exporting the cells of grids and lists, and the keys of a grid; the
+// header row selected by the program, made bold.
 
 #include <QAction>
 #include <QClipboard>
@@ -54,11 +55,7 @@ class GridCopy : public testing::Test {
 
     void Mouse(QEvent::Type type, int row, int col, Qt::KeyboardModifiers modifiers = {}) {
         const QPoint at = grid->visualRect(grid->model()->index(row, col)).center();
-        QMouseEvent event(type, QPointF(at), grid->viewport()->mapToGlobal(QPointF(at)),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          modifiers);
-        QApplication::sendEvent(grid->viewport(), &event);
+        SendMouse(grid->viewport(), type, at, Qt::LeftButton, modifiers);
     }
 
     std::shared_ptr<FakeServices> services = std::make_shared<FakeServices>();
@@ -88,6 +85,11 @@ TEST_F(GridCopy, ShiftKeysWidenTheSelectionAndCtrlCCopiesIt) {
     grid->setColSel(3);
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clipboard(), "H0\tH1\tH3");
+    // Bold, it stays unselected to the eye.
+    grid->setCellFontBold(true);
+    for (int col = 0; col < 4; ++col) EXPECT_TRUE(grid->cellFontBold(0, col)) << col;
+    EXPECT_FALSE(grid->cellFontBold(1, 0));
+    EXPECT_TRUE(grid->selectedItems().isEmpty());
     // The program's moves collapse the selection as before.
     grid->setRow(4);
     EXPECT_EQ(grid->selectedTexts(), (Grid{{"40"}}));

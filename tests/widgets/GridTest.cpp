@@ -1,13 +1,12 @@
-// A grid's header row: bold when selected, its borders sizing the columns, in view while the rows
-// scroll, naming the columns for screen readers (run at scale factors 1 and 2); cut-off texts as
-// tips; and the program's message boxes as the user meets them.
+// A grid's header row: its borders sizing the columns, in view while the rows scroll, naming the
+// columns for screen readers (run at scale factors 1 and 2); cut-off texts as tips; and the
+// program's message boxes as the user meets them.
 
 #include <QAccessible>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextDocumentFragment>
-#include <QWheelEvent>
 
 #include "support/UserInput.h"
 #include "widgets/QtServices.h"
@@ -22,29 +21,6 @@ void Fill(GridControl& grid, const std::vector<std::string>& keys) {
         grid.setTextMatrix(static_cast<int>(i) + 1, 0, keys[i]);
         grid.setTextMatrix(static_cast<int>(i) + 1, 1, "row " + std::to_string(i));
     }
-}
-
-// The mouse on the grid's cells, with the left button.
-void Mouse(GridControl& grid, QEvent::Type type, QPoint at) {
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, grid.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(grid.viewport(), &event);
-}
-
-TEST(Grid, SelectingTheHeaderRowMakesItBold) {
-    GridControl grid;
-    Fill(grid, {"a", "b"});
-    grid.setCols(4);
-    grid.setRow(0);
-    grid.setCol(0);
-    grid.setColSel(3);
-    grid.setCellFontBold(true);
-    for (int col = 0; col < 4; ++col) EXPECT_TRUE(grid.cellFontBold(0, col)) << col;
-    EXPECT_FALSE(grid.cellFontBold(1, 0));
-    // The header row is never shown selected.
-    EXPECT_TRUE(grid.selectedItems().isEmpty());
 }
 
 TEST(Grid, HeaderBordersSizeColumnsAndCutOffTextsShowAsTips) {
@@ -64,9 +40,9 @@ TEST(Grid, HeaderBordersSizeColumnsAndCutOffTextsShowAsTips) {
 
     const auto drag = [&](int row, int by) {
         const QPoint from(grid.columnWidth(0) - 1, grid.rowViewportPosition(row) + 3);
-        Mouse(grid, QEvent::MouseButtonPress, from);
-        Mouse(grid, QEvent::MouseMove, from + QPoint(by, 0));
-        Mouse(grid, QEvent::MouseButtonRelease, from + QPoint(by, 0));
+        SendMouse(grid.viewport(), QEvent::MouseButtonPress, from);
+        SendMouse(grid.viewport(), QEvent::MouseMove, from + QPoint(by, 0));
+        SendMouse(grid.viewport(), QEvent::MouseButtonRelease, from + QPoint(by, 0));
     };
     const int width = grid.columnWidth(0);
     drag(0, 40);
@@ -125,17 +101,8 @@ class GridHeaderRow : public testing::Test {
         ASSERT_NE(target, nullptr);
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(
-                type, QPointF(local), target->mapToGlobal(QPointF(local)), Qt::LeftButton,
-                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(target, &event);
+            SendMouse(target, type, local);
         }
-    }
-    void Wheel(int notches) {
-        const QPointF at(10, 50);
-        QWheelEvent event(at, grid.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(grid.viewport(), &event);
     }
     // After scrolling: the header row is at the top, and a double-click on the first row seen
     // below it reports that row, with the current cell left alone by the header.
@@ -160,7 +127,7 @@ class GridHeaderRow : public testing::Test {
 
 TEST_F(GridHeaderRow, StaysInViewWhileTheWheelAndTheKeysScroll) {
     EXPECT_EQ(RowSeen(Top()), 0);
-    Wheel(1);
+    Wheel(*grid.viewport(), QPoint(10, 50), 1);
     ExpectHeaderPinned();
     QTest::keyClick(&grid, Qt::Key_PageDown);
     ExpectHeaderPinned();
@@ -189,7 +156,7 @@ TEST_F(GridHeaderRow, PinnedRowFollowsTheColumns) {
     QApplication::processEvents();
     grid.horizontalScrollBar()->setValue(2);
     ASSERT_EQ(grid.horizontalScrollBar()->value(), 2);
-    Wheel(2);
+    Wheel(*grid.viewport(), QPoint(10, 50), 2);
     ASSERT_EQ(RowSeen(Top()), 0);
     for (int x = 2; x < grid.viewport()->width(); x += 15) {
         EXPECT_EQ(CellSeen(QPoint(x, Top())).column(), grid.columnAt(x)) << x;

@@ -28,7 +28,6 @@ class FantasyWindow : public LoadedMainWindow {
         // Served at every pair, so that even a small league can be watched and stopped.
         if (!HasFatalFailure()) Fantasy().SetServiceInterval(0);
     }
-    QListWidget& Players() { return C<QListWidget>("lstFantasyPlayers"); }
     QListWidget& Chosen() { return C<QListWidget>("lstFantasySelected"); }
     Button& ListButton(int i) { return C<Button>(ArrayName("chbFantasyLst", i)); }
     Button& Start() { return C<Button>("chbFantasyCalc"); }
@@ -41,7 +40,6 @@ class FantasyWindow : public LoadedMainWindow {
     FantasyFrame& Fantasy() { return FrameOf<FantasyFrame>(window); }
     ModelGrid& Games() { return C<ModelGrid>("grdFantasyGames"); }
     ModelGrid& Table() { return C<ModelGrid>("grdFantasyTable"); }
-    int Row(const std::string& name) { return RowOf(Players(), name); }
     void Choose(const std::vector<std::string>& names) {
         for (const std::string& name : names) Do(window, {"lstFantasyPlayers", name, true});
     }
@@ -50,14 +48,16 @@ class FantasyWindow : public LoadedMainWindow {
 // After each step, the enabled states of the four list buttons and the start button ("00110")
 // and the players chosen: a player is chosen once, by his bare name although the list shows his
 // country; removing picks the first of the rest, and removing the last disables remove and start;
-// all are chosen in the left list's order.
+// all are chosen in the left list's order; the arrow keys pick as a click does.
 TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
     const std::string all = "lstFantasyPlayers", chosen = "lstFantasySelected";
     const std::tuple<Step, std::string, Texts> script[] = {
+        {{all, "", false, Qt::Key_Down}, "10110", {}},
         {{all, "Hugo"}, "10110", {}},
         {{all, "Hugo", true}, "10111", {"Hugo"}},
         {{all, "Hugo", true}, "10111", {"Hugo"}},
         {{all, "Aris", false, Qt::Key_Return}, "10111", {"Hugo", "Aris"}},
+        {{chosen, "", false, Qt::Key_Down}, "11111", {"Hugo", "Aris"}},
         {{chosen, "#1"}, "11111", {"Hugo", "Aris"}},
         {{"chbFantasyLst_1"}, "11111", {"Hugo"}},
         {{chosen, "", false, Qt::Key_Return}, "10110", {}},
@@ -71,14 +71,6 @@ TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
         EXPECT_EQ(States(), states);
         EXPECT_EQ(Items(Chosen()), names);
     }
-}
-
-TEST_F(FantasyWindow, ArrowKeysPickAPlayerAsAClickDoes) {
-    QTest::keyClick(&Players(), Qt::Key_Down);
-    EXPECT_EQ(States(), "10110");
-    ListButton(0).click();
-    QTest::keyClick(&Chosen(), Qt::Key_Down);
-    EXPECT_EQ(States(), "11111");
 }
 
 TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
@@ -206,52 +198,36 @@ class LeagueGrid : public testing::Test {
     ModelGrid games;
 };
 
-TEST_F(LeagueGrid, RowsReadAsTheViewsTexts) {
-    ASSERT_EQ(games.rows(), static_cast<int>(view.size()));
-    for (const int row : {0, 1, games.rows() / 2, games.rows() - 1}) {
-        for (int col = 0; col < 4; ++col) {
-            EXPECT_EQ(games.textMatrix(row, col), view[row][col]) << row << ", " << col;
-        }
-    }
-    EXPECT_EQ(games.textMatrix(games.rows(), 0), "");
+TEST_F(LeagueGrid, ReadsCopiesAndExportsAsTheViewAndShowsCutOffTextsWhole) {
     EXPECT_EQ(games.allTexts(), view);
+    EXPECT_EQ(games.textMatrix(games.rows() - 1, 3), view.back()[3]);
+    EXPECT_EQ(games.textMatrix(games.rows(), 0), "");
 
-    // A new league replaces the rows at once.
-    games.setRows({.header = kGamesHeader});
-    EXPECT_EQ(games.rows(), 1);
-    EXPECT_EQ(games.allTexts(), Grid{kGamesHeader});
-}
-
-TEST_F(LeagueGrid, CopiesTheSelectionAndTheWholeLeague) {
     games.selectionModel()->select(
         QItemSelection(games.model()->index(2, 1), games.model()->index(3, 3)),
         QItemSelectionModel::ClearAndSelect);
     QTest::keyClick(&games, Qt::Key_C, Qt::ControlModifier);
-    // Model rows 2 and 3 are the grid's rows 3 and 4, under the header.
-    std::string two =
+    // Model rows 2 and 3 are the grid's rows 3 and 4, under the header; no line break at the end.
+    const std::string two =
         ToTsv({{view[3][1], view[3][2], view[3][3]}, {view[4][1], view[4][2], view[4][3]}});
-    two.pop_back();
-    EXPECT_EQ(ToUtf8(QGuiApplication::clipboard()->text()), two);
-
-    games.findChild<QAction*>("mnuGridCopyAll")->trigger();
-    std::string all = ToTsv(view);
-    all.pop_back();
-    EXPECT_EQ(ToUtf8(QGuiApplication::clipboard()->text()), all);
+    EXPECT_EQ(ToUtf8(QGuiApplication::clipboard()->text()) + "\n", two);
 
     const TempDir dir("league-export");
     AnswerSaveDialog(QString::fromStdString((dir / "games").string()));
     games.findChild<QAction*>("mnuGridExport")->trigger();
     EXPECT_EQ(ReadBytes(dir / "games.csv"), ToCsv(view, "\r\n"));
     EXPECT_TRUE(services->messages.empty());
-}
 
-TEST_F(LeagueGrid, CutOffTextsShowWholeAsTips) {
     const auto tipAt = [&](int width) {
         games.setColumnWidth(1, width);
         return TipAt(*games.viewport(), games.visualRect(games.model()->index(0, 1)).center());
     };
     EXPECT_EQ(tipAt(300), "");
     EXPECT_TRUE(tipAt(8).contains(ToQString(view[1][1])));
+
+    // A new league replaces the rows at once.
+    games.setRows({.header = kGamesHeader});
+    EXPECT_EQ(games.allTexts(), Grid{kGamesHeader});
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 // The Options frame: the games value it accepts, and what Apply changes.
 
-#include <filesystem>
-#include <fstream>
-
 #include "core/DisplayLocale.h"
 #include "options/Options.h"
 #include "options/ui/OptionsFrame.h"
@@ -87,15 +84,6 @@ TEST_F(OptionsFrameTest, ARefusedMinimumIsNamedAndTheBoxShowsTheOneInForce) {
             << text;
         EXPECT_TRUE(text.ends_with("Enter a number from 1 to 32767.")) << text;
     }
-}
-
-TEST_F(OptionsFrameTest, TheSameMinimumKeepsTheMiscCache) {
-    const std::string cache = MiscCacheFilePath();
-    std::ofstream(cache) << "x";
-    window.BarClick(6);
-    TypeText(*Games(), "20.4");
-    Apply()->click();
-    EXPECT_TRUE(std::filesystem::exists(cache));
 }
 
 TEST_F(OptionsFrameTest, HoveringAnOptionDescribesIt) {

@@ -125,19 +125,26 @@ TEST_F(PositionsWindow, PointsAndRowsPickEachOther) {
     EXPECT_TRUE(tip.contains("Place 2 of 6")) << tip.toStdString();
     const QPoint corner(picture.width() - 3, picture.height() - 3);
     EXPECT_EQ(TipAt(picture, corner), "");
-    MouseOn(picture, QEvent::MouseMove, PlaceOf(spots[2]));
+    SendMouse(&picture, QEvent::MouseMove, PlaceOf(spots[2]), Qt::NoButton);
     EXPECT_EQ(picture.cursor().shape(), Qt::PointingHandCursor);
-    MouseOn(picture, QEvent::MouseMove, corner);
+    SendMouse(&picture, QEvent::MouseMove, corner, Qt::NoButton);
     EXPECT_EQ(picture.cursor().shape(), Qt::ArrowCursor);
 
-    // The highlight is the last circle, a filled one; the header row is no tournament.
+    // The highlight is the last circle, a filled one painted over the point; the header row is no
+    // tournament.
     const auto highlight = [&] { return picture.graph().circles.back(); };
+    const auto shade = [&](QPoint at) {
+        const QImage image = picture.picture();
+        return image.pixel(at * image.devicePixelRatio());
+    };
     ClickRow(table, 0);
     EXPECT_FALSE(highlight().filled);
-    MouseOn(picture, QEvent::MouseButtonPress, PlaceOf(spots[1]));
-    MouseOn(picture, QEvent::MouseButtonRelease, PlaceOf(spots[1]));
+    const QRgb unlit = shade(PlaceOf(spots[1]));
+    SendMouse(&picture, QEvent::MouseButtonPress, PlaceOf(spots[1]));
+    SendMouse(&picture, QEvent::MouseButtonRelease, PlaceOf(spots[1]));
     EXPECT_EQ(table.currentRow(), 2);
     EXPECT_TRUE(highlight().filled);
+    EXPECT_NE(shade(PlaceOf(spots[1])), unlit);
     EXPECT_EQ(PlaceOf({highlight().x, highlight().y}), PlaceOf(picture.graph().spots[1]));
     ClickRow(table, 3);
     EXPECT_TRUE(highlight().filled);

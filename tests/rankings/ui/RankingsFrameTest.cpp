@@ -5,7 +5,6 @@
 #include "rankings/RankingMonths.h"
 #include "rankings/RankingProgress.h"
 #include "rankings/Rankings.h"
-#include "rankings/ui/RankingsFrame.h"
 #include "rankings/ui/frmRankGraph.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/MainWindowFixtures.h"
@@ -74,20 +73,6 @@ TEST_F(WorldRankings, TheFirstDoubleClickAfterStartShowsThePlayerClicked) {
     EXPECT_EQ(window.mCurrentFrame, 0);
 }
 
-// Its table "tables" has no player column, which the participation limit counts.
-class RankingsFrameOnAnOddDuzedo : public LoadedMainWindow {
-  protected:
-    RankingsFrameOnAnOddDuzedo()
-        : LoadedMainWindow("oddranks",
-                           [](const std::string& path) { WriteListsDuzedo(path, true); }) {}
-};
-
-TEST_F(RankingsFrameOnAnOddDuzedo, UnreadableRankingsLeaveTheHeaderAndSaySo) {
-    EXPECT_EQ(C<GridControl>("grdRankings").rows(), 1);
-    EXPECT_FALSE(Ctl<QLabel>(*window.ui.fraFrame[0], "lblNote")->isHidden());
-    EXPECT_EQ(FrameOf<RankingsFrame>(window).Note(), "The rankings table cannot be read");
-}
-
 // The ranking progress window tells each point's month and points on hovering.
 
 TEST(ProgressWindow, HoveringAPointTellsItsMonthAndPoints) {
@@ -107,7 +92,7 @@ TEST(ProgressWindow, HoveringAPointTellsItsMonthAndPoints) {
         EXPECT_TRUE(spot.tip.ends_with(" points")) << spot.tip;
         EXPECT_TRUE(TipAt(picture, PlaceOf(spot)).contains(ToQString(spot.tip))) << spot.tip;
         // Nothing happens on a click here, so the pointer does not invite one.
-        MouseOn(picture, QEvent::MouseMove, PlaceOf(spot));
+        SendMouse(&picture, QEvent::MouseMove, PlaceOf(spot), Qt::NoButton);
         EXPECT_EQ(picture.cursor().shape(), Qt::ArrowCursor);
     }
 

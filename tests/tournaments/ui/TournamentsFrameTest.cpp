@@ -4,11 +4,8 @@
 #include <QFrame>
 #include <QImage>
 #include <QScrollBar>
-#include <QWheelEvent>
-#include <algorithm>
 #include <filesystem>
 
-#include "shell/Layout.h"
 #include "shell/StatusLine.h"
 #include "support/DuzedoTool.h"
 #include "support/MainWindowFixtures.h"
@@ -19,7 +16,6 @@
 #include "tournaments/TournamentLists.h"
 #include "tournaments/TournamentsDuzedo.h"
 #include "tournaments/WorldCup.h"
-#include "tournaments/ui/TournamentsFrame.h"
 #include "tournaments/ui/frmShowPic.h"
 #include "widgets/Button.h"
 
@@ -27,9 +23,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ViewTexts With(ViewTexts view, const std::string& name, ViewTexts::Content content) {
-    view.set(name, std::move(content));
-    return view;
+// A white picture of that size.
+void WritePicture(const fs::path& path, int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(QString::fromStdString(path.string())));
+}
+
+// The view of a tournament, the panel of its table shown or not.
+std::function<ViewTexts()> Kind(const char* name, bool table) {
+    return [name, table] {
+        ViewTexts view = TournamentView(name, "");
+        view.set("fraTournaments_0", Visibility{table});
+        return view;
+    };
 }
 
 // Each kind of tournament shows its own parts and hides the last one's; the filters narrow the
@@ -50,22 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FrameCase{"ACupHasNoTable",
                   {{"lstTournaments", "dadidurez vii"}, {"lstTournaments", "O'Hara Cup"}},
-                  [] {
-                      return With(TournamentView("O'Hara Cup", ""), "fraTournaments_0",
-                                  Visibility{true});
-                  }},
+                  Kind("O'Hara Cup", true)},
         FrameCase{"TheMultiPhaseOneHasPhaseButtons",
                   {kVelmoor, {"lstTournaments", "dadidurez vii"}},
-                  [] {
-                      return With(TournamentView("dadidurez vii", ""), "fraTournaments_0",
-                                  Visibility{false});
-                  }},
+                  Kind("dadidurez vii", false)},
         FrameCase{"ALeagueHasItsTable",
                   {{"lstTournaments", "O'Hara Cup"}, {"lstTournaments", "Spring cup"}},
-                  [] {
-                      return With(TournamentView("Spring cup", ""), "fraTournaments_0",
-                                  Visibility{true});
-                  }},
+                  Kind("Spring cup", true)},
         FrameCase{"AllGamesThenOnePlayers",
                   {kVelmoor,
                    {"cmbGamesFilter", "Dan"},
@@ -96,11 +94,6 @@ class TournamentsWindow : public LoadedMainWindow {
         : LoadedMainWindow("tournaments", write, 2) {}
 
     bool Shown(const char* name) const { return C(name).isVisibleTo(window.ui.fraFrame[2]); }
-    void WritePicture(const char* name, int width, int height) const {
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        ASSERT_TRUE(picture.save(QString::fromStdString((appDir / name).string())));
-    }
 };
 
 TEST_F(TournamentsWindow, WinnersBoxOpensCentredAndCloses) {
@@ -129,45 +122,37 @@ TEST_F(TournamentsWindow, WinnersBoxOpensCentredAndCloses) {
     }
 }
 
-TEST_F(TournamentsWindow, PhaseButtonsOpenTheirPicturesOrSayWhichIsMissing) {
+// A picture that cannot be drawn is named, a missing tree drawn; each opens over the window.
+TEST_F(TournamentsWindow, PhaseAndTreeButtonsOpenTheirPicturesOrSayWhichIsMissing) {
     Do(window, {"lstTournaments", "dadidurez vii"});
-    fs::create_directory(appDir / "Gr7Cup.bmp");  // where the picture cannot be drawn
+    fs::create_directory(appDir / "Gr7Cup.bmp");
     C<Button>("chbRounds_4").click();
-    ASSERT_EQ(services->messages.size(), 1U);
-    EXPECT_EQ(services->messages[0].text, "The picture file Gr7Cup.bmp was not found");
-
-    // "League Playouts" shows Gr7Off.bmp.
-    WritePicture("Gr7Off.bmp", 40, 30);
-    bool opened = false;
-    WhenModal(window, [&](QDialog& viewer) {
-        opened = true;
-        EXPECT_EQ(viewer.windowTitle(), "Dadidurez Cup");
-        EXPECT_EQ(viewer.findChild<QLabel*>("Picture1")->size(), QSize(40, 30));
-    });
+    WritePicture(appDir / "Gr7Off.bmp", 40, 30);  // "League Playouts"
+    std::vector<std::string> opened;
+    const auto whenOpened = [&] {
+        WhenModal(window, [&](QDialog& viewer) {
+            opened.push_back(ToUtf8(viewer.windowTitle()));
+            if (opened.size() == 1) {
+                EXPECT_EQ(viewer.findChild<QLabel*>("Picture1")->size(), QSize(40, 30));
+            }
+        });
+    };
+    whenOpened();
     C<Button>("chbRounds_2").click();
-    EXPECT_TRUE(opened);
-    EXPECT_EQ(services->messages.size(), 1U);
-}
 
-TEST_F(TournamentsWindow, WorldCupTreesOpen) {
     window.BarClick(3);
     C<QComboBox>("cmbWC_0").setCurrentIndex(1);
-    // A tree that cannot be drawn is named with its folder; one that is missing is drawn.
     const fs::path tree = appDir / "wc2ploff.bmp";
     fs::create_directory(tree);
     C<Button>("chbWC_0").click();
-    ASSERT_EQ(services->messages.size(), 1U);
-    EXPECT_EQ(services->messages[0].text, "The picture file " + tree.string() + " was not found");
     EXPECT_TRUE(window.ui.picStatus->message().startsWith("The diagram cannot be drawn"));
-
+    ASSERT_EQ(services->messages.size(), 2U);
+    EXPECT_EQ(services->messages[0].text, "The picture file Gr7Cup.bmp was not found");
+    EXPECT_EQ(services->messages[1].text, "The picture file " + tree.string() + " was not found");
     fs::remove(tree);
-    bool opened = false;
-    WhenModal(window, [&](QDialog& viewer) {
-        opened = true;
-        EXPECT_EQ(viewer.windowTitle(), "World Cup 2: Playoff tree");
-    });
+    whenOpened();
     C<Button>("chbWC_0").click();
-    EXPECT_TRUE(opened);
+    EXPECT_EQ(opened, (std::vector<std::string>{"Dadidurez Cup", "World Cup 2: Playoff tree"}));
     EXPECT_TRUE(fs::exists(tree));
 }
 
@@ -234,11 +219,8 @@ class Viewer : public testing::Test {
   protected:
     // Shows a white picture of that size.
     void Open(int width, int height, const char* title) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        const std::string path = (dir / "picture.bmp").string();
-        ASSERT_TRUE(image.save(QString::fromStdString(path)));
-        window.Init(path, title);
+        WritePicture(dir / "picture.bmp", width, height);
+        window.Init((dir / "picture.bmp").string(), title);
         window.show();
     }
 
@@ -248,18 +230,27 @@ class Viewer : public testing::Test {
     QScrollBar& v = *Ctl<QScrollBar>(window, "VScroll1");
 };
 
-TEST_F(Viewer, LargePictureScrollsAndEveryResizeGoesBackToTheTopLeft) {
-    Open(2000, 1500, "Big");
+TEST_F(Viewer, LargePictureScrollsByKeysAndWheelAndEveryResizeGoesBackToTheTopLeft) {
+    Open(3000, 2000, "Big");
     EXPECT_EQ(window.windowTitle(), "Big");
-    EXPECT_GT(h.maximum(), 0);
-    EXPECT_GT(v.maximum(), 0);
+    // The text box holding the focus does not take the arrows for its cursor.
+    QTest::keyClick(Ctl<QLineEdit>(window, "Text1"), Qt::Key_Right);
+    QTest::keyClick(Ctl<QLineEdit>(window, "Text1"), Qt::Key_PageDown);
+    EXPECT_EQ(h.value(), h.singleStep());
+    EXPECT_EQ(v.value(), v.pageStep());
+    // Wheel turns down scroll down as far as the bar goes; with Shift, to the right.
+    for (int i = 0; i < 100; ++i) {
+        Wheel(window, QPoint(100, 100), 1);
+        Wheel(window, QPoint(100, 100), 1, Qt::ShiftModifier);
+    }
+    EXPECT_EQ(v.value(), v.maximum());
+    EXPECT_EQ(h.value(), h.maximum());
     h.setValue(1500);
     v.setValue(750);
     auto* picture = Ctl<QLabel>(window, "Picture1");
     EXPECT_EQ(picture->pos(), QPoint(-100, -50));
     window.resize(500, 300);
-    EXPECT_EQ(h.value(), 0);
-    EXPECT_EQ(v.value(), 0);
+    EXPECT_EQ(h.value() + v.value(), 0);
     EXPECT_EQ(picture->pos(), QPoint(0, 0));
     EXPECT_EQ(h.geometry().bottom(), 299);
 }
@@ -270,67 +261,6 @@ TEST_F(Viewer, SmallPictureNeedsNoScrollingAndShowsNoBars) {
     EXPECT_EQ(h.maximum() + v.maximum(), 0);
     EXPECT_FALSE(h.isVisible() || v.isVisible());
     EXPECT_EQ(Ctl<QFrame>(window, "Frame1")->geometry(), QRect(0, 0, 400, 300));
-}
-
-TEST_F(Viewer, WheelAndKeysScroll) {
-    Open(3000, 2000, "Big");
-    // The text box holding the focus does not take the arrows for its cursor.
-    QTest::keyClick(Ctl<QLineEdit>(window, "Text1"), Qt::Key_Right);
-    QTest::keyClick(Ctl<QLineEdit>(window, "Text1"), Qt::Key_PageDown);
-    EXPECT_EQ(h.value(), h.singleStep());
-    EXPECT_EQ(v.value(), v.pageStep());
-
-    // Wheel turns down scroll down as far as the bar goes; with Shift, to the right.
-    const auto turn = [&](Qt::KeyboardModifiers modifiers) {
-        const QPointF at(100, 100);
-        QWheelEvent wheel(at, window.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          modifiers, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&window, &wheel);
-    };
-    for (int i = 0; i < 100; ++i) turn(Qt::NoModifier), turn(Qt::ShiftModifier);
-    EXPECT_EQ(v.value(), v.maximum());
-    EXPECT_EQ(h.value(), h.maximum());
-}
-
-// The Tournaments frame's layout on its own, without the window: the phase chooser's buttons.
-
-// The design laid out by the frame's own rules in a frame of the given size, its text lines
-// lineHeight twips high (about 14400 twips of text in all).
-ControlGeometry LaidOut(int frameWidth, int frameHeight, int lineHeight) {
-    ControlGeometry g = DesignGeometry();
-    const FrameDescription& tournaments = TournamentsFrame::Description();
-    tournaments.layout(g, {.width = frameWidth,
-                           .height = frameHeight,
-                           .helpButton = tournaments.HelpButtonName(),
-                           .textHeight = [lineHeight](const std::string&, const TwipsRect& r) {
-                               return (14400 + r.width - 1) / r.width * lineHeight;
-                           }});
-    return g;
-}
-
-TwipsRect Phase(const ControlGeometry& g, int i) {
-    return g["chbRounds_" + std::to_string(i)];
-}
-
-// At every height between the smallest window and a high one, and with a larger font, the five
-// phase buttons stand below the framed text, centred and inside the panel: in one column while
-// there is room, side by side when there is not.
-TEST(TournamentsLayout, PhaseButtonsStayCentredInsideThePanelAtEveryHeight) {
-    for (const int lineHeight : {195, 225}) {
-        for (int height = 5400; height <= 16500; height += 15) {
-            const ControlGeometry g = LaidOut(8790, height, lineHeight);
-            const TwipsRect panel = g["fraDadidurez"];
-            ASSERT_GT(Phase(g, 0).top, g["shpDadidurez"].Bottom()) << height;
-            int left = panel.width, right = 0;
-            for (int i = 0; i <= 4; ++i) {
-                ASSERT_LE(Phase(g, i).Bottom(), panel.height) << height << " " << i;
-                left = std::min(left, Phase(g, i).left);
-                right = std::max(right, Phase(g, i).Right());
-            }
-            ASSERT_NEAR(left, panel.width - right, 1) << height;
-        }
-    }
-    EXPECT_GT(Phase(LaidOut(8790, 5400, 195), 3).left, Phase(LaidOut(8790, 5400, 195), 0).Right());
 }
 
 }  // namespace
