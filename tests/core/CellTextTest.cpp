@@ -30,10 +30,10 @@ TEST(CellText, CsvForFilesEndsEveryRowInCrLf) {
 TEST(ViewTextsJson, EscapesTextsAndKeepsTheControlsOrder) {
     ViewTexts view;
     // A byte that begins no character, and a surrogate that UTF-8 may not hold.
-    view.set("lblNote", std::string("a \"b\"\\\n\x01 \xC3\xA9 \xFF \xED\xA0\x81"));
+    view.set("lblNote", std::string("a \"b\"\\\n\x01\x1f \xC3\xA9 \xFF \xED\xA0\x81"));
     view.set("grdX", Grid{{"#", "Name"}, {"1", "O'Neil, S"}});
     view.set("chbGo", ButtonState{false});
-    EXPECT_NE(ToJson(view).find(R"("a \"b\"\\\n\u0001 é \ufffd \ufffd\ufffd\ufffd")"),
+    EXPECT_NE(ToJson(view).find(R"("a \"b\"\\\n\u0001\u001f é \ufffd \ufffd\ufffd\ufffd")"),
               std::string::npos);
 }
 

@@ -14,16 +14,18 @@
 
 namespace {
 
-std::string Scalar(Connection& conn, const std::string& sql) {
-    const QueryResult result = RunQuery(conn, sql);
-    return result.empty() ? std::string() : result[0][0].toString();
-}
-
 // The hand-made DUZEDO, changed by SQLite itself before the program loads it.
 class Loading : public testing::Test {
   protected:
-    void SetUp() override { WriteHandMadeDuzedo(path); }
-    void Edit(const std::string& sql) const { Exec(OpenForWriting(path).get(), sql); }
+    // The first value of each query, loaded after the edit.
+    std::vector<std::string> Loaded(const std::string& edit, const std::vector<std::string>& sql) {
+        WriteSqlDuzedo(path, "HandMade.sql", edit);
+        conn.open(path, "");
+        std::vector<std::string> values;
+        for (const std::string& query : sql)
+            values.push_back(RunQuery(conn, query)[0][0].toString());
+        return values;
+    }
 
     TempDir dir{"loading"};
     const std::string path = (dir / "duzedo.sqlite").string();
@@ -31,50 +33,47 @@ class Loading : public testing::Test {
 };
 
 TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
-    Edit(
+    Loaded(
         "CREATE TABLE notes (k TEXT PRIMARY KEY, v TEXT) WITHOUT ROWID;"
-        "INSERT INTO notes VALUES ('a', 'b'); CREATE TABLE scratch (v BLOB)");
-    conn.open(path, "");
+        "INSERT INTO notes VALUES ('a', 'b'); CREATE TABLE scratch (v BLOB)",
+        {});
     EXPECT_EQ(conn.tableNames(),
               (std::vector<std::string>{"scores", "tables", "tournament players", "rankings",
                                         "World Cup I Tables", "World Cup II Tables"}));
 }
 
 TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {
-    Edit(
-        "DROP TABLE rankings; CREATE TABLE rankings (player TEXT, twice INTEGER AS (R0303 * 2), "
-        "country TEXT, r SMALLINT, R0303 SMALLINT);"
-        "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)");
-    conn.open(path, "");
-    EXPECT_EQ(Scalar(conn, "select country from rankings"), "Velmoor");
-    EXPECT_EQ(Scalar(conn, "select R0303 from rankings"), "1560");
+    EXPECT_EQ(Loaded("DROP TABLE rankings; CREATE TABLE rankings (player TEXT, twice INTEGER AS "
+                     "(R0303 * 2), country TEXT, r SMALLINT, R0303 SMALLINT);"
+                     "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)",
+                     {"select country from rankings", "select R0303 from rankings"}),
+              (std::vector<std::string>{"Velmoor", "1560"}));
 }
 
 TEST_F(Loading, AWithoutRowidTableIsReadInItsKeyOrder) {
-    Edit(
-        "CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, R0303 SMALLINT) "
-        "WITHOUT ROWID; INSERT INTO r2 SELECT player, country, r, R0303 FROM rankings;"
-        "DROP TABLE rankings; ALTER TABLE r2 RENAME TO rankings");
-    conn.open(path, "");
-    EXPECT_EQ(Scalar(conn, "select count(*) from rankings"), "8");
-    EXPECT_EQ(Scalar(conn, "select player from rankings"), "Abco D");
-    EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "1560");
+    EXPECT_EQ(Loaded("CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, R0303 "
+                     "SMALLINT) WITHOUT ROWID; INSERT INTO r2 SELECT player, country, r, R0303 "
+                     "FROM rankings; DROP TABLE rankings; ALTER TABLE r2 RENAME TO rankings",
+                     {"select count(*) from rankings", "select player from rankings",
+                      "select R0303 from rankings where player='Vodad R'"}),
+              (std::vector<std::string>{"8", "Abco D", "1560"}));
 }
 
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {
+    WriteHandMadeDuzedo(path);
     const SqliteHandle writer = OpenForWriting(path);
     Exec(writer.get(), "PRAGMA journal_mode=WAL");
     Exec(writer.get(), "PRAGMA wal_autocheckpoint=0");
     Exec(writer.get(), "UPDATE rankings SET R0303=9999 WHERE player='Vodad R'");
     // The writer stays open, so the change is in the log only.
     conn.open(path, "");
-    EXPECT_EQ(Scalar(conn, "select R0303 from rankings where player='Vodad R'"), "9999");
+    EXPECT_EQ(RunQuery(conn, "select R0303 from rankings where player='Vodad R'")[0][0].toString(),
+              "9999");
 }
 
 TEST_F(Loading, AValueNoDuzedoCanHoldIsRefusedWithItsTable) {
-    Edit("UPDATE rankings SET player=printf('%.*c', 3000000, 'x') WHERE rowid=1");
     try {
-        conn.open(path, "");
+        Loaded("UPDATE rankings SET player=printf('%.*c', 3000000, 'x') WHERE rowid=1", {});
         FAIL() << "loaded a 3 MB name";
     } catch (const DbError& error) {
         EXPECT_NE(std::string(error.what()).find("'rankings'"), std::string::npos) << error.what();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <set>
 
 #include "headtohead/PairComparison.h"
@@ -118,42 +119,17 @@ class PredictionTest : public ConnectedSuite<WritePairDuzedo> {
     static std::pair<int, int> Score(const Prediction& p) { return {p.home, p.away}; }
 };
 
-struct PredictionCase {
-    const char* why;
-    const char* home;
-    const char* away;
-    std::vector<double> draws;
-    std::pair<int, int> score;
-    const char* column = "R0203";
-};
-
+// Predictions on the pair DUZEDO with the draws given (tests/data/Predictions.json), each with
+// the score worked out by hand, in the ranking month R0203 unless another column is named.
 TEST_F(PredictionTest, ScoresFromHandWorkedFigures) {
-    const PredictionCase cases[] = {
-        // eH = (2.5 + 2.5 + 3 * 3.5) / 4 = 3.875, eA = 1.875; they met, so the ranking points
-        // give no bonus and only two draws are made.
-        {"meetings weigh three times", "Hugo", "Ivan", {0, 0}, {4, 2}},
-        {"halves go to the even number", "Hugo", "Ivan", {0.6875, 0.6875}, {2, 0}},
-        // eH = 3 * 1.0 / 4 = 0.75; eA stays 0 and is taken from the rates, all 0.
-        {"goalless meetings", "Jan", "Kai", {0, 0}, {1, 0}},
-        {"never negative", "Jan", "Kai", {0.99, 0.99}, {0, 0}},
-        // eH from the rates alone (0), eA = (2 + 2 + 3 * 2) / 4 = 2.5; met, so no bonus.
-        {"a lost meeting", "Lev", "Max", {0, 0}, {0, 2}},
-        // Rates of 1 each; High's 1499 against Low's -1 adds 1500 / 300 * 0.5 = 2.5.
-        {"ranking bonus when never met", "Low", "High", {0.5, 0, 0}, {2, 4}},
-        {"just under 5 goals at most", "Low", "High", {0.999999, 0, 0}, {2, 7}},
-        {"no ranking column, no bonus", "Low", "High", {0, 0}, {2, 2}, ""},
-        // Delta, Epsilon twice and Alpha Cup (before Beta Cup of the same chrono): four 1-0
-        // wins. Zeta Phase has no chrono and comes last; with it or Beta Cup eH would be 3+.
-        {"latest four meetings", "Nils", "Otto", {0, 0}, {2, 0}},
-        // Solo has no Team A game: his goals come from Ivan's conceding away (2.5) counted for
-        // both rates, Ivan's from his own scoring away (1.5) counted for both.
-        {"missing role", "Solo", "Ivan", {0, 0}, {5, 3}},
-        // Hugo's 2.5 against Kai's 0 conceded stays; Kai's 0 against Hugo's 1.5 is halved.
-        {"never met halves", "Hugo", "Kai", {0, 0, 0}, {2, 1}},
-    };
-    for (const PredictionCase& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(Score(Predict(c.home, c.away, c.draws, c.column)), c.score);
+    for (const QJsonValue& c : TestJson("Predictions.json").array()) {
+        SCOPED_TRACE(c["why"].toString().toStdString());
+        std::vector<double> draws;
+        for (const QJsonValue& draw : c["draws"].toArray()) draws.push_back(draw.toDouble());
+        const Prediction p =
+            Predict(c["home"].toString().toStdString(), c["away"].toString().toStdString(), draws,
+                    c["column"].toString("R0203").toStdString());
+        EXPECT_EQ(Score(p), std::pair(c["score"][0].toInt(), c["score"][1].toInt()));
     }
 }
 

@@ -3,13 +3,29 @@
 #include <gtest/gtest.h>
 
 #include "db/Database.h"
-#include "misc/MiscDuzedo.h"
 #include "misc/MiscStats.h"
 #include "players/PlayerRecord.h"
 #include "support/ConnectedDuzedo.h"
 #include "support/HandMadeDuzedo.h"
 
 namespace {
+
+// n games of teamA at home to teamB in League, each a:b, numbered on from the last.
+std::string Games(int n, const std::string& teamA, const std::string& teamB, int a, int b) {
+    std::string games;
+    for (int i = 0; i < n; ++i) {
+        games += "INSERT INTO scores SELECT coalesce(max(id), 0) + 1, '" + teamA + "', '" + teamB +
+                 "', " + std::to_string(a) + ", " + std::to_string(b) + ", 'League' FROM scores;";
+    }
+    return games;
+}
+
+// The misc DUZEDO (tests/data/Misc.sql) with the rows that sql adds, connected.
+struct MiscDuzedo : ConnectedDuzedo {
+    MiscDuzedo(const std::string& label, const std::string& sql)
+        : ConnectedDuzedo(
+              label, [&](const std::string& path) { WriteSqlDuzedo(path, "Misc.sql", sql); }) {}
+};
 
 // Every player's totals, read for all players at once, as his record (which asks the database
 // for his name alone) counts them.
@@ -35,15 +51,12 @@ TEST(GroupedTotals, CountEverySpellingOfANameAsJetDoes) {
 }
 
 TEST(GroupedTotals, PlayersOnlyInTablesOrWithoutTeamBGames) {
-    std::vector<MiscGame> games;
-    AddGames(games, 3, "Home", "Away", 2, 0);
-    AddGames(games, 1, "home", "AWAY", 1, 1);
-    ConnectedDuzedo db("misc-sides", [&](const std::string& path) {
-        WriteMiscDuzedo(
-            path, games,
-            {{"Cup", "Home", 1}, {"Cup", "Away", 2}, {"Cup", "Tabled", 1}, {"Cup 2", "TABLED", 1}},
-            {"Away", "Home", "Tabled"});
-    });
+    const MiscDuzedo db("misc-sides",
+                        Games(3, "Home", "Away", 2, 0) + Games(1, "home", "AWAY", 1, 1) +
+                            "INSERT INTO tables (tournament, player, p) VALUES ('Cup', 'Home', 1), "
+                            "('Cup', 'Away', 2), ('Cup', 'Tabled', 1), ('Cup 2', 'TABLED', 1);"
+                            "INSERT INTO rankings VALUES ('Away', 'Velmoor', 0, -1), "
+                            "('Home', 'Velmoor', 0, -1), ('Tabled', 'Velmoor', 0, -1);");
     ASSERT_TRUE(db.connected()) << db.error();
     ExpectTotalsMatchRecords({"Away", "Home", "Tabled"});
     const auto totals = ReadPlayerTotals({"Home", "Tabled"});
@@ -57,12 +70,7 @@ TEST(GroupedTotals, PlayersOnlyInTablesOrWithoutTeamBGames) {
 }
 
 TEST(GeneralStats, SharesAndGoalsPerGame) {
-    std::vector<MiscGame> games;
-    AddGames(games, 1, "X", "Y", 3, 1);
-    AddGames(games, 1, "Y", "X", 0, 2);
-    ConnectedDuzedo db("misc-general", [&](const std::string& path) {
-        WriteMiscDuzedo(path, games, {}, {"X", "Y"});
-    });
+    const MiscDuzedo db("misc-general", Games(1, "X", "Y", 3, 1) + Games(1, "Y", "X", 0, 2));
     ASSERT_TRUE(db.connected()) << db.error();
     // No draws: the share of zero is the separator alone; exactly 50 keeps its separator.
     EXPECT_EQ(GeneralStatsTexts(),
@@ -70,9 +78,9 @@ TEST(GeneralStats, SharesAndGoalsPerGame) {
 }
 
 TEST(GeneralStats, EmptyWithoutGames) {
-    ConnectedDuzedo db("misc-nogames", [](const std::string& path) {
-        WriteMiscDuzedo(path, {}, {{"Cup", "X", 1}}, {"X"});
-    });
+    const MiscDuzedo db("misc-nogames",
+                        "INSERT INTO tables (tournament, player, p) VALUES ('Cup', 'X', 1);"
+                        "INSERT INTO rankings VALUES ('X', 'Velmoor', 0, -1);");
     ASSERT_TRUE(db.connected()) << db.error();
     EXPECT_EQ(GeneralStatsTexts(), Texts(7));
     EXPECT_EQ(BiggestWinsGrid().size(), 1u);
@@ -81,13 +89,9 @@ TEST(GeneralStats, EmptyWithoutGames) {
 }
 
 TEST(TopGames, KeepTheGamesTiedAtTheTwentiethPlace) {
-    std::vector<MiscGame> games;
-    AddGames(games, 18, "X", "Y", 4, 0);
-    AddGames(games, 4, "Y", "X", 0, 3);  // four tied at places 19 to 22
-    AddGames(games, 3, "X", "Y", 1, 1);
-    ConnectedDuzedo db("misc-top", [&](const std::string& path) {
-        WriteMiscDuzedo(path, games, {}, {"X", "Y"});
-    });
+    // Four games tied at places 19 to 22.
+    const MiscDuzedo db("misc-top", Games(18, "X", "Y", 4, 0) + Games(4, "Y", "X", 0, 3) +
+                                        Games(3, "X", "Y", 1, 1));
     ASSERT_TRUE(db.connected()) << db.error();
     const Grid wins = BiggestWinsGrid();
     ASSERT_EQ(wins.size(), 23u);

@@ -45,6 +45,7 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
 
 TEST_F(Rankings, OnlyColumnsOfMonthOneToTwelveAreMonths) {
     EXPECT_TRUE(IsRankingColumnName("r0503"));
+    EXPECT_TRUE(IsRankingColumnName("R1203"));
     EXPECT_FALSE(IsRankingColumnName("R1303"));
     EXPECT_FALSE(IsRankingColumnName("R0003"));
 }

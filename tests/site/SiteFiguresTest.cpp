@@ -16,20 +16,13 @@
 #include "support/ConnectedDuzedo.h"
 #include "support/SampleDb.h"
 #include "support/SqliteEdit.h"
+#include "support/TestData.h"
 
 namespace {
 
-const char kOddGames[] = R"(
-    INSERT INTO scores SELECT max(id) + 1, 'LICHE K', 'O''Neil S', NULL, 3, 'Friendly' FROM scores;
-    INSERT INTO scores SELECT max(id) + 1, 'o''neil s ', 'Liche K', 2, NULL, 'Friendly' FROM scores;
-    INSERT INTO scores SELECT max(id) + 1, 'Liche K', 'liche k', 4, 1, 'Friendly' FROM scores;
-    INSERT INTO scores SELECT 0, 'Liche K', 'O''Neil S', 1, 1, 'World Cup II Final' FROM scores
-        LIMIT 1;
-    INSERT INTO rankings (player, country, r) VALUES ('LICHE K', 'Nowhere', 0), ('Liche K', '', 0);)";
-
 void WriteOddSample(const std::string& path) {
     WriteSampleDb(path);
-    Exec(OpenForWriting(path).get(), kOddGames);
+    Exec(OpenForWriting(path).get(), TestData("OddGames.sql"));
 }
 
 using OddGames = ConnectedSuite<WriteOddSample>;

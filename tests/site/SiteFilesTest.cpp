@@ -13,6 +13,7 @@
 #include "rankings/RankingProgress.h"
 #include "site/SiteFolder.h"
 #include "support/ConnectedDuzedo.h"
+#include "support/FileBytes.h"
 #include "support/HtmlTableReader.h"
 #include "support/SampleSite.h"
 
@@ -75,10 +76,10 @@ TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
     const std::string command = "site '" + db_ + "' --out '" + mine.string() + "'";
     EXPECT_EQ(RunDuzedoTool(command), 2);
     EXPECT_EQ(RunDuzedoTool(command + " --force --base-url 'javascript:alert(1)'"), 2);
-    EXPECT_EQ(FileText((mine / "notes.txt").string()), "keep");
+    EXPECT_EQ(ReadBytes((mine / "notes.txt").string()), "keep");
     EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
     EXPECT_FALSE(fs::exists(mine / "notes.txt"));
-    EXPECT_NE(FileText((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
+    EXPECT_NE(ReadBytes((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
     EXPECT_EQ(RunDuzedoTool("site '" + (*dir_ / "none.sqlite").string() + "' --out '" +
                             mine.string() + "'"),
               2);
@@ -90,7 +91,7 @@ TEST_F(SiteFiles, EveryLinkLeadsToAFile) {
     std::size_t links = 0;
     for (const auto& entry : fs::recursive_directory_iterator(Site())) {
         if (entry.path().extension() != ".html") continue;
-        for (std::string href : Hrefs(FileText(entry.path().string()))) {
+        for (std::string href : Hrefs(ReadBytes(entry.path().string()))) {
             href = href.substr(0, href.find('#'));
             if (href.empty() || href.starts_with("data:")) continue;  // the empty icon
             EXPECT_TRUE(fs::is_regular_file(entry.path().parent_path() / href))

@@ -15,47 +15,22 @@
 
 #include "site/Site.h"
 #include "support/ConnectedDuzedo.h"
+#include "support/FileBytes.h"
 #include "support/HostileDuzedos.h"
 #include "support/HtmlTableReader.h"
 #include "support/SampleDb.h"
 #include "support/SqliteEdit.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Every player renamed, in his games and tournaments too; some countries are a formula or markup.
-const char kHostileNames[] = R"(
-    CREATE TEMP TABLE renamed AS SELECT player AS old, CASE rowid % 8
-        WHEN 0 THEN '<img src=x onerror=alert(1)>'
-        WHEN 1 THEN '"Quoted" & ''single'' </td></tr></table><script>x()</script>' || char(8232)
-        WHEN 2 THEN '../../etc/passwd'
-        WHEN 3 THEN 'a/b\c'
-        WHEN 4 THEN replace(hex(zeroblob(150)), '0', 'W')
-        WHEN 5 THEN 'Case R'
-        WHEN 6 THEN 'CASE R'
-        ELSE 'Nul' || char(0) || 'Char' END || rowid AS new FROM rankings;
-    UPDATE scores SET [TEAM A] = (SELECT new FROM renamed WHERE old = [TEAM A]);
-    UPDATE scores SET [TEAM B] = (SELECT new FROM renamed WHERE old = [TEAM B]);
-    UPDATE tables SET player = (SELECT new FROM renamed WHERE old = player);
-    UPDATE rankings SET player = (SELECT new FROM renamed WHERE old = player);
-    UPDATE rankings SET country = '=cmd|'' /C calc''!A0' WHERE rowid % 8 = 3;
-    UPDATE rankings SET country = '"><b x="' WHERE rowid % 8 = 4;
-    CREATE TEMP TABLE events AS SELECT tournament AS old, CASE rowid % 3
-        WHEN 0 THEN '<img src=t>"&' || rowid WHEN 1 THEN 'Case T' || rowid
-        ELSE 'CASE T' || (rowid - 1) END AS new FROM "tournament players"
-        WHERE rowid < 9 AND tournament NOT LIKE 'world cup%' AND tournament NOT LIKE '%cup';
-    UPDATE scores SET tournament = (SELECT new FROM events WHERE old = tournament)
-        WHERE tournament IN (SELECT old FROM events);
-    UPDATE tables SET tournament = (SELECT new FROM events WHERE old = tournament)
-        WHERE tournament IN (SELECT old FROM events);
-    UPDATE "tournament players" SET tournament = (SELECT new FROM events WHERE old = tournament)
-        WHERE tournament IN (SELECT old FROM events);)";
-
+// The sample with every player renamed, some tournaments and countries too.
 void WriteHostileSample(const std::string& path) {
     WriteSampleDb(path);
-    Exec(OpenForWriting(path).get(), kHostileNames);
+    Exec(OpenForWriting(path).get(), TestData("HostileNames.sql"));
 }
 
 // The texts of an XML document, each on a line; fails the test where it is not XML.
@@ -88,7 +63,7 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     std::set<std::string> headings;  // of the players' and the pairs' pages
     std::set<std::string> paths;     // in lower case
     for (const fs::path& page : Files(out / "site", ".html")) {
-        const std::string html = FileText(page.string());
+        const std::string html = ReadBytes(page.string());
         std::string path = fs::relative(page, out / "site").string();
         std::ranges::transform(path, path.begin(), [](unsigned char c) { return std::tolower(c); });
         EXPECT_TRUE(paths.insert(path).second) << path;
@@ -131,14 +106,14 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     }
     std::string trees;  // the World Cups' trees' texts, with their players' names
     for (const fs::path& tree : Files(out / "site/worldcups", ".svg")) {
-        const std::string svg = FileText(tree.string());
+        const std::string svg = ReadBytes(tree.string());
         EXPECT_EQ(svg.find("<script>"), std::string::npos) << tree;
         trees += XmlTexts(svg);
     }
     // A drawing sets no line separator; the rest of the name is there as written.
     EXPECT_NE(trees.find(names[1].substr(0, names[1].rfind("\u2028"))), std::string::npos);
     // The search box's index: no name ends the script or its string, and each reads back whole.
-    const std::string script = FileText((out / "site/assets/names.js").string());
+    const std::string script = ReadBytes((out / "site/assets/names.js").string());
     for (const std::string_view unsafe : {"<", ">", "&", "\u2028"}) {
         EXPECT_EQ(script.find(unsafe), std::string::npos) << unsafe;
     }
@@ -154,9 +129,9 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     }
 
     std::string csv;  // every CSV, in files and in the pages' links
-    for (const fs::path& file : Files(out / "site", ".csv")) csv += FileText(file.string());
+    for (const fs::path& file : Files(out / "site", ".csv")) csv += ReadBytes(file.string());
     for (const fs::path& file : Files(out / "site", ".html")) {
-        const std::string html = FileText(file.string());
+        const std::string html = ReadBytes(file.string());
         for (std::size_t at = 0; (at = html.find("\"data:text/csv;", at)) != html.npos; ++at) {
             const QByteArray link =
                 QByteArray::fromStdString(html.substr(at, html.find('"', at + 1) - at));
@@ -173,7 +148,7 @@ TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
     const TempDir out("site-stopped-out");
     const SiteSummary first = WriteSite(out / "site", {});
     EXPECT_GT(first.pages, 3U);
-    const std::string before = FileText((out / "site/index.html").string());
+    const std::string before = ReadBytes((out / "site/index.html").string());
 
     std::size_t calls = 0;
     const auto stopAtThird = [&](std::size_t written, std::size_t total) {
@@ -185,7 +160,7 @@ TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
     retitled.title = "Another title";
     EXPECT_THROW(WriteSite(out / "site", retitled, stopAtThird), SiteStopped);
     EXPECT_EQ(calls, 3U);
-    EXPECT_EQ(FileText((out / "site/index.html").string()), before);
+    EXPECT_EQ(ReadBytes((out / "site/index.html").string()), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), {}), 1);
 }
 
@@ -200,7 +175,7 @@ TEST(SiteHostile, GoalsPastTheRangeKeepThePlayersPages) {
     WriteSite(out / "site", {});
     const std::vector<fs::path> players = Files(out / "site/players", ".html");
     ASSERT_FALSE(players.empty());
-    const Grid stats = ReadHtmlTable(FileText(players.front().string()), "grdPlayerStats");
+    const Grid stats = ReadHtmlTable(ReadBytes(players.front().string()), "grdPlayerStats");
     const auto goals = std::find_if(stats.begin(), stats.end(), [](const auto& row) {
         return !row.empty() && row[0] == "Goals for";
     });
@@ -226,7 +201,7 @@ TEST(SiteHostile, EveryHostileDuzedoGetsItsStartPage) {
             EXPECT_FALSE(fs::exists(out / "site/players"));
         }
         const Grid table =
-            ReadHtmlTable(FileText((out / "site/index.html").string()), "grdRankings");
+            ReadHtmlTable(ReadBytes((out / "site/index.html").string()), "grdRankings");
         ASSERT_FALSE(table.empty());
         EXPECT_EQ(table[0], (std::vector<std::string>{"Pos", "Player", "Country", "Points"}));
     }

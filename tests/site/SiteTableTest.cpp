@@ -27,7 +27,7 @@ TEST(SiteTable, SortKeysOrderNumbersAsNumbersAndNamesAsTheDatabaseDoes) {
 
 TEST(SiteTable, TextsFromTheDatabaseLoseWhatNoPageShouldHold) {
     EXPECT_EQ(WebText(std::string("a\0b", 3)), "a\uFFFDb");
-    EXPECT_EQ(WebText("\x1B[31m\tx\n"), "\uFFFD[31m\tx\n");
+    EXPECT_EQ(WebText("\x1B[31m\tx\n\x7F"), "\uFFFD[31m\tx\n\uFFFD");
     EXPECT_EQ(WebText("caf\xE9"), "caf\uFFFD");
     EXPECT_EQ(WebText("<b>José</b> & \"Ø\""), "<b>José</b> & \"Ø\"") << "escaping is the page's";
 }

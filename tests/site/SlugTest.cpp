@@ -53,6 +53,7 @@ TEST(Slug, HostileNamesGetSafeDistinctFileNames) {
     for (const std::string& name : names) {
         const std::string slug = slugs.add(name);
         EXPECT_TRUE(IsSafeFileName(slug)) << slug;
+        EXPECT_EQ(slug.find("---"), std::string::npos) << slug;
         EXPECT_TRUE(seen.insert(slug).second) << "\"" << name << "\" shares " << slug;
         for (const std::string device : {"con", "prn", "aux", "nul", "com1", "com9", "lpt1"}) {
             EXPECT_NE(slug, device);

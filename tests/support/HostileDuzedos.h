@@ -1,12 +1,12 @@
 #pragma once
 
-#include <span>
+#include <string>
+#include <vector>
 
-// The sample as an SQLite DUZEDO, changed by SQL a user's other tools might have run on it:
-// columns or tables missing, text where numbers belong, numbers at the 64-bit limits, odd names,
-// tables of another kind. Every tool run and every frame has to cope with each.
+// SQL that damages the sample as a user's other tools might have: the edits of
+// tests/data/HostileEdits.sql. Every tool run and every frame has to cope with each.
 struct HostileEdit {
-    const char* name;
-    const char* sql;
+    std::string name;
+    std::string sql;
 };
-std::span<const HostileEdit> HostileEdits();
+const std::vector<HostileEdit>& HostileEdits();

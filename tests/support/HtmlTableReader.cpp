@@ -1,8 +1,5 @@
 #include "support/HtmlTableReader.h"
 
-#include <array>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 namespace {
@@ -42,25 +39,17 @@ std::string_view TableIn(std::string_view html, std::string_view id) {
 }  // namespace
 
 std::string HtmlUnescaped(std::string_view text) {
-    static constexpr std::array<std::pair<std::string_view, char>, 6> kEscapes = {
-        {{"&amp;", '&'},
-         {"&lt;", '<'},
-         {"&gt;", '>'},
-         {"&quot;", '"'},
-         {"&apos;", '\''},
-         {"&#39;", '\''}}};
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        bool undone = false;
-        for (const auto& [escape, c] : kEscapes) {
-            if (text.substr(i, escape.size()) == escape) {
-                out += c;
-                i += escape.size();
-                undone = true;
-                break;
-            }
+    std::string out(text);
+    // &amp; last, so that an escaped escape stays one.
+    for (const auto& [escape, c] : {std::pair{"&lt;", "<"},
+                                    {"&gt;", ">"},
+                                    {"&quot;", "\""},
+                                    {"&apos;", "'"},
+                                    {"&#39;", "'"},
+                                    {"&amp;", "&"}}) {
+        for (std::size_t at = 0; (at = out.find(escape, at)) != out.npos; ++at) {
+            out.replace(at, std::string_view(escape).size(), c);
         }
-        if (!undone) out += text[i++];
     }
     return out;
 }
@@ -92,11 +81,4 @@ Grid ReadHtmlTable(std::string_view html, std::string_view id) {
         grid.push_back(RowCells(table.substr(at, end - at)));
     }
     return grid;
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }

@@ -16,6 +16,3 @@ std::vector<std::string> ReadRowAttribute(std::string_view html, std::string_vie
 
 // The text with &amp; &lt; &gt; &quot; &apos; and &#39; undone.
 std::string HtmlUnescaped(std::string_view text);
-
-// The whole file, as bytes; empty when it cannot be read.
-std::string FileText(const std::string& path);

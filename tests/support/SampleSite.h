@@ -15,6 +15,7 @@
 
 #include "duzedo/Report.h"
 #include "support/DuzedoTool.h"
+#include "support/FileBytes.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
 
@@ -37,7 +38,7 @@ class SampleSite : public testing::Test {
 
     static constexpr const char* kBaseUrl = "https://example.org/vpa";
     static std::filesystem::path Site() { return *dir_ / "site"; }
-    static std::string Page(const std::string& path) { return FileText((Site() / path).string()); }
+    static std::string Page(const std::string& path) { return ReadBytes((Site() / path).string()); }
     static std::string ReportText(const std::string& view, const ReportOptions& options) {
         std::ostringstream out;
         RunReport(view, db_, options, out);

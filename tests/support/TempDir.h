@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <filesystem>
+#include <stdexcept>
 #include <string_view>
 
 // A directory of its own under the system's temporary folder, made unique so that tests running
@@ -8,10 +11,12 @@
 class TempDir {
   public:
     // label only names the directory, to tell left-overs apart.
-    explicit TempDir(std::string_view label = "test");
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    explicit TempDir(std::string_view label = "test")
+        : dir_(QDir::tempPath() + "/vpa-" + QString::fromUtf8(label.data(), std::ssize(label)) +
+               "-XXXXXX"),
+          path_(dir_.path().toStdString()) {
+        if (!dir_.isValid()) throw std::runtime_error(dir_.errorString().toStdString());
+    }
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& name) const {
@@ -19,5 +24,6 @@ class TempDir {
     }
 
   private:
+    QTemporaryDir dir_;
     std::filesystem::path path_;
 };

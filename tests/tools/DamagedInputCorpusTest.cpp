@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <chrono>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "support/SampleDb.h"
 #include "support/SqliteEdit.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -28,28 +30,6 @@ using namespace std::chrono_literals;
 
 // Far above what a scale-1 DUZEDO needs even on a busy machine, far below a hang.
 constexpr auto kRunLimit = 20s;
-
-// The options each view of duzedo report is run with, once per line; the views of the tool's
-// own list that are not named here run once without options.
-using Runs = std::vector<std::vector<std::string>>;
-const std::map<std::string_view, Runs> kViewOptions = {
-    {"player", {{"--name", "O'Neil S"}}},
-    {"games", {{"--player", "O'Neil S", "--order", "3"}}},
-    {"positions", {{"--player", "O'Neil S"}}},
-    {"progress", {{"--player", "O'Neil S"}}},
-    {"tournament", {{"--name", "Dadidurez VII"}}},
-    {"worldcup",
-     {{"--wc", "0", "--phase", "0"},
-      {"--wc", "0", "--phase", "7"},
-      {"--wc", "0", "--phase", "8"},
-      {"--wc", "1", "--phase", "0"},
-      {"--wc", "1", "--phase", "7"},
-      {"--wc", "1", "--phase", "8"}}},
-    {"records", {{"--stat", "7"}, {"--stat", "21", "--limit", "0"}}},
-    {"pair", {{"--p1", "O'Neil S", "--p2", "Müller K"}}},
-    {"predict", {{"--home", "O'Neil S", "--away", "Müller K"}}},
-    {"fantasy", {{"--players", "O'Neil S;Müller K"}}},
-};
 
 class DamagedInputCorpus : public testing::Test {
   protected:
@@ -95,11 +75,18 @@ class DamagedInputCorpus : public testing::Test {
         convert(db, "to-sqlite", label);
         convert(db, "to-mdb", label);
         run(db, {"sql", path, "select * from scores order by id", "--json"}, label);
+        // Each view of the tool's list with the options of tests/data/CorpusReports.json, once
+        // per line; views not named there once without options.
+        const QJsonObject runs = TestJson("CorpusReports.json").object();
         for (const std::string_view view : ReportViews()) {
-            const auto asked = kViewOptions.find(view);
-            for (const auto& options : asked == kViewOptions.end() ? Runs{{}} : asked->second) {
+            const QJsonArray asked =
+                runs[QString::fromUtf8(view.data(), std::ssize(view))].toArray();
+            for (const QJsonValue& options :
+                 asked.isEmpty() ? QJsonArray{QJsonValue(QJsonArray())} : asked) {
                 std::vector<std::string> arguments = {"report", std::string(view), path};
-                arguments.insert(arguments.end(), options.begin(), options.end());
+                for (const QJsonValue& word : options.toArray()) {
+                    arguments.push_back(word.toString().toStdString());
+                }
                 run(db, arguments, label);
             }
         }

@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <sstream>
 
@@ -15,6 +14,7 @@
 #include "headtohead/PairDuzedo.h"
 #include "support/HandMadeDuzedo.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -41,53 +41,20 @@ class ReportSuite : public testing::Test {
 
 class Report : public ReportSuite<WriteHandMadeDuzedo> {};
 
-// Each view with options of its own, and a part of what it then prints that they decide.
-const std::map<std::string_view, std::pair<ReportOptions, std::string>> kShown = {
-    {"rankings",
-     {{{"--month", "0303"}, {"--country", "Spain"}}, "[\"1\", \"Abco D\", \"Spain\", \"1330\"]"}},
-    {"months", {{}, "{\"text\": \"December 2002\", \"data\": 1202}"}},
-    {"player", {{{"--name", "Vodad R"}}, "\"Label2_1\": \"Vodad R ( #1 - 1560 pts )\""}},
-    {"games",
-     {{{"--player", "Vodad R"}, {"--mode", "2"}, {"--order", "3"}},
-      "[\"2\", \"ÁBDO K\", \"Vodad R\", \"1\", \"3\", \"-2\""}},
-    {"positions",
-     {{{"--player", "Vodad R"}, {"--row", "2"}, {"--width", "9000"}},
-      "{\"x\": 3120, \"y\": 1002, \"radius\": 80, \"colour\": \"#ffff00\""}},
-    {"progress",
-     {{{"--player", "abel M"}, {"--height", "6000"}},
-      "\"height\": 6000,\n    \"scale\": {\"top\": 1300, \"bottom\": 1080,"}},
-    {"pair",
-     {{{"--p1", "Vodad R"}, {"--p2", "Vezuv L"}},
-      "\"lblPair\": \"Vodad R (#1) vs Vezuv L (#2) \""}},
-    {"predict",
-     {{{"--home", "Vodad R"}, {"--away", "Vezuv L"}, {"--count", "2"}},
-      "{\"home\": \"Vodad R\", \"away\": \"Vezuv L\", \"games\": [["}},
-    // A name given twice counts once, and an empty one not at all.
-    {"fantasy",
-     {{{"--players", "Vodad R;Abco D;;Nobody X;Vodad R"}, {"--seed", "9"}},
-      "[\"3\", \"Abco D\", \"0\", \"1\", \"3\", \"2\", \"2195\", \"1\"]\n  ],\n  \"note\": \"Too "
-      "few games for a full prediction: 1 player\\nNobody X (no games)\""}},
-    {"tournaments",
-     {{{"--country", "Spain"}}, "\"lstTournaments\": [\n    \"Águila Trophy\"\n  ]"}},
-    {"tournament",
-     {{{"--name", "Velmoor Open 2002"}, {"--player", "José P"}}, "], \"selected\": 3}"}},
-    {"worldcup",
-     {{{"--wc", "1"}, {"--phase", "0"}},
-      "[\"1\", \"Müller K\", \"2\", \"1\", \"1\", \"0\", \"1\", \"0\", \"4\"]"}},
-    {"winners", {{}, "[\"Águila Trophy\", \"Ábdo K\"]"}},
-    {"misc", {{{"--min-games", "3"}}, "[\"Best defense avg\", \"Abco D (0.83)\"]"}},
-    {"records",
-     {{{"--stat", "6"}, {"--limit", "0"}, {"--min-games", "3"}},
-      "[\"8\", \"José P\", \"4.00\", \"1\"]"}},
-    {"options", {{}, "\"txtOptGames\": \"20\""}},
-};
-
+// Each view with options of its own (tests/data/ReportViews.json), and a part of what it then
+// prints that they decide. A name given twice to fantasy counts once, and an empty one not at all.
 TEST_F(Report, EveryViewPrintsOneJsonObjectOfWhatItsOptionsAsk) {
+    const QJsonObject shown = TestJson("ReportViews.json").object();
     for (const std::string_view view : ReportViews()) {
         SCOPED_TRACE(view);
-        ASSERT_TRUE(kShown.contains(view));
-        const auto& [options, part] = kShown.at(view);
+        const QJsonObject c = shown[QString::fromUtf8(view.data(), std::ssize(view))].toObject();
+        ASSERT_FALSE(c.isEmpty());
+        ReportOptions options;
+        for (const QString& name : c["options"].toObject().keys()) {
+            options[name.toStdString()] = c["options"][name].toString().toStdString();
+        }
         const std::string json = Run(std::string(view), options);
+        const std::string part = c["shows"].toString().toStdString();
         QJsonParseError error;
         const QJsonDocument document =
             QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);

@@ -5,45 +5,38 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "duzedo/SampleDuzedo.h"
+#include "support/RecordingSink.h"
 
 namespace {
 
-// Folds every table name, column and value, in order, into one number (FNV-1a).
-class DigestSink : public TableSink {
-  public:
-    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
-        add(name);
-        for (const ColumnDef& column : columns) {
+// Every table name, column and value of the seed's sample, in order, folded into one number
+// (FNV-1a).
+std::uint64_t Digest(std::uint64_t seed, int scale) {
+    RecordingSink sink;
+    WriteSampleDuzedo({.seed = seed, .scale = scale}, sink);
+    std::uint64_t digest = 0xcbf29ce484222325ull;
+    const auto add = [&digest](const std::string& text) {
+        for (const char c : text + '\x1f') {
+            digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+        }
+    };
+    for (const RecordedTable& table : sink.tables) {
+        add(table.name);
+        for (const ColumnDef& column : table.columns) {
             add(column.name);
             add(std::to_string(static_cast<int>(column.type)));
         }
-    }
-    void addRow(const std::vector<DbValue>& row) override {
-        for (const DbValue& value : row) {
-            add(std::to_string(static_cast<int>(value.kind())));
-            add(value.toString());
+        for (const auto& row : table.rows) {
+            for (const DbValue& value : row) {
+                add(std::to_string(static_cast<int>(value.kind())));
+                add(value.toString());
+            }
         }
+        add("end");
     }
-    void endTable() override { add("end"); }
-
-    std::uint64_t digest() const { return digest_; }
-
-  private:
-    void add(const std::string& text) {
-        for (const char c : text + '\x1f') {
-            digest_ = (digest_ ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-        }
-    }
-    std::uint64_t digest_ = 0xcbf29ce484222325ull;
-};
-
-std::uint64_t Digest(std::uint64_t seed, int scale) {
-    DigestSink sink;
-    WriteSampleDuzedo({.seed = seed, .scale = scale}, sink);
-    return sink.digest();
+    return digest;
 }
 
 // The tables of these seeds as the generator has always made them.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <string>
+#include <string_view>
+
+// The text of the file name of tests/data; throws when there is none.
+std::string TestData(std::string_view name);
+// The same read as JSON.
+QJsonDocument TestJson(std::string_view name);
+
+// Writes at path, replacing any file there, the SQLite DUZEDO that the script tests/data/script
+// makes, then runs the statements of more on it.
+void WriteSqlDuzedo(const std::string& path, std::string_view script, const std::string& more = "");
