@@ -135,6 +135,7 @@ bool ColumnsRead(MdbTableDef& table) {
 
 void ReadTable(MdbCatalogEntry& entry, StreamWriter& out) {
     const std::string name = entry.object_name;
+    CheckDefinitionPages(entry);
     TableDefPtr table(mdb_read_table(&entry));
     if (!table) Damaged("definition of table '" + name + "'");
     if (!ColumnsRead(*table)) Damaged("columns of table '" + name + "'");
@@ -166,6 +167,7 @@ MdbCatalogEntry TableEntry(MdbHandle& mdb, const std::string& name, std::uint32_
 // pages may hold something else by now) and leaving out moved rows.
 std::vector<MdbCatalogEntry> CatalogTables(MdbHandle& mdb) {
     MdbCatalogEntry catalog = TableEntry(mdb, "MSysObjects", 2, kSystemObject);
+    CheckDefinitionPages(catalog);
     TableDefPtr table(mdb_read_table(&catalog));
     if (!table || !ColumnsRead(*table)) Damaged("catalog");
     const int id = ColumnIndex(*table, "Id"), name = ColumnIndex(*table, "Name"),

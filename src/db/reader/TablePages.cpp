@@ -11,6 +11,9 @@ constexpr unsigned char kReferenceMap = 1;
 constexpr std::size_t kInlineMapHeader = 5;
 constexpr std::size_t kBitmapPageHeader = 4;
 constexpr int kDeletedRow = 0x8000;
+constexpr unsigned char kDefinitionPage = 0x02;
+// Far more than the 255 columns and their indexes of the longest definition take.
+constexpr int kMaxDefinitionPages = 64;
 
 std::uint32_t Le32(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -48,6 +51,18 @@ void CheckMapPage(MdbTableDef& table) {
 
 void Damaged(const std::string& what) {
     throw std::runtime_error("the file is damaged (" + what + ")");
+}
+
+void CheckDefinitionPages(MdbCatalogEntry& entry) {
+    MdbHandle& mdb = *entry.mdb;
+    std::uint32_t page = static_cast<std::uint32_t>(entry.table_pg);
+    for (int hop = 0; page != 0 && hop < kMaxDefinitionPages; ++hop) {
+        if (mdb_read_pg(&mdb, page) != mdb.fmt->pg_size || mdb.pg_buf[0] != kDefinitionPage) {
+            Damaged("definition of table '" + std::string(entry.object_name) + "'");
+        }
+        page = Le32(mdb.pg_buf + 4);
+    }
+    if (page != 0) Damaged("definition of table '" + std::string(entry.object_name) + "'");
 }
 
 std::vector<std::uint32_t> MappedPages(MdbTableDef& table) {

@@ -16,6 +16,10 @@
 // Throws std::runtime_error saying the file is damaged, and what in it.
 [[noreturn]] void Damaged(const std::string& what);
 
+// Checks that the definition of the table entry names, which runs on from page to page, is whole:
+// libmdb reads the column definitions off whatever page the chain leads to.
+void CheckDefinitionPages(MdbCatalogEntry& entry);
+
 // The pages the usage map of table names, in the file's order. Throws (Damaged) when the map
 // itself cannot be read.
 std::vector<std::uint32_t> MappedPages(MdbTableDef& table);
