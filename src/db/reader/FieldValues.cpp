@@ -25,6 +25,7 @@ struct GFreer {
 using GText = std::unique_ptr<char, GFreer>;
 
 constexpr int kJetBigInt = 0x13;  // "Large Number" of newer ACE files, unknown to libmdb 1.0.0
+constexpr int kJetExtendedDate = 0x14;  // "Date/Time Extended" of Access 2019, likewise
 constexpr std::size_t kDefaultBindSize = MDB_BIND_SIZE;
 
 // Bytes a fixed-size value needs; 0 for variable-size ones.
@@ -47,6 +48,8 @@ std::size_t FixedSize(int jetType) {
             return 16;
         case MDB_NUMERIC:
             return 17;
+        case kJetExtendedDate:
+            return 42;
         default:
             return 0;
     }
@@ -133,6 +136,8 @@ DbValue NonNullValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& fi
             return DbValue::real(std::bit_cast<double>(Le(bytes, 8)));
         case MDB_DATETIME:
             return JetDateValue(std::bit_cast<double>(Le(bytes, 8)));
+        case kJetExtendedDate:
+            return JetExtendedDateValue(bytes.first<42>());
         case MDB_MONEY:
             return DbValue::real(JetCurrency(bytes.first<8>()));
         case MDB_NUMERIC:
@@ -175,6 +180,7 @@ ColumnType ColumnTypeOf(int jetType) {
         case MDB_MONEY:
             return ColumnType::Currency;
         case MDB_DATETIME:
+        case kJetExtendedDate:
             return ColumnType::DateTime;
         default:  // memo, and as text what has no column type of its own (GUID, binary, OLE)
             return ColumnType::Memo;
