@@ -40,7 +40,8 @@ std::uintmax_t CheckedFileSize(const std::string& path) {
 
 }  // namespace
 
-void ReadAccessFile(const std::string& path, TableSink& sink) {
+void ReadAccessFile(const std::string& path, TableSink& sink,
+                    const std::vector<std::string>& tables) {
     try {
         const std::uintmax_t size = CheckedFileSize(path);
         const std::size_t pageSize = CheckedPageSize(path);
@@ -49,7 +50,7 @@ void ReadAccessFile(const std::string& path, TableSink& sink) {
         // No sound file yields a stream many times its own size; a runaway reader would.
         limits.maxStreamBytes = std::min<std::uint64_t>(2ull << 30, (256ull << 20) + 64 * size);
         access_detail::RunReader(access_detail::ReaderProgram(),
-                                 access_detail::ReaderArguments(path), sink, limits);
+                                 access_detail::ReaderArguments(path, tables), sink, limits);
     } catch (const DbError& e) {
         throw DbError("Cannot read the Access file '" + path + "': " + e.what());
     }

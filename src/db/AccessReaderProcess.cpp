@@ -105,12 +105,15 @@ void CheckExit(const QProcess& process) {
 
 }  // namespace
 
-std::vector<std::string> ReaderArguments(const std::string& file) {
+std::vector<std::string> ReaderArguments(const std::string& file,
+                                         const std::vector<std::string>& tables) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     const std::string path = error ? file : absolute.string();
-    if (QtCanHold(path)) return {path};
-    return {std::string(kHexArgument), ToHex(path)};
+    std::vector<std::string> arguments{path};
+    if (!QtCanHold(path)) arguments = {std::string(kHexArgument), ToHex(path)};
+    arguments.insert(arguments.end(), tables.begin(), tables.end());
+    return arguments;
 }
 
 std::filesystem::path ReaderProgram() {

@@ -13,8 +13,10 @@
 namespace access_detail {
 
 // The reader's arguments for file: its absolute name, or, where a Qt string cannot hold that
-// name, kHexArgument and the name's bytes in hexadecimal (AccessStream.h).
-std::vector<std::string> ReaderArguments(const std::string& file);
+// name, kHexArgument and the name's bytes in hexadecimal (AccessStream.h); then the tables to
+// read, none for all.
+std::vector<std::string> ReaderArguments(const std::string& file,
+                                         const std::vector<std::string>& tables = {});
 
 // The reader program, expected beside the running executable. Throws DbError when there is no
 // telling where that is.

@@ -47,7 +47,8 @@ constexpr std::uint8_t kInteger = 1;
 constexpr std::uint8_t kReal = 2;
 constexpr std::uint8_t kText = 3;
 constexpr std::uint8_t kDate = 4;
-constexpr std::size_t kDateLength = 19;  // "YYYY-MM-DD HH:MM:SS"
+constexpr std::size_t kDateLength = 19;      // "YYYY-MM-DD HH:MM:SS"
+constexpr std::size_t kFineDateLength = 27;  // and ".fffffff", of Date/Time Extended
 constexpr std::size_t kMaxReasonBytes = 1000;
 constexpr std::size_t kFlushBytes = 64 * 1024;
 constexpr auto kFlushInterval = std::chrono::seconds(1);
@@ -254,7 +255,7 @@ void ReadValue(FrameReader& in, DbValue& out) {
             break;
         case kDate: {
             const std::size_t length = in.number(1);
-            if (length != kDateLength) Malformed("bad date");
+            if (length != kDateLength && length != kFineDateLength) Malformed("bad date");
             out.assignDate(in.take(length));
             break;
         }

@@ -35,7 +35,8 @@ struct ChildLimits {
 // frame kind:
 //   Table:    u16 name length, name, u16 column count, per column: u16 name length, name, u8 type
 //   Row:      u16 value count, per value: u8 kind, then i64 (Integer), f64 bits (Real),
-//             u32 length and UTF-8 text (Text), u8 length and "YYYY-MM-DD HH:MM:SS" (Date)
+//             u32 length and UTF-8 text (Text), u8 length and "YYYY-MM-DD HH:MM:SS" (Date),
+//             with ".fffffff" after it for a Date/Time Extended value with a fraction
 //   EndTable, Done: nothing more
 //   Failure:  u16 length, reason
 enum class FrameKind : std::uint8_t { Table = 1, Row, EndTable, Done, Failure };

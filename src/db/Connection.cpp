@@ -90,7 +90,7 @@ void LoadFile(sqlite3* db, const std::string& path) {
         case DbFileFormat::Jet3:
         case DbFileFormat::Jet4:
         case DbFileFormat::Ace:
-            ReadAccessFile(path, loader);
+            ReadAccessFile(path, loader, DuzedoTableNames());
             break;
         case DbFileFormat::Unknown:
             throw DbError("'" + path + "' is not a database file");

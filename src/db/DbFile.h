@@ -19,9 +19,11 @@ std::string_view DeclaredType(ColumnType type);
 // The column type behind any declared SQLite type (for SQLite files made by other programs).
 ColumnType ColumnTypeFromDeclared(std::string_view declared);
 
-// Reads every user table of an Access (Jet 3, Jet 4, ACE) file. Throws DbError when the file
-// cannot be read.
-void ReadAccessFile(const std::string& path, TableSink& sink);
+// Reads the user tables of an Access (Jet 3, Jet 4, ACE) file that tables names, or every one
+// when it is empty; the others are not even looked at. Throws DbError when the file or one of
+// those tables cannot be read.
+void ReadAccessFile(const std::string& path, TableSink& sink,
+                    const std::vector<std::string>& tables = {});
 // Reads the tables of an SQLite file (every table, or those wanted says yes to), opened read-only,
 // with the changes its write-ahead log holds. Throws DbError likewise.
 void ReadSqliteFile(const std::string& path, TableSink& sink,

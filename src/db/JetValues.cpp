@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace access_detail {
 
@@ -60,6 +62,32 @@ DbValue JetDateValue(double days) {
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
                   time / 3600, time / 60 % 60, time % 60);
     return DbValue::date(text);
+}
+
+DbValue JetExtendedDateValue(std::span<const unsigned char, 42> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const auto number = [&](std::size_t at, std::size_t digits) -> std::optional<long long> {
+        long long v = 0;
+        const auto [end, error] = std::from_chars(&text[at], &text[at] + digits, v);
+        if (error != std::errc() || end != &text[at] + digits) return std::nullopt;
+        return v;
+    };
+    const auto days = number(0, 19), seconds = number(20, 12), fraction = number(32, 7);
+    constexpr long long kLastDay = 3652058;  // 9999-12-31
+    if (text[19] != ':' || text.substr(39, 2) != ":7" || !days || !seconds || !fraction ||
+        *days > kLastDay || *seconds >= 86400) {
+        return {};
+    }
+    using namespace std::chrono;
+    const year_month_day date{sys_days{1y / January / 1} + std::chrono::days{*days}};
+    const auto s = static_cast<int>(*seconds);
+    char iso[48];
+    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), s / 3600,
+                  s / 60 % 60, s % 60);
+    std::string value = iso;
+    if (*fraction != 0) value += "." + std::string(text.substr(32, 7));
+    return DbValue::date(value);
 }
 
 double JetCurrency(std::span<const unsigned char, 8> bytes) {

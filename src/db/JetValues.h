@@ -11,6 +11,10 @@ namespace access_detail {
 // Date/Time: days since 1899-12-30; before that day the fraction still counts forward from
 // midnight. Null outside the years 100 to 9999, which Jet cannot hold.
 DbValue JetDateValue(double days);
+// Date/Time Extended: in ASCII digits, days since 0001-01-01, ':', seconds since midnight and
+// seven digits of their fraction, ":7". The fraction is kept unless it is zero. Null for anything
+// else.
+DbValue JetExtendedDateValue(std::span<const unsigned char, 42> bytes);
 // Currency: a 64-bit integer of ten-thousandths.
 double JetCurrency(std::span<const unsigned char, 8> bytes);
 // Decimal: a sign byte, then a 96/128-bit magnitude as four little-endian 32-bit words, most

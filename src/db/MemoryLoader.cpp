@@ -44,6 +44,10 @@ bool IsDuzedoTable(const std::string& name) {
                        [&](std::string_view table) { return JetEqual(name, table); });
 }
 
+std::vector<std::string> DuzedoTableNames() {
+    return {kDuzedoTables.begin(), kDuzedoTables.end()};
+}
+
 void MemoryLoader::beginTable(const std::string& name, const std::vector<ColumnDef>& columns) {
     skipping_ = !IsDuzedoTable(name);
     if (skipping_) return;

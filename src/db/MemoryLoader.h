@@ -10,6 +10,7 @@
 // The tables the program reads; any other table of a file is passed over, so that one the
 // program never uses can neither spoil the file nor fill the memory.
 bool IsDuzedoTable(const std::string& name);
+std::vector<std::string> DuzedoTableNames();
 
 // Creates each table it is handed in the in-memory engine (text columns compared the Jet way)
 // and fills it, rows in the order they come. The caller holds the transaction.

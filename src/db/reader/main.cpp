@@ -1,8 +1,8 @@
-// vpa_mdbreader FILE (or --hex BYTES, for a name given as its bytes in hexadecimal): writes every
-// user table of an Access file, read with libmdb, to standard output as a table stream
-// (db/AccessStream.h), ending with Done, or with Failure and exit status
-// 1. The program starts it for each Access file it opens and checks all it writes: libmdb may
-// crash or loop on a damaged file, and then only this process is lost.
+// vpa_mdbreader FILE [TABLE...] (or --hex BYTES [TABLE...], for a name given as its bytes in
+// hexadecimal): writes the user tables of an Access file (those named, or every one), read with
+// libmdb, to standard output as a table stream (db/AccessStream.h), ending with Done, or with
+// Failure and exit status 1. The program starts it for each Access file it opens and checks all it
+// writes: libmdb may crash or loop on a damaged file, and then only this process is lost.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -13,6 +13,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "db/AccessStream.h"
 #include "db/reader/LibmdbReader.h"
@@ -49,10 +50,15 @@ int TakeStreamOutput() {
 
 int main(int argc, char** argv) {
     std::optional<std::string> file;
-    if (argc == 2) file = argv[1];
-    if (argc == 3 && argv[1] == access_detail::kHexArgument) file = access_detail::FromHex(argv[2]);
+    int tables = 2;
+    if (argc >= 2) file = argv[1];
+    if (argc >= 2 && argv[1] == access_detail::kHexArgument) {
+        file = argc >= 3 ? access_detail::FromHex(argv[2]) : std::nullopt;
+        tables = 3;
+    }
     if (!file) {
-        std::fputs("usage: vpa_mdbreader FILE | vpa_mdbreader --hex BYTES\n", stderr);
+        std::fputs("usage: vpa_mdbreader FILE [TABLE...] | vpa_mdbreader --hex BYTES [TABLE...]\n",
+                   stderr);
         return 2;
     }
     ResetSignals();
@@ -65,7 +71,7 @@ int main(int argc, char** argv) {
 
     access_detail::StreamWriter out(fd);
     try {
-        ReadWithLibmdb(*file, out);
+        ReadWithLibmdb(*file, std::vector<std::string>(argv + tables, argv + argc), out);
         out.done();
         out.flush();
         return 0;

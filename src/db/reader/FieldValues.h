@@ -1,0 +1,17 @@
+#pragma once
+
+// From libmdb's view of a column and of one field of a row to the stream's column types and
+// values.
+
+// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block.
+#include <glib.h>
+#include <mdbtools.h>
+
+#include "db/DbValue.h"
+#include "db/TableSink.h"
+
+ColumnType ColumnTypeOf(int jetType);
+
+// The value of field (of column, in the row on the page in pg_buf), whose row holds rowColumns
+// columns. Throws (Damaged) for a value that does not fit its page or its type.
+DbValue FieldValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns);

@@ -1,0 +1,38 @@
+#pragma once
+
+// Where a table's rows are: the data pages its usage map names. libmdb passes over a page it
+// cannot read or that is not the table's, so that a damaged table would look merely short; here
+// such a page is an error.
+
+// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block.
+#include <glib.h>
+#include <mdbtools.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Throws std::runtime_error saying the file is damaged, and what in it.
+[[noreturn]] void Damaged(const std::string& what);
+
+// Checks that the definition of the table entry names, which runs on from page to page, is whole:
+// libmdb reads the column definitions off whatever page the chain leads to.
+void CheckDefinitionPages(MdbCatalogEntry& entry);
+
+// The pages the usage map of table names, in the file's order. Throws (Damaged) when the map
+// itself cannot be read.
+std::vector<std::uint32_t> MappedPages(MdbTableDef& table);
+
+// Reads page into the handle's page buffer and checks that it is one of table's data pages.
+void ReadDataPage(MdbTableDef& table, std::uint32_t page);
+
+// The rows of the data page in the page buffer: slot, start and size of each live one (moved
+// rows' pointers included), deleted ones left out. A slot that points outside the page is an
+// error, not a row fewer.
+struct StoredRow {
+    int slot = 0;
+    int start = 0;  // with the row flags
+    std::size_t size = 0;
+};
+std::vector<StoredRow> LiveRowsOnPage(MdbTableDef& table, std::uint32_t page);
