@@ -32,7 +32,7 @@ std::size_t Entries(const fs::path& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
 }
 
-void WriteSite(const fs::path& dir, bool force) {
+void WriteTwoPages(const fs::path& dir, bool force) {
     SiteFolder site(dir, force);
     site.write("index.html", "new");
     site.write("rankings/0503.html", "month");
@@ -41,23 +41,23 @@ void WriteSite(const fs::path& dir, bool force) {
 
 TEST(SiteFolder, ReplacesItsOwnSiteOrAnEmptyFolderAndOtherFilesOnlyWhenForced) {
     const TempDir temp("site-folder");
-    WriteSite(temp / "fresh", false);
+    WriteTwoPages(temp / "fresh", false);
     EXPECT_EQ(ReadBytes((temp / "fresh/rankings/0503.html").string()), "month");
 
     fs::create_directory(temp / "empty");
-    WriteSite(temp / "empty", false);
+    WriteTwoPages(temp / "empty", false);
     EXPECT_EQ(ReadBytes((temp / "empty/index.html").string()), "new");
 
     PutOldSite(temp / "old");
     Put(temp / "old/gone.html", "");
-    WriteSite(temp / "old", false);
+    WriteTwoPages(temp / "old", false);
     EXPECT_EQ(ReadBytes((temp / "old/index.html").string()), "new");
     EXPECT_FALSE(fs::exists(temp / "old/gone.html")) << "the old site is replaced whole";
 
     Put(temp / "mine/notes.txt", "keep");
-    EXPECT_THROW(WriteSite(temp / "mine", false), SiteError);
+    EXPECT_THROW(WriteTwoPages(temp / "mine", false), SiteError);
     EXPECT_EQ(ReadBytes((temp / "mine/notes.txt").string()), "keep");
-    WriteSite(temp / "mine/", true);
+    WriteTwoPages(temp / "mine/", true);
     EXPECT_EQ(ReadBytes((temp / "mine/index.html").string()), "new");
 
     Put(temp / "file", "");
@@ -71,13 +71,13 @@ TEST(SiteFolder, FollowsNoSymbolicLinkOutOfTheSite) {
     Put(temp / "outside/precious.txt", "keep");
     PutOldSite(temp / "site");
     fs::create_directory_symlink(temp / "outside", temp / "site/rankings");
-    WriteSite(temp / "site", false);
+    WriteTwoPages(temp / "site", false);
     EXPECT_TRUE(fs::is_directory(fs::symlink_status(temp / "site/rankings")));
     EXPECT_EQ(Entries(temp / "outside"), 1U);
     EXPECT_EQ(ReadBytes((temp / "outside/precious.txt").string()), "keep");
 
     fs::create_directory_symlink(temp / "outside", temp / "link");
-    EXPECT_THROW(WriteSite(temp / "link", true), SiteError);
+    EXPECT_THROW(WriteTwoPages(temp / "link", true), SiteError);
     EXPECT_EQ(Entries(temp / "outside"), 1U);
 
     SiteFolder site(temp / "site", false);

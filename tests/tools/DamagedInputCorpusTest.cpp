@@ -29,7 +29,11 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 // Far above what a scale-1 DUZEDO needs even on a busy machine, far below a hang.
+#ifdef VPA_SANITIZED
+constexpr auto kRunLimit = 60s;  // the sanitizers slow the tool several times over
+#else
 constexpr auto kRunLimit = 20s;
+#endif
 
 class DamagedInputCorpus : public testing::Test {
   protected:
