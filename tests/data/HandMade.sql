@@ -27,8 +27,8 @@
 --
 -- The final tables are hand data, not derived from the games.
 
-CREATE TABLE "scores" ("id" INTEGER, "TEAM A" TEXT, "TEAM B" TEXT, "A" SMALLINT, "B" SMALLINT,
-                       "TOURNAMENT" TEXT);
+--include Duzedo.sql
+
 INSERT INTO scores VALUES
     (1, 'Vodad R', 'Vezuv L', 3, 1, 'Velmoor Open 2002'),
     (2, 'Müller K', 'José P', 3, 0, 'Velmoor Open 2002'),
@@ -62,9 +62,6 @@ INSERT INTO scores VALUES
     -- A second leg entered after everything else.
     (17, 'Müller K', 'Ábdo K', 0, 0, 'Spring Cup Semi-finals');
 
-CREATE TABLE "tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                       "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT, "gc" SMALLINT,
-                       "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO tables VALUES
     ('Velmoor Open 2002', 'Vodad R', 1, 5, 4, 1, 0, 12, 4, 13, 1),
     ('Velmoor Open 2002', 'Vezuv L', 2, 5, 3, 1, 1, 9, 5, 10, 1),
@@ -112,17 +109,11 @@ INSERT INTO rankings VALUES
     ('Vezuv L', 'velmoor', 2, 1400, 1490, 1500, 1500);
 
 -- The World Cups' group tables.
-CREATE TABLE "World Cup I Tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                                   "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT,
-                                   "gc" SMALLINT, "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO "World Cup I Tables" VALUES
     ('Group A', 'Vezuv L', 2, 2, 0, 1, 1, 1, 2, 1, 2),
     ('Group A', 'Vodad R', 1, 2, 1, 1, 0, 2, 1, 4, 2),
     ('Group E', 'Vodad R', 1, 1, 1, 0, 0, 2, 1, 3, 2),
     ('Group E', 'Müller K', 2, 1, 0, 0, 1, 1, 2, 0, 2);
-CREATE TABLE "World Cup II Tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                                    "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT,
-                                    "gc" SMALLINT, "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO "World Cup II Tables" VALUES
     ('Group A', 'Müller K', 1, 2, 1, 1, 0, 1, 0, 4, 6),
     ('Group A', 'Vodad R', 2, 2, 0, 1, 1, 0, 1, 1, 6);

@@ -1,10 +1,7 @@
 -- An empty DUZEDO but for the one tournament "League", for the misc statistics' tests to fill.
 
-CREATE TABLE "scores" ("id" INTEGER, "TEAM A" TEXT, "TEAM B" TEXT, "A" SMALLINT, "B" SMALLINT,
-                       "TOURNAMENT" TEXT);
-CREATE TABLE "tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                       "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT, "gc" SMALLINT,
-                       "pts" SMALLINT, "chrono" SMALLINT);
+--include Duzedo.sql
+
 CREATE TABLE "tournament players" ("tournament" TEXT, "chrono" SMALLINT, "country" TEXT,
                                    "date" TEXT, "Cup?" BOOLEAN, "players" SMALLINT);
 INSERT INTO "tournament players" VALUES ('League', 1, 'Velmoor', 'May 2003', 0, 2);

@@ -16,8 +16,8 @@
 --   (5) 1-0, Beta Cup (5) 5-0, Zeta Phase (no row in [tournament players], highest id) 9-0.
 -- - Solo (no row) has only an away game: 1-2 at Ruth (no row), who has only that home game.
 
-CREATE TABLE "scores" ("id" INTEGER, "TEAM A" TEXT, "TEAM B" TEXT, "A" SMALLINT, "B" SMALLINT,
-                       "TOURNAMENT" TEXT);
+--include Duzedo.sql
+
 INSERT INTO scores VALUES
     (2, 'Aris', 'Bodo', 3, 1, 'Spring League'),
     (1, 'Bodo', 'Aris', 2, 0, 'Autumn Cup'),
@@ -40,9 +40,6 @@ INSERT INTO scores VALUES
     (25, 'Nils', 'Otto', 9, 0, 'Zeta Phase'),
     (30, 'Ruth', 'Solo', 2, 1, 'Spring League');
 
-CREATE TABLE "tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                       "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT, "gc" SMALLINT,
-                       "pts" SMALLINT, "chrono" SMALLINT);
 
 CREATE TABLE "tournament players" ("tournament" TEXT, "chrono" SMALLINT, "country" TEXT,
                                    "date" TEXT, "Cup?" BOOLEAN, "players" SMALLINT);

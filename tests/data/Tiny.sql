@@ -1,15 +1,12 @@
 -- A tiny DUZEDO: three players, one three-game league and two ranking months.
 
-CREATE TABLE "scores" ("id" INTEGER, "TEAM A" TEXT, "TEAM B" TEXT, "A" SMALLINT, "B" SMALLINT,
-                       "TOURNAMENT" TEXT);
+--include Duzedo.sql
+
 INSERT INTO scores VALUES
     (1, 'Aris', 'Bodo', 2, 1, 'Spring League 2003'),
     (2, 'Bodo', 'Cleo', 0, 0, 'Spring League 2003'),
     (3, 'Cleo', 'Aris', 1, 3, 'Spring League 2003');
 
-CREATE TABLE "tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                       "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT, "gc" SMALLINT,
-                       "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO tables VALUES
     ('Spring League 2003', 'Aris', 1, 2, 2, 0, 0, 5, 2, 6, 1),
     ('Spring League 2003', 'Bodo', 2, 2, 0, 1, 1, 1, 2, 1, 1),

@@ -13,8 +13,8 @@
 --   blank), winners Ann, Cid and Dan; [World Cup I Tables] holds only Group A (Bob before Ann).
 -- - Final tables: each player 3 games, 1 won, 1 drawn, 1 lost, 4 goals for and 4 against.
 
-CREATE TABLE "scores" ("id" INTEGER, "TEAM A" TEXT, "TEAM B" TEXT, "A" SMALLINT, "B" SMALLINT,
-                       "TOURNAMENT" TEXT);
+--include Duzedo.sql
+
 INSERT INTO scores VALUES
     (3, 'Ann', 'Bob', 1, 0, 'Velmoor Open'),
     (1, 'Bob', 'Cid', 2, 2, 'Velmoor Open'),
@@ -32,9 +32,6 @@ INSERT INTO scores VALUES
     (42, 'Dan', 'Eve', 4, 0, 'World Cup III Round 1 - Group A'),
     (43, 'Ann', 'Cid', 3, 2, 'World Cup I Playoffs - Final');
 
-CREATE TABLE "tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                       "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT, "gc" SMALLINT,
-                       "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO tables VALUES
     ('Velmoor Open', 'Bob', 2, 3, 1, 1, 1, 4, 4, 4, 1),
     ('Velmoor Open', 'Ann', 1, 3, 1, 1, 1, 4, 4, 6, 1),
@@ -63,14 +60,8 @@ INSERT INTO rankings VALUES
     ('Ann', 'Velmoor', NULL, 1500),
     ('Bob', 'O''Land', NULL, 1400);
 
-CREATE TABLE "World Cup I Tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                                   "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT,
-                                   "gc" SMALLINT, "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO "World Cup I Tables" VALUES
     ('Group A', 'Bob', 2, 3, 1, 1, 1, 4, 4, 1, 3),
     ('Group A', 'Ann', 1, 3, 1, 1, 1, 4, 4, 4, 3);
-CREATE TABLE "World Cup II Tables" ("tournament" TEXT, "player" TEXT, "p" SMALLINT, "g" SMALLINT,
-                                    "w" SMALLINT, "d" SMALLINT, "l" SMALLINT, "gs" SMALLINT,
-                                    "gc" SMALLINT, "pts" SMALLINT, "chrono" SMALLINT);
 INSERT INTO "World Cup II Tables" VALUES
     ('Group A', 'Cid', 1, 3, 1, 1, 1, 4, 4, 3, 8);

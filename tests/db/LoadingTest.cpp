@@ -38,8 +38,8 @@ TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
         "INSERT INTO notes VALUES ('a', 'b'); CREATE TABLE scratch (v BLOB)",
         {});
     EXPECT_EQ(conn.tableNames(),
-              (std::vector<std::string>{"scores", "tables", "tournament players", "rankings",
-                                        "World Cup I Tables", "World Cup II Tables"}));
+              (std::vector<std::string>{"scores", "tables", "World Cup I Tables",
+                                        "World Cup II Tables", "tournament players", "rankings"}));
 }
 
 TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {

@@ -1,5 +1,6 @@
 #include "support/TestData.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -25,7 +26,25 @@ QJsonDocument TestJson(std::string_view name) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(TestData(name)));
 }
 
+namespace {
+
+// A script's "--include NAME" line stands for the text of that file of test data.
+std::string WithIncludes(std::string script) {
+    const std::string directive = "--include ";
+    for (std::size_t at = script.find(directive); at != std::string::npos;
+         at = script.find(directive, at)) {
+        const std::size_t end = std::min(script.find('\n', at), script.size());
+        const std::string included =
+            TestData(script.substr(at + directive.size(), end - at - directive.size()));
+        script.replace(at, end - at, included);
+        at += included.size();
+    }
+    return script;
+}
+
+}  // namespace
+
 void WriteSqlDuzedo(const std::string& path, std::string_view script, const std::string& more) {
     fs::remove(path);
-    Exec(OpenForWriting(path).get(), TestData(script) + more);
+    Exec(OpenForWriting(path).get(), WithIncludes(TestData(script)) + more);
 }
