@@ -1,44 +1,39 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
 #include "app/CommandLine.h"
 #include "support/FileBytes.h"
+#include "support/TestData.h"
 
 namespace {
 
 using Action = CommandLine::Action;
 
+// The cases are in tests/data/ProgramArguments.json.
 TEST(CommandLineParsing, OptionsPathsAndQtsOwnOptions) {
-    const struct {
+    const std::map<QString, Action> actions = {{"Run", Action::Run},
+                                               {"Help", Action::Help},
+                                               {"Version", Action::Version},
+                                               {"Error", Action::Error}};
+    for (const QJsonValue& c : TestJson("ProgramArguments.json").array()) {
         std::vector<std::string> arguments;
-        Action action;
-        std::optional<std::string> database;
-    } cases[] = {
-        {{}, Action::Run, std::nullopt},
-        {{"my db.mdb"}, Action::Run, "my db.mdb"},
-        {{"--help"}, Action::Help, std::nullopt},
-        {{"x.mdb", "-h"}, Action::Help, std::nullopt},
-        {{"--version"}, Action::Version, std::nullopt},
-        // Qt takes these itself, values and all.
-        {{"-platform", "offscreen", "x.mdb"}, Action::Run, "x.mdb"},
-        {{"--style=Fusion", "-reverse", "x.mdb"}, Action::Run, "x.mdb"},
-        {{"-x", "--help"}, Action::Error, std::nullopt},
-        {{"a.mdb", "b.mdb"}, Action::Error, std::nullopt},
-        {{"x.mdb", "-platform"}, Action::Error, std::nullopt},
-        // A path beginning with a dash, after "--".
-        {{"--", "--help"}, Action::Run, "--help"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
-        const CommandLine command = ParseCommandLine(c.arguments);
-        EXPECT_EQ(command.action, c.action);
-        EXPECT_EQ(command.database, c.database);
-        EXPECT_EQ(command.error.empty(), c.action != Action::Error);
+        for (const QJsonValue& a : c["arguments"].toArray()) arguments.push_back(JsonText(a));
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const CommandLine command = ParseCommandLine(arguments);
+        const Action action = actions.at(c["action"].toString());
+        EXPECT_EQ(command.action, action);
+        const std::optional<std::string> database =
+            c["database"].isString() ? std::optional(JsonText(c["database"])) : std::nullopt;
+        EXPECT_EQ(command.database, database);
+        EXPECT_EQ(command.error.empty(), action != Action::Error);
     }
 }
 

@@ -2,6 +2,8 @@
 // run, what is asked and said when it cannot be used, the cache kept or dropped, closing, and
 // settings files that are not what the program wrote.
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +18,7 @@
 #include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
 #include "support/ProgramDirFixture.h"
+#include "support/TestData.h"
 #include "support/TestDuzedo.h"
 #include "widgets/SizeLimit.h"
 
@@ -115,54 +118,39 @@ TEST_F(StartupTest, ADatabaseThatCannotBeOpenedOffersAnotherAndRemembersIt) {
     EXPECT_TRUE(ReadBytes(SettingsFilePath()).starts_with(good + "\r\n"));
 }
 
+// The cases of this test and the next are in tests/data/StartupClock.json.
 TEST_F(StartupTest, SplashWaitsForTheSecondAfterTheRoundedStartAndNoLonger) {
-    const struct {
-        double start;
-        bool clockRuns;
-        double shownFrom, shownBefore, sleptBefore;
-    } cases[] = {
-        {10.4, true, 11.0, 11.02, 1},
-        {10.6, true, 12.0, 12.02, 2},
-        {86399.7, true, 0.0, 0.02, 0.4},  // passes midnight
-        {500.0, false, 500.0, 500.01, 2.02},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.start);
-        services->clock = c.start;
-        services->clockRuns = c.clockRuns;
+    for (const QJsonValue& c : TestJson("StartupClock.json")["splash"].toArray()) {
+        SCOPED_TRACE(c["start"].toDouble());
+        services->clock = c["start"].toDouble();
+        services->clockRuns = c["clockRuns"].toBool();
         services->slept = 0;
         Start();
-        EXPECT_GE(services->shownAt, c.shownFrom - 1e-9);
-        EXPECT_LT(services->shownAt, c.shownBefore);
-        EXPECT_LT(services->slept, c.sleptBefore);
+        EXPECT_GE(services->shownAt, c["shownFrom"].toDouble() - 1e-9);
+        EXPECT_LT(services->shownAt, c["shownBefore"].toDouble());
+        EXPECT_LT(services->slept, c["sleptBefore"].toDouble());
         Stop();
     }
+    EXPECT_TRUE(SplashTimeUp(11.0, 12.0));  // a whole second to the dot is enough
 }
 
 // Closed by its close button or by Ctrl+Q.
 TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn) {
-    const struct {
-        std::int16_t animation;
-        bool maximised, ctrlQ, animates;
-    } cases[] = {{1, false, false, true},
-                 {1, true, false, false},
-                 {0, false, false, false},
-                 {1, false, true, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.animation << c.maximised << c.ctrlQ);
+    for (const QJsonValue& c : TestJson("StartupClock.json")["closing"].toArray()) {
+        SCOPED_TRACE(QJsonDocument(c.toObject()).toJson().toStdString());
         Start();
         ASSERT_NE(window, nullptr);
-        if (c.maximised) window->showMaximized();
-        gOptFrameAnimation = c.animation;
+        if (c["maximised"].toBool()) window->showMaximized();
+        gOptFrameAnimation = static_cast<std::int16_t>(c["animation"].toInt());
         const int eventRunsBefore = services->eventRuns;
-        if (c.ctrlQ) {
+        if (c["ctrlQ"].toBool()) {
             window->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
             QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         } else {
             EXPECT_TRUE(window->close());
         }
-        EXPECT_EQ(services->eventRuns > eventRunsBefore, c.animates);
+        EXPECT_EQ(services->eventRuns > eventRunsBefore, c["animates"].toBool());
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(gConn, nullptr);
         Stop();

@@ -1,24 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLocale>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core/DisplayFormat.h"
 #include "core/DisplayLocale.h"
+#include "support/TestData.h"
 
 namespace {
-
-struct Case {
-    double value;
-    const char* pattern;
-    const char* expected;  // with '.' as the separator
-};
 
 std::string WithSeparator(std::string text, const std::string& separator) {
     const auto point = text.find('.');
@@ -26,46 +20,24 @@ std::string WithSeparator(std::string text, const std::string& separator) {
     return text;
 }
 
-void ExpectFormats(const std::vector<Case>& cases) {
-    const auto point = MakeFixedLocale('.');
-    const auto comma = MakeFixedLocale(',');
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.pattern) + " of " + std::to_string(c.value));
-        EXPECT_EQ(FormatNumber(c.value, c.pattern, *point), c.expected);
-        EXPECT_EQ(FormatNumber(c.value, c.pattern, *comma), WithSeparator(c.expected, ","));
-    }
-}
-
+// tests/data/NumberFormats.json holds the cases.
 TEST(DisplayFormatTest, RoundHalfEvenTakesHalvesToTheEvenNeighbour) {
-    const std::vector<std::pair<double, std::int64_t>> cases = {
-        {0.5, 0},   {1.5, 2},          {-2.5, -2},         {2.5000001, 3},
-        {-3.7, -4}, {1e30, INT64_MAX}, {-1e30, INT64_MIN}, {std::nan(""), 0}};
-    for (const auto& [value, expected] : cases) {
-        EXPECT_EQ(RoundHalfEven(value), expected) << value;
+    for (const QJsonValue& c : TestJson("NumberFormats.json")["roundHalfEven"].toArray()) {
+        EXPECT_EQ(RoundHalfEven(c[0].toDouble()), c[1].toInteger()) << c[0].toDouble();
     }
+    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
 }
 
 TEST(DisplayFormatTest, PatternsForceOrDropDecimalsAndRoundHalvesAsTheDecimalsRead) {
-    // 1.005, 2.675 and 0.1 * 3 * 100 lie a hair off their decimal value in binary. Optional
-    // decimals drop trailing zeros, not the separator.
-    const std::vector<Case> cases = {{5 * 100.0 / 8, "###", "63"},
-                                     {0.0, "###", ""},
-                                     {-2.5, "###", "-3"},
-                                     {0.1 * 3 * 100, "###", "30"},
-                                     {1e20, "###", "100000000000000000000"},
-                                     {0.0, ".00", ".00"},
-                                     {1.005, ".00", "1.01"},
-                                     {-1 / 3.0, ".00", "-.33"},
-                                     {9.995, "#0.00", "10.00"},
-                                     {2.675, "#0.00", "2.68"},
-                                     {5.0, "0###", "0005"},
-                                     {-1.0, "0###", "-0001"},
-                                     {50.0, "###.##", "50."},
-                                     {0.0, "###.##", "."},
-                                     {0.5, "###.##", ".5"},
-                                     {-0.004, "#0.##", "0."},
-                                     {1.234, "##0.0#", "1.23"}};
-    ExpectFormats(cases);
+    const auto point = MakeFixedLocale('.');
+    const auto comma = MakeFixedLocale(',');
+    for (const QJsonValue& c : TestJson("NumberFormats.json")["patterns"].toArray()) {
+        const std::string pattern = JsonText(c[1]);
+        const std::string expected = JsonText(c[2]);
+        SCOPED_TRACE(pattern + " of " + std::to_string(c[0].toDouble()));
+        EXPECT_EQ(FormatNumber(c[0].toDouble(), pattern, *point), expected);
+        EXPECT_EQ(FormatNumber(c[0].toDouble(), pattern, *comma), WithSeparator(expected, ","));
+    }
 }
 
 TEST(DisplayFormatTest, UnusualSeparatorsValuesAndPatterns) {

@@ -6,8 +6,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <functional>
 #include <limits>
+#include <map>
 #include <string>
 
 #include "headtohead/PairComparison.h"
@@ -21,6 +24,7 @@
 #include "support/ConnectedDuzedo.h"
 #include "support/FixedDraws.h"
 #include "support/SqliteEdit.h"
+#include "support/TestData.h"
 #include "support/TestDuzedo.h"
 #include "tournaments/Diagrams.h"
 
@@ -29,18 +33,6 @@ namespace {
 using testing::HasSubstr;
 constexpr auto kMost = std::numeric_limits<std::int64_t>::max();
 constexpr auto kLeast = std::numeric_limits<std::int64_t>::min();
-const std::string kThriceMost = "27670116110564327421";
-// Game 1 as Aris-Bodo 9223372036854775805-2 and game 2 as Bodo-Cleo 9223372036854775807 to -5,
-// plus Cleo-Bodo -9223372036854775808 to 0: the sums pass the 64-bit range on the way, Bodo
-// scores 9223372036854775809 and Aris 9223372036854775808, which a real number holds alike.
-constexpr const char* kMiscSql =
-    "UPDATE scores SET A = 9223372036854775805, B = 2 WHERE id = 1;"
-    "UPDATE scores SET A = 9223372036854775807, B = -5 WHERE id = 2;"
-    "INSERT INTO scores VALUES (4, 'Cleo', 'Bodo', -9223372036854775808, 0, 'Spring League 2003')";
-// Aris at home to Bodo twice with the most goals a whole number holds.
-const std::string kTwiceMost =
-    "UPDATE scores SET A = 9223372036854775807 WHERE id = 1;"
-    "INSERT INTO scores VALUES (4, 'Aris', 'Bodo', 9223372036854775807, 0, 'Spring League 2003');";
 
 std::string Joined(const Texts& lines) {
     std::string all;
@@ -73,60 +65,45 @@ int LeaguePredictedHomeGoals() {
     return PredictFromFacts(inputs.Facts(0, 1), noReduction).home;
 }
 
+// The views by the names tests/data/HugeFigures.json gives them.
+const std::map<QString, std::function<std::string()>> kHugeFigureViews = {
+    {"games", [] { return GamesView("Aris", kHomeGames, 0).grid("grdGames").at(1).at(5); }},
+    {"player", [] { return PlayerCells("Aris"); }},
+    {"pair",
+     [] {
+         FixedDraws none({});
+         return Joined(ComparePair("Aris", "Bodo", none).view.list("lstPairResults_0"));
+     }},
+    {"general", [] { return Joined(GeneralStatsTexts()); }},
+    {"biggest wins", [] { return Cells(BiggestWinsGrid()); }},
+    {"record holders",
+     [] {
+         const std::vector<std::string> players = MiscPlayers();
+         return Joined(RecordHolderTexts(players, ReadPlayerTotals(players), 0));
+     }},
+    {"records",
+     [] { return Cells(AllPlayerRecordsView(MiscPlayers(), 13, false, 0).grid("grdTop")); }},
+    {"player note",
+     [] { return PlayerStatsView(ComputePlayerRecord("Aris", "R0503")).text("lblNote"); }},
+    {"progress note", [] { return ProgressView("Aris", 6000, 4000).text("lblNote"); }},
+    {"prediction", [] { return std::to_string(PredictedHomeGoals("Aris", "Bodo")); }},
+    {"league prediction", [] { return std::to_string(LeaguePredictedHomeGoals()); }}};
+
 TEST(HugeFigures, ViewsShowTheTrueFigureOfWhatTheyAddUp) {
-    const struct {
-        const char* label;
+    const QJsonDocument data = TestJson("HugeFigures.json");
+    for (const QJsonValue& c : data["cases"].toArray()) {
+        SCOPED_TRACE(JsonText(c["label"]));
         std::string sql;
-        std::function<std::string()> shown;
-        std::string expected;
-    } cases[] = {
-        {"a game's difference", "UPDATE scores SET A = 9223372036854775807, B = -5 WHERE id = 1",
-         [] { return GamesView("Aris", kHomeGames, 0).grid("grdGames").at(1).at(5); },
-         "9223372036854775812"},
-        {"a player's goals as Team A (a sum) and as Team B",
-         kTwiceMost + "UPDATE scores SET B = 9223372036854775807 WHERE id = 3",
-         [] { return PlayerCells("Aris"); }, "|" + kThriceMost + " ("},
-        {"a pair's goals over both roles, each a sum",
-         kTwiceMost +
-             "INSERT INTO scores VALUES (5, 'Bodo', 'Aris', 0, 9223372036854775807, 'Spring League "
-             "2003')",
-         [] {
-             FixedDraws none({});
-             return Joined(ComparePair("Aris", "Bodo", none).view.list("lstPairResults_0"));
-         },
-         "Goals for: " + kThriceMost + " ("},
-        {"the games and goals of all games", kMiscSql, [] { return Joined(GeneralStatsTexts()); },
-         "4\n9223372036854775805\n"},
-        {"a game's difference", kMiscSql, [] { return Cells(BiggestWinsGrid()); },
-         "\nBodo\nCleo\n9223372036854775807\n-5\n9223372036854775812\n"},
-        {"the most goals record", kMiscSql,
-         [] {
-             const std::vector<std::string> players = MiscPlayers();
-             return Joined(RecordHolderTexts(players, ReadPlayerTotals(players), 0));
-         },
-         "Bodo (9223372036854775809)"},
-        {"the ranking of all players by goals", kMiscSql,
-         [] { return Cells(AllPlayerRecordsView(MiscPlayers(), 13, false, 0).grid("grdTop")); },
-         "|1\nBodo\n9223372036854775809\n3\n|2\nAris\n9223372036854775808\n"},
-        {"ranking points past 64 bits in a player's heading",
-         "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
-         [] { return PlayerStatsView(ComputePlayerRecord("Aris", "R0503")).text("lblNote"); },
-         "ranking points out of range"},
-        {"the same in his ranking progress", "UPDATE rankings SET R0403 = 100, R0503 = 1e308",
-         [] { return ProgressView("Aris", 6000, 4000).text("lblNote"); }, "out of all range"},
-        {"the meetings and form of a prediction", kTwiceMost,
-         [] { return std::to_string(PredictedHomeGoals("Aris", "Bodo")); }, "32767"},
-        {"the same for a league's predictions", kTwiceMost,
-         [] { return std::to_string(LeaguePredictedHomeGoals()); }, "32767"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        const ConnectedDuzedo db(c.label, [&](const std::string& path) {
+        for (const QJsonValue& script : c["scripts"].toArray()) {
+            sql += JsonText(data["scripts"][script.toString()]);
+        }
+        sql += JsonText(c["sql"]);
+        const ConnectedDuzedo db(JsonText(c["label"]), [&](const std::string& path) {
             WriteTestDuzedo(path);
-            Exec(OpenForWriting(path).get(), c.sql);
+            Exec(OpenForWriting(path).get(), sql);
         });
         ASSERT_TRUE(db.connected()) << db.error();
-        EXPECT_THAT(c.shown(), HasSubstr(c.expected));
+        EXPECT_THAT(kHugeFigureViews.at(c["view"].toString())(), HasSubstr(JsonText(c["shows"])));
     }
 }
 

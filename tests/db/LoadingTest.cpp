@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "support/HandMadeDuzedo.h"
 #include "support/SqliteEdit.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -42,21 +45,15 @@ TEST_F(Loading, TablesTheProgramDoesNotReadArePassedOver) {
                                         "World Cup II Tables", "tournament players", "rankings"}));
 }
 
-TEST_F(Loading, ColumnsAreTakenByNamePastAGeneratedOne) {
-    EXPECT_EQ(Loaded("DROP TABLE rankings; CREATE TABLE rankings (player TEXT, twice INTEGER AS "
-                     "(R0303 * 2), country TEXT, r SMALLINT, R0303 SMALLINT);"
-                     "INSERT INTO rankings VALUES ('Vodad R', 'Velmoor', 1, 1560)",
-                     {"select country from rankings", "select R0303 from rankings"}),
-              (std::vector<std::string>{"Velmoor", "1560"}));
-}
-
-TEST_F(Loading, AWithoutRowidTableIsReadInItsKeyOrder) {
-    EXPECT_EQ(Loaded("CREATE TABLE r2 (player TEXT PRIMARY KEY, country TEXT, r SMALLINT, R0303 "
-                     "SMALLINT) WITHOUT ROWID; INSERT INTO r2 SELECT player, country, r, R0303 "
-                     "FROM rankings; DROP TABLE rankings; ALTER TABLE r2 RENAME TO rankings",
-                     {"select count(*) from rankings", "select player from rankings",
-                      "select R0303 from rankings where player='Vodad R'"}),
-              (std::vector<std::string>{"8", "Abco D", "1560"}));
+// Tables laid out otherwise than the program writes them (tests/data/LoadedEdits.json).
+TEST_F(Loading, ColumnsAreTakenByNameAndRowsInTheTablesOrder) {
+    for (const QJsonValue& c : TestJson("LoadedEdits.json").array()) {
+        SCOPED_TRACE(JsonText(c["why"]));
+        std::vector<std::string> queries, values;
+        for (const QJsonValue& query : c["queries"].toArray()) queries.push_back(JsonText(query));
+        for (const QJsonValue& value : c["values"].toArray()) values.push_back(JsonText(value));
+        EXPECT_EQ(Loaded(JsonText(c["edit"]), queries), values);
+    }
 }
 
 TEST_F(Loading, CommittedChangesStillInTheWriteAheadLogAreRead) {

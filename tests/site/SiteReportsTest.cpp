@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <array>
 #include <filesystem>
 #include <regex>
@@ -10,6 +11,7 @@
 
 #include "support/HtmlTableReader.h"
 #include "support/SampleSite.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -56,37 +58,22 @@ class SiteReports : public SampleSite {
     }
 };
 
-// Each case: the page as "kind/name" of pages.json, the report as its command line would ask for
-// it, and the page's tables, "id" or "id=grid" where the report names the grid otherwise.
+// The cases are in tests/data/SitePages.json.
 TEST_F(SiteReports, PagesHoldTheReportsTables) {
     const auto [first, last] = FirstAndLastMonth();
-    const std::string tournament = JsonGrid(ReportJson("winners")["grdTournamentWinners"])[1][0];
-    const std::string player = TopPlayer();
-    const std::vector<std::array<std::string, 3>> cases = {
-        {"rankings/current", "rankings", "grdRankings"},
-        {"rankings/" + first, "rankings --month " + first, "grdRankings"},
-        {"rankings/" + last + " limit 0", "rankings --month " + last + " --limit 0", "grdRankings"},
-        {"winners/current", "winners", "grdTournamentWinners"},
-        {"tournament/" + tournament, "tournament --name " + tournament,
-         "grdTournamentTables grdTournamentGames"},
-        {"tournament/Dadidurez VII - League Round 2",
-         "tournament --name Dadidurez VII League Round 2 - Lower Group",
-         "phase-2=grdTournamentGames"},
-        {"worldcup/World Cup II phase 5", "worldcup --wc 1 --phase 5", "grdWC_0 grdWC_1"},
-        {"worldcup/World Cup I phase 8", "worldcup --wc 0 --phase 8", "grdWC_0 grdWC_1"},
-        {"misc/Misc Stats", "misc", "grdMisc_0 grdMisc_1 grdMisc_2 grdMisc_3"},
-        // A count, a ratio with the limit, a ratio without it.
-        {"records/13", "records --stat 13", "grdTop"},
-        {"records/2", "records --stat 2", "grdTop"},
-        {"records/18 limit 0", "records --stat 18 --limit 0", "grdTop"},
-        {"player/" + player, "player --name " + player, "grdPlayerStats"},
-        {"player/" + player, "games --player " + player + " --mode 1 --order 0",
-         "grdGames-home=grdGames"},
-        {"player/" + player, "games --player " + player + " --mode 2 --order 0",
-         "grdGames-away=grdGames"},
-        {"player/" + player, "positions --player " + player, "grdPos"},
-    };
-    for (const auto& [name, command, tables] : cases) {
+    QMap<QString, QString> names = {{"{first}", QString::fromStdString(first)},
+                                    {"{last}", QString::fromStdString(last)},
+                                    {"{player}", QString::fromStdString(TopPlayer())}};
+    names["{tournament}"] =
+        QString::fromStdString(JsonGrid(ReportJson("winners")["grdTournamentWinners"])[1][0]);
+    for (const QJsonValue& c : TestJson("SitePages.json")["cases"].toArray()) {
+        std::array<std::string, 3> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QString text = c[static_cast<qsizetype>(i)].toString();
+            for (auto n = names.cbegin(); n != names.cend(); ++n) text.replace(n.key(), n.value());
+            texts[i] = text.toStdString();
+        }
+        const auto& [name, command, tables] = texts;
         SCOPED_TRACE(name + ": " + command);
         const std::size_t slash = name.find('/');
         const std::string page =

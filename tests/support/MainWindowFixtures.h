@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +31,7 @@
 #include "support/ListsDuzedo.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 #include "support/UserInput.h"
 #include "widgets/Grid.h"
 #include "widgets/ModelGrid.h"
@@ -139,6 +142,15 @@ struct Step {
     Qt::Key key{};
 };
 
+// A step written as data: [control, value, and "twice" or a key's name ("Return")].
+inline Step StepOf(const QJsonValue& json) {
+    Step step{JsonText(json[0]), JsonText(json[1])};
+    const QString how = json[2].toString();
+    step.twice = how == "twice";
+    if (!how.isEmpty() && !step.twice) step.key = QKeySequence::fromString(how)[0].key();
+    return step;
+}
+
 inline void Do(QWidget& root, const Step& step) {
     QWidget* widget = Ctl(root, step.control);
     const QString value = ToQString(step.value);
@@ -235,6 +247,20 @@ inline void PrintTo(const FrameCase& way, std::ostream* os) {
 
 inline std::string CaseName(const testing::TestParamInfo<FrameCase>& info) {
     return info.param.name;
+}
+
+// The ways through a frame that tests/data/FrameWays.json lists under frame; view gives what
+// the frame shows from a way's "shows".
+inline std::vector<FrameCase> WaysOf(const char* frame,
+                                     const std::function<ViewTexts(const QJsonValue&)>& view) {
+    std::vector<FrameCase> ways;
+    for (const QJsonValue& way : TestJson("FrameWays.json")[frame].toArray()) {
+        FrameCase c{
+            JsonText(way["name"]), {}, [view, shows = way["shows"]] { return view(shows); }};
+        for (const QJsonValue& step : way["steps"].toArray()) c.steps.push_back(StepOf(step));
+        ways.push_back(std::move(c));
+    }
+    return ways;
 }
 
 inline void Walk(QWidget& root, const FrameCase& way) {

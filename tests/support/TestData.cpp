@@ -23,7 +23,13 @@ std::string TestData(std::string_view name) {
 }
 
 QJsonDocument TestJson(std::string_view name) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(TestData(name)));
+    // A table that does not parse would otherwise pass as one without cases.
+    QJsonParseError error;
+    QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(TestData(name)), &error);
+    if (json.isNull()) {
+        throw std::runtime_error(std::string(name) + ": " + error.errorString().toStdString());
+    }
+    return json;
 }
 
 namespace {

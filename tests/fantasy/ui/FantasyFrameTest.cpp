@@ -45,30 +45,18 @@ class FantasyWindow : public LoadedMainWindow {
     }
 };
 
-// After each step, the enabled states of the four list buttons and the start button ("00110")
-// and the players chosen: a player is chosen once, by his bare name although the list shows his
-// country; removing picks the first of the rest, and removing the last disables remove and start;
-// all are chosen in the left list's order; the arrow keys pick as a click does.
+// The steps, the buttons' states and the players chosen after each are in
+// tests/data/FantasyChoices.json.
 TEST_F(FantasyWindow, ChoosingAndRemovingFollowTheButtonRules) {
-    const std::string all = "lstFantasyPlayers", chosen = "lstFantasySelected";
-    const std::tuple<Step, std::string, Texts> script[] = {
-        {{all, "", false, Qt::Key_Down}, "10110", {}},
-        {{all, "Hugo"}, "10110", {}},
-        {{all, "Hugo", true}, "10111", {"Hugo"}},
-        {{all, "Hugo", true}, "10111", {"Hugo"}},
-        {{all, "Aris", false, Qt::Key_Return}, "10111", {"Hugo", "Aris"}},
-        {{chosen, "", false, Qt::Key_Down}, "11111", {"Hugo", "Aris"}},
-        {{chosen, "#1"}, "11111", {"Hugo", "Aris"}},
-        {{"chbFantasyLst_1"}, "11111", {"Hugo"}},
-        {{chosen, "", false, Qt::Key_Return}, "10110", {}},
-        {{all, "Otto", true}, "10111", {"Otto"}},
-        {{"chbFantasyLst_3"}, "10111", Texts(gPlayers.begin(), gPlayers.end() - 1)},
-        {{"chbFantasyLst_2"}, "10110", {}}};
     EXPECT_EQ(States(), "00110");
-    for (const auto& [step, states, names] : script) {
+    for (const QJsonValue& c : TestJson("FantasyChoices.json")["steps"].toArray()) {
+        const Step step = StepOf(c["step"]);
         SCOPED_TRACE(step.control + " " + step.value);
         Do(window, step);
-        EXPECT_EQ(States(), states);
+        EXPECT_EQ(States(), JsonText(c["states"]));
+        Texts names(gPlayers.begin(), gPlayers.end() - 1);
+        if (c["chosen"].isArray()) names.clear();
+        for (const QJsonValue& name : c["chosen"].toArray()) names.push_back(JsonText(name));
         EXPECT_EQ(Items(Chosen()), names);
     }
 }

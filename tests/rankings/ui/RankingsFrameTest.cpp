@@ -19,22 +19,16 @@ TEST_P(RankingsWays, ShowWhatTheViewGives) {
     Walk(window, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frame, RankingsWays,
-    testing::Values(
-        FrameCase{"MonthsListed", {}, [] { return RankingMonthsView(); }},
-        // The sample's file is dated today, long after its last ranking month.
-        FrameCase{"LastMonthAtFirst",
-                  {},
-                  [] {
-                      return RankingsView({"", {}});
-                  }},
-        FrameCase{"MonthAndCountryChosen",
-                  {{"cmbRankMonth", "#0"}, {"cmbRankingFilter", "#1"}, {"chbBar_1"}, {"chbBar_0"}},
-                  [] {
-                      return RankingsView({"R0101", "Belgium"});
-                  }}),
-    CaseName);
+// The list of months, or the rankings of a month ("": the last) and a country.
+ViewTexts RankingsShown(const QJsonValue& shows) {
+    if (shows["months"].toBool()) return RankingMonthsView();
+    std::optional<std::string> country;
+    if (shows["country"].isString()) country = JsonText(shows["country"]);
+    return RankingsView({JsonText(shows["month"]), country});
+}
+
+INSTANTIATE_TEST_SUITE_P(Frame, RankingsWays, testing::ValuesIn(WaysOf("rankings", RankingsShown)),
+                         CaseName);
 
 class WorldRankings : public SampleMainWindow {};
 
