@@ -110,6 +110,8 @@ TEST_F(JetWriterTest, EveryColumnTypeAtItsExtremesAndNull) {
             {T("0.1"), T("x"), R(2.5), R(-3.5), T("42"), I(1), R(0.1), R(0.1),
              D("1899-12-29 06:00:00")},
             {T("a"), T("b"), I(1), I(1), I(1), I(0), R(-0.0), R(1995.5), D("2003-05-17 14:30:00")},
+            {kNull, kNull, kNull, kNull, kNull, I(0), kNull, R(1.00025), kNull},
+            {kNull, kNull, kNull, kNull, kNull, I(0), kNull, R(1.00035), kNull},
         }};
     Write(path("types.mdb"), {written});
     RecordedTable expected = written;
@@ -120,6 +122,8 @@ TEST_F(JetWriterTest, EveryColumnTypeAtItsExtremesAndNull) {
     expected.rows[3][3] = I(-4);
     expected.rows[3][4] = I(42);
     expected.rows[3][5] = I(-1);
+    expected.rows[5][7] = R(1.0002);  // currency rounds a half in the fifth decimal to even
+    expected.rows[6][7] = R(1.0004);
     ExpectSameTables(Read(path("types.mdb")), {expected});
 }
 
