@@ -1,4 +1,4 @@
-// The misc figures read from purpose-built DUZEDOs, the hand-made one and the sample.
+// Every player's totals read at once, against his own record, on purpose-built DUZEDOs.
 
 #include <gtest/gtest.h>
 
@@ -67,39 +67,6 @@ TEST(GroupedTotals, PlayersOnlyInTablesOrWithoutTeamBGames) {
     EXPECT_EQ(totals[1].all().games, 0);
     EXPECT_EQ(totals[1].won, 2);
     EXPECT_EQ(RecordHolderTexts({"Home", "Tabled"}, totals, 20)[21], "Tabled (2)");
-}
-
-TEST(GeneralStats, SharesAndGoalsPerGame) {
-    const MiscDuzedo db("misc-general", Games(1, "X", "Y", 3, 1) + Games(1, "Y", "X", 0, 2));
-    ASSERT_TRUE(db.connected()) << db.error();
-    // No draws: the share of zero is the separator alone; exactly 50 keeps its separator.
-    EXPECT_EQ(GeneralStatsTexts(),
-              (Texts{"2", "6", "1 (50.%)", "0 (.%)", "1 (50.%)", "3 (1.5)", "3 (1.5)"}));
-}
-
-TEST(GeneralStats, EmptyWithoutGames) {
-    const MiscDuzedo db("misc-nogames",
-                        "INSERT INTO tables (tournament, player, p) VALUES ('Cup', 'X', 1);"
-                        "INSERT INTO rankings VALUES ('X', 'Velmoor', 0, -1);");
-    ASSERT_TRUE(db.connected()) << db.error();
-    EXPECT_EQ(GeneralStatsTexts(), Texts(7));
-    EXPECT_EQ(BiggestWinsGrid().size(), 1u);
-    // X won a tournament, but without games there are no records either.
-    EXPECT_EQ(MiscView({"X"}, 20).grid("grdMisc_3")[21], (Texts{"Most tournaments won", ""}));
-}
-
-TEST(TopGames, KeepTheGamesTiedAtTheTwentiethPlace) {
-    // Four games tied at places 19 to 22.
-    const MiscDuzedo db("misc-top", Games(18, "X", "Y", 4, 0) + Games(4, "Y", "X", 0, 3) +
-                                        Games(3, "X", "Y", 1, 1));
-    ASSERT_TRUE(db.connected()) << db.error();
-    const Grid wins = BiggestWinsGrid();
-    ASSERT_EQ(wins.size(), 23u);
-    EXPECT_EQ(wins[1], (Texts{"1", "X", "Y", "4", "0", "4", "League"}));
-    EXPECT_EQ(wins[22], (Texts{"22", "Y", "X", "0", "3", "-3", "League"}));
-    const Grid goals = MostGoalsGrid();
-    ASSERT_EQ(goals.size(), 23u);
-    EXPECT_EQ(goals[22][5], "3");
 }
 
 }  // namespace
