@@ -21,11 +21,6 @@ namespace {
 constexpr double kSplashMaxWait = 2.0;
 constexpr double kSplashPollInterval = 0.01;
 
-void DeleteMiscCache() {
-    std::error_code ignored;
-    std::filesystem::remove(MiscCacheFilePath(), ignored);
-}
-
 std::string RequirementText() {
     return std::string(
                "This application requires the Velmoor Players Association Tournament Database "
@@ -90,11 +85,6 @@ bool LoadMainWindow(frmMain& window) {
     }
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
-}
-
 // Makes the file named for this run gDbPath. Returns the database the settings name when that is
 // another file, so that what start-up and Apply write keeps naming it.
 std::optional<StoredDatabase> UseDatabaseOfThisRun(const std::string& path) {
@@ -136,6 +126,16 @@ void WaitForSplash(double startSecond) {
 }
 
 }  // namespace
+
+void DeleteMiscCache() {
+    std::error_code ignored;
+    std::filesystem::remove(MiscCacheFilePath(), ignored);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
 
 bool SplashTimeUp(double startSecond, double now) {
     // The start was rounded by at most half a second, so only a clock that went back can read

@@ -22,5 +22,10 @@ std::unique_ptr<frmMain> RunStartup(const StartupChoices& choices = {});
 // 0) or the clock was set back; either way the splash has waited long enough.
 bool SplashTimeUp(double startSecond, double now);
 
+// Removes the misc statistics cache, whose figures may belong to another database.
+void DeleteMiscCache();
+// Whether a and b name the same existing file.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The download site named when the database is missing.
 inline constexpr const char* kDuzedoDownloadUrl = "https://www.velmoorplayers.org/duzedo";

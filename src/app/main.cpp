@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/ProgramWindow.h"
 #include "app/Startup.h"
 #include "core/AppServices.h"
 #include "db/Database.h"
@@ -79,5 +80,6 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     QApplication::setQuitOnLastWindowClosed(true);
+    const ProgramWindow program(std::move(mainWindow));
     return QApplication::exec();
 }

@@ -56,18 +56,26 @@ std::string ConnectionString(std::string_view dbPath) {
     return text;
 }
 
+std::unique_ptr<Connection> OpenDuzedo(const std::string& path) {
+    auto conn = std::make_unique<Connection>();
+    conn->open(path, ConnectionString(path));
+    if (!HasDuzedoTables(*conn)) throw DbError("'" + path + "' holds no DUZEDO tables");
+    return conn;
+}
+
+void UseConnection(std::unique_ptr<Connection> conn) {
+    DisconnectDb();
+    gConn = std::move(conn);
+    gRs = std::make_unique<Recordset>();
+}
+
 bool ConnectDb(const std::string& path, std::string* error) {
     try {
-        auto conn = std::make_unique<Connection>();
-        conn->open(path, ConnectionString(path));
-        if (!HasDuzedoTables(*conn)) throw DbError("'" + path + "' holds no DUZEDO tables");
-        gConn = std::move(conn);
-        gRs = std::make_unique<Recordset>();
+        UseConnection(OpenDuzedo(path));
         return true;
     } catch (const std::exception& e) {
         if (error != nullptr) *error = e.what();
-        gConn.reset();
-        gRs.reset();
+        DisconnectDb();
         return false;
     }
 }

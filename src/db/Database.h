@@ -27,6 +27,11 @@ std::string ConnectionString(std::string_view dbPath);
 // given) when the file is missing, empty, not a database or unreadable; the caller shows the
 // message and ends the program.
 bool ConnectDb(const std::string& path, std::string* error = nullptr);
+// A connection to the DUZEDO at path, opened beside gConn; throws DbError (with the reason) where
+// ConnectDb returns false.
+std::unique_ptr<Connection> OpenDuzedo(const std::string& path);
+// Closes gConn and puts conn in its place, with a fresh gRs.
+void UseConnection(std::unique_ptr<Connection> conn);
 void DisconnectDb();
 // The file gConn was opened on; empty when it is not open.
 std::string ConnectedDbPath();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "players/PlayerLists.h"
 #include "shell/CloseAnimation.h"
 #include "shell/FrameTable.h"
+#include "shell/MainMenu.h"
 #include "shell/Navigation.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
@@ -51,23 +53,26 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     font.setPointSize(kFontPointSize);
     font.setStretch(QFont::SemiCondensed);
     setFont(font);
+    mClient = new QWidget(this);
+    mClient->setObjectName(QStringLiteral("picClient"));
     mFrames = MakeFrames();
-    ui = BuildMainControls(*this, mFrames);
+    ui = BuildMainControls(*mClient, mFrames);
     mSlide = new FrameSlide(this);
-    resize(kInitialWidth, kInitialHeight);
     ConnectControls();
+    setAcceptDrops(true);
+    resize(kInitialWidth, kInitialHeight + MenuHeight());
 }
 
 std::vector<Frame*> frmMain::MakeFrames() {
     std::vector<Frame*> frames;
     for (const FrameKind& kind : FrameKinds()) {
-        frames.push_back(kind.make(static_cast<int>(frames.size()), this));
+        frames.push_back(kind.make(static_cast<int>(frames.size()), mClient));
     }
     return frames;
 }
 
 void frmMain::Load() {
-    HookMinSize(*this);
+    HookMinSize(*this, MenuHeight());
     CentreOnScreen(*this);
     setWindowTitle(
         QString::fromStdString("VPA Stats Analyser (using db from " + DbFileDate(gDbPath) + ")"));
@@ -75,14 +80,20 @@ void frmMain::Load() {
     InitControls();
     mInitialised = 1;
     mCurrentFrame = 0;
+    TakeRememberedPlace();
     ShowFrame();
+    WatchDuzedo();
 }
 
 void frmMain::ShowFrame() {
     // A click during a slide: that frame is put in its place at once, this one slides on top.
     mSlide->Finish();
-    // An open help panel belongs to the frame it was opened on.
+    // An open help panel belongs to the frame it was opened on, and so does a note.
     ui.picInfo->hide();
+    if (mStatusOwner >= 0 && mStatusOwner != mCurrentFrame) {
+        ui.picStatus->setMessage(QString());
+        mStatusOwner = -1;
+    }
     Layout();
     QFrame* frame = ui.fraFrame[mCurrentFrame];
     frame->show();
@@ -90,7 +101,7 @@ void frmMain::ShowFrame() {
     const int shown = mCurrentFrame;
     auto parkOthers = [this, shown] { ParkFramesBehind(shown); };
     if (gOptFrameAnimation == 1 && isVisible()) {
-        mSlide->Start(*frame, height(), TwipsToPixels(kFrameTop), parkOthers);
+        mSlide->Start(*frame, mClient->height(), TwipsToPixels(kFrameTop), parkOthers);
     } else {
         frame->move(TwipsToPixels(kFrameLeft), TwipsToPixels(kFrameTop));
         parkOthers();
@@ -121,6 +132,20 @@ void frmMain::HelpClick(int k) {
     ui.picInfo->show();
 }
 
+void frmMain::ShowHelpOfFrameInFront() {
+    const int help = DescriptionOf(mCurrentFrame).helpButton;
+    if (help >= 0) return HelpClick(help);
+    // A frame without a help button has its help all the same.
+    ui.lblInfo[0]->setText(QString::fromStdString(mFrames[mCurrentFrame]->HelpText()));
+    ui.picInfo->raise();
+    ui.picInfo->show();
+}
+
+void frmMain::BringForward(int i) {
+    BarClick(i);
+    FocusFirstControl(*ui.fraFrame[i]);
+}
+
 void frmMain::ShowPlayer(const QString& name) {
     for (Frame* frame : mFrames) {
         if (frame->ShowPlayer(name)) return;
@@ -144,8 +169,8 @@ void frmMain::InitControls() {
 void frmMain::ShowWait(bool shown) {
     // Centred in the window as it is now, which may differ from its size at design.
     if (shown) {
-        ui.fraWait->move((width() - ui.fraWait->width()) / 2,
-                         (height() - ui.fraWait->height()) / 2);
+        ui.fraWait->move((mClient->width() - ui.fraWait->width()) / 2,
+                         (mClient->height() - ui.fraWait->height()) / 2);
     }
     ui.fraWait->setVisible(shown);
     if (shown) ui.fraWait->raise();
@@ -177,8 +202,10 @@ void frmMain::ConnectControls() {
 void frmMain::ConnectPublishing() {
     mPublishing = new SitePublishing(*this);
     mPublishing->setObjectName(QStringLiteral("sitePublishing"));
-    connect(mPublishing, &SitePublishing::statusText, this,
-            [this](const QString& text) { ui.picStatus->setMessage(text); });
+    connect(mPublishing, &SitePublishing::statusText, this, [this](const QString& text) {
+        mStatusOwner = -1;
+        ui.picStatus->setMessage(text);
+    });
     mBarMenu = new QMenu(this);
     mBarMenu->setObjectName(QStringLiteral("mnuBar"));
     QAction* publish = mBarMenu->addAction(QStringLiteral("Publish as web site…"));
@@ -188,6 +215,7 @@ void frmMain::ConnectPublishing() {
     // The window holds the action too, so its shortcut works while the menu is closed.
     addAction(publish);
     connect(publish, &QAction::triggered, mPublishing, &SitePublishing::Publish);
+    mMenuBar = BuildMainMenu(*this, *publish);
     std::vector<QWidget*> bar{ui.Picture1};
     bar.insert(bar.end(), ui.chbBar.begin(), ui.chbBar.end());
     for (QWidget* part : bar) {
@@ -198,21 +226,6 @@ void frmMain::ConnectPublishing() {
 }
 
 void frmMain::ConnectKeys() {
-    for (int i = 0; i < FrameCount(); ++i) {
-        auto* key =
-            new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
-        connect(key, &QShortcut::activated, this, [this, i] {
-            BarClick(i);
-            FocusFirstControl(*ui.fraFrame[i]);
-        });
-    }
-    // Closing the window ends the program, animation and all.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        const int help = DescriptionOf(mCurrentFrame).helpButton;
-        if (help >= 0) HelpClick(help);
-    });
     // Only while the help or a calculation's Cancel button shows: otherwise Esc is left to the
     // control that has the focus, such as the list of names offered under the player box, which
     // it closes. One shortcut for both, since two enabled at once would both be ambiguous.
@@ -254,8 +267,11 @@ void frmMain::ConnectFrame(Frame& frame) {
     });
     connect(&frame, &Frame::waitShown, this, &frmMain::ShowWait);
     connect(&frame, &Frame::waitProgress, this, &frmMain::ShowWaitProgress);
-    connect(&frame, &Frame::statusText, this,
-            [this](const QString& text) { ui.picStatus->setMessage(text); });
+    // A frame's note is its own: it goes when another frame comes forward.
+    connect(&frame, &Frame::statusText, this, [this, &frame](const QString& text) {
+        mStatusOwner = frame.index();
+        ui.picStatus->setMessage(text);
+    });
     connect(&frame, &Frame::optionsApplied, this, [this](const OptionValues& before) {
         for (Frame* each : mFrames) each->OptionsChanged(before);
     });
@@ -276,7 +292,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    DockBars(ui, PixelsToTwips(width()), PixelsToTwips(height()));
+    const int menu = MenuHeight();
+    mMenuBar->setGeometry(0, 0, width(), menu);
+    mClient->setGeometry(0, menu, width(), height() - menu);
+    DockBars(ui, PixelsToTwips(mClient->width()), PixelsToTwips(mClient->height()));
     Layout();
     // The status line shows the window's size.
     ui.picStatus->update();
@@ -312,11 +331,17 @@ int frmMain::OuterWidth() const {
 }
 
 int frmMain::OuterHeight() const {
-    return PixelsToTwips(OuterSize(*this).height());
+    // The layout's rules are for the window without its menu bar.
+    return PixelsToTwips(OuterSize(*this).height() - MenuHeight());
+}
+
+int frmMain::MenuHeight() const {
+    return mMenuBar ? mMenuBar->sizeHint().height() : 0;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     mSlide->Finish();
+    if (mInitialised != 0) Remember();
     DisconnectDb();
     UnhookMinSize(*this);
     CloseAnimation();

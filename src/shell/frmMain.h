@@ -13,7 +13,9 @@
 class ControlGeometry;
 class Frame;
 class FrameSlide;
+class QFileSystemWatcher;
 class QMenu;
+class QMenuBar;
 class QShortcut;
 class SitePublishing;
 
@@ -29,6 +31,11 @@ class frmMain : public QWidget {
 
     // This run works on a database other than stored, the one the settings name. Set before Load.
     void SetStoredDatabase(const StoredDatabase& stored) { mStoredDatabase = stored; }
+    const std::optional<StoredDatabase>& StoredDatabaseOfRun() const { return mStoredDatabase; }
+    // Whether a calculation behind the wait box is running.
+    bool Busy() const;
+    // The window's place, size and frame, and the file open, for the next run.
+    void Remember() const;
 
     // The load handler: run once by start-up, before the window is shown.
     void Load();
@@ -48,6 +55,23 @@ class frmMain : public QWidget {
     void HelpClick(int k);
     // The frame that shows players' statistics comes forward with those of name.
     void ShowPlayer(const QString& name);
+    // Frame i comes forward with the keyboard in it (its key, or the View menu).
+    void BringForward(int i);
+    // The help of the frame in front (F1); every frame has one.
+    void ShowHelpOfFrameInFront();
+    // Asks for a DUZEDO to open instead of this one (File > Open).
+    void AskForDuzedo();
+
+    // What the user has chosen: the frame in front and, where the frame keeps one, the player or
+    // tournament it shows. A window loaded afresh takes it back where it still exists.
+    struct Choice {
+        int frame = 0;
+        std::vector<std::string> chosen;  // each frame's, by index
+    };
+    Choice CurrentChoice() const;
+    void Restore(const Choice& choice);
+    // The height of the menu bar above the client area, in pixels.
+    int MenuHeight() const;
 
     // Index of the frame in front, its place in FrameKinds().
     std::int16_t mCurrentFrame = 0;
@@ -57,6 +81,12 @@ class frmMain : public QWidget {
     // The window's own controls, and every control by name.
     MainControls ui;
 
+  signals:
+    // Another DUZEDO is to be opened in the place of this one (the menu, a recent file, a drop).
+    void openRequested(const QString& path);
+    // This DUZEDO is to be read again (F5), keeping what the user has chosen.
+    void reloadRequested();
+
   protected:
     // The unload handler.
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +95,9 @@ class frmMain : public QWidget {
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Clicks on the information panel close it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,9 +105,11 @@ class frmMain : public QWidget {
     std::vector<Frame*> MakeFrames();
     // Every frame but shown goes out of sight below the window.
     void ParkFramesBehind(int shown);
-    // Ctrl+1, Ctrl+2, ... bring the frames forward, F1 shows the help of the frame in front, Esc
-    // closes the help panel and Ctrl+Q the window.
+    // Esc closes the help panel (the menu holds the other keys).
     void ConnectKeys();
+    // The status line says when the open DUZEDO changes on disk, and how to read it again.
+    void WatchDuzedo();
+    void TakeRememberedPlace();
     void FocusFirstControl(QWidget& frame);
     // Tab visits the navigation bar and then the controls of the frame in front in the order
     // they are read on the screen.
@@ -93,6 +128,12 @@ class frmMain : public QWidget {
     int OuterWidth() const;
     int OuterHeight() const;
 
+    // Above the client area, which holds every control of the window and its frames.
+    QMenuBar* mMenuBar = nullptr;
+    QWidget* mClient = nullptr;
+    QFileSystemWatcher* mWatcher = nullptr;
+    // The frame whose note the status line shows; -1 for the window's own.
+    int mStatusOwner = -1;
     std::vector<Frame*> mFrames;
     FrameSlide* mSlide = nullptr;
     std::optional<StoredDatabase> mStoredDatabase;

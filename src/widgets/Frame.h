@@ -76,6 +76,12 @@ class Frame : public QFrame {
         return false;
     }
 
+    // What the user chose on the frame (a player, a tournament), for the frame of a window loaded
+    // afresh to choose again; empty when the frame keeps nothing of the kind.
+    virtual std::string Chosen() const { return {}; }
+    // Chooses it again where it still exists; does nothing otherwise.
+    virtual void Choose(const std::string& chosen) { (void)chosen; }
+
     // The window tells whether it has finished loading and not begun closing; the frame's
     // handlers do nothing until then.
     void SetReadyCheck(std::function<bool()> ready) { mReady = std::move(ready); }

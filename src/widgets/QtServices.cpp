@@ -20,10 +20,12 @@ class QtServices : public PlainServices {
                  const std::string& detail) override {
         const auto boxIcon =
             icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
-        QMessageBox box(boxIcon, QString::fromStdString(title), QString::fromStdString(text),
+        // The reason stands under the sentence in the box itself: behind a details button it is
+        // the part nobody reads.
+        const std::string shown = detail.empty() ? text : text + "\n\n" + Printable(detail);
+        QMessageBox box(boxIcon, QString::fromStdString(title), QString::fromStdString(shown),
                         QMessageBox::Ok);
         box.setTextFormat(Qt::PlainText);
-        if (!detail.empty()) box.setDetailedText(QString::fromStdString(Printable(detail)));
         // A splash screen is kept above other windows and would hide the message (or leave it
         // unpainted beneath it): it steps aside while the message is read.
         std::vector<QWidget*> splashes;

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-void HookMinSize(QWidget& window) {
-    window.setMinimumSize(kMainMinWidth, kMainMinHeight);
-    window.setMaximumSize(kMainMaxWidth, kMainMaxHeight);
+void HookMinSize(QWidget& window, int menuHeight) {
+    window.setMinimumSize(kMainMinWidth, kMainMinHeight + menuHeight);
+    window.setMaximumSize(kMainMaxWidth, kMainMaxHeight + menuHeight);
 }
 
 void UnhookMinSize(QWidget& window) {

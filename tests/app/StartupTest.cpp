@@ -15,6 +15,7 @@
 #include "misc/ui/MiscFrame.h"
 #include "options/ui/OptionsFrame.h"
 #include "shell/FrameTable.h"
+#include "shell/WindowMemory.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
 #include "support/ProgramDirFixture.h"
@@ -61,7 +62,7 @@ TEST_F(StartupTest, FirstRunShowsTheSplashThenTheMainWindow) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(gConn, nullptr);
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(DbFileDate(gDbPath) + ")")));
-    EXPECT_EQ(window->minimumSize(), QSize(kMainMinWidth, kMainMinHeight));
+    EXPECT_EQ(window->minimumSize(), QSize(kMainMinWidth, kMainMinHeight + window->MenuHeight()));
     EXPECT_EQ(window->mInitialised, 1);
 }
 
@@ -138,6 +139,7 @@ TEST_F(StartupTest, SplashWaitsForTheSecondAfterTheRoundedStartAndNoLonger) {
 TEST_F(StartupTest, ClosingDisconnectsAndShrinksOnlyANormalWindowWithAnimationOn) {
     for (const QJsonValue& c : TestJson("StartupClock.json")["closing"].toArray()) {
         SCOPED_TRACE(QJsonDocument(c.toObject()).toJson().toStdString());
+        fs::remove(WindowMemoryPath());  // the last case's maximised window would come back so
         Start();
         ASSERT_NE(window, nullptr);
         if (c["maximised"].toBool()) window->showMaximized();

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressDialog>
@@ -88,13 +89,14 @@ TEST_F(MainWindow, TheShownWindowFitsTheScreenFrameAndAllAndIsLaidOutForIt) {
 TEST_F(MainWindow, LayoutFollowsTheWindowSize) {
     window.show();
     window.resize(1000, 700);
-    // The rules work on the outer size, window frame included.
-    const QSize outer = window.frameGeometry().size();
+    // The rules work on the outer size, window frame included and menu bar left out.
+    const int menu = window.MenuHeight();
+    const QSize outer = window.frameGeometry().size() - QSize(0, menu);
     const QRect frame = window.ui.fraFrame[0]->geometry();
     EXPECT_EQ(frame, QRect(4, 52, outer.width() - 14, outer.height() - 100));
     EXPECT_GT(C<GridControl>("grdRankings").colWidthTwips(1), 0);
     EXPECT_EQ(window.ui.Picture1->width(), 1000);
-    EXPECT_EQ(window.ui.picStatus->geometry(), QRect(0, 683, 1000, 17));
+    EXPECT_EQ(window.ui.picStatus->geometry(), QRect(0, 683 - menu, 1000, 17));
 
     EXPECT_FALSE(window.ui.picResize->isHidden());
     window.showMaximized();
@@ -118,7 +120,7 @@ TEST_F(MainWindow, PhaseChooserFitsTheSmallestWindow) {
 }
 
 // The texts follow the options; a click closes the panel, and so does bringing another frame
-// forward; the Options frame has no help to show.
+// forward.
 TEST_F(MainWindow, HelpTextsFollowTheOptionsAndGoWithTheirFrame) {
     window.ui.chbPlayerHelp[3]->click();
     EXPECT_FALSE(window.ui.picInfo->isHidden());
@@ -137,9 +139,18 @@ TEST_F(MainWindow, HelpTextsFollowTheOptionsAndGoWithTheirFrame) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_2));
     EXPECT_TRUE(window.ui.picInfo->isHidden());
+    // The Options frame has no help button, but F1 has its help all the same.
     QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_7));
     QTest::keySequence(&window, QKeySequence(Qt::Key_F1));
-    EXPECT_TRUE(window.ui.picInfo->isHidden());
+    EXPECT_FALSE(window.ui.picInfo->isHidden());
+    EXPECT_TRUE(Help().startsWith("Choose the options")) << Help().toStdString();
+
+    // A frame's note goes with its frame; the window's own stay.
+    emit C<Frame>("fraFrame_6").statusText(QStringLiteral("a note of the Options"));
+    window.BarClick(5);
+    EXPECT_EQ(window.ui.picStatus->message(), "");
+    // The menu bar sits above the client area, which the layout works in.
+    EXPECT_EQ(C("picClient").y(), window.findChild<QMenuBar*>("mnuMain")->height());
 }
 
 // A small DUZEDO, with and without host countries, whose rankings table has no player column.

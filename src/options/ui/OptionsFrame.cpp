@@ -102,3 +102,9 @@ bool OptionsFrame::eventFilter(QObject* watched, QEvent* event) {
     }
     return Frame::eventFilter(watched, event);
 }
+
+std::string OptionsFrame::HelpText() const {
+    return "Choose the options and press 'Apply': they are used at once and kept for the next "
+           "run. " +
+           std::string(kOptionsHint);
+}

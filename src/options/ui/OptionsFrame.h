@@ -22,6 +22,8 @@ class OptionsFrame : public Frame {
     void InitControls(FrameInit& init) override;
     // Coming forward shows the options as they stand.
     void Entered() override { LoadOptions(); }
+    // F1 and the Help menu show it; the frame has no help button.
+    std::string HelpText() const override;
 
     void LoadOptions();
     // Sets the options from the controls, saves them and tells every frame.

@@ -176,6 +176,18 @@ std::string PlayerStatsFrame::HelpText() const {
            "button to view his stats";
 }
 
+void PlayerStatsFrame::Choose(const std::string& player) {
+    const QString name = QString::fromStdString(player);
+    for (int row = 0; row < ui.lstPlayers->count(); ++row) {
+        const QString item = ui.lstPlayers->item(row)->text();
+        if (item == name || item.startsWith(name + QStringLiteral(" ("))) {
+            SetPlayerText(name);
+            PlayerGo();
+            return;
+        }
+    }
+}
+
 bool PlayerStatsFrame::ShowPlayer(const QString& name) {
     SetPlayerText(name);
     emit forwardRequested();

@@ -25,6 +25,8 @@ class PlayerStatsFrame : public Frame {
     std::string HelpText() const override;
     // Puts the name into txtPlayer, comes forward and shows the player's statistics.
     bool ShowPlayer(const QString& name) override;
+    std::string Chosen() const override { return mCurrentPlayer; }
+    void Choose(const std::string& player) override;
 
     // Shows the statistics of the name in txtPlayer and makes him the current player, whom the
     // four buttons' windows show.

@@ -259,3 +259,11 @@ std::string TournamentsFrame::HelpText() const {
                "results. ") +
            (CountryFilterWorks() ? "Use the filter to limit the tournaments displayed" : "");
 }
+
+void TournamentsFrame::Choose(const std::string& tournament) {
+    const QList<QListWidgetItem*> found =
+        ui.lstTournaments->findItems(QString::fromStdString(tournament), Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    // Making it current shows it, as a click would.
+    ui.lstTournaments->setCurrentItem(found.front());
+}

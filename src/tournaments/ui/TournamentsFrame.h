@@ -27,6 +27,8 @@ class TournamentsFrame : public Frame {
     std::string HelpText() const override;
     // The winners box never stays open behind a frame switch.
     void Entered() override;
+    std::string Chosen() const override { return SelectedTournament(); }
+    void Choose(const std::string& tournament) override;
 
     // False when the database has no host countries to filter by.
     bool CountryFilterWorks() const;
