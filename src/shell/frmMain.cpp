@@ -21,6 +21,7 @@
 #include "shell/CloseAnimation.h"
 #include "shell/FrameTable.h"
 #include "shell/Navigation.h"
+#include "shell/Printing.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
 #include "widgets/Button.h"
@@ -172,6 +173,9 @@ void frmMain::ConnectControls() {
     for (Frame* frame : mFrames) ConnectFrame(*frame);
     ConnectKeys();
     ConnectPublishing();
+    mPrinting = new WindowPrinting(*this);
+    mBarMenu->addSeparator();
+    mBarMenu->addActions({mPrinting->printAction(), mPrinting->exportPdfAction()});
 }
 
 void frmMain::ConnectPublishing() {
