@@ -57,7 +57,7 @@ std::size_t ColumnCount(const Grid& rows) {
     return columns;
 }
 
-// Fills the device's pages from the top down, starting a new page where a part does not fit.
+// Fills the device's pages from the top down, starting a new page where a block does not fit.
 class PageWriter {
   public:
     PageWriter(QPainter& painter, QPagedPaintDevice& device)

@@ -19,7 +19,7 @@ struct PrintedTable {
     bool header = true;  // row 0 is a header row, repeated at the top of every page
 };
 
-// A label or caption, printed as a heading of the part below it.
+// A label or caption, printed as a heading of what follows it.
 struct PrintedHeading {
     std::string text;
 };
