@@ -23,6 +23,7 @@
 #include "shell/FrameTable.h"
 #include "shell/MainMenu.h"
 #include "shell/Navigation.h"
+#include "shell/Printing.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
 #include "widgets/Button.h"
@@ -197,6 +198,9 @@ void frmMain::ConnectControls() {
     for (Frame* frame : mFrames) ConnectFrame(*frame);
     ConnectKeys();
     ConnectPublishing();
+    mPrinting = new WindowPrinting(*this);
+    mBarMenu->addSeparator();
+    mBarMenu->addActions({mPrinting->printAction(), mPrinting->exportPdfAction()});
 }
 
 void frmMain::ConnectPublishing() {

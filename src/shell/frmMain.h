@@ -18,6 +18,7 @@ class QMenu;
 class QMenuBar;
 class QShortcut;
 class SitePublishing;
+class WindowPrinting;
 
 // The main window: the frames of FrameKinds() behind a navigation bar, a status line with a resize
 // grip, an information panel and a wait box. It owns the frames and routes what one frame asks of
@@ -140,6 +141,7 @@ class frmMain : public QWidget {
     // Esc closing the help panel.
     QShortcut* mEscape = nullptr;
     SitePublishing* mPublishing = nullptr;
+    WindowPrinting* mPrinting = nullptr;  // Ctrl+P and Export as PDF of the window in front
     QMenu* mBarMenu = nullptr;
 
     // The last layout, in exact twips; controls that nobody moved since keep these values. (A

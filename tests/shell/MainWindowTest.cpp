@@ -1,6 +1,6 @@
 // The main window: its frames brought forward, its layout, place and size on the screen, the help
 // panel, the lists it fills from the database, what one frame asks for reaching the window, the
-// status line at any scale factor, and publishing the web site from it.
+// status line at any scale factor, publishing the web site from it and printing what it shows.
 
 #include <QContextMenuEvent>
 #include <QImage>
@@ -8,18 +8,22 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QVariantAnimation>
 #include <filesystem>
 
 #include "db/Database.h"
+#include "players/ui/frmPositions.h"
 #include "rankings/ui/RankingsFrame.h"
 #include "shell/Navigation.h"
 #include "shell/SitePublishing.h"
 #include "shell/StatusLine.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixtures.h"
+#include "support/PrintedText.h"
 #include "widgets/Button.h"
 #include "widgets/Frame.h"
 #include "widgets/ScreenPlacement.h"
@@ -331,6 +335,72 @@ TEST_F(Publish, WritesCancelsAndNeverReplacesAFolderOfTheUsersOwn) {
     EXPECT_TRUE(fs::exists(chosen / "vpa-site" / "notes.txt"));
     EXPECT_TRUE(fs::exists(chosen / "vpa-site-2" / "index.html"));
     EXPECT_FALSE(fs::exists(chosen / "vpa-site-3"));
+}
+
+// Ctrl+P previews the frame in front, World Rankings, on as many pages as its rows need; Export as
+// PDF writes the same pages, every row whole in their text and the header row on each.
+// On a sample large enough for the rankings to run onto several pages.
+class Printing : public LoadedMainWindow {
+  protected:
+    Printing()
+        : LoadedMainWindow(
+              "print",
+              [](const std::string& path) { WriteSampleDb(path, {.seed = 1, .scale = 3}); }, 0) {}
+    void SetUp() override {
+        LoadedMainWindow::SetUp();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    TempDir dir{"print"};
+};
+
+TEST_F(Printing, CtrlPPreviewsTheFrameInFrontAndExportWritesItsPagesAsPdf) {
+    int previewed = 0;
+    QTimer::singleShot(0, &window, [&previewed] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->objectName(), "dlgPrintPreview");
+        previewed = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        preview->reject();
+    });
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_GT(previewed, 1);
+
+    const fs::path pdf = dir / "rankings.pdf";
+    AnswerSaveDialog(QString::fromStdString((dir / "rankings").string()));
+    window.findChild<QAction*>("mnuExportPdf")->trigger();
+    EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
+    const std::optional<std::string> text = PdfText(pdf);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_EQ(ExpectPrintedRows(*text, C<GridControl>("grdRankings").allTexts()), previewed);
+}
+
+// A window opened over the main window takes Ctrl+P, and its own pages are printed, not the
+// frame's.
+TEST_F(Printing, AWindowOpenOverTheMainWindowPrintsItsOwnPages) {
+    frmPositions positions(&window);
+    positions.Init(C<GridControl>("grdRankings").textMatrix(1, 1));
+    positions.open();
+    positions.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&positions));
+    QApplication::processEvents();  // the widgets learn of it from the event queue
+    QWidget* previewOwner = nullptr;
+    QTimer::singleShot(0, &window, [&previewOwner] {
+        QWidget* preview = QApplication::activeModalWidget();
+        previewOwner = preview->parentWidget();
+        preview->close();
+    });
+    QTest::keyClick(&positions, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(previewOwner, &positions);
+
+    const fs::path pdf = dir / "positions.pdf";
+    AnswerSaveDialog(QString::fromStdString(pdf.string()));
+    window.findChild<QAction*>("mnuExportPdf")->trigger();
+    const std::optional<std::string> text = PdfText(pdf);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(text->starts_with(ToUtf8(positions.windowTitle()))) << *text;
+    ExpectPrintedRows(*text, Ctl<GridControl>(positions, "grdPos")->allTexts());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // duzedo as a user runs it: help on standard output with status 0, every mistake one line on
 // standard error with status 2, a mistyped command answered with the one meant; sql runs one
-// statement that reads and nothing else; sample writes, byte for byte, what the library writes.
+// statement that reads and nothing else; sample writes, byte for byte, what the library writes;
+// report writes a view's printed pages as a PDF.
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "db/Database.h"
+#include "rankings/Rankings.h"
 #include "support/DamagedFiles.h"
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
+#include "support/PrintedText.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -76,6 +80,26 @@ TEST(DuzedoTool, AnswersEveryCommandLineAsAUserRelies) {
                             (dir / "copy.sqlite").string() + "'"),
               0);
     EXPECT_TRUE(ReadBytes(dir / "copy.sqlite") == before);
+}
+
+// report --format pdf writes the view's printed pages: the PDF's text holds every ranking row
+// whole, with the header row on each page.
+TEST(DuzedoTool, WritesAViewsPrintedPagesWhoseTextHoldsEveryRow) {
+    if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built";
+    const TempDir dir("pdf");
+    const fs::path db = dir / "duzedo.sqlite";
+    const fs::path pdf = dir / "rankings.pdf";
+    WriteSampleDb(db.string(), {.seed = 1, .scale = 3});  // rankings of several pages
+    ASSERT_EQ(RunDuzedoTool("report rankings '" + db.string() + "' --format pdf --out '" +
+                            pdf.string() + "'"),
+              0);
+    EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
+    const std::optional<std::string> text = PdfText(pdf);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_TRUE(ConnectDb(db.string()));
+    const Grid rows = RankingsView({}).grid("grdRankings");
+    DisconnectDb();
+    EXPECT_GT(ExpectPrintedRows(*text, rows), 1);
 }
 
 }  // namespace

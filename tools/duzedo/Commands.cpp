@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -14,6 +13,7 @@
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
+#include "duzedo/Painting.h"
 #include "jetwriter/JetWriter.h"
 #include "site/Site.h"
 #include "tournaments/DiagramFiles.h"
@@ -158,27 +158,6 @@ void RunToMdb(const std::string& in, const std::string& out) {
     CopyTables(conn, output);
     output.finish();
 }
-
-namespace {
-
-// Drawing text needs the GUI module's fonts, never a display.
-class Painting {
-  private:
-    // Before the application: Qt's notices about the environment of a platform without a screen
-    // would break the one-line error rule.
-    static int Offscreen() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        return 1;
-    }
-
-    int argc_ = Offscreen();
-    char name_[7] = "duzedo";
-    char* argv_[2] = {name_, nullptr};
-    QGuiApplication gui_{argc_, argv_};
-};
-
-}  // namespace
 
 void RunPictures(const std::string& db, const std::string& dir) {
     const ConnectedDb connected(db);

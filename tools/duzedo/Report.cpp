@@ -1,5 +1,6 @@
 #include "duzedo/Report.h"
 
+#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -8,8 +9,10 @@
 #include <stdexcept>
 
 #include "core/Json.h"
+#include "core/QtText.h"
 #include "core/ViewTexts.h"
 #include "db/Database.h"
+#include "duzedo/Painting.h"
 #include "duzedo/WholeNumber.h"
 #include "fantasy/League.h"
 #include "headtohead/PairComparison.h"
@@ -18,6 +21,7 @@
 #include "misc/AllPlayerRecords.h"
 #include "misc/MiscStats.h"
 #include "options/Options.h"
+#include "painting/PrintedPages.h"
 #include "players/Games.h"
 #include "players/PlayerStats.h"
 #include "players/Positions.h"
@@ -234,7 +238,8 @@ ViewTexts Options(const ReportOptions&) {
 
 struct ReportView {
     std::string_view name;
-    std::vector<std::string_view> options;  // besides --format
+    std::string_view title;                 // of its printed pages
+    std::vector<std::string_view> options;  // besides --format and --out
     ViewTexts (*make)(const ReportOptions&);
     // A view whose JSON is more than its controls writes it itself.
     std::string (*json)(const ReportOptions&) = nullptr;
@@ -242,22 +247,22 @@ struct ReportView {
 
 const std::vector<ReportView>& Views() {
     static const std::vector<ReportView> views = {
-        {"rankings", {"--month", "--country", "--limit"}, Rankings},
-        {"months", {}, Months},
-        {"player", {"--name"}, Player},
-        {"games", {"--player", "--mode", "--order"}, Games},
-        {"positions", {"--player", "--row", "--width", "--height"}, Positions},
-        {"progress", {"--player", "--width", "--height"}, Progress},
-        {"pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
-        {"predict", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
-        {"fantasy", {"--players", "--seed"}, Fantasy},
-        {"tournaments", {"--country"}, Tournaments},
-        {"tournament", {"--name", "--player"}, Tournament},
-        {"worldcup", {"--wc", "--phase"}, WorldCup},
-        {"winners", {}, Winners},
-        {"misc", {"--min-games"}, Misc},
-        {"records", {"--stat", "--limit", "--min-games"}, Records},
-        {"options", {}, Options},
+        {"rankings", "World Rankings", {"--month", "--country", "--limit"}, Rankings},
+        {"months", "Ranking Months", {}, Months},
+        {"player", "Player Stats", {"--name"}, Player},
+        {"games", "Games", {"--player", "--mode", "--order"}, Games},
+        {"positions", "Ranking Positions", {"--player", "--row", "--width", "--height"}, Positions},
+        {"progress", "Ranking Progress", {"--player", "--width", "--height"}, Progress},
+        {"pair", "Find Pair", {"--p1", "--p2", "--seed"}, Pair, PairJson},
+        {"predict", "Prediction", {"--home", "--away", "--seed", "--count"}, nullptr, PredictJson},
+        {"fantasy", "Fantasy League", {"--players", "--seed"}, Fantasy},
+        {"tournaments", "Tournaments", {"--country"}, Tournaments},
+        {"tournament", "Tournament", {"--name", "--player"}, Tournament},
+        {"worldcup", "World Cups", {"--wc", "--phase"}, WorldCup},
+        {"winners", "World Cup Winners", {}, Winners},
+        {"misc", "Misc Stats", {"--min-games"}, Misc},
+        {"records", "All Player Records", {"--stat", "--limit", "--min-games"}, Records},
+        {"options", "Options", {}, Options},
     };
     return views;
 }
@@ -269,12 +274,19 @@ const ReportView& FindView(std::string_view name) {
     throw ReportError("unknown view '" + std::string(name) + "'; views: " + ReportViewNames());
 }
 
+bool IsPdf(const ReportOptions& options) {
+    const auto format = options.find("--format");
+    return format != options.end() && format->second == "pdf";
+}
+
 void CheckOptions(const ReportView& view, const ReportOptions& options) {
     for (const auto& [name, value] : options) {
         if (name == "--format") {
-            if (value != "json" && value != "csv") {
-                throw ReportError("option --format: '" + value + "' is neither json nor csv");
+            if (value != "json" && value != "csv" && value != "pdf") {
+                throw ReportError("option --format: '" + value + "' is not json, csv or pdf");
             }
+        } else if (name == "--out") {
+            if (!IsPdf(options)) throw ReportError("option --out is only for --format pdf");
         } else if (std::find(view.options.begin(), view.options.end(), name) ==
                    view.options.end()) {
             throw ReportError("option " + name + " does not apply to view " +
@@ -283,11 +295,26 @@ void CheckOptions(const ReportView& view, const ReportOptions& options) {
     }
 }
 
+// The view's printed pages as the PDF file --out, whole or not at all.
+void WritePdf(const ReportView& view, const ReportOptions& options, std::ostream& out) {
+    const std::string& path = options.at("--out");
+    std::optional<Painting> painting;  // the fonts, unless an application already has them
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) painting.emplace();
+    const QByteArray pdf = PdfBytes(PrintedView(std::string(view.title), view.make(options)));
+    QSaveFile file(ToQString(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
+        throw ReportError("cannot write " + path + ": " + ToUtf8(file.errorString()));
+    }
+    out << "wrote " << path << "\n";
+}
+
 }  // namespace
 
 const std::vector<ReportOption>& ReportOptionList() {
     static const std::vector<ReportOption> list = [] {
-        std::vector<ReportOption> all = {{"--format", "json, or csv for the view's main grid", {}}};
+        std::vector<ReportOption> all = {
+            {"--format", "json, csv for the view's main grid, or pdf for its printed pages", {}},
+            {"--out", "the PDF file written (--format pdf)", {}}};
         for (const ReportView& view : Views()) {
             for (const std::string_view name : view.options) {
                 auto option = std::find_if(all.begin(), all.end(),
@@ -324,6 +351,14 @@ void RunReport(std::string_view viewName, const std::string& db, const ReportOpt
                std::ostream& out) {
     const ReportView& view = FindView(viewName);
     CheckOptions(view, options);
+    if (IsPdf(options)) {
+        if (view.make == nullptr) {
+            throw ReportError("view " + std::string(view.name) + " has no printed pages");
+        }
+        if (options.count("--out") == 0 || options.at("--out").empty()) {
+            throw ReportError("--format pdf writes a file: give it with --out FILE");
+        }
+    }
     const auto format = options.find("--format");
     const bool csv = format != options.end() && format->second == "csv";
 
@@ -335,6 +370,10 @@ void RunReport(std::string_view viewName, const std::string& db, const ReportOpt
         ~Disconnect() { DisconnectDb(); }
     } disconnect;
 
+    if (IsPdf(options)) {
+        WritePdf(view, options, out);
+        return;
+    }
     if (!csv) {
         out << (view.json != nullptr ? view.json(options) : ToJson(view.make(options)));
         return;

@@ -12,7 +12,7 @@
 
 // duzedo report VIEW DB [--option value ...]: prints, as JSON, what one view's controls show for
 // the database DB, through the same functions the windows use; --format csv prints the view's
-// main grid as CSV instead.
+// main grid as CSV instead, and --format pdf --out FILE writes its printed pages as a PDF file.
 //
 // Views and their options:
 //   rankings   [--month N] [--country NAME] [--limit 0|1]
