@@ -42,7 +42,7 @@ void FillRecentFiles(QMenu& recent, frmMain& window) {
     if (number == 0) recent.addAction(QStringLiteral("No files opened yet"))->setEnabled(false);
 }
 
-void BuildFileMenu(QMenuBar& bar, frmMain& window, QAction& publish) {
+void BuildFileMenu(QMenuBar& bar, frmMain& window, const std::vector<QAction*>& output) {
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QObject::connect(AddAction(*file, "mnuOpen", QStringLiteral("&Open…"), QKeySequence::Open),
@@ -54,7 +54,7 @@ void BuildFileMenu(QMenuBar& bar, frmMain& window, QAction& publish) {
     QObject::connect(AddAction(*file, "mnuReload", QStringLiteral("Re&load"), Qt::Key_F5),
                      &QAction::triggered, &window, &frmMain::reloadRequested);
     file->addSeparator();
-    file->addAction(&publish);
+    for (QAction* action : output) file->addAction(action);
     file->addSeparator();
     QObject::connect(AddAction(*file, "mnuQuit", QStringLiteral("&Quit"), Qt::CTRL | Qt::Key_Q),
                      &QAction::triggered, &window, &QWidget::close);
@@ -120,10 +120,10 @@ void BuildHelpMenu(QMenuBar& bar, frmMain& window) {
 
 }  // namespace
 
-QMenuBar* BuildMainMenu(frmMain& window, QAction& publish) {
+QMenuBar* BuildMainMenu(frmMain& window, const std::vector<QAction*>& output) {
     auto* bar = new QMenuBar(&window);
     bar->setObjectName(QStringLiteral("mnuMain"));
-    BuildFileMenu(*bar, window, publish);
+    BuildFileMenu(*bar, window, output);
     BuildViewMenu(*bar, window);
     BuildHelpMenu(*bar, window);
     return bar;

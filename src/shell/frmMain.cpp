@@ -201,6 +201,8 @@ void frmMain::ConnectControls() {
     mPrinting = new WindowPrinting(*this);
     mBarMenu->addSeparator();
     mBarMenu->addActions({mPrinting->printAction(), mPrinting->exportPdfAction()});
+    mMenuBar = BuildMainMenu(*this, {mBarMenu->actions().value(0), mPrinting->printAction(),
+                                     mPrinting->exportPdfAction()});
 }
 
 void frmMain::ConnectPublishing() {
@@ -219,7 +221,6 @@ void frmMain::ConnectPublishing() {
     // The window holds the action too, so its shortcut works while the menu is closed.
     addAction(publish);
     connect(publish, &QAction::triggered, mPublishing, &SitePublishing::Publish);
-    mMenuBar = BuildMainMenu(*this, *publish);
     std::vector<QWidget*> bar{ui.Picture1};
     bar.insert(bar.end(), ui.chbBar.begin(), ui.chbBar.end());
     for (QWidget* part : bar) {
