@@ -44,7 +44,12 @@ std::vector<JetColumnDef> CatalogColumns() {
 
 std::vector<JetColumnDef> JetColumnDefs(const std::vector<ColumnDef>& columns) {
     std::vector<JetColumnDef> defs;
-    for (const ColumnDef& column : columns) defs.push_back({column.name, JetTypeOf(column.type)});
+    for (const ColumnDef& column : columns) {
+        defs.push_back({column.name, JetTypeOf(column.type)});
+        if (defs.back().type == kJetNone) {
+            throw DbError("column '" + column.name + "' is of a type this writer cannot hold");
+        }
+    }
     return defs;
 }
 
