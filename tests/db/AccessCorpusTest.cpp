@@ -1,6 +1,7 @@
 // Files written by Microsoft Access itself (tests/data/access, each file's source in NOTICE there),
-// read through the program's reading path and held to what the open-source libraries they come
-// from publish in their own tests (expected.tsv there), never to what this reader once produced.
+// read through the program's reading path, and converted by duzedo to-sqlite and read back, held to
+// what the open-source libraries they come from publish in their own tests (expected.tsv there),
+// never to what this reader once produced.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "db/DbFile.h"
+#include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
@@ -54,8 +56,14 @@ std::string WithOverstatedRowCounts(std::string bytes) {
     return bytes;
 }
 
-// How a file is read: as Access wrote it or with overstated row counts.
-enum class Way { AsWritten, Overstated };
+// How a file is read: as Access wrote it, with overstated row counts, or converted to SQLite.
+enum class Way { AsWritten, Overstated, Converted };
+
+// duzedo to-sqlite on file: what it says on standard error, and where it wrote the copy.
+ToolRun ToSqlite(const fs::path& file, const fs::path& out) {
+    return RunDuzedoToolLimited({"to-sqlite", file.string(), out.string()},
+                                std::chrono::seconds(60));
+}
 
 class Corpus {
   public:
@@ -64,11 +72,19 @@ class Corpus {
         if (fresh) {
             fs::path path = kCorpus / file;
             RecordingSink sink;
-            if (way == Way::Overstated) {
-                WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
-                path = dir_ / file;
+            if (way == Way::Converted) {
+                const ToolRun run = ToSqlite(path, dir_ / (file + ".sqlite"));
+                EXPECT_EQ(run.status, 0) << run.error;
+                // Every file here is some library's test data, none a DUZEDO.
+                EXPECT_NE(run.error.find("not a DUZEDO"), std::string::npos) << run.error;
+                ReadSqliteFile((dir_ / (file + ".sqlite")).string(), sink);
+            } else {
+                if (way == Way::Overstated) {
+                    WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
+                    path = dir_ / file;
+                }
+                ReadAccessFile(path.string(), sink);
             }
-            ReadAccessFile(path.string(), sink);
             it->second = std::move(sink.tables);
         }
         for (const RecordedTable& t : it->second) {
@@ -116,6 +132,7 @@ bool Holds(const RecordedTable& table, const std::vector<std::string>& columns,
     });
 }
 
+// Refused by the program and by a conversion alike, with the reason.
 void ExpectRefused(const std::string& file, const std::string& reason) {
     RecordingSink sink;
     try {
@@ -124,6 +141,12 @@ void ExpectRefused(const std::string& file, const std::string& reason) {
     } catch (const DbError& error) {
         EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
     }
+    if (!fs::exists(DuzedoToolPath())) return;
+    const TempDir dir("access-refused");
+    const ToolRun run = ToSqlite(kCorpus / file, dir / "out.sqlite");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.error.find(reason), std::string::npos) << run.error;
+    EXPECT_FALSE(fs::exists(dir / "out.sqlite"));
 }
 
 TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
@@ -142,9 +165,12 @@ TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
         const std::vector<std::string> f = Split(line, '\t');
         if (f[0] == "refused") ExpectRefused(f[1], f[2]);
         if (f[0] != "shape" && f[0] != "row" && f[0] != "unread") continue;
-        for (const Way way : {Way::AsWritten, Way::Overstated}) {
+        for (const Way way : {Way::AsWritten, Way::Overstated, Way::Converted}) {
             if (way == Way::Overstated && scrambled.contains(f[1])) continue;
-            SCOPED_TRACE(way == Way::AsWritten ? "as Access wrote it" : "row counts overstated");
+            if (way == Way::Converted && !fs::exists(DuzedoToolPath())) continue;
+            SCOPED_TRACE(way == Way::AsWritten    ? "as Access wrote it"
+                         : way == Way::Overstated ? "row counts overstated"
+                                                  : "converted to SQLite");
             const RecordedTable& table = corpus.table(f[1], f[2], way);
             if (f[0] == "unread") {
                 EXPECT_TRUE(std::none_of(table.columns.begin(), table.columns.end(),

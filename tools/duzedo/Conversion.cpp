@@ -1,0 +1,59 @@
+#include "duzedo/Conversion.h"
+
+#include <vector>
+
+#include "core/AppServices.h"
+#include "db/MemoryLoader.h"
+
+namespace {
+
+class KeptTables : public TableSink {
+  public:
+    KeptTables(TableSink& out, std::ostream& notes) : out_(out), notes_(notes) {}
+
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        duzedo_ = IsDuzedoTable(name);
+        anyDuzedo_ = anyDuzedo_ || duzedo_;
+        stored_.clear();
+        std::vector<ColumnDef> kept = columns;
+        for (ColumnDef& column : kept) {
+            stored_.push_back(column.type);
+            if (duzedo_) column.type = ProgramColumnType(column.type);
+        }
+        out_.beginTable(name, kept);
+    }
+
+    void addRow(const std::vector<DbValue>& row) override {
+        row_ = row;
+        for (std::size_t i = 0; i < row_.size() && i < stored_.size(); ++i) {
+            DbValue& value = row_[i];
+            if (duzedo_) {
+                ToProgramValue(stored_[i], value);
+            } else if (stored_[i] == ColumnType::YesNo && !value.isNull()) {
+                value = DbValue::integer(value.toInt64() != 0 ? 1 : 0);
+            }
+        }
+        out_.addRow(row_);
+    }
+
+    void endTable() override { out_.endTable(); }
+    void note(const std::string& what) override { notes_ << "duzedo: " << Printable(what) << "\n"; }
+
+    bool anyDuzedo() const { return anyDuzedo_; }
+
+  private:
+    TableSink& out_;
+    std::ostream& notes_;
+    bool duzedo_ = false;
+    bool anyDuzedo_ = false;
+    std::vector<ColumnType> stored_;
+    std::vector<DbValue> row_;
+};
+
+}  // namespace
+
+bool CopyAccessFile(const std::string& path, TableSink& out, std::ostream& notes) {
+    KeptTables kept(out, notes);
+    ReadAccessFileAsStored(path, kept);
+    return kept.anyDuzedo();
+}
