@@ -56,13 +56,13 @@ std::string WithOverstatedRowCounts(std::string bytes) {
     return bytes;
 }
 
-// How a file is read: as Access wrote it, with overstated row counts, or converted to SQLite.
-enum class Way { AsWritten, Overstated, Converted };
+// How a file is read: as Access wrote it, with overstated row counts, or converted by duzedo to
+// SQLite or to a new Access file.
+enum class Way { AsWritten, Overstated, Converted, Rewritten };
 
-// duzedo to-sqlite on file: what it says on standard error, and where it wrote the copy.
-ToolRun ToSqlite(const fs::path& file, const fs::path& out) {
-    return RunDuzedoToolLimited({"to-sqlite", file.string(), out.string()},
-                                std::chrono::seconds(60));
+// duzedo to-sqlite or to-mdb on file: its exit status and what it says on standard error.
+ToolRun Convert(const std::string& command, const fs::path& file, const fs::path& out) {
+    return RunDuzedoToolLimited({command, file.string(), out.string()}, std::chrono::seconds(60));
 }
 
 class Corpus {
@@ -72,12 +72,14 @@ class Corpus {
         if (fresh) {
             fs::path path = kCorpus / file;
             RecordingSink sink;
-            if (way == Way::Converted) {
-                const ToolRun run = ToSqlite(path, dir_ / (file + ".sqlite"));
+            if (way == Way::Converted || way == Way::Rewritten) {
+                const bool sqlite = way == Way::Converted;
+                const fs::path out = dir_ / (file + (sqlite ? ".sqlite" : ".mdb"));
+                const ToolRun run = Convert(sqlite ? "to-sqlite" : "to-mdb", path, out);
                 EXPECT_EQ(run.status, 0) << run.error;
                 // Every file here is some library's test data, none a DUZEDO.
                 EXPECT_NE(run.error.find("not a DUZEDO"), std::string::npos) << run.error;
-                ReadSqliteFile((dir_ / (file + ".sqlite")).string(), sink);
+                sqlite ? ReadSqliteFile(out.string(), sink) : ReadAccessFile(out.string(), sink);
             } else {
                 if (way == Way::Overstated) {
                     WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
@@ -143,20 +145,35 @@ void ExpectRefused(const std::string& file, const std::string& reason) {
     }
     if (!fs::exists(DuzedoToolPath())) return;
     const TempDir dir("access-refused");
-    const ToolRun run = ToSqlite(kCorpus / file, dir / "out.sqlite");
+    for (const std::string command : {"to-sqlite", "to-mdb"}) {
+        const ToolRun run = Convert(command, kCorpus / file, dir / "out");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.error.find(reason), std::string::npos) << run.error;
+        EXPECT_FALSE(fs::exists(dir / "out"));
+    }
+}
+
+// to-mdb refuses a file with a column the Jet 4 writer cannot hold, naming table and column.
+void ExpectUnwritable(const std::string& file, const std::string& table,
+                      const std::string& column) {
+    if (!fs::exists(DuzedoToolPath())) return;
+    const TempDir dir("access-unwritable");
+    const ToolRun run = Convert("to-mdb", kCorpus / file, dir / "out.mdb");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.error.find(reason), std::string::npos) << run.error;
-    EXPECT_FALSE(fs::exists(dir / "out.sqlite"));
+    EXPECT_NE(run.error.find("'" + table + "': column '" + column + "'"), std::string::npos)
+        << run.error;
+    EXPECT_FALSE(fs::exists(dir / "out.mdb"));
 }
 
 TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
     std::ifstream in(kCorpus / "expected.tsv");
     std::vector<std::string> lines;
-    std::set<std::string> scrambled;
+    std::set<std::string> scrambled, unwritable;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
         lines.push_back(line);
         if (line.starts_with("scrambled\t")) scrambled.insert(Split(line, '\t')[1]);
+        if (line.starts_with("unwritable\t")) unwritable.insert(Split(line, '\t')[1]);
     }
     ASSERT_GT(lines.size(), 30u);
     Corpus corpus;
@@ -164,13 +181,16 @@ TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
         SCOPED_TRACE(line);
         const std::vector<std::string> f = Split(line, '\t');
         if (f[0] == "refused") ExpectRefused(f[1], f[2]);
+        if (f[0] == "unwritable") ExpectUnwritable(f[1], f[2], f[3]);
         if (f[0] != "shape" && f[0] != "row" && f[0] != "unread") continue;
-        for (const Way way : {Way::AsWritten, Way::Overstated, Way::Converted}) {
+        for (const Way way : {Way::AsWritten, Way::Overstated, Way::Converted, Way::Rewritten}) {
             if (way == Way::Overstated && scrambled.contains(f[1])) continue;
-            if (way == Way::Converted && !fs::exists(DuzedoToolPath())) continue;
+            if (way == Way::Rewritten && unwritable.contains(f[1])) continue;
+            if (way >= Way::Converted && !fs::exists(DuzedoToolPath())) continue;
             SCOPED_TRACE(way == Way::AsWritten    ? "as Access wrote it"
                          : way == Way::Overstated ? "row counts overstated"
-                                                  : "converted to SQLite");
+                         : way == Way::Converted  ? "converted to SQLite"
+                                                  : "converted to a new Access file");
             const RecordedTable& table = corpus.table(f[1], f[2], way);
             if (f[0] == "unread") {
                 EXPECT_TRUE(std::none_of(table.columns.begin(), table.columns.end(),

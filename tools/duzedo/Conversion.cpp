@@ -1,11 +1,28 @@
 #include "duzedo/Conversion.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "core/AppServices.h"
 #include "db/MemoryLoader.h"
 
 namespace {
+
+// A failure of the file being written, not of the one being read.
+class WriteError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs write, telling its failures apart from the reader's.
+template <typename Write>
+void Writing(Write&& write) {
+    try {
+        write();
+    } catch (const DbError& e) {
+        throw WriteError(e.what());
+    }
+}
 
 class KeptTables : public TableSink {
   public:
@@ -20,7 +37,7 @@ class KeptTables : public TableSink {
             stored_.push_back(column.type);
             if (duzedo_) column.type = ProgramColumnType(column.type);
         }
-        out_.beginTable(name, kept);
+        Writing([&] { out_.beginTable(name, kept); });
     }
 
     void addRow(const std::vector<DbValue>& row) override {
@@ -33,10 +50,12 @@ class KeptTables : public TableSink {
                 value = DbValue::integer(value.toInt64() != 0 ? 1 : 0);
             }
         }
-        out_.addRow(row_);
+        Writing([&] { out_.addRow(row_); });
     }
 
-    void endTable() override { out_.endTable(); }
+    void endTable() override {
+        Writing([&] { out_.endTable(); });
+    }
     void note(const std::string& what) override { notes_ << "duzedo: " << Printable(what) << "\n"; }
 
     bool anyDuzedo() const { return anyDuzedo_; }
