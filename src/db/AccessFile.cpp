@@ -38,10 +38,56 @@ std::uintmax_t CheckedFileSize(const std::string& path) {
     return size;
 }
 
-}  // namespace
+// Hands the tables on in the program's forms; notes are for conversions alone.
+class ProgramForms : public TableSink {
+  public:
+    explicit ProgramForms(TableSink& sink) : sink_(sink) {}
 
-void ReadAccessFile(const std::string& path, TableSink& sink,
-                    const std::vector<std::string>& tables) {
+    void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) override {
+        stored_.clear();
+        std::vector<ColumnDef> loaded = columns;
+        for (ColumnDef& column : loaded) {
+            stored_.push_back(column.type);
+            column.type = ProgramColumnType(column.type);
+        }
+        changes_ = std::any_of(stored_.begin(), stored_.end(), [](ColumnType type) {
+            return type == ColumnType::Currency || type == ColumnType::Decimal ||
+                   type == ColumnType::Binary || type == ColumnType::Ole;
+        });
+        sink_.beginTable(name, loaded);
+    }
+    void addRow(const std::vector<DbValue>& row) override {
+        if (!changes_) {
+            sink_.addRow(row);
+            return;
+        }
+        row_ = row;
+        for (std::size_t i = 0; i < row_.size() && i < stored_.size(); ++i) {
+            ToProgramValue(stored_[i], row_[i]);
+        }
+        sink_.addRow(row_);
+    }
+    void endTable() override { sink_.endTable(); }
+
+  private:
+    TableSink& sink_;
+    std::vector<ColumnType> stored_;
+    bool changes_ = false;
+    std::vector<DbValue> row_;
+};
+
+std::string HexText(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.push_back(kHex[b >> 4]);
+        text.push_back(kHex[b & 15]);
+    }
+    return text;
+}
+
+void RunReaderOn(const std::string& path, TableSink& sink, const std::vector<std::string>& tables) {
     try {
         const std::uintmax_t size = CheckedFileSize(path);
         const std::size_t pageSize = CheckedPageSize(path);
@@ -53,5 +99,53 @@ void ReadAccessFile(const std::string& path, TableSink& sink,
                                  access_detail::ReaderArguments(path, tables), sink, limits);
     } catch (const DbError& e) {
         throw DbError("Cannot read the Access file '" + path + "': " + e.what());
+    }
+}
+
+}  // namespace
+
+void ReadAccessFile(const std::string& path, TableSink& sink,
+                    const std::vector<std::string>& tables) {
+    ProgramForms forms(sink);
+    RunReaderOn(path, forms, tables);
+}
+
+void ReadAccessFileAsStored(const std::string& path, TableSink& sink) {
+    RunReaderOn(path, sink, {});
+}
+
+ColumnType ProgramColumnType(ColumnType stored) {
+    switch (stored) {
+        case ColumnType::BigInteger:
+            return ColumnType::Integer32;
+        case ColumnType::Decimal:
+            return ColumnType::Real;
+        case ColumnType::ExtendedDate:
+            return ColumnType::DateTime;
+        case ColumnType::Guid:
+        case ColumnType::Binary:
+        case ColumnType::Ole:
+            return ColumnType::Memo;
+        default:
+            return stored;
+    }
+}
+
+void ToProgramValue(ColumnType stored, DbValue& value) {
+    if (value.kind() != DbValue::Kind::Text) return;
+    switch (stored) {
+        case ColumnType::Currency:
+        case ColumnType::Decimal:
+            // The decimal text the reader writes is always a number.
+            value = DbValue::real(value.toDouble());
+            break;
+        case ColumnType::Binary:
+            value = DbValue::text(HexText(value.chars()));
+            break;
+        case ColumnType::Ole:
+            value = {};
+            break;
+        default:
+            break;
     }
 }

@@ -111,6 +111,14 @@ void PutValue(std::string& out, const DbValue& value) {
     }
 }
 
+std::string Reason(std::string_view text) {
+    std::string body;
+    text = text.substr(0, kMaxReasonBytes);
+    PutU16(body, text.size());
+    body.append(text);
+    return body;
+}
+
 void WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = ::write(fd, data.data(), data.size());
@@ -162,11 +170,11 @@ void StreamWriter::done() {
 }
 
 void StreamWriter::failure(std::string_view reason) {
-    std::string body;
-    reason = reason.substr(0, kMaxReasonBytes);
-    PutU16(body, reason.size());
-    body.append(reason);
-    putFrame(FrameKind::Failure, body);
+    putFrame(FrameKind::Failure, Reason(reason));
+}
+
+void StreamWriter::note(std::string_view what) {
+    putFrame(FrameKind::Note, Reason(what));
 }
 
 void StreamWriter::putFrame(FrameKind kind, const std::string& body) {
@@ -264,6 +272,11 @@ void ReadValue(FrameReader& in, DbValue& out) {
     }
 }
 
+std::string ReasonOf(std::string_view payload) {
+    FrameReader in(payload);
+    return std::string(in.take(std::min<std::size_t>(in.number(2), kMaxReasonBytes)));
+}
+
 }  // namespace
 
 StreamDecoder::StreamDecoder(TableSink& sink, std::uint64_t maxStreamBytes)
@@ -291,11 +304,13 @@ void StreamDecoder::finish() const {
 void StreamDecoder::handleFrame(std::string_view body) {
     const auto kind = static_cast<FrameKind>(body.front());
     const std::string_view payload = body.substr(1);
-    if (kind == FrameKind::Failure) {
-        FrameReader in(payload);
-        throw DbError(std::string(in.take(std::min<std::size_t>(in.number(2), kMaxReasonBytes))));
-    }
+    if (kind == FrameKind::Failure) throw DbError(ReasonOf(payload));
     if (state_ == State::Done) Malformed("data after the end");
+    if (kind == FrameKind::Note) {
+        if (state_ != State::Between) Malformed("frame out of order");
+        sink_.note(ReasonOf(payload));
+        return;
+    }
     const State expected =
         kind == FrameKind::Row || kind == FrameKind::EndTable ? State::InTable : State::Between;
     if (state_ != expected) Malformed("frame out of order");
@@ -326,7 +341,7 @@ void StreamDecoder::handleTable(std::string_view payload) {
     for (ColumnDef& column : columns) {
         column.name = in.name();
         const auto type = in.number(1);
-        if (type > static_cast<std::uint64_t>(ColumnType::DateTime)) Malformed("bad column type");
+        if (type > static_cast<std::uint64_t>(ColumnType::Ole)) Malformed("bad column type");
         column.type = static_cast<ColumnType>(type);
     }
     in.expectEnd();

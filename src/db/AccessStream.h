@@ -39,7 +39,8 @@ struct ChildLimits {
 //             with ".fffffff" after it for a Date/Time Extended value with a fraction
 //   EndTable, Done: nothing more
 //   Failure:  u16 length, reason
-enum class FrameKind : std::uint8_t { Table = 1, Row, EndTable, Done, Failure };
+//   Note:     u16 length, what was left out and why (between tables)
+enum class FrameKind : std::uint8_t { Table = 1, Row, EndTable, Done, Failure, Note };
 
 // Jet allows 255 columns and object names of 64 characters; the limits leave room and still
 // keep a garbled stream from making the program allocate without bound.
@@ -58,6 +59,7 @@ class StreamWriter {
     void endTable();
     void done();
     void failure(std::string_view reason);
+    void note(std::string_view what);
     // Writes out everything gathered. Throws std::system_error when the pipe is gone.
     void flush();
 

@@ -129,7 +129,17 @@ std::string_view DeclaredType(ColumnType type) {
         case ColumnType::Currency:
             return "CURRENCY";
         case ColumnType::DateTime:
+        case ColumnType::ExtendedDate:
             return "DATETIME";
+        case ColumnType::BigInteger:
+            return "BIGINT";
+        case ColumnType::Decimal:
+            return "NUMERIC";
+        case ColumnType::Guid:
+            return "GUID";
+        case ColumnType::Binary:
+        case ColumnType::Ole:
+            return "BLOB";
     }
     return "TEXT";
 }
@@ -181,6 +191,7 @@ struct SqliteFileWriter::State {
     PartialFile file;
     SqliteDb db;
     Statement insert;
+    std::vector<bool> bytes;  // columns whose text values are bytes, written as BLOBs
 };
 
 SqliteFileWriter::SqliteFileWriter(const std::string& path)
@@ -209,11 +220,25 @@ void SqliteFileWriter::beginTable(const std::string& name, const std::vector<Col
     }
     Execute(state_->db.get(), create + ")");
     state_->insert = Prepare(state_->db.get(), insert + ")");
+    state_->bytes.clear();
+    for (const ColumnDef& column : columns) {
+        state_->bytes.push_back(column.type == ColumnType::Binary ||
+                                column.type == ColumnType::Ole);
+    }
 }
 
 void SqliteFileWriter::addRow(const std::vector<DbValue>& row) {
     sqlite3_stmt* stmt = state_->insert.get();
-    for (std::size_t i = 0; i < row.size(); ++i) BindValue(stmt, static_cast<int>(i + 1), row[i]);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const int parameter = static_cast<int>(i + 1);
+        if (i < state_->bytes.size() && state_->bytes[i] && row[i].kind() == DbValue::Kind::Text) {
+            const std::string_view bytes = row[i].chars();
+            sqlite3_bind_blob(stmt, parameter, bytes.data(), static_cast<int>(bytes.size()),
+                              SQLITE_STATIC);
+        } else {
+            BindValue(stmt, parameter, row[i]);
+        }
+    }
     CheckSqlite(state_->db.get(), sqlite3_step(stmt), "Writing a row", SQLITE_DONE);
     sqlite3_reset(stmt);
 }

@@ -21,9 +21,21 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared);
 
 // Reads the user tables of an Access (Jet 3, Jet 4, ACE) file that tables names, or every one
 // when it is empty; the others are not even looked at. Throws DbError when the file or one of
-// those tables cannot be read.
+// those tables cannot be read. Columns and values come as the program loads them (the first nine
+// column types, ProgramColumnType and ProgramValue); attachment and multi-value columns are left
+// out.
 void ReadAccessFile(const std::string& path, TableSink& sink,
                     const std::vector<std::string>& tables = {});
+// Reads every user table of an Access file with its columns and values as stored (TableSink.h),
+// for a conversion that keeps them; each column left out comes with a note saying why.
+void ReadAccessFileAsStored(const std::string& path, TableSink& sink);
+
+// A column of the stored form as the program loads it: Large Number as Integer32, Decimal as
+// Real, Date/Time Extended as DateTime, the rest without a type of their own as Memo.
+ColumnType ProgramColumnType(ColumnType stored);
+// A value of a column of that type likewise, in place: currency and decimal text as the nearest
+// double, binary bytes as hexadecimal text, OLE objects as null.
+void ToProgramValue(ColumnType stored, DbValue& value);
 // Reads the tables of an SQLite file (every table, or those wanted says yes to), opened read-only,
 // with the changes its write-ahead log holds. Throws DbError likewise.
 void ReadSqliteFile(const std::string& path, TableSink& sink,

@@ -38,6 +38,30 @@ std::string Digits(unsigned __int128 v) {
     return digits;
 }
 
+// "[-]digits" with the last scale of them after the decimal point; no sign for zero.
+std::string DecimalText(bool negative, std::string digits, int scale) {
+    const auto places = static_cast<std::size_t>(std::max(scale, 0));
+    if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+    if (places > 0) digits.insert(digits.size() - places, ".");
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    return (negative && !zero ? "-" : "") + digits;
+}
+
+// Words of 32 bits, most significant first, each little-endian.
+unsigned __int128 Magnitude(const unsigned char* words, int count) {
+    unsigned __int128 magnitude = 0;
+    for (int word = 0; word < count; ++word) {
+        magnitude = (magnitude << 32) | LoadLe(words + 4 * word, 4);
+    }
+    return magnitude;
+}
+
+std::uint64_t CurrencyMagnitude(std::span<const unsigned char, 8> bytes, bool& negative) {
+    const auto raw = static_cast<std::int64_t>(LoadLe(bytes.data(), 8));
+    negative = raw < 0;
+    return negative ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+}
+
 // Jet's own limits: 100-01-01 and 9999-12-31 as days since 1899-12-30.
 constexpr double kFirstDay = -657434;
 constexpr double kLastDay = 2958465;
@@ -91,19 +115,41 @@ DbValue JetExtendedDateValue(std::span<const unsigned char, 42> bytes) {
 }
 
 double JetCurrency(std::span<const unsigned char, 8> bytes) {
-    const auto raw = static_cast<std::int64_t>(LoadLe(bytes.data(), 8));
-    const bool negative = raw < 0;
-    const std::uint64_t magnitude =
-        negative ? ~static_cast<std::uint64_t>(raw) + 1 : static_cast<std::uint64_t>(raw);
+    bool negative = false;
+    const std::uint64_t magnitude = CurrencyMagnitude(bytes, negative);
     return ScaledDecimal(negative, Digits(magnitude), 4);
 }
 
+std::string JetCurrencyText(std::span<const unsigned char, 8> bytes) {
+    bool negative = false;
+    const std::uint64_t magnitude = CurrencyMagnitude(bytes, negative);
+    return DecimalText(negative, Digits(magnitude), 4);
+}
+
 double JetDecimal(std::span<const unsigned char, 17> bytes, int scale) {
+    return ScaledDecimal((bytes[0] & 0x80) != 0, Digits(Magnitude(bytes.data() + 1, 4)), scale);
+}
+
+std::string JetDecimalText(std::span<const unsigned char, 17> bytes, int scale) {
+    return DecimalText((bytes[0] & 0x80) != 0, Digits(Magnitude(bytes.data() + 1, 4)), scale);
+}
+
+std::string JetCalculatedDecimalText(std::span<const unsigned char> bytes) {
+    if (bytes.size() < 4) return {};
+    const auto stated = static_cast<std::size_t>(LoadLe(bytes.data(), 2));
+    std::size_t n = stated > 0 ? stated : bytes.size() - 2;
+    n = std::min({(n >= 2 ? n - 2 : 0) / 4 * 4, std::size_t{16}, (bytes.size() - 4) / 4 * 4});
+    // Most significant first: a word of 4 bytes where the length calls for one, then words of 8,
+    // each little-endian.
+    const unsigned char* p = bytes.data() + 4;
     unsigned __int128 magnitude = 0;
-    for (int word = 0; word < 4; ++word) {
-        magnitude = (magnitude << 32) | LoadLe(bytes.data() + 1 + 4 * word, 4);
+    if (n % 8 != 0) {
+        magnitude = LoadLe(p, 4);
+        p += 4;
+        n -= 4;
     }
-    return ScaledDecimal((bytes[0] & 0x80) != 0, Digits(magnitude), scale);
+    for (; n > 0; n -= 8, p += 8) magnitude = (magnitude << 64) | LoadLe(p, 8);
+    return DecimalText(bytes[3] != 0, Digits(magnitude), bytes[2]);
 }
 
 }  // namespace access_detail

@@ -3,6 +3,7 @@
 // Jet's fixed-size values, stored as raw little-endian bytes, as engine values.
 
 #include <span>
+#include <string>
 
 #include "db/DbValue.h"
 
@@ -17,8 +18,15 @@ DbValue JetDateValue(double days);
 DbValue JetExtendedDateValue(std::span<const unsigned char, 42> bytes);
 // Currency: a 64-bit integer of ten-thousandths.
 double JetCurrency(std::span<const unsigned char, 8> bytes);
+// The same as decimal text with its four places ("-12.3400"), exact.
+std::string JetCurrencyText(std::span<const unsigned char, 8> bytes);
 // Decimal: a sign byte, then a 96/128-bit magnitude as four little-endian 32-bit words, most
 // significant first, scaled by 10^-scale.
 double JetDecimal(std::span<const unsigned char, 17> bytes, int scale);
+// The same as decimal text with scale places ("100.0000"), exact.
+std::string JetDecimalText(std::span<const unsigned char, 17> bytes, int scale);
+// Decimal as a calculated column stores it: a 2-byte length, the scale, a sign byte, then up to 16
+// bytes of magnitude. Empty for bytes too short to hold one.
+std::string JetCalculatedDecimalText(std::span<const unsigned char> bytes);
 
 }  // namespace access_detail

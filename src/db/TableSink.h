@@ -8,8 +8,25 @@
 // The tables of a database file as they pass from whoever reads the file to whoever keeps them;
 // the Access reader process writes them too, so this stays free of the engine.
 
-// Column types of the DUZEDO, as an Access file stores them.
-enum class ColumnType { Text, Memo, Byte, Integer16, Integer32, YesNo, Real, Currency, DateTime };
+// Column types of an Access file. The program loads the first nine, those of the DUZEDO; the
+// others come from the Access reader alone, for conversions that keep every value as stored.
+enum class ColumnType {
+    Text,
+    Memo,
+    Byte,
+    Integer16,
+    Integer32,
+    YesNo,
+    Real,
+    Currency,  // as stored, decimal text like Decimal
+    DateTime,
+    BigInteger,    // Large Number
+    Decimal,       // values as decimal text
+    ExtendedDate,  // Date/Time Extended
+    Guid,          // replication ID, "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"
+    Binary,        // values as text holding their bytes
+    Ole,           // likewise, the object with its header
+};
 
 struct ColumnDef {
     std::string name;
@@ -24,4 +41,6 @@ class TableSink {
     virtual void beginTable(const std::string& name, const std::vector<ColumnDef>& columns) = 0;
     virtual void addRow(const std::vector<DbValue>& row) = 0;
     virtual void endTable() = 0;
+    // Something of the file that was left out, and why, said for the user.
+    virtual void note(const std::string&) {}
 };

@@ -206,8 +206,15 @@ std::uint8_t JetTypeOf(ColumnType type) {
             return kJetMoney;
         case ColumnType::DateTime:
             return kJetDateTime;
+        case ColumnType::BigInteger:
+        case ColumnType::Decimal:
+        case ColumnType::ExtendedDate:
+        case ColumnType::Guid:
+        case ColumnType::Binary:
+        case ColumnType::Ole:
+            break;
     }
-    return kJetText;
+    return kJetNone;
 }
 
 void CheckObjectName(const std::string& name, std::string_view what) {

@@ -42,9 +42,32 @@ std::vector<JetColumnDef> CatalogColumns() {
             {"LvProp", kJetOle}};
 }
 
+std::string UnwritableTypeName(ColumnType type) {
+    switch (type) {
+        case ColumnType::BigInteger:
+            return "Large Number";
+        case ColumnType::Decimal:
+            return "Decimal";
+        case ColumnType::ExtendedDate:
+            return "Date/Time Extended";
+        case ColumnType::Guid:
+            return "replication ID";
+        case ColumnType::Binary:
+            return "binary";
+        default:
+            return "OLE object";
+    }
+}
+
 std::vector<JetColumnDef> JetColumnDefs(const std::vector<ColumnDef>& columns) {
     std::vector<JetColumnDef> defs;
-    for (const ColumnDef& column : columns) defs.push_back({column.name, JetTypeOf(column.type)});
+    for (const ColumnDef& column : columns) {
+        defs.push_back({column.name, JetTypeOf(column.type)});
+        if (defs.back().type == kJetNone) {
+            throw DbError("column '" + column.name + "' holds " + UnwritableTypeName(column.type) +
+                          " values, which this Jet 4 writer cannot write");
+        }
+    }
     return defs;
 }
 

@@ -49,6 +49,7 @@ enum JetType : std::uint8_t {
     kJetText = 0x0a,
     kJetOle = 0x0b,
     kJetMemo = 0x0c,
+    kJetNone = 0xff,  // no column type this writer holds
 };
 
 void PutLe(unsigned char* out, std::uint64_t value, int bytes);
@@ -96,6 +97,8 @@ struct TableLayout {
     std::size_t varColumns = 0;
 };
 
+// kJetNone for a type this writer cannot hold (Large Number, Decimal, Date/Time Extended,
+// replication ID, binary, OLE).
 std::uint8_t JetTypeOf(ColumnType type);
 // Throws DbError for a name Jet cannot hold (empty, over 64 characters).
 void CheckObjectName(const std::string& name, std::string_view what);

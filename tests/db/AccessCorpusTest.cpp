@@ -1,6 +1,7 @@
 // Files written by Microsoft Access itself (tests/data/access, each file's source in NOTICE there),
-// read through the program's reading path and held to what the open-source libraries they come
-// from publish in their own tests (expected.tsv there), never to what this reader once produced.
+// read through the program's reading path, and converted by duzedo to-sqlite and read back, held to
+// what the open-source libraries they come from publish in their own tests (expected.tsv there),
+// never to what this reader once produced.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "db/DbFile.h"
+#include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
@@ -54,18 +56,37 @@ std::string WithOverstatedRowCounts(std::string bytes) {
     return bytes;
 }
 
+// How a file is read: as Access wrote it, with overstated row counts, or converted by duzedo to
+// SQLite or to a new Access file.
+enum class Way { AsWritten, Overstated, Converted, Rewritten };
+
+// duzedo to-sqlite or to-mdb on file: its exit status and what it says on standard error.
+ToolRun Convert(const std::string& command, const fs::path& file, const fs::path& out) {
+    return RunDuzedoToolLimited({command, file.string(), out.string()}, std::chrono::seconds(60));
+}
+
 class Corpus {
   public:
-    const RecordedTable& table(const std::string& file, const std::string& name, bool overstated) {
-        auto [it, fresh] = read_.try_emplace({file, overstated});
+    const RecordedTable& table(const std::string& file, const std::string& name, Way way) {
+        auto [it, fresh] = read_.try_emplace({file, way});
         if (fresh) {
             fs::path path = kCorpus / file;
-            if (overstated) {
-                WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
-                path = dir_ / file;
-            }
             RecordingSink sink;
-            ReadAccessFile(path.string(), sink);
+            if (way == Way::Converted || way == Way::Rewritten) {
+                const bool sqlite = way == Way::Converted;
+                const fs::path out = dir_ / (file + (sqlite ? ".sqlite" : ".mdb"));
+                const ToolRun run = Convert(sqlite ? "to-sqlite" : "to-mdb", path, out);
+                EXPECT_EQ(run.status, 0) << run.error;
+                // Every file here is some library's test data, none a DUZEDO.
+                EXPECT_NE(run.error.find("not a DUZEDO"), std::string::npos) << run.error;
+                sqlite ? ReadSqliteFile(out.string(), sink) : ReadAccessFile(out.string(), sink);
+            } else {
+                if (way == Way::Overstated) {
+                    WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
+                    path = dir_ / file;
+                }
+                ReadAccessFile(path.string(), sink);
+            }
             it->second = std::move(sink.tables);
         }
         for (const RecordedTable& t : it->second) {
@@ -76,7 +97,7 @@ class Corpus {
 
   private:
     TempDir dir_{"access-corpus"};
-    std::map<std::pair<std::string, bool>, std::vector<RecordedTable>> read_;
+    std::map<std::pair<std::string, Way>, std::vector<RecordedTable>> read_;
 };
 
 // Whether a value read is the one published: numbers by value ("100.0000" is the Decimal 100),
@@ -113,6 +134,7 @@ bool Holds(const RecordedTable& table, const std::vector<std::string>& columns,
     });
 }
 
+// Refused by the program and by a conversion alike, with the reason.
 void ExpectRefused(const std::string& file, const std::string& reason) {
     RecordingSink sink;
     try {
@@ -121,16 +143,37 @@ void ExpectRefused(const std::string& file, const std::string& reason) {
     } catch (const DbError& error) {
         EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
     }
+    if (!fs::exists(DuzedoToolPath())) return;
+    const TempDir dir("access-refused");
+    for (const std::string command : {"to-sqlite", "to-mdb"}) {
+        const ToolRun run = Convert(command, kCorpus / file, dir / "out");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.error.find(reason), std::string::npos) << run.error;
+        EXPECT_FALSE(fs::exists(dir / "out"));
+    }
+}
+
+// to-mdb refuses a file with a column the Jet 4 writer cannot hold, naming table and column.
+void ExpectUnwritable(const std::string& file, const std::string& table,
+                      const std::string& column) {
+    if (!fs::exists(DuzedoToolPath())) return;
+    const TempDir dir("access-unwritable");
+    const ToolRun run = Convert("to-mdb", kCorpus / file, dir / "out.mdb");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.error.find("'" + table + "': column '" + column + "'"), std::string::npos)
+        << run.error;
+    EXPECT_FALSE(fs::exists(dir / "out.mdb"));
 }
 
 TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
     std::ifstream in(kCorpus / "expected.tsv");
     std::vector<std::string> lines;
-    std::set<std::string> scrambled;
+    std::set<std::string> scrambled, unwritable;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
         lines.push_back(line);
         if (line.starts_with("scrambled\t")) scrambled.insert(Split(line, '\t')[1]);
+        if (line.starts_with("unwritable\t")) unwritable.insert(Split(line, '\t')[1]);
     }
     ASSERT_GT(lines.size(), 30u);
     Corpus corpus;
@@ -138,11 +181,28 @@ TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
         SCOPED_TRACE(line);
         const std::vector<std::string> f = Split(line, '\t');
         if (f[0] == "refused") ExpectRefused(f[1], f[2]);
-        if (f[0] != "shape" && f[0] != "row") continue;
-        for (const bool overstated : {false, true}) {
-            if (overstated && scrambled.contains(f[1])) continue;
-            SCOPED_TRACE(overstated ? "row counts overstated" : "as Access wrote it");
-            const RecordedTable& table = corpus.table(f[1], f[2], overstated);
+        if (f[0] == "unwritable") ExpectUnwritable(f[1], f[2], f[3]);
+        if (f[0] != "shape" && f[0] != "row" && f[0] != "unread" && f[0] != "bytes") continue;
+        for (const Way way : {Way::AsWritten, Way::Overstated, Way::Converted, Way::Rewritten}) {
+            if (way == Way::Overstated && scrambled.contains(f[1])) continue;
+            if (way == Way::Rewritten && unwritable.contains(f[1])) continue;
+            if (way >= Way::Converted && !fs::exists(DuzedoToolPath())) continue;
+            // The program has no use for bytes; a conversion to SQLite keeps them.
+            if (f[0] == "bytes" && way != Way::Converted) continue;
+            SCOPED_TRACE(way == Way::AsWritten    ? "as Access wrote it"
+                         : way == Way::Overstated ? "row counts overstated"
+                         : way == Way::Converted  ? "converted to SQLite"
+                                                  : "converted to a new Access file");
+            const RecordedTable& table = corpus.table(f[1], f[2], way);
+            if (f[0] == "bytes") {
+                EXPECT_TRUE(Holds(table, {f[3]}, {ReadBytes(kCorpus / f[4])}));
+                continue;
+            }
+            if (f[0] == "unread") {
+                EXPECT_TRUE(std::none_of(table.columns.begin(), table.columns.end(),
+                                         [&](const ColumnDef& c) { return c.name == f[3]; }));
+                continue;
+            }
             if (f[0] == "row") {
                 EXPECT_TRUE(Holds(table, Split(f[3], '|'), Split(f[4], '|')));
                 continue;

@@ -42,6 +42,7 @@ std::string ValidStream() {
     out.addRow(kRow);
     out.addRow(kSparseRow);
     out.endTable();
+    out.note("a column left out");  // for the user alone: no sink's table holds it
     out.beginTable("empty", {{"x", ColumnType::Memo}});
     out.endTable();
     out.done();
@@ -242,6 +243,16 @@ TEST(JetValues, DecimalsKeepSignAndScale) {
     bytes[13] = 0x39;  // least significant word: 12345
     bytes[14] = 0x30;
     EXPECT_EQ(JetDecimal(bytes, 2), -123.45);
+    EXPECT_EQ(JetDecimalText(bytes, 2), "-123.45");
+    EXPECT_EQ(JetDecimalText(bytes, 7), "-0.0012345");
+    bytes[13] = bytes[14] = 0;
+    EXPECT_EQ(JetDecimalText(bytes, 2), "0.00");  // no sign on zero
+    std::array<unsigned char, 8> money{};
+    money.fill(0xff);
+    EXPECT_EQ(JetCurrencyText(money), "-0.0001");
+    // A calculated column's: length, scale 3, negative, then a word of 4 bytes before one of 8.
+    const std::array<unsigned char, 16> calculated{14, 0, 3, 1, 1, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(JetCalculatedDecimalText(calculated), "-18446744073709551.621");  // -(2^64 + 5)
 }
 
 }  // namespace

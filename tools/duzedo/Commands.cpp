@@ -13,6 +13,7 @@
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
+#include "duzedo/Conversion.h"
 #include "duzedo/Painting.h"
 #include "jetwriter/JetWriter.h"
 #include "site/Site.h"
@@ -142,21 +143,41 @@ void RunSql(const std::string& db, const std::string& sql, bool json) {
     std::cout << (json ? RowsAsJson(rows) : RowsAsText(rows));
 }
 
-void RunToSqlite(const std::string& in, const std::string& out) {
-    Connection conn;
-    conn.open(in, ConnectionString(in));
-    // The input is held in memory, so out may even be in.
-    SqliteFileWriter output(out);
-    CopyTables(conn, output);
+namespace {
+
+// Copies in to output as the conversions keep it (Conversion.h for an Access file; the tables the
+// program reads of any other), then finishes output. out, the file output writes, may be in: it
+// takes its place only once complete.
+template <typename Writer>
+void Convert(const std::string& in, const std::string& out) {
+    const DbFileFormat format = DetectDbFileFormat(in);
+    if (format != DbFileFormat::Jet3 && format != DbFileFormat::Jet4 &&
+        format != DbFileFormat::Ace) {
+        Connection conn;
+        conn.open(in, ConnectionString(in));
+        Writer output(out);
+        CopyTables(conn, output);
+        output.finish();
+        return;
+    }
+    Writer output(out);
+    const bool duzedo = CopyAccessFile(in, output, std::cerr);
     output.finish();
+    if (!duzedo) {
+        std::cerr << "duzedo: " << Printable(in)
+                  << " holds none of the tables the program reads: not a DUZEDO, converted all "
+                     "the same\n";
+    }
+}
+
+}  // namespace
+
+void RunToSqlite(const std::string& in, const std::string& out) {
+    Convert<SqliteFileWriter>(in, out);
 }
 
 void RunToMdb(const std::string& in, const std::string& out) {
-    Connection conn;
-    conn.open(in, ConnectionString(in));
-    JetFileWriter output(out);
-    CopyTables(conn, output);
-    output.finish();
+    Convert<JetFileWriter>(in, out);
 }
 
 void RunPictures(const std::string& db, const std::string& dir) {

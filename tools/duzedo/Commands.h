@@ -15,7 +15,9 @@ void RunSample(const SampleOptions& options, const std::filesystem::path& dir);
 // sql: the rows of one query through the program's engine, tab-separated or as JSON.
 void RunSql(const std::string& db, const std::string& sql, bool json);
 
-// to-sqlite, to-mdb: the tables the program reads, from any file it opens. out may be in.
+// to-sqlite, to-mdb: every user table of an Access file (Conversion.h), with a note on standard
+// error when it holds no DUZEDO table; the tables the program reads of an SQLite file. out may be
+// in.
 void RunToSqlite(const std::string& in, const std::string& out);
 void RunToMdb(const std::string& in, const std::string& out);
 

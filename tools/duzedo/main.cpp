@@ -90,9 +90,12 @@ void AddSql(CLI::App& app, Arguments& a) {
 
 void AddConversion(CLI::App& app, Arguments& a, const std::string& name, const std::string& into,
                    void (*run)(const std::string&, const std::string&)) {
-    CLI::App* command = app.add_subcommand(
-        name, "copy the tables of a DUZEDO (Access or SQLite) that the program reads into " + into);
-    command->add_option("IN", a.in, "the DUZEDO read")->required();
+    const std::string what =
+        "copy every table of an Access file (of an SQLite file, the tables the program reads) "
+        "into " +
+        into;
+    CLI::App* command = app.add_subcommand(name, what);
+    command->add_option("IN", a.in, "the database read, Access or SQLite")->required();
     command->add_option("OUT", a.out, "the file written; may be IN")->required();
     command->callback([&a, run] { run(a.in, a.out); });
 }

@@ -87,21 +87,21 @@ std::string GuidText(std::span<const unsigned char> b) {
     return text;
 }
 
-std::string HexText(std::span<const unsigned char> bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    for (const unsigned char b : bytes) {
-        text.push_back(kHex[b >> 4]);
-        text.push_back(kHex[b & 15]);
-    }
-    return text;
+std::string Bytes(std::span<const unsigned char> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::span<const unsigned char> FieldBytes(const MdbHandle& mdb, const MdbField& field) {
+    return {mdb.pg_buf + field.start, static_cast<std::size_t>(field.siz)};
 }
 
 // Text through libmdb, which writes at most its bind size: room enough for the UTF-8 of
 // sourceBytes, whatever the encoding (three bytes per source byte at worst).
-std::string LibmdbText(MdbHandle& mdb, int jetType, int start, int size, std::size_t sourceBytes) {
+std::string LibmdbText(MdbHandle& mdb, const void* buffer, int jetType, int start, int size,
+                       std::size_t sourceBytes) {
     mdb_set_bind_size(&mdb, std::max(kDefaultBindSize, 3 * sourceBytes + 16));
-    const GText text(mdb_col_to_string(&mdb, mdb.pg_buf, start, jetType, size));
+    // libmdb only reads the buffer, though its signature does not say so.
+    const GText text(mdb_col_to_string(&mdb, const_cast<void*>(buffer), start, jetType, size));
     return text ? std::string(text.get()) : std::string();
 }
 
@@ -113,10 +113,8 @@ std::size_t MemoSourceBytes(const MdbHandle& mdb, std::span<const unsigned char>
     return header & 0x00ffffffu;
 }
 
-DbValue NonNullValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field) {
-    const std::span<const unsigned char> bytes(mdb.pg_buf + field.start,
-                                               static_cast<std::size_t>(field.siz));
-    const int type = column.col_type;
+DbValue NonNullValue(MdbHandle& mdb, const MdbColumn& column, int type, const MdbField& field) {
+    const std::span<const unsigned char> bytes = FieldBytes(mdb, field);
     if (bytes.size() < FixedSize(type)) {
         Damaged("short value in '" + std::string(column.name) + "'");
     }
@@ -126,7 +124,6 @@ DbValue NonNullValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& fi
         case MDB_INT:
             return DbValue::integer(static_cast<std::int16_t>(Le(bytes, 2)));
         case MDB_LONGINT:
-        case MDB_COMPLEX:
             return DbValue::integer(static_cast<std::int32_t>(Le(bytes, 4)));
         case kJetBigInt:
             return DbValue::integer(static_cast<std::int64_t>(Le(bytes, 8)));
@@ -139,22 +136,71 @@ DbValue NonNullValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& fi
         case kJetExtendedDate:
             return JetExtendedDateValue(bytes.first<42>());
         case MDB_MONEY:
-            return DbValue::real(JetCurrency(bytes.first<8>()));
+            return DbValue::text(JetCurrencyText(bytes.first<8>()));
         case MDB_NUMERIC:
-            return DbValue::real(JetDecimal(bytes.first<17>(), DecimalScale(column)));
+            return DbValue::text(JetDecimalText(bytes.first<17>(), DecimalScale(column)));
         case MDB_REPID:
             return DbValue::text(GuidText(bytes));
         case MDB_BINARY:
-            return DbValue::text(HexText(bytes));
+            return DbValue::text(Bytes(bytes));
+        case MDB_OLE:
+            return DbValue::text(LongValueBytes(mdb, bytes, column.name));
         case MDB_TEXT:
-            return DbValue::text(LibmdbText(mdb, type, field.start, field.siz, bytes.size()));
+            return DbValue::text(
+                LibmdbText(mdb, mdb.pg_buf, type, field.start, field.siz, bytes.size()));
         case MDB_MEMO:
             if (bytes.size() < MDB_MEMO_OVERHEAD) return DbValue::text({});
-            return DbValue::text(
-                LibmdbText(mdb, type, field.start, field.siz, MemoSourceBytes(mdb, bytes)));
-        default:  // OLE objects and types libmdb does not know hold nothing readable as text
+            return DbValue::text(LibmdbText(mdb, mdb.pg_buf, type, field.start, field.siz,
+                                            MemoSourceBytes(mdb, bytes)));
+        default:  // types libmdb does not know hold nothing readable
             return {};
     }
+}
+
+// A calculated column (Access 2010 and later) keeps its result behind a header of its own: the
+// result's length at byte 16, the result from byte 20. A memo's whole long value is so wrapped.
+constexpr std::size_t kCalculatedLengthAt = 16;
+constexpr std::size_t kCalculatedResultAt = 20;
+
+std::span<const unsigned char> CalculatedResult(std::span<const unsigned char> bytes) {
+    if (bytes.size() < kCalculatedResultAt) return {};
+    const std::size_t length = Le(bytes.subspan(kCalculatedLengthAt), 4);
+    return bytes.subspan(kCalculatedResultAt, std::min(length, bytes.size() - kCalculatedResultAt));
+}
+
+DbValue CalculatedValue(MdbHandle& mdb, const MdbColumn& column, int type, const MdbField& field) {
+    if (type == MDB_MEMO) {
+        const std::string stored = LongValueBytes(mdb, FieldBytes(mdb, field), column.name);
+        const auto result = CalculatedResult(
+            {reinterpret_cast<const unsigned char*>(stored.data()), stored.size()});
+        if (result.empty()) return DbValue::text({});
+        const int size = static_cast<int>(result.size());
+        return DbValue::text(LibmdbText(mdb, result.data(), MDB_TEXT, 0, size, result.size()));
+    }
+    const auto result = CalculatedResult(FieldBytes(mdb, field));
+    if (result.empty()) {
+        // Access writes some nulls so.
+        if (type == MDB_BOOL) return DbValue::integer(0);
+        return type == MDB_TEXT ? DbValue::text({}) : DbValue();
+    }
+    const auto start = static_cast<int>(result.data() - mdb.pg_buf);
+    const auto size = static_cast<int>(result.size());
+    switch (type) {
+        case MDB_BOOL:
+            return DbValue::integer(result[0] != 0 ? -1 : 0);
+        case MDB_TEXT:
+            return DbValue::text(LibmdbText(mdb, mdb.pg_buf, MDB_TEXT, start, size, result.size()));
+        case MDB_NUMERIC: {
+            std::string text = JetCalculatedDecimalText(result);
+            return text.empty() ? DbValue() : DbValue::text(std::move(text));
+        }
+        default:
+            break;
+    }
+    MdbField inner = field;
+    inner.start = start;
+    inner.siz = size;
+    return NonNullValue(mdb, column, type, inner);
 }
 
 }  // namespace
@@ -168,32 +214,43 @@ ColumnType ColumnTypeOf(int jetType) {
         case MDB_INT:
             return ColumnType::Integer16;
         case MDB_LONGINT:
-        case MDB_COMPLEX:
-        case kJetBigInt:
             return ColumnType::Integer32;
+        case kJetBigInt:
+            return ColumnType::BigInteger;
         case MDB_BOOL:
             return ColumnType::YesNo;
         case MDB_FLOAT:
         case MDB_DOUBLE:
-        case MDB_NUMERIC:
             return ColumnType::Real;
+        case MDB_NUMERIC:
+            return ColumnType::Decimal;
         case MDB_MONEY:
             return ColumnType::Currency;
         case MDB_DATETIME:
-        case kJetExtendedDate:
             return ColumnType::DateTime;
-        default:  // memo, and as text what has no column type of its own (GUID, binary, OLE)
+        case kJetExtendedDate:
+            return ColumnType::ExtendedDate;
+        case MDB_REPID:
+            return ColumnType::Guid;
+        case MDB_BINARY:
+            return ColumnType::Binary;
+        case MDB_OLE:
+            return ColumnType::Ole;
+        default:  // memo, and as text what has no column type of its own
             return ColumnType::Memo;
     }
 }
 
-DbValue FieldValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns) {
+DbValue FieldValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns,
+                   std::optional<int> resultType) {
     // A column added after the row was written is absent from it: null, and a yes/no is false.
+    // A calculated yes/no keeps its result in the row, not in the null mask.
     const bool present = !field.is_null && column.col_num < rowColumns;
-    if (column.col_type == MDB_BOOL) return DbValue::integer(present ? -1 : 0);
+    if (column.col_type == MDB_BOOL && !resultType) return DbValue::integer(present ? -1 : 0);
     if (!present) return {};
     if (field.siz < 0 || field.start < 0 || field.start + field.siz > mdb.fmt->pg_size) {
         Damaged("value outside its page");
     }
-    return NonNullValue(mdb, column, field);
+    return resultType ? CalculatedValue(mdb, column, *resultType, field)
+                      : NonNullValue(mdb, column, column.col_type, field);
 }

@@ -7,11 +7,16 @@
 #include <glib.h>
 #include <mdbtools.h>
 
+#include <optional>
+
 #include "db/DbValue.h"
 #include "db/TableSink.h"
 
+// The stream's column type of a libmdb column type, as stored (see TableSink.h).
 ColumnType ColumnTypeOf(int jetType);
 
 // The value of field (of column, in the row on the page in pg_buf), whose row holds rowColumns
-// columns. Throws (Damaged) for a value that does not fit its page or its type.
-DbValue FieldValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns);
+// columns; of a calculated column, whose results are of resultType, the result the row keeps.
+// Throws (Damaged) for a value that does not fit its page or its type.
+DbValue FieldValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns,
+                   std::optional<int> resultType);

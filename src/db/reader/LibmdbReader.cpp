@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -17,6 +18,7 @@
 
 #include "db/JetValues.h"
 #include "db/reader/FieldValues.h"
+#include "db/reader/Properties.h"
 #include "db/reader/TablePages.h"
 
 namespace {
@@ -49,7 +51,24 @@ constexpr std::uint32_t kSystemObject = 0x80000002;
 constexpr std::int64_t kObjectTypeMask = 0x7f;
 constexpr std::uint32_t kPageOfObjectId = 0x00ffffff;
 
+// How each column of a table is read: as its type says, as the stored result of a calculation,
+// not at all (null: the catalog's columns that nobody asks for), as its type says unless it cannot
+// be (then null), or left out of the rows altogether (attachments and multi-value columns, whose
+// values are kept in hidden tables).
+struct ColumnRead {
+    enum class How { Plain, Calculated, Skipped, Lenient, LeftOut };
+    How how = How::Plain;
+    int resultType = 0;  // of a calculated column
+};
+using How = ColumnRead::How;
+
 struct RowBuffers {
+    explicit RowBuffers(std::vector<ColumnRead> columnReads)
+        : reads(std::move(columnReads)), fields(reads.size()) {
+        values.resize(static_cast<std::size_t>(std::count_if(
+            reads.begin(), reads.end(), [](ColumnRead read) { return read.how != How::LeftOut; })));
+    }
+    std::vector<ColumnRead> reads;
     std::vector<MdbField> fields;
     std::vector<DbValue> values;
 };
@@ -58,13 +77,37 @@ const MdbColumn& ColumnAt(const MdbTableDef& table, unsigned i) {
     return *static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, i));
 }
 
-std::vector<ColumnDef> ColumnDefs(const MdbTableDef& table) {
+std::vector<ColumnDef> ColumnDefs(const MdbTableDef& table, const std::vector<ColumnRead>& reads) {
     std::vector<ColumnDef> columns;
     for (unsigned i = 0; i < table.num_cols; ++i) {
         const MdbColumn& column = ColumnAt(table, i);
-        columns.push_back({column.name, ColumnTypeOf(column.col_type)});
+        const ColumnRead read = reads[i];
+        if (read.how == How::LeftOut) continue;
+        columns.push_back(
+            {column.name,
+             ColumnTypeOf(read.how == How::Calculated ? read.resultType : column.col_type)});
     }
     return columns;
+}
+
+DbValue ReadValue(MdbHandle& mdb, const MdbColumn& column, const MdbField& field, int rowColumns,
+                  ColumnRead read) {
+    switch (read.how) {
+        case How::Skipped:
+        case How::LeftOut:
+            return {};
+        case How::Calculated:
+            return FieldValue(mdb, column, field, rowColumns, read.resultType);
+        case How::Lenient:
+            try {
+                return FieldValue(mdb, column, field, rowColumns, std::nullopt);
+            } catch (const std::runtime_error&) {
+                return {};
+            }
+        case How::Plain:
+            break;
+    }
+    return FieldValue(mdb, column, field, rowColumns, std::nullopt);
 }
 
 // Splits the row at start (offset flags removed) of the page in pg_buf into values.
@@ -72,10 +115,14 @@ void DecodeRow(MdbTableDef& table, int start, std::size_t size, RowBuffers& buff
     MdbHandle& mdb = *table.entry->mdb;
     const int rowColumns = mdb_crack_row(&table, start, size, buffers.fields.data());
     if (rowColumns < 0) Damaged("row layout");
+    std::size_t value = 0;
     for (unsigned i = 0; i < table.num_cols; ++i) {
         const MdbField& field = buffers.fields[i];
-        buffers.values[i] = FieldValue(mdb, ColumnAt(table, static_cast<unsigned>(field.colnum)),
-                                       field, rowColumns);
+        const auto column = static_cast<unsigned>(field.colnum);
+        if (column >= table.num_cols) Damaged("row layout");
+        const ColumnRead read = buffers.reads[column];
+        if (read.how == How::LeftOut) continue;
+        buffers.values[value++] = ReadValue(mdb, ColumnAt(table, column), field, rowColumns, read);
     }
 }
 
@@ -116,8 +163,8 @@ void ForEachStoredRow(MdbTableDef& table, OnRow&& onRow) {
 
 // Calls onRow(values) for every live row of a table (its columns read), in stored order.
 template <typename OnRow>
-void ForEachRow(MdbTableDef& table, OnRow&& onRow) {
-    RowBuffers buffers{std::vector<MdbField>(table.num_cols), std::vector<DbValue>(table.num_cols)};
+void ForEachRow(MdbTableDef& table, std::vector<ColumnRead> reads, OnRow&& onRow) {
+    RowBuffers buffers(std::move(reads));
     ForEachStoredRow(table, [&](int start, std::size_t size) {
         if (start & kOverflowRow) {
             DecodeMovedRow(table, start & kRowOffsetMask, size, buffers);
@@ -133,14 +180,56 @@ bool ColumnsRead(MdbTableDef& table) {
            table.columns->len == table.num_cols;
 }
 
-void ReadTable(MdbCatalogEntry& entry, StreamWriter& out) {
+// Calculated columns as such, their results of the type their properties give (their own where
+// none is given); attachments and multi-value columns left out, each with a note.
+std::vector<ColumnRead> ColumnReads(MdbTableDef& table, const std::string& properties,
+                                    StreamWriter& out) {
+    const std::vector<bool> calculated = CalculatedColumns(table);
+    const std::map<std::string, int> resultTypes =
+        std::find(calculated.begin(), calculated.end(), true) != calculated.end()
+            ? ResultTypes(properties)
+            : std::map<std::string, int>();
+    std::vector<ColumnRead> reads;
+    for (unsigned i = 0; i < table.num_cols; ++i) {
+        const MdbColumn& column = ColumnAt(table, i);
+        if (column.col_type == MDB_COMPLEX) {
+            out.note("table '" + std::string(table.entry->object_name) + "', column '" +
+                     column.name +
+                     "' left out: an attachment or multi-value column, whose values Access "
+                     "keeps in hidden tables that are not read");
+            reads.push_back({How::LeftOut});
+        } else if (calculated[i]) {
+            const auto type = resultTypes.find(column.name);
+            reads.push_back(
+                {How::Calculated, type != resultTypes.end() ? type->second : column.col_type});
+        } else {
+            reads.push_back({How::Plain});
+        }
+    }
+    return reads;
+}
+
+// A user table as the catalog lists it, with its properties as stored.
+struct CatalogTable {
+    MdbCatalogEntry entry;
+    std::string properties;
+};
+
+void ReadTable(CatalogTable& listed, StreamWriter& out) {
+    MdbCatalogEntry& entry = listed.entry;
     const std::string name = entry.object_name;
     CheckDefinitionPages(entry);
     TableDefPtr table(mdb_read_table(&entry));
     if (!table) Damaged("definition of table '" + name + "'");
     if (!ColumnsRead(*table)) Damaged("columns of table '" + name + "'");
-    out.beginTable(name, ColumnDefs(*table));
-    ForEachRow(*table, [&](const std::vector<DbValue>& row) { out.addRow(row); });
+    std::vector<ColumnRead> reads = ColumnReads(*table, listed.properties, out);
+    const std::vector<ColumnDef> columns = ColumnDefs(*table, reads);
+    if (columns.empty()) {
+        out.note("table '" + name + "' left out: none of its columns can be read");
+        return;
+    }
+    out.beginTable(name, columns);
+    ForEachRow(*table, std::move(reads), [&](const std::vector<DbValue>& row) { out.addRow(row); });
     out.endTable();
 }
 
@@ -165,23 +254,35 @@ MdbCatalogEntry TableEntry(MdbHandle& mdb, const std::string& name, std::uint32_
 // The tables among the catalog's live rows. The catalog is a table too, its definition on page 2;
 // libmdb's own reading of it fetches with the row flags swapped, listing deleted tables (whose
 // pages may hold something else by now) and leaving out moved rows.
-std::vector<MdbCatalogEntry> CatalogTables(MdbHandle& mdb) {
+std::vector<CatalogTable> CatalogTables(MdbHandle& mdb) {
     MdbCatalogEntry catalog = TableEntry(mdb, "MSysObjects", 2, kSystemObject);
     CheckDefinitionPages(catalog);
     TableDefPtr table(mdb_read_table(&catalog));
     if (!table || !ColumnsRead(*table)) Damaged("catalog");
     const int id = ColumnIndex(*table, "Id"), name = ColumnIndex(*table, "Name"),
               type = ColumnIndex(*table, "Type"), flags = ColumnIndex(*table, "Flags");
-    std::vector<MdbCatalogEntry> tables;
-    ForEachRow(*table, [&](const std::vector<DbValue>& row) {
+    // Only these are read. The properties matter only to calculated columns (Access 2010 and
+    // later), and a table whose properties cannot be read still has its rows.
+    std::vector<ColumnRead> reads(table->num_cols, {How::Skipped});
+    for (const int wanted : {id, name, type, flags}) {
+        reads[static_cast<std::size_t>(wanted)] = {How::Plain};
+    }
+    const bool calculations = mdb.f->jet_version >= MDB_VER_ACCDB_2010;
+    const int properties = calculations ? ColumnIndex(*table, "LvProp") : -1;
+    if (calculations) reads[static_cast<std::size_t>(properties)] = {How::Lenient};
+    std::vector<CatalogTable> tables;
+    ForEachRow(*table, std::move(reads), [&](const std::vector<DbValue>& row) {
         const auto value = [&](int column) {
             const DbValue& v = row[static_cast<std::size_t>(column)];
             return v.kind() == DbValue::Kind::Integer ? v.toInt64() : 0;
         };
         if ((value(type) & kObjectTypeMask) != MDB_TABLE) return;
-        tables.push_back(TableEntry(mdb, row[static_cast<std::size_t>(name)].toString(),
-                                    static_cast<std::uint32_t>(value(id)) & kPageOfObjectId,
-                                    static_cast<std::uint32_t>(value(flags))));
+        tables.push_back({TableEntry(mdb, row[static_cast<std::size_t>(name)].toString(),
+                                     static_cast<std::uint32_t>(value(id)) & kPageOfObjectId,
+                                     static_cast<std::uint32_t>(value(flags))),
+                          calculations
+                              ? std::string(row[static_cast<std::size_t>(properties)].chars())
+                              : std::string()});
     });
     return tables;
 }
@@ -235,7 +336,9 @@ void ReadWithLibmdb(const std::string& path, const std::vector<std::string>& tab
     if (!mdb) throw std::runtime_error("libmdb does not recognise it as an Access database");
     RefuseEncrypted(*mdb);
     DecodeTextAsUtf16(*mdb);
-    for (MdbCatalogEntry& entry : CatalogTables(*mdb)) {
-        if (IsUserTable(entry) && IsWanted(entry.object_name, tables)) ReadTable(entry, out);
+    for (CatalogTable& listed : CatalogTables(*mdb)) {
+        if (IsUserTable(listed.entry) && IsWanted(listed.entry.object_name, tables)) {
+            ReadTable(listed, out);
+        }
     }
 }

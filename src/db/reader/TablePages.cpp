@@ -14,6 +14,16 @@ constexpr int kDeletedRow = 0x8000;
 constexpr unsigned char kDefinitionPage = 0x02;
 // Far more than the 255 columns and their indexes of the longest definition take.
 constexpr int kMaxDefinitionPages = 64;
+// A definition page after the first continues the definition from this byte on.
+constexpr std::size_t kDefinitionPageHeader = 8;
+constexpr unsigned char kCalculatedColumn = 0xc0;  // in a column's extra flags
+constexpr int kRowOffsetMask = 0x1fff;
+// A long value's first four bytes: its length below, where it is in the top byte.
+constexpr std::uint32_t kLongValueLength = 0x00ffffff;
+constexpr unsigned kLongValueInRow = 0x80;
+constexpr unsigned kLongValueOnOnePage = 0x40;
+constexpr unsigned kLongValueChain = 0x00;
+constexpr std::size_t kLongValueHeader = 12;
 
 std::uint32_t Le32(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -45,6 +55,43 @@ void CheckMapPage(MdbTableDef& table) {
     if (mdb_read_pg(&mdb, mapRow >> 8) != mdb.fmt->pg_size || mdb.pg_buf[0] != MDB_PAGE_DATA) {
         Damaged("usage map of table '" + TableName(table) + "'");
     }
+}
+
+// The definition of a table as libmdb reads it: its first page whole, then the rest of each page
+// that continues it.
+std::string DefinitionBytes(const MdbTableDef& table) {
+    MdbHandle& mdb = *table.entry->mdb;
+    const auto pageSize = static_cast<std::size_t>(mdb.fmt->pg_size);
+    std::string bytes;
+    std::uint32_t page = static_cast<std::uint32_t>(table.entry->table_pg);
+    for (int hop = 0; page != 0 && hop < kMaxDefinitionPages; ++hop) {
+        if (mdb_read_alt_pg(&mdb, page) != mdb.fmt->pg_size) {
+            Damaged("definition of table '" + TableName(table) + "'");
+        }
+        const std::size_t from = hop == 0 ? 0 : kDefinitionPageHeader;
+        bytes.append(reinterpret_cast<const char*>(mdb.alt_pg_buf) + from, pageSize - from);
+        page = Le32(mdb.alt_pg_buf + 4);
+    }
+    return bytes;
+}
+
+// The row pointer names (row number in the low byte, page above) on a long-value page, read into
+// the handle's second page buffer; empty where there is no such row.
+std::span<const unsigned char> LongValueRow(MdbHandle& mdb, std::uint32_t pointer) {
+    const int pageSize = mdb.fmt->pg_size;
+    if (mdb_read_alt_pg(&mdb, pointer >> 8) != pageSize || mdb.alt_pg_buf[0] != MDB_PAGE_DATA) {
+        return {};
+    }
+    const int offsets = mdb.fmt->row_count_offset;
+    const int rows = mdb_get_int16(mdb.alt_pg_buf, offsets);
+    const int row = static_cast<int>(pointer & 0xff);
+    if (row >= rows || offsets + 2 + 2 * rows > pageSize) return {};
+    const auto offset = [&](int r) {
+        return mdb_get_int16(mdb.alt_pg_buf, offsets + 2 + 2 * r) & kRowOffsetMask;
+    };
+    const int start = offset(row), end = row == 0 ? pageSize : offset(row - 1);
+    if (start < offsets + 2 + 2 * rows || start > end || end > pageSize) return {};
+    return {mdb.alt_pg_buf + start, static_cast<std::size_t>(end - start)};
 }
 
 }  // namespace
@@ -121,4 +168,57 @@ std::vector<StoredRow> LiveRowsOnPage(MdbTableDef& table, std::uint32_t page) {
         rows.push_back(row);
     }
     return rows;
+}
+
+std::vector<bool> CalculatedColumns(MdbTableDef& table) {
+    MdbHandle& mdb = *table.entry->mdb;
+    std::vector<bool> calculated(table.num_cols);
+    if (mdb.f->jet_version < MDB_VER_ACCDB_2010) return calculated;
+    const MdbFormatConstants& format = *mdb.fmt;
+    const std::string definition = DefinitionBytes(table);
+    std::size_t at = format.tab_cols_start_offset +
+                     std::size_t{table.num_real_idxs} * format.tab_ridx_entry_size;
+    for (unsigned i = 0; i < table.num_cols; ++i, at += format.tab_col_entry_size) {
+        if (at + format.tab_col_entry_size > definition.size()) {
+            Damaged("definition of table '" + TableName(table) + "'");
+        }
+        const auto* entry = reinterpret_cast<const unsigned char*>(definition.data() + at);
+        const int number = entry[format.col_num_offset] | entry[format.col_num_offset + 1] << 8;
+        const bool flagged = (entry[format.col_flags_offset + 1] & kCalculatedColumn) != 0;
+        for (unsigned c = 0; c < table.num_cols; ++c) {
+            const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table.columns, c));
+            if (column->col_num == number) calculated[c] = flagged;
+        }
+    }
+    return calculated;
+}
+
+std::string LongValueBytes(MdbHandle& mdb, std::span<const unsigned char> field,
+                           const std::string& column) {
+    const auto damaged = [&] { Damaged("long value in '" + column + "'"); };
+    if (field.size() < kLongValueHeader) damaged();
+    const std::uint32_t head = Le32(field.data());
+    const std::size_t length = head & kLongValueLength;
+    const unsigned where = head >> 24;
+    if (where == kLongValueInRow) {
+        if (field.size() - kLongValueHeader < length) damaged();
+        return {reinterpret_cast<const char*>(field.data()) + kLongValueHeader, length};
+    }
+    if (where != kLongValueOnOnePage && where != kLongValueChain) damaged();
+    std::string bytes;
+    std::uint32_t pointer = Le32(field.data() + 4);
+    // Each row of a chain adds at least a byte, so a chain that runs in a circle ends here too.
+    while (bytes.size() < length) {
+        const std::span<const unsigned char> row = LongValueRow(mdb, pointer);
+        if (where == kLongValueOnOnePage) {
+            bytes.append(reinterpret_cast<const char*>(row.data()), row.size());
+            break;
+        }
+        if (row.size() <= 4) damaged();
+        pointer = Le32(row.data());
+        bytes.append(reinterpret_cast<const char*>(row.data()) + 4, row.size() - 4);
+    }
+    if (bytes.size() < length) damaged();
+    bytes.resize(length);
+    return bytes;
 }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,15 @@ void CheckDefinitionPages(MdbCatalogEntry& entry);
 // The pages the usage map of table names, in the file's order. Throws (Damaged) when the map
 // itself cannot be read.
 std::vector<std::uint32_t> MappedPages(MdbTableDef& table);
+
+// Which of table's columns (in the order of table.columns) are calculated ones (Access 2010 and
+// later), as the column definitions' extra flags say. libmdb does not keep those flags.
+std::vector<bool> CalculatedColumns(MdbTableDef& table);
+
+// The bytes of a long value (memo or OLE object) of column, field holding its 12 bytes in the row:
+// the value as stored, never decoded. Throws (Damaged) where its pages do not hold it.
+std::string LongValueBytes(MdbHandle& mdb, std::span<const unsigned char> field,
+                           const std::string& column);
 
 // Reads page into the handle's page buffer and checks that it is one of table's data pages.
 void ReadDataPage(MdbTableDef& table, std::uint32_t page);
