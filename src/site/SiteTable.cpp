@@ -7,6 +7,7 @@
 #include <map>
 #include <numeric>
 
+#include "core/DisplayLocale.h"
 #include "core/QtText.h"
 #include "db/JetText.h"
 #include "site/ColumnAbbreviations.h"
@@ -21,14 +22,42 @@ std::optional<double> NumberIn(std::string_view text) {
     return value;
 }
 
-bool IsNumberColumn(const Grid& grid, std::size_t column) {
+// "May 2003", as the views name a month, counted in months; nullopt for any other text.
+std::optional<int> MonthIn(std::string_view text) {
+    const std::size_t space = text.rfind(' ');
+    if (space == std::string_view::npos || text.size() - space != 5) return std::nullopt;
+    int year = 0;
+    const char* end = text.data() + text.size();
+    if (std::from_chars(text.data() + space + 1, end, year).ptr != end) return std::nullopt;
+    for (int month = 1; month <= 12; ++month) {
+        if (text.substr(0, space) == CurrentLocale().monthName(month)) return year * 12 + month;
+    }
+    return std::nullopt;
+}
+
+// Whether every cell of the column that is not empty reads as kind, and one does.
+template <typename Read>
+bool ColumnOf(const Grid& grid, std::size_t column, Read read) {
     bool any = false;
     for (std::size_t row = 1; row < grid.size(); ++row) {
         if (column >= grid[row].size() || grid[row][column].empty()) continue;
-        if (!NumberIn(grid[row][column])) return false;
+        if (!read(grid[row][column])) return false;
         any = true;
     }
     return any;
+}
+
+bool IsNumberColumn(const Grid& grid, std::size_t column) {
+    return ColumnOf(grid, column, NumberIn);
+}
+
+// How a column's cells compare: as the database compares texts, as numbers, or as months in
+// time (a reader expects April 2001 before August 2001 and both before April 2002).
+enum class CellKind { Text, Number, Month };
+
+CellKind KindOf(const Grid& grid, std::size_t column) {
+    if (IsNumberColumn(grid, column)) return CellKind::Number;
+    return ColumnOf(grid, column, MonthIn) ? CellKind::Month : CellKind::Text;
 }
 
 const std::string& Cell(const Grid& grid, std::size_t row, std::size_t column) {
@@ -37,11 +66,11 @@ const std::string& Cell(const Grid& grid, std::size_t row, std::size_t column) {
 }
 
 // Negative, zero or positive as a comes before, with or after b.
-int CompareCells(const std::string& a, const std::string& b, bool numbers) {
-    if (!numbers) return JetCompare(a, b);
+int CompareCells(const std::string& a, const std::string& b, CellKind kind) {
+    if (kind == CellKind::Text) return JetCompare(a, b);
     if (a.empty() || b.empty()) return static_cast<int>(!a.empty()) - static_cast<int>(!b.empty());
-    const double x = *NumberIn(a);
-    const double y = *NumberIn(b);
+    const double x = kind == CellKind::Number ? *NumberIn(a) : *MonthIn(a);
+    const double y = kind == CellKind::Number ? *NumberIn(b) : *MonthIn(b);
     return (x > y) - (x < y);
 }
 
@@ -123,11 +152,11 @@ std::string WebText(std::string_view text) {
 }
 
 std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column) {
-    const bool numbers = IsNumberColumn(grid, column);
+    const CellKind kind = KindOf(grid, column);
     std::vector<std::size_t> order(grid.empty() ? 0 : grid.size() - 1);
     std::iota(order.begin(), order.end(), std::size_t{1});
     const auto compare = [&](std::size_t a, std::size_t b) {
-        return CompareCells(Cell(grid, a, column), Cell(grid, b, column), numbers);
+        return CompareCells(Cell(grid, a, column), Cell(grid, b, column), kind);
     };
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DisplayLocale.h"
 #include "site/SiteTable.h"
 
 namespace {
@@ -20,6 +21,12 @@ TEST(SiteTable, SortKeysOrderNumbersAsNumbersAndNamesAsTheDatabaseDoes) {
     // for nothing; "10" among names is a name.
     const Grid names = {{"Player"}, {"bravo"}, {"Álvaro"}, {"ALVARO"}, {"alvaro "}, {"10"}, {"Zé"}};
     EXPECT_EQ(ColumnSortKeys(names, 0), (Keys{3, 2, 1, 1, 0, 4}));
+
+    // Months sort in time, not by their names.
+    SetCurrentLocale(MakeFixedLocale());
+    const Grid months = {{"Month"}, {"April 2002"}, {"August 2001"}, {"April 2001"}, {""}};
+    EXPECT_EQ(ColumnSortKeys(months, 0), (Keys{3, 2, 1, 0}));
+    SetCurrentLocale(nullptr);
 
     // A short row reads as empty cells.
     EXPECT_EQ(ColumnSortKeys({{"A", "B"}, {"x"}, {"y", "2"}}, 1), (Keys{0, 1}));
