@@ -197,7 +197,10 @@ bool frmShowPic::HandleKey(const QKeyEvent& event) {
 
 void frmShowPic::wheelEvent(QWheelEvent* event) {
     if (event->modifiers().testFlag(Qt::ControlModifier)) {
-        const int notches = event->angleDelta().y() / 120;
+        // Touchpads turn by fractions of a notch: they add up to whole steps.
+        mZoomTurn += event->angleDelta().y();
+        const int notches = mZoomTurn / 120;
+        mZoomTurn -= notches * 120;
         if (notches != 0) {
             ZoomTo(ZoomStep(mZoom, notches), Frame1->mapFrom(this, event->position().toPoint()));
         }

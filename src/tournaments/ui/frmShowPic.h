@@ -51,6 +51,7 @@ class frmShowPic : public QDialog {
     QScrollBar* VScroll1 = nullptr;
     QPixmap mPicture;  // as read; Picture1 shows it scaled by mZoom
     double mZoom = 1.0;
+    int mZoomTurn = 0;  // eighths of a degree of Ctrl+wheel not yet zoomed by
 };
 
 // Opens the diagram picture file (a user's own, else the program's drawing from the open database,
