@@ -1,9 +1,22 @@
 #include "tournaments/PictureViewer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 std::string MissingPictureMessage(std::string_view file) {
     return "The picture file " + std::string(file) + " was not found";
+}
+
+double ZoomStep(double zoom, int steps) {
+    return std::clamp(zoom * std::pow(1.25, steps), kMinZoom, kMaxZoom);
+}
+
+double FitZoom(int pictureWidth, int pictureHeight, int areaWidth, int areaHeight) {
+    if (pictureWidth <= 0 || pictureHeight <= 0) return 1.0;
+    const double fit = std::min(static_cast<double>(areaWidth) / pictureWidth,
+                                static_cast<double>(areaHeight) / pictureHeight);
+    return std::clamp(fit, kMinZoom, kMaxZoom);
 }
 
 int RoundHalfEven(int numerator, int denominator) {

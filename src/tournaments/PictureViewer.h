@@ -53,5 +53,12 @@ struct ViewerSizes {
 
 ViewerLayout LayOutViewer(const ViewerSizes& sizes);
 
+// The viewer's zoom: each step scales by a quarter, up to kMaxZoom and down to kMinZoom.
+inline constexpr double kMinZoom = 0.1;
+inline constexpr double kMaxZoom = 8.0;
+double ZoomStep(double zoom, int steps);
+// The zoom that shows the whole picture in an area (any sizes in one unit); 1 for an empty picture.
+double FitZoom(int pictureWidth, int pictureHeight, int areaWidth, int areaHeight);
+
 // Whole-number division rounding halves to the even number.
 int RoundHalfEven(int numerator, int denominator);

@@ -16,6 +16,7 @@
 #include "widgets/CopyExport.h"
 #include "widgets/EventHook.h"
 #include "widgets/GridPointer.h"
+#include "widgets/ModelGrid.h"
 
 namespace {
 
@@ -275,6 +276,9 @@ void GridControl::scrollTo(const QModelIndex& index, ScrollHint hint) {
 
 void GridControl::updateGeometries() {
     QTableWidget::updateGeometries();
+    std::vector<int> pixels;
+    for (const int twips : mColWidths) pixels.push_back(twips > 0 ? TwipsToPixels(twips) : 0);
+    FillToEdge(*this, pixels);
     placeHeaderView();
 }
 

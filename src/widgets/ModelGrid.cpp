@@ -107,8 +107,32 @@ std::string ModelGrid::textMatrix(int row, int col) const {
 
 void ModelGrid::setColWidthTwips(int col, int twips) {
     if (col < 0) return;
+    if (static_cast<std::size_t>(col) >= mColWidths.size()) {
+        mColWidths.resize(static_cast<std::size_t>(col) + 1, 0);
+    }
+    mColWidths[static_cast<std::size_t>(col)] = twips > 0 ? TwipsToPixels(twips) : 0;
     setColumnHidden(col, twips <= 0);
     if (twips > 0) setColumnWidth(col, TwipsToPixels(twips));
+}
+
+void ModelGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    FillToEdge(*this, mColWidths);
+}
+
+void FillToEdge(QTableView& view, const std::vector<int>& setWidths) {
+    int last = -1;
+    int others = 0;
+    for (int col = 0; col < view.horizontalHeader()->count(); ++col) {
+        if (view.isColumnHidden(col)) continue;
+        if (last >= 0) others += view.columnWidth(last);
+        last = col;
+    }
+    if (last < 0 || static_cast<std::size_t>(last) >= setWidths.size()) return;
+    const int set = setWidths[static_cast<std::size_t>(last)];
+    if (set <= 0) return;
+    const int width = std::max(set, view.viewport()->width() - others);
+    if (view.columnWidth(last) != width) view.setColumnWidth(last, width);
 }
 
 void ModelGrid::setDefaultRowHeightTwips(int twips) {

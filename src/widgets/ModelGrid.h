@@ -50,6 +50,7 @@ class ModelGrid : public QTableView {
     void contextMenuEvent(QContextMenuEvent* event) override;
     // A cell whose text is cut off shows it whole as a tip.
     bool viewportEvent(QEvent* event) override;
+    void updateGeometries() override;
 
   private:
     class Model;
@@ -57,7 +58,13 @@ class ModelGrid : public QTableView {
 
     std::unique_ptr<Model> mModel;
     QMenu* mMenu = nullptr;
+    std::vector<int> mColWidths;  // pixels, as last set; 0 for a column never set
 };
+
+// Widens a grid's last shown column over the room the columns leave before the vertical bar, so
+// that the bar stands at the cells' edge on a large window, not apart from them; never narrower
+// than its width as set (pixels by column, 0 for a column no layout sized, which is left alone).
+void FillToEdge(QTableView& view, const std::vector<int>& setWidths);
 
 // Gives a grid of either kind the column widths of a layout, in twips.
 void SetGridColumnWidths(QWidget& grid, const std::vector<int>& twips);

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "core/AppServices.h"
@@ -43,6 +44,21 @@ void SetRange(QScrollBar& bar, const ScrollRange& range) {
 // Keys scroll without Shift, Ctrl or Alt; the keypad's arrows as well.
 bool Unmodified(const QKeyEvent& event) {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Ctrl, with or without Shift (plus is a shifted key on many keyboards), on either keypad.
+bool WithCtrl(const QKeyEvent& event) {
+    return (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::ControlModifier;
+}
+
+// A bar's width rounded up: a picture and a bar that fit in the window leave the bars hidden.
+constexpr int kBarPixels = (kScrollBarTwips + kTwipsPerPixel - 1) / kTwipsPerPixel;
+
+// Opening size: the picture with room for the bars (which then do not show), never so small that
+// the title bar is cut; CentreOnScreen shrinks it to the screen.
+QSize OpeningSize(QSize picture) {
+    return (picture + QSize(kBarPixels, kBarPixels))
+        .expandedTo({TwipsToPixels(4000), TwipsToPixels(2400)});
 }
 
 // A wheel turn of eighths of a degree moves as many lines as the system says, a bar's small change
@@ -82,10 +98,10 @@ void frmShowPic::Init(const std::string& path, const std::string& caption) {
     setWindowTitle(ToQString(caption));
     // Read through the platform's own file name, which a Qt string may not be able to hold.
     if (const auto bytes = ReadFileStart(path, kMaxPictureBytes)) {
-        QPixmap picture;
-        picture.loadFromData(QByteArray::fromStdString(*bytes));
-        Picture1->setPixmap(picture);
-        Picture1->resize(picture.size());
+        mPicture.loadFromData(QByteArray::fromStdString(*bytes));
+        Picture1->setPixmap(mPicture);
+        Picture1->resize(mPicture.size());
+        if (!mPicture.isNull()) resize(OpeningSize(mPicture.size()));
     }
     CentreOnScreen(*this);
     LayOut();
@@ -120,7 +136,77 @@ void frmShowPic::ScrollChange() {
     Picture1->move(-TwipsToPixels(HScroll1->value()), -TwipsToPixels(VScroll1->value()));
 }
 
+void frmShowPic::ZoomTo(double zoom, QPoint anchor) {
+    if (mPicture.isNull()) return;
+    const QPointF scrolled(TwipsToPixels(HScroll1->value()), TwipsToPixels(VScroll1->value()));
+    const QPointF spot = (QPointF(anchor) + scrolled) / mZoom;
+    // Zoomed in, the picture is held scaled: a long side of tens of thousands of pixels would
+    // take gigabytes.
+    const double most = std::max(1.0, 8192.0 / std::max(mPicture.width(), mPicture.height()));
+    mZoom = std::clamp(zoom, kMinZoom, std::min(kMaxZoom, most));
+    const QSize size(std::max(1, static_cast<int>(std::lround(mPicture.width() * mZoom))),
+                     std::max(1, static_cast<int>(std::lround(mPicture.height() * mZoom))));
+    if (size == mPicture.size()) {
+        Picture1->setPixmap(mPicture);
+    } else {
+        // Scaled for the screen's own pixels, so that a high-density screen shows it sharp.
+        const qreal ratio = devicePixelRatioF();
+        QPixmap scaled =
+            mPicture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        Picture1->setPixmap(scaled);
+    }
+    Picture1->resize(size);
+    LayOut();
+    const QPointF target = spot * mZoom - QPointF(anchor);
+    HScroll1->setValue(PixelsToTwips(static_cast<int>(std::lround(target.x()))));
+    VScroll1->setValue(PixelsToTwips(static_cast<int>(std::lround(target.y()))));
+}
+
+void frmShowPic::ZoomToFit() {
+    // The bars show while the picture and a bar are wider than the window with its frame.
+    const QSize area = size().boundedTo(OuterSize(*this) - QSize(kBarPixels, kBarPixels));
+    ZoomTo(FitZoom(mPicture.width(), mPicture.height(), area.width(), area.height()), {});
+}
+
+QPoint frmShowPic::ViewportCentre() const {
+    return Frame1->rect().center();
+}
+
+bool frmShowPic::ZoomByKey(const QKeyEvent& event) {
+    if (!WithCtrl(event)) return false;
+    switch (event.key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            ZoomTo(ZoomStep(mZoom, 1), ViewportCentre());
+            return true;
+        case Qt::Key_Minus:
+            ZoomTo(ZoomStep(mZoom, -1), ViewportCentre());
+            return true;
+        case Qt::Key_0:
+            ZoomToFit();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool frmShowPic::HandleKey(const QKeyEvent& event) {
+    return (Unmodified(event) && ScrollByKey(event.key())) || ZoomByKey(event);
+}
+
 void frmShowPic::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        // Touchpads turn by fractions of a notch: they add up to whole steps.
+        mZoomTurn += event->angleDelta().y();
+        const int notches = mZoomTurn / 120;
+        mZoomTurn -= notches * 120;
+        if (notches != 0) {
+            ZoomTo(ZoomStep(mZoom, notches), Frame1->mapFrom(this, event->position().toPoint()));
+        }
+        event->accept();
+        return;
+    }
     QPoint turn = event->angleDelta();
     if (event->modifiers().testFlag(Qt::ShiftModifier) && turn.x() == 0) turn = {turn.y(), 0};
     Wheel(*HScroll1, turn.x());
@@ -157,14 +243,14 @@ bool frmShowPic::ScrollByKey(int key) {
 }
 
 void frmShowPic::keyPressEvent(QKeyEvent* event) {
-    if (Unmodified(*event) && ScrollByKey(event->key())) return;
+    if (HandleKey(*event)) return;
     QDialog::keyPressEvent(event);
 }
 
 bool frmShowPic::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (Unmodified(key) && ScrollByKey(key.key())) return true;
+        if (HandleKey(key)) return true;
     }
     return QDialog::eventFilter(watched, event);
 }

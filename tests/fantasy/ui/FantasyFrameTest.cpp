@@ -17,6 +17,7 @@
 #include "support/MainWindowFixtures.h"
 #include "tournaments/TournamentLists.h"
 #include "widgets/Button.h"
+#include "widgets/ModelGrid.h"
 
 namespace {
 
@@ -187,6 +188,10 @@ class LeagueGrid : public testing::Test {
 };
 
 TEST_F(LeagueGrid, ReadsCopiesAndExportsAsTheViewAndShowsCutOffTextsWhole) {
+    // Narrow columns in a wide grid: the last one reaches the vertical bar.
+    SetGridColumnWidths(games, {600, 600, 600, 600});
+    QApplication::processEvents();
+    EXPECT_EQ(games.columnViewportPosition(3) + games.columnWidth(3), games.viewport()->width());
     EXPECT_EQ(games.allTexts(), view);
     EXPECT_EQ(games.textMatrix(games.rows() - 1, 3), view.back()[3]);
     EXPECT_EQ(games.textMatrix(games.rows(), 0), "");

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <filesystem>
 
+#include "core/Twips.h"
 #include "shell/StatusLine.h"
 #include "support/DuzedoTool.h"
 #include "support/MainWindowFixtures.h"
@@ -228,12 +229,32 @@ TEST_F(Viewer, LargePictureScrollsByKeysAndWheelAndEveryResizeGoesBackToTheTopLe
     EXPECT_EQ(h.geometry().bottom(), 299);
 }
 
-TEST_F(Viewer, SmallPictureNeedsNoScrollingAndShowsNoBars) {
-    Open(40, 30, "Small");
-    window.resize(400, 300);
+TEST_F(Viewer, WholePictureShowsWithoutBarsAndCtrlZoomsItWithTheBarsFollowing) {
+    // A wide, low tree: the window opens around it, without bars and without empty height.
+    Open(600, 150, "Tree");
     EXPECT_EQ(h.maximum() + v.maximum(), 0);
     EXPECT_FALSE(h.isVisible() || v.isVisible());
-    EXPECT_EQ(Ctl<QFrame>(window, "Frame1")->geometry(), QRect(0, 0, 400, 300));
+    EXPECT_EQ(Ctl<QFrame>(window, "Frame1")->geometry(), window.rect());
+    EXPECT_LT(window.height(), 150 * 3 / 2);
+    auto* picture = Ctl<QLabel>(window, "Picture1");
+    // The wheel with Ctrl zooms around the pointer: the picture's point under it stays there.
+    Wheel(window, QPoint(100, 50), -1, Qt::ControlModifier);
+    EXPECT_EQ(picture->size(), QSize(750, 188));
+    EXPECT_TRUE(h.isVisible() && v.isVisible());
+    const QPoint under = picture->mapFrom(&window, QPoint(100, 50));
+    EXPECT_NEAR(under.x(), 125, 1);
+    EXPECT_NEAR(under.y(), 62, 1);
+    EXPECT_EQ(picture->pos(), QPoint(-TwipsToPixels(h.value()), -TwipsToPixels(v.value())));
+    auto* text = Ctl<QLineEdit>(window, "Text1");
+    QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(picture->pixmap().deviceIndependentSize(), QSizeF(480, 120));
+    QTest::keyClick(text, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(picture->size(), QSize(600, 150));
+    // Fitted, the whole picture shows without bars, as large as the window allows.
+    QTest::keyClick(text, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(h.maximum() + v.maximum(), 0);
+    EXPECT_NEAR(picture->height(), 150, 3);
 }
 
 }  // namespace
