@@ -153,7 +153,7 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     Fantasy().SetLargeLeagueQuestion(
         [&](const std::string& cost) { return (asked += cost, false); });
     int served = 0;
-    services->onEvents = [&] { QTest::qSleep(served++ < 3 ? 150 : 0); };
+    services->onEvents = [&] { QTest::qSleep(served++ < 4 ? 200 : 0); };
     Start().click();
     EXPECT_THAT(asked, testing::MatchesRegex("A league of [0-9]+ players has [0-9]+ games: about "
                                              "[0-9]+ s and [0-9.]+ GB, .* Play it\\?"));
