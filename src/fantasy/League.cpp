@@ -11,10 +11,7 @@ namespace {
 constexpr std::int64_t kWinPoints = 3;
 constexpr std::int64_t kDrawPoints = 1;
 
-// A game's time in the window, measured on a busy two-core machine and rounded up, and what it
-// holds; a league beyond either limit is worth a question first.
-constexpr double kSecondsPerGame = 0.5e-6;
-constexpr std::uint64_t kBytesPerGame = sizeof(LeagueGame);
+// A league estimated beyond either limit is worth a question first.
 constexpr double kQuickSeconds = 3;
 constexpr std::uint64_t kSmallBytes = 1ULL << 30;
 
@@ -113,13 +110,24 @@ Texts TableTexts(const League& league, std::size_t place) {
 }
 
 bool LeagueCost::large() const {
-    return seconds > kQuickSeconds || bytes > kSmallBytes;
+    return seconds > kQuickSeconds || addedBytes > kSmallBytes;
 }
 
-LeagueCost EstimateLeague(std::size_t players) {
-    const std::uint64_t n = players;
-    const std::uint64_t games = n * (n > 0 ? n - 1 : 0);
-    return {games, games * kBytesPerGame, static_cast<double>(games) * kSecondsPerGame};
+LeagueCost EstimateLeague(const LeagueTrial& trial) {
+    const std::uint64_t done = std::max<std::uint64_t>(trial.pairsDone, 1);
+    const std::uint64_t rest = trial.pairsTotal > done ? trial.pairsTotal - done : 0;
+    const double perPair = trial.secondsSinceFirstPair / static_cast<double>(done);
+    // Where the system tells no memory, a pair holds at least its two games.
+    const std::uint64_t grown = trial.bytesNow > trial.bytesAtFirstPair
+                                    ? trial.bytesNow - trial.bytesAtFirstPair
+                                    : 2 * sizeof(LeagueGame) * done;
+    const std::uint64_t peak = trial.bytesNow + grown * rest / done;
+    LeagueCost cost;
+    cost.games = 2 * trial.pairsTotal;
+    cost.bytes = std::max(peak, 2 * sizeof(LeagueGame) * trial.pairsTotal);
+    cost.addedBytes = peak > trial.bytesAtStart ? peak - trial.bytesAtStart : cost.bytes;
+    cost.seconds = trial.secondsToFirstPair + perPair * static_cast<double>(trial.pairsTotal);
+    return cost;
 }
 
 std::string LeagueNote(const League& league) {

@@ -69,16 +69,32 @@ Texts GameTexts(const League& league, std::size_t game);
 // The texts of the table's row for its line at place (from 0), numbered from 1.
 Texts TableTexts(const League& league, std::size_t place);
 
-// What a league among n players costs before it is played: its games, the memory they hold and
-// about how long predicting them takes.
+// What a league among n players costs: its games, the program's memory at the league's peak and
+// about how long it takes from Start to the table.
 struct LeagueCost {
     std::uint64_t games = 0;
     std::uint64_t bytes = 0;
     double seconds = 0;
-    // Worth asking the user before starting.
+    // What the league adds to the memory the program held before it started.
+    std::uint64_t addedBytes = 0;
+    // Worth asking the user before going on.
     bool large() const;
 };
-LeagueCost EstimateLeague(std::size_t players);
+
+// The first pairs of a league as the machine played them: the time from the start to the first
+// pair (its inputs read) and on to now, and the program's resident memory at the start, at the
+// first pair and now (0 where the system does not tell).
+struct LeagueTrial {
+    std::uint64_t pairsDone = 0;
+    std::uint64_t pairsTotal = 0;
+    double secondsToFirstPair = 0;
+    double secondsSinceFirstPair = 0;
+    std::uint64_t bytesAtStart = 0;
+    std::uint64_t bytesAtFirstPair = 0;
+    std::uint64_t bytesNow = 0;
+};
+// The whole league's cost, its pairs still to play taking what the first ones took each.
+LeagueCost EstimateLeague(const LeagueTrial& trial);
 
 // Names the players whose predictions rested on the other side's games alone; empty when none.
 std::string LeagueNote(const League& league);

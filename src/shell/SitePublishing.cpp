@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -29,9 +30,27 @@ QString PathText(const fs::path& path) {
     return QDir::toNativeSeparators(QString::fromStdString(path.string()));
 }
 
-QString AskFolder(QWidget& window, const QString& start) {
-    return QFileDialog::getExistingDirectory(&window, QStringLiteral("Publish as web site"), start);
-}
+// A folder dialog that makes a folder typed into it rather than refusing it as not found. The
+// widget dialog, since a native one refuses before the program hears of it.
+class MakingFolderDialog : public QFileDialog {
+  public:
+    MakingFolderDialog(QWidget& parent, const QString& start)
+        : QFileDialog(&parent, QStringLiteral("Publish as web site"), start) {
+        setObjectName(QStringLiteral("dlgPublishFolder"));
+        setFileMode(QFileDialog::Directory);
+        setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    }
+    void accept() override {
+        const QString folder = selectedFiles().value(0);
+        if (!folder.isEmpty() && !QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QStringLiteral("The folder %1 could not be made.")
+                                     .arg(QDir::toNativeSeparators(folder)));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 // The busy cursor for as long as the site is being written.
 class BusyCursor {
@@ -68,6 +87,12 @@ QString Summary(const SiteSummary& site) {
 
 }  // namespace
 
+QString AskPublishingFolder(QWidget& window, const QString& start) {
+    MakingFolderDialog dialog(window, start);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
 fs::path PublishingFolder(const fs::path& chosen) {
     if (!HoldsOtherFiles(chosen)) return chosen;
     fs::path inner = chosen / kInnerFolder;
@@ -78,7 +103,11 @@ fs::path PublishingFolder(const fs::path& chosen) {
 }
 
 SitePublishing::SitePublishing(QWidget& window)
-    : QObject(&window), mWindow(window), mAskFolder(AskFolder), mLastFolder(QDir::homePath()) {}
+    : QObject(&window),
+      mWindow(window),
+      mAskFolder(AskPublishingFolder),
+      mOpenUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      mLastFolder(QDir::homePath()) {}
 
 void SitePublishing::Publish() {
     if (mBusy) return;
@@ -133,12 +162,23 @@ void SitePublishing::ShowWritten(const fs::path& dir, const QString& summary, bo
     open->setObjectName(QStringLiteral("chbOpenSite"));
     box->setDefaultButton(open);
     const QUrl start = QUrl::fromLocalFile(QString::fromStdString((dir / "index.html").string()));
-    connect(open, &QPushButton::clicked, this, [this, start] {
-        if (!QDesktopServices::openUrl(start)) {
-            emit statusText(QStringLiteral("No web browser could be started for ") +
-                            start.toLocalFile());
-        }
-    });
+    connect(open, &QPushButton::clicked, this, [this, start] { OpenInBrowser(start); });
+    box->open();
+}
+
+void SitePublishing::OpenInBrowser(const QUrl& start) {
+    if (mOpenUrl(start)) return;
+    emit statusText(QStringLiteral("No web browser could be started for ") + start.toLocalFile());
+    // The address where it can be selected and copied into a browser started by hand.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Publish as web site"),
+                                QStringLiteral("No web browser could be started. To see the site, "
+                                               "open this address in one:\n\n%1")
+                                    .arg(start.toString()),
+                                QMessageBox::Close, &mWindow);
+    box->setObjectName(QStringLiteral("msgNoBrowser"));
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 

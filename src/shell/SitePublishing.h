@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 // "Publish as web site…": the open database's statistics as a static web site in a folder the
@@ -21,6 +22,9 @@ class SitePublishing : public QObject {
     // The folder the user picks, starting at start; empty when he cancels. Tests answer it.
     using FolderQuestion = std::function<QString(QWidget& window, const QString& start)>;
     void SetFolderQuestion(FolderQuestion ask) { mAskFolder = std::move(ask); }
+    // Shows the address in a browser; false when none could be started. Tests answer it.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    void SetUrlOpener(UrlOpener open) { mOpenUrl = std::move(open); }
 
   signals:
     void statusText(const QString& text);
@@ -30,12 +34,18 @@ class SitePublishing : public QObject {
     // whole: no page was left out.
     void ShowWritten(const std::filesystem::path& dir, const QString& summary, bool whole);
     void ShowFailed(const std::filesystem::path& dir, const QString& reason);
+    void OpenInBrowser(const QUrl& start);
 
     QWidget& mWindow;
     FolderQuestion mAskFolder;
+    UrlOpener mOpenUrl;
     QString mLastFolder;
     bool mBusy = false;
 };
+
+// The folder dialog of publishing, starting at start: a folder typed there that does not exist
+// yet is made (a message says why when it cannot be); empty when the user cancels.
+QString AskPublishingFolder(QWidget& window, const QString& start);
 
 // Where a site published into the chosen folder goes: the folder itself, unless it holds files
 // of its own, which a site must not replace; then a new folder inside it.

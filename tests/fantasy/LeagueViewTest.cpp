@@ -80,6 +80,22 @@ TEST(League, NoteNamesPlayersWithoutTheirOwnGames) {
     EXPECT_EQ(alone.table, std::vector<LeagueRow>{{.player = "Solo"}});
 }
 
+// The whole league's cost scaled from its first pairs: the time from the start and the program's
+// peak memory; where the system tells no memory, the games alone.
+TEST(League, CostScalesFromTheFirstPairs) {
+    constexpr std::uint64_t kMB = 1 << 20;
+    // 6,000 players: their inputs read in 1.5 s, then 200,000 pairs in 0.3 s, 24 bytes each.
+    const LeagueCost big =
+        EstimateLeague({200000, 17997000, 1.5, 0.3, 500 * kMB, 800 * kMB, 800 * kMB + 4800000});
+    EXPECT_NEAR(big.seconds, 28.4955, 1e-9);
+    EXPECT_EQ(big.bytes, 800 * kMB + 431928000);
+    const LeagueCost small = EstimateLeague({10, 1000, 0, 0.001, 0, 0, 0});
+    EXPECT_EQ(small.bytes, 24000U);
+    // Quick, but 1,200 MB more than before the start.
+    const LeagueCost heavy = EstimateLeague({1000, 100000, 0.1, 0.01, 0, 0, 12 * kMB});
+    EXPECT_EQ(std::tuple(big.large(), small.large(), heavy.large()), std::tuple(true, false, true));
+}
+
 class LeagueOnPairDuzedo : public ConnectedSuite<WritePairDuzedo> {};
 
 TEST_F(LeagueOnPairDuzedo, PredictedLeagueAddsUpAndReplaysFromItsSeed) {

@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -325,7 +326,16 @@ TEST_F(Publish, WritesCancelsAndNeverReplacesAFolderOfTheUsersOwn) {
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(done->textFormat(), Qt::PlainText);
     EXPECT_EQ(done->defaultButton()->text(), "Open in browser");
-    done->close();
+    // Without a browser, the start page's address is given to copy.
+    window.findChild<SitePublishing*>("sitePublishing")->SetUrlOpener([](const QUrl&) {
+        return false;
+    });
+    done->defaultButton()->click();
+    auto* noBrowser = Ctl<QMessageBox>(window, "msgNoBrowser");
+    ASSERT_NE(noBrowser, nullptr);
+    EXPECT_TRUE(noBrowser->text().contains(
+        QUrl::fromLocalFile(ToQString((chosen / "index.html").string())).toString()));
+    noBrowser->close();
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
     QApplication::sendEvent(window.ui.chbBar[2], &menuKey);
     auto* menu = Ctl<QMenu>(window, "mnuBar");
@@ -343,6 +353,17 @@ TEST_F(Publish, WritesCancelsAndNeverReplacesAFolderOfTheUsersOwn) {
     EXPECT_TRUE(fs::exists(chosen / "vpa-site" / "notes.txt"));
     EXPECT_TRUE(fs::exists(chosen / "vpa-site-2" / "index.html"));
     EXPECT_FALSE(fs::exists(chosen / "vpa-site-3"));
+
+    // The folder dialog makes a folder typed into it that is not there yet.
+    const fs::path fresh = dir / "new" / "site";
+    QTimer::singleShot(0, &window, [&] {
+        auto* edit = window.findChild<QLineEdit*>("fileNameEdit");
+        edit->setText(ToQString(fresh.string()));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(AskPublishingFolder(window, ToQString(dir.path().string())),
+              ToQString(fresh.string()));
+    EXPECT_TRUE(fs::is_directory(fresh));
 }
 
 // Ctrl+P previews the frame in front, World Rankings, on as many pages as its rows need; Export as

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,10 +37,11 @@ class FantasyFrame : public Frame {
     // True while a league is being played.
     bool Running() const { return mRunning; }
     // Stops the league being played (Cancel on the wait box, or Esc); the grids keep the last
-    // complete league.
+    // complete league, and the note says so.
     void CancelWait() override;
-    // Asked before a league that would take long or much memory, with what it would cost; the
-    // league is played only on true. A question box by default.
+    // Asked once the first pairs of a league have been played for a while, when the whole would
+    // take long or much memory, with what it would cost; the league goes on only on true. A
+    // question box by default.
     void SetLargeLeagueQuestion(std::function<bool(const std::string& cost)> ask);
     // How often the window is served while a league is played (milliseconds).
     void SetServiceInterval(int milliseconds) { mServiceInterval = milliseconds; }
@@ -49,10 +51,13 @@ class FantasyFrame : public Frame {
     void AddPicked();
     void RemovePicked();
     void ChooseAll();
-    // Start is enabled exactly when a player is chosen and no league is running.
+    // Start is enabled exactly when a player is chosen and no league is running; the count of
+    // the chosen follows the list.
     void ApplyStartRule();
     std::vector<std::string> ChosenPlayers() const;
-    bool AskAboutCost(std::size_t players);
+    // After the trial's time, the cost of the whole league from its first pairs, asked about
+    // when large; false when the user declines.
+    bool GoOnAfterTrial(std::size_t players, std::size_t done, std::size_t total);
     void PlayAndShow(const std::vector<std::string>& players);
     // Tells the wait box of the pair and how far the league is, served now and then; false once
     // the user has cancelled.
@@ -74,11 +79,25 @@ class FantasyFrame : public Frame {
         QLabel* lblFantasyResults = nullptr;
         ModelGrid* grdFantasyGames = nullptr;
         ModelGrid* grdFantasyTable = nullptr;
+        QLabel* lblFantasyChosen = nullptr;
+        QLabel* lblFantasyNote = nullptr;
     } ui;
+    // The first pairs of the league being played, timed and weighed for its cost.
+    struct Trial {
+        QElapsedTimer sinceStart;
+        QElapsedTimer sinceFirstPair;
+        double secondsToFirstPair = 0;
+        std::uint64_t bytesAtStart = 0;
+        std::uint64_t bytesAtFirstPair = 0;
+        bool pending = false;
+    };
     ClockRandom mRandom;
     bool mRunning = false;
     bool mCancelled = false;
     bool mNoteShown = false;
+    // The grids show a league (none before the first, nor after one of no players).
+    bool mLeagueShown = false;
+    Trial mTrial;
     int mServiceInterval = 50;
     QElapsedTimer mSinceServed;
     std::function<bool(const std::string&)> mAskLarge;

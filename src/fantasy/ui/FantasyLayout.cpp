@@ -1,4 +1,5 @@
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -14,6 +15,8 @@ void Design(DesignBuilder& b) {
     b.Add("lstFantasySelected");
     for (int i = 0; i <= 3; ++i) b.Add(ArrayName("chbFantasyLst", i), Size(450, kButtonHeight));
     b.Add("chbFantasyCalc", Size(1215, kButtonHeight));
+    b.Add("lblFantasyChosen", Size(0, kLabelHeight));
+    b.Add("lblFantasyNote");
     b.Add("fraFantasyResults");
     b.In("fraFantasyResults");
     b.Add("lblFantasyResults", Size(0, kLabelHeight));
@@ -57,6 +60,11 @@ void Layout(ControlGeometry& g, const FrameArea& area) {
     g.Move("chbFantasyCalc",
            RoundTwips(selected.left + (selected.width - g["chbFantasyCalc"].width) / 2.0),
            selected.Bottom() + 120);
+    // The count of the chosen over their list, the league's note under Start.
+    g.Move("lblFantasyChosen", selected.left, selected.top - kLabelHeight - 60, selected.width);
+    const int noteTop = g["chbFantasyCalc"].Bottom() + 120;
+    g.Move("lblFantasyNote", selected.left, noteTop, selected.width,
+           std::max(players.Bottom() - noteTop, kLabelHeight));
 
     const int L = selected.Right() + 120;
     g.Move("fraFantasyResults", L, 540, FW - L - 120, players.height);

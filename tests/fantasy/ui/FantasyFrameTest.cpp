@@ -1,5 +1,7 @@
 // The Fantasy League frame in the main window, and the grids of its games and table.
 
+#include <gmock/gmock.h>
+
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -41,6 +43,7 @@ class FantasyWindow : public LoadedMainWindow {
     FantasyFrame& Fantasy() { return FrameOf<FantasyFrame>(window); }
     ModelGrid& Games() { return C<ModelGrid>("grdFantasyGames"); }
     ModelGrid& Table() { return C<ModelGrid>("grdFantasyTable"); }
+    QString Note() { return C<QLabel>("lblFantasyNote").text(); }
     void Choose(const std::vector<std::string>& names) {
         for (const std::string& name : names) Do(window, {"lstFantasyPlayers", name, true});
     }
@@ -93,10 +96,13 @@ TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
     EXPECT_EQ(Games().textMatrix(2, 0), "Ivan");
     EXPECT_EQ(Games().textMatrix(2, 1), "Hugo");
     EXPECT_EQ(Table().rows(), 4);
-    // Hugo never played as Team B, Ivan never as Team A: counted on the line, named in its tip.
+    // Hugo never played as Team B, Ivan never as Team A: counted on the line, named in its tip
+    // and in full under Start.
     StatusLine& status = *window.ui.picStatus;
     EXPECT_EQ(ToUtf8(status.message()), "Too few games for a full prediction: 2 players");
     EXPECT_TRUE(status.toolTip().contains("Hugo (no game as Team B), Ivan (no game as Team A)"));
+    EXPECT_TRUE(Note().endsWith("2 players\nHugo (no game as Team B), Ivan (no game as Team A)"));
+    EXPECT_EQ(C<QLabel>("lblFantasyChosen").text(), "3 players chosen");
 
     // The next league clears the note before it starts, another frame as it comes forward.
     services->onEvents = [&] { EXPECT_EQ(status.message(), ""); };
@@ -111,6 +117,9 @@ TEST_F(FantasyWindow, StartPlaysTheLeagueOnceWithTheWaitBox) {
 
 TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     ListButton(3).click();
+    services->onEvents = [&] { C<Button>("chbWaitCancel").click(); };
+    Start().click();
+    EXPECT_EQ(Note(), "League cancelled: no league is shown");
     services->onEvents = {};
     Start().click();
     const Grid games = Games().allTexts();
@@ -137,6 +146,20 @@ TEST_F(FantasyWindow, CancelLeavesTheLastLeagueAndTheProgressMoves) {
     EXPECT_EQ(States(), "00111");
     EXPECT_EQ(Games().allTexts(), games);
     EXPECT_EQ(Table().allTexts(), table);
+    EXPECT_EQ(Note(), "League cancelled: the table shows the previous league");
+
+    // Slow on its first pairs, the league is judged from them and asked about; declined, it
+    // stops as a cancelled one does.
+    std::string asked;
+    Fantasy().SetLargeLeagueQuestion(
+        [&](const std::string& cost) { return (asked += cost, false); });
+    int served = 0;
+    services->onEvents = [&] { QTest::qSleep(served++ < 4 ? 200 : 0); };
+    Start().click();
+    EXPECT_THAT(asked, testing::MatchesRegex("A league of [0-9]+ players has [0-9]+ games: about "
+                                             "[0-9]+ s and [0-9.]+ GB, .* Play it\\?"));
+    EXPECT_EQ(Games().allTexts(), games);
+    EXPECT_TRUE(Note().startsWith("League cancelled"));
 
     // Esc stops a league too; with the help open, the first Esc closes the help.
     QApplication::setActiveWindow(&window);
