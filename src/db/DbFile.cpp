@@ -58,13 +58,11 @@ std::vector<std::string> UserTableNames(sqlite3* db) {
 
 namespace {
 
-// Whether every value of the column is a "YYYY-MM-DD HH:MM:SS" text, the form a date is read in.
-bool HoldsDates(sqlite3* db, const std::string& table, const std::string& column) {
-    const std::string c = QuoteIdentifier(column);
+// Whether every value of column c (quoted) that is not null meets condition, an SQL condition.
+bool Every(sqlite3* db, const std::string& table, const std::string& c,
+           const std::string& condition) {
     Statement stmt = Prepare(db, "SELECT 1 FROM " + QuoteIdentifier(table) + " WHERE " + c +
-                                     " IS NOT NULL AND NOT (typeof(" + c + ")='text' AND " + c +
-                                     " GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] "
-                                     "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]') LIMIT 1");
+                                     " IS NOT NULL AND NOT (" + condition + ") LIMIT 1");
     const int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_ROW) CheckSqlite(db, rc, "Reading " + table, SQLITE_DONE);
     return rc == SQLITE_DONE;
@@ -75,8 +73,14 @@ bool HoldsDates(sqlite3* db, const std::string& table, const std::string& column
 ColumnType StoredColumnType(sqlite3* db, const std::string& table, const std::string& column,
                             std::string_view declared) {
     const std::string t = Upper(declared);
+    const std::string c = QuoteIdentifier(column);
     if (Contains(t, "BOOL") || t == "BIT" || Contains(t, "YESNO")) return ColumnType::YesNo;
-    if ((Contains(t, "DATE") || Contains(t, "TIME")) && HoldsDates(db, table, column)) {
+    // Dates as "YYYY-MM-DD HH:MM:SS" text, the form a date is read in.
+    if ((Contains(t, "DATE") || Contains(t, "TIME")) &&
+        Every(db, table, c,
+              "typeof(" + c + ")='text' AND " + c +
+                  " GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] "
+                  "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]'")) {
         return ColumnType::DateTime;
     }
     for (const ColumnType own : {ColumnType::Byte, ColumnType::Integer16, ColumnType::BigInteger,
@@ -86,7 +90,11 @@ ColumnType StoredColumnType(sqlite3* db, const std::string& table, const std::st
     if (Contains(t, "INT")) return ColumnType::Integer32;
     if (Contains(t, "CLOB")) return ColumnType::Memo;
     if (Contains(t, "CHAR") || Contains(t, "TEXT")) return ColumnType::Text;
-    if (t.empty() || Contains(t, "BLOB")) return ColumnType::Binary;
+    // Other values in a column of bytes would come back as bytes themselves.
+    if (t.empty() || Contains(t, "BLOB")) {
+        return Every(db, table, c, "typeof(" + c + ")='blob'") ? ColumnType::Binary
+                                                               : ColumnType::Decimal;
+    }
     if (Contains(t, "REAL") || Contains(t, "FLOA") || Contains(t, "DOUB")) return ColumnType::Real;
     return ColumnType::Decimal;
 }
