@@ -44,9 +44,12 @@ std::string FileUri(const std::string& path) {
 
 std::vector<std::string> UserTableNames(sqlite3* db) {
     std::vector<std::string> names;
+    // Virtual tables need their module to be read, and the shadow tables behind them are theirs.
     Statement stmt = Prepare(db,
-                             "SELECT name FROM sqlite_master WHERE type='table' AND name NOT GLOB "
-                             "'sqlite_*' ORDER BY rowid");
+                             "SELECT m.name FROM sqlite_master m WHERE m.type='table' AND m.name "
+                             "NOT GLOB 'sqlite_*' AND NOT EXISTS (SELECT 1 FROM pragma_table_list "
+                             "t WHERE t.schema='main' AND t.name=m.name AND t.type<>'table') "
+                             "ORDER BY m.rowid");
     while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
         names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
     }
@@ -55,14 +58,58 @@ std::vector<std::string> UserTableNames(sqlite3* db) {
 
 namespace {
 
-std::vector<ColumnDef> TableColumns(sqlite3* db, const std::string& table) {
+// Whether every value of column c (quoted) that is not null meets condition, an SQL condition.
+bool Every(sqlite3* db, const std::string& table, const std::string& c,
+           const std::string& condition) {
+    Statement stmt = Prepare(db, "SELECT 1 FROM " + QuoteIdentifier(table) + " WHERE " + c +
+                                     " IS NOT NULL AND NOT (" + condition + ") LIMIT 1");
+    const int rc = sqlite3_step(stmt.get());
+    if (rc != SQLITE_ROW) CheckSqlite(db, rc, "Reading " + table, SQLITE_DONE);
+    return rc == SQLITE_DONE;
+}
+
+// The type of a column of a table made by any program, as the engine's affinity rules read its
+// declared type; the declared types this program writes (DeclaredType) keep their own.
+ColumnType StoredColumnType(sqlite3* db, const std::string& table, const std::string& column,
+                            std::string_view declared) {
+    const std::string t = Upper(declared);
+    const std::string c = QuoteIdentifier(column);
+    if (Contains(t, "BOOL") || t == "BIT" || Contains(t, "YESNO")) return ColumnType::YesNo;
+    // Dates as "YYYY-MM-DD HH:MM:SS" text, the form a date is read in.
+    if ((Contains(t, "DATE") || Contains(t, "TIME")) &&
+        Every(db, table, c,
+              "typeof(" + c + ")='text' AND " + c +
+                  " GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] "
+                  "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]'")) {
+        return ColumnType::DateTime;
+    }
+    for (const ColumnType own : {ColumnType::Byte, ColumnType::Integer16, ColumnType::BigInteger,
+                                 ColumnType::Currency, ColumnType::Memo, ColumnType::Guid}) {
+        if (t == DeclaredType(own)) return own;
+    }
+    if (Contains(t, "INT")) return ColumnType::Integer32;
+    if (Contains(t, "CLOB")) return ColumnType::Memo;
+    if (Contains(t, "CHAR") || Contains(t, "TEXT")) return ColumnType::Text;
+    // Other values in a column of bytes would come back as bytes themselves.
+    if (t.empty() || Contains(t, "BLOB")) {
+        return Every(db, table, c, "typeof(" + c + ")='blob'") ? ColumnType::Binary
+                                                               : ColumnType::Decimal;
+    }
+    if (Contains(t, "REAL") || Contains(t, "FLOA") || Contains(t, "DOUB")) return ColumnType::Real;
+    return ColumnType::Decimal;
+}
+
+// The columns of table, each of the type typeOf gives its declared type.
+template <typename TypeOf>
+std::vector<ColumnDef> TableColumns(sqlite3* db, const std::string& table, TypeOf typeOf) {
     std::vector<ColumnDef> columns;
     Statement stmt = Prepare(db, "PRAGMA table_info(" + QuoteIdentifier(table) + ")");
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
         const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 1));
         const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 2));
-        columns.push_back({name != nullptr ? name : "", ColumnTypeFromDeclared(type ? type : "")});
+        const std::string column = name != nullptr ? name : "";
+        columns.push_back({column, typeOf(column, type != nullptr ? type : "")});
     }
     CheckSqlite(db, rc, "Reading the columns of " + table, SQLITE_DONE);
     return columns;
@@ -162,8 +209,9 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
     return ColumnType::Text;
 }
 
-void ReadSqliteFile(const std::string& path, TableSink& sink,
-                    const std::function<bool(const std::string&)>& wanted) {
+namespace {
+
+SqliteDb OpenToRead(const std::string& path) {
     sqlite3* raw = nullptr;
     const int rc =
         sqlite3_open_v2(FileUri(path).c_str(), &raw,
@@ -171,17 +219,48 @@ void ReadSqliteFile(const std::string& path, TableSink& sink,
     SqliteDb db(raw);
     CheckSqlite(db.get(), rc, "Opening " + path);
     Execute(db.get(), "PRAGMA cell_size_check=ON");
+    return db;
+}
+
+void CopyTable(sqlite3* db, const std::string& table, const std::vector<ColumnDef>& columns,
+               TableSink& sink) {
+    sink.beginTable(table, columns);
+    CopyRows(db, table, columns, sink);
+    sink.endTable();
+}
+
+}  // namespace
+
+void ReadSqliteFile(const std::string& path, TableSink& sink,
+                    const std::function<bool(const std::string&)>& wanted) {
+    const SqliteDb db = OpenToRead(path);
     CopyAllTables(db.get(), sink, wanted);
+}
+
+void ReadSqliteFileAsStored(const std::string& path, TableSink& sink,
+                            const std::function<bool(const std::string&)>& wanted) {
+    const SqliteDb db = OpenToRead(path);
+    for (const std::string& table : UserTableNames(db.get())) {
+        if (wanted && !wanted(table)) continue;
+        CopyTable(db.get(), table,
+                  TableColumns(db.get(), table,
+                               [&](const std::string& column, std::string_view declared) {
+                                   return StoredColumnType(db.get(), table, column, declared);
+                               }),
+                  sink);
+    }
 }
 
 void CopyAllTables(sqlite3* db, TableSink& sink,
                    const std::function<bool(const std::string&)>& wanted) {
     for (const std::string& table : UserTableNames(db)) {
         if (wanted && !wanted(table)) continue;
-        const std::vector<ColumnDef> columns = TableColumns(db, table);
-        sink.beginTable(table, columns);
-        CopyRows(db, table, columns, sink);
-        sink.endTable();
+        CopyTable(db, table,
+                  TableColumns(db, table,
+                               [](const std::string&, std::string_view t) {
+                                   return ColumnTypeFromDeclared(t);
+                               }),
+                  sink);
     }
 }
 

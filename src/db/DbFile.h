@@ -41,6 +41,15 @@ void ToProgramValue(ColumnType stored, DbValue& value);
 void ReadSqliteFile(const std::string& path, TableSink& sink,
                     const std::function<bool(const std::string&)>& wanted = {});
 
+// Reads the user tables of an SQLite file made by any program likewise with their columns and
+// values as stored, for a conversion that keeps them; wanted is asked of each table, in the file's
+// order, just before it would be read. A column's type is its declared type as the engine's
+// affinity reads it (INTEGER, REAL, TEXT, BLOB or else NUMERIC as Integer32, Real, Text, Binary or
+// Decimal), with yes/no for a BOOLEAN-like name and date/time for a DATE- or TIME-like one whose
+// values are all "YYYY-MM-DD HH:MM:SS" text; the types DeclaredType names come back as themselves.
+void ReadSqliteFileAsStored(const std::string& path, TableSink& sink,
+                            const std::function<bool(const std::string&)>& wanted = {});
+
 // Writes tables into a new SQLite file at path, replacing any file there. The file holds plain
 // declared types (DeclaredType) and no engine-specific collations, so any SQLite tool reads it,
 // and the program opens it as a DUZEDO. finish() commits; without it the file is left incomplete

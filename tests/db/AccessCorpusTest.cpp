@@ -1,7 +1,8 @@
 // Files written by Microsoft Access itself (tests/data/access, each file's source in NOTICE there),
 // read through the program's reading path, and converted by duzedo to-sqlite and read back, held to
 // what the open-source libraries they come from publish in their own tests (expected.tsv there),
-// never to what this reader once produced.
+// never to what this reader once produced. SQLite files of tables of a user's own, made there by
+// their SQL, go the same ways.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
 #include "support/RecordingSink.h"
+#include "support/SqliteEdit.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -57,8 +59,8 @@ std::string WithOverstatedRowCounts(std::string bytes) {
 }
 
 // How a file is read: as Access wrote it, with overstated row counts, or converted by duzedo to
-// SQLite or to a new Access file.
-enum class Way { AsWritten, Overstated, Converted, Rewritten };
+// SQLite, to a new Access file, or to SQLite and from that to a new Access file.
+enum class Way { AsWritten, Overstated, Converted, Rewritten, Reconverted };
 
 // duzedo to-sqlite or to-mdb on file: its exit status and what it says on standard error.
 ToolRun Convert(const std::string& command, const fs::path& file, const fs::path& out) {
@@ -67,19 +69,38 @@ ToolRun Convert(const std::string& command, const fs::path& file, const fs::path
 
 class Corpus {
   public:
+    // The SQLite file made by sql; it stands beside the corpus' files from now on.
+    void make(const std::string& file, const std::string& sql) {
+        Exec(OpenForWriting(dir_ / file).get(), sql);
+        made_[file] = dir_ / file;
+    }
+    fs::path path(const std::string& file) const {
+        return made_.contains(file) ? made_.at(file) : kCorpus / file;
+    }
+    bool made(const std::string& file) const { return made_.contains(file); }
+
     const RecordedTable& table(const std::string& file, const std::string& name, Way way) {
         auto [it, fresh] = read_.try_emplace({file, way});
         if (fresh) {
-            fs::path path = kCorpus / file;
+            fs::path path = this->path(file);
             RecordingSink sink;
-            if (way == Way::Converted || way == Way::Rewritten) {
+            if (way == Way::Reconverted) {
+                table(file, name, Way::Converted);
+                path = dir_ / (file + ".sqlite");
+            }
+            if (way >= Way::Converted) {
                 const bool sqlite = way == Way::Converted;
-                const fs::path out = dir_ / (file + (sqlite ? ".sqlite" : ".mdb"));
+                const fs::path out = dir_ / (file + (sqlite                  ? ".sqlite"
+                                                     : way == Way::Rewritten ? ".mdb"
+                                                                             : ".sqlite.mdb"));
                 const ToolRun run = Convert(sqlite ? "to-sqlite" : "to-mdb", path, out);
                 EXPECT_EQ(run.status, 0) << run.error;
-                // Every file here is some library's test data, none a DUZEDO.
+                // Every file here is some library's test data or a user's own tables, none a
+                // DUZEDO.
                 EXPECT_NE(run.error.find("not a DUZEDO"), std::string::npos) << run.error;
                 sqlite ? ReadSqliteFile(out.string(), sink) : ReadAccessFile(out.string(), sink);
+            } else if (made(file)) {
+                ReadSqliteFile(path.string(), sink);
             } else {
                 if (way == Way::Overstated) {
                     WriteBytes(dir_ / file, WithOverstatedRowCounts(ReadBytes(path)));
@@ -97,6 +118,7 @@ class Corpus {
 
   private:
     TempDir dir_{"access-corpus"};
+    std::map<std::string, fs::path> made_;
     std::map<std::pair<std::string, Way>, std::vector<RecordedTable>> read_;
 };
 
@@ -153,15 +175,16 @@ void ExpectRefused(const std::string& file, const std::string& reason) {
     }
 }
 
-// to-mdb refuses a file with a column the Jet 4 writer cannot hold, naming table and column.
-void ExpectUnwritable(const std::string& file, const std::string& table,
-                      const std::string& column) {
+// to-mdb refuses a file with a column (or a value) the Jet 4 writer cannot hold, naming table and
+// column.
+void ExpectUnwritable(const fs::path& file, const std::string& table, const std::string& column) {
     if (!fs::exists(DuzedoToolPath())) return;
     const TempDir dir("access-unwritable");
-    const ToolRun run = Convert("to-mdb", kCorpus / file, dir / "out.mdb");
+    const ToolRun run = Convert("to-mdb", file, dir / "out.mdb");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.error.find("'" + table + "': column '" + column + "'"), std::string::npos)
-        << run.error;
+    const std::size_t named = run.error.find("Table '" + table + "'");
+    EXPECT_NE(named, std::string::npos) << run.error;
+    EXPECT_NE(run.error.find("column '" + column + "'", named), std::string::npos) << run.error;
     EXPECT_FALSE(fs::exists(dir / "out.mdb"));
 }
 
@@ -178,21 +201,27 @@ TEST(AccessCorpus, EveryPublishedValueIsReadAsPublished) {
     ASSERT_GT(lines.size(), 30u);
     Corpus corpus;
     for (const std::string& line : lines) {
+        const std::vector<std::string> f = Split(line, '\t');
+        if (f[0] == "sqlite") corpus.make(f[1], f[2]);
+    }
+    for (const std::string& line : lines) {
         SCOPED_TRACE(line);
         const std::vector<std::string> f = Split(line, '\t');
         if (f[0] == "refused") ExpectRefused(f[1], f[2]);
-        if (f[0] == "unwritable") ExpectUnwritable(f[1], f[2], f[3]);
+        if (f[0] == "unwritable") ExpectUnwritable(corpus.path(f[1]), f[2], f[3]);
         if (f[0] != "shape" && f[0] != "row" && f[0] != "unread" && f[0] != "bytes") continue;
-        for (const Way way : {Way::AsWritten, Way::Overstated, Way::Converted, Way::Rewritten}) {
-            if (way == Way::Overstated && scrambled.contains(f[1])) continue;
-            if (way == Way::Rewritten && unwritable.contains(f[1])) continue;
+        for (const Way way :
+             {Way::AsWritten, Way::Overstated, Way::Converted, Way::Rewritten, Way::Reconverted}) {
+            if (way == Way::Overstated && (scrambled.contains(f[1]) || corpus.made(f[1]))) continue;
+            if (way >= Way::Rewritten && unwritable.contains(f[1])) continue;
             if (way >= Way::Converted && !fs::exists(DuzedoToolPath())) continue;
             // The program has no use for bytes; a conversion to SQLite keeps them.
             if (f[0] == "bytes" && way != Way::Converted) continue;
             SCOPED_TRACE(way == Way::AsWritten    ? "as Access wrote it"
                          : way == Way::Overstated ? "row counts overstated"
                          : way == Way::Converted  ? "converted to SQLite"
-                                                  : "converted to a new Access file");
+                         : way == Way::Rewritten  ? "converted to a new Access file"
+                                                  : "converted to SQLite, then to Access");
             const RecordedTable& table = corpus.table(f[1], f[2], way);
             if (f[0] == "bytes") {
                 EXPECT_TRUE(Holds(table, {f[3]}, {ReadBytes(kCorpus / f[4])}));

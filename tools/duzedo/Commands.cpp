@@ -145,24 +145,24 @@ void RunSql(const std::string& db, const std::string& sql, bool json) {
 
 namespace {
 
-// Copies in to output as the conversions keep it (Conversion.h for an Access file; the tables the
-// program reads of any other), then finishes output. out, the file output writes, may be in: it
-// takes its place only once complete.
+// Copies in to output as the conversions keep it (Conversion.h), then finishes output. out, the
+// file output writes, may be in: it takes its place only once complete.
 template <typename Writer>
 void Convert(const std::string& in, const std::string& out) {
     const DbFileFormat format = DetectDbFileFormat(in);
+    bool duzedo = false;
     if (format != DbFileFormat::Jet3 && format != DbFileFormat::Jet4 &&
         format != DbFileFormat::Ace) {
         Connection conn;
         conn.open(in, ConnectionString(in));
         Writer output(out);
-        CopyTables(conn, output);
+        duzedo = CopySqliteFile(in, conn, output, std::cerr);
         output.finish();
-        return;
+    } else {
+        Writer output(out);
+        duzedo = CopyAccessFile(in, output, std::cerr);
+        output.finish();
     }
-    Writer output(out);
-    const bool duzedo = CopyAccessFile(in, output, std::cerr);
-    output.finish();
     if (!duzedo) {
         std::cerr << "duzedo: " << Printable(in)
                   << " holds none of the tables the program reads: not a DUZEDO, converted all "

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/AppServices.h"
+#include "db/Connection.h"
 #include "db/MemoryLoader.h"
+#include "db/SqliteUtil.h"
 
 namespace {
 
@@ -75,4 +77,20 @@ bool CopyAccessFile(const std::string& path, TableSink& out, std::ostream& notes
     KeptTables kept(out, notes);
     ReadAccessFileAsStored(path, kept);
     return kept.anyDuzedo();
+}
+
+bool CopySqliteFile(const std::string& path, const Connection& program, TableSink& out,
+                    std::ostream& notes) {
+    KeptTables kept(out, notes);
+    bool anyDuzedo = false;
+    // Asked of each table in the file's order: the program's own go in their place from the engine.
+    const auto foreign = [&](const std::string& table) {
+        if (!IsDuzedoTable(table)) return true;
+        anyDuzedo = true;
+        CopyAllTables(program.handle(), out,
+                      [&](const std::string& name) { return name == table; });
+        return false;
+    };
+    ReadSqliteFileAsStored(path, kept, foreign);
+    return anyDuzedo;
 }
