@@ -64,6 +64,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(kInitialWidth, kInitialHeight + MenuHeight());
 }
 
+frmMain::~frmMain() {
+    // The frames go with the window's children, after this part of the window: what they say as
+    // they are hidden then has no window left to reach.
+    for (Frame* frame : mFrames) disconnect(frame, nullptr, this, nullptr);
+}
+
 std::vector<Frame*> frmMain::MakeFrames() {
     std::vector<Frame*> frames;
     for (const FrameKind& kind : FrameKinds()) {

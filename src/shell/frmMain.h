@@ -29,6 +29,9 @@ class frmMain : public QWidget {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
 
     // This run works on a database other than stored, the one the settings name. Set before Load.
     void SetStoredDatabase(const StoredDatabase& stored) { mStoredDatabase = stored; }
