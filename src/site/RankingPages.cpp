@@ -106,7 +106,7 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
                           {PlayerLinks(people, path, grid, 1)}};
     TemplateData data;
     data.set("month", WebText(monthText));
-    data.set("note", WebText(note));
+    if (!note.empty()) data.set("note", WebText(note));
     data.set("months", MonthLinks(plan, path, column, choice.participationLimit));
     if (!plan.months.empty()) data.set("hasMonths", true);
     if (choice.participationLimit) data.set("limited", true);
@@ -129,10 +129,14 @@ std::vector<PlannedPage> RankingPages(const std::shared_ptr<const PeoplePlan>& p
     } catch (const DbError&) {
         plan = std::make_shared<RankingsPlan>();  // the start page alone says what is wrong
     }
+    // The start page shows the newest month rather than the one the file's date would choose:
+    // the site is then the same whenever it is written, and never says that a month is missing.
+    RankingsChoice newest;
+    if (!plan->months.empty()) newest.column = plan->months.back().column;
     std::vector<PlannedPage> pages;
     pages.push_back(
-        {{"rankings", "current", std::string(kStartPath)}, [plan, people](Templates& t) {
-             return MakePage(t, *plan, *people, kStartPath, RankingsChoice{});
+        {{"rankings", "current", std::string(kStartPath)}, [plan, people, newest](Templates& t) {
+             return MakePage(t, *plan, *people, kStartPath, newest);
          }});
     for (const Month& month : plan->months) {
         for (const bool limited : {true, false}) {

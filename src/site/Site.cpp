@@ -10,6 +10,7 @@
 #include "site/QueuedWriter.h"
 #include "site/RankingPages.h"
 #include "site/SearchIndex.h"
+#include "site/SiteDates.h"
 #include "site/SitePage.h"
 #include "site/SiteTable.h"
 #include "site/Templates.h"
@@ -42,9 +43,17 @@ std::string_view SectionKind(std::string_view kind) {
     return kind;
 }
 
+// What every page's footer says besides the site's title.
+struct Footer {
+    std::string coverage;  // what the data covers
+    std::string made;      // when the site was written: the start page's alone
+};
+
 std::string LayoutPage(Templates& templates, const SiteOptions& options, const PageEntry& entry,
-                       const PageContent& content) {
+                       const PageContent& content, const Footer& footer) {
     TemplateData data;
+    data.set("coverage", footer.coverage);
+    if (entry.path == "index.html") data.set("made", footer.made);
     data.set("siteTitle", WebText(options.title));
     data.set("pageTitle", content.title);
     data.set("description", content.description);
@@ -111,7 +120,10 @@ std::string Sitemap(const std::vector<PlannedPage>& pages, const std::string& ba
 class SiteWriter {
   public:
     SiteWriter(const std::filesystem::path& dir, const SiteOptions& options)
-        : options_(options), folder_(dir, options.force), files_(folder_) {}
+        : options_(options),
+          footer_{DataCoverage(), RunDay()},
+          folder_(dir, options.force),
+          files_(folder_) {}
 
     void write(std::string path, std::string bytes) {
         summary_.bytes += bytes.size();
@@ -120,7 +132,7 @@ class SiteWriter {
 
     void writePage(const PlannedPage& page) {
         PageContent content = page.make(templates_);
-        write(page.entry.path, LayoutPage(templates_, options_, page.entry, content));
+        write(page.entry.path, LayoutPage(templates_, options_, page.entry, content, footer_));
         for (auto& [path, bytes] : content.files) write(std::move(path), std::move(bytes));
         ++summary_.pages;
     }
@@ -133,6 +145,7 @@ class SiteWriter {
 
   private:
     const SiteOptions& options_;
+    Footer footer_;
     SiteFolder folder_;
     QueuedWriter files_;  // after the folder, so that it stops writing before the folder goes
     Templates templates_;

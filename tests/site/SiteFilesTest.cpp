@@ -69,6 +69,25 @@ TEST_F(SiteFiles, PagesJsonAndSitemapListEveryPageOnce) {
     EXPECT_LT(fs::file_size(Site() / "assets/site.js"), 15U * 1024);
 }
 
+// A host that copies only changed files copies the start page alone, which says when it was made.
+TEST_F(SiteFiles, TheSameDataWritesTheSameFilesButTheStartPage) {
+    const fs::path again = *dir_ / "again";
+    ASSERT_EQ(
+        RunDuzedoTool("site '" + db_ + "' --out '" + again.string() + "' --base-url " + kBaseUrl),
+        0);
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(Site())) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path path = fs::relative(entry.path(), Site());
+        if (path == "index.html") continue;
+        EXPECT_EQ(ReadBytes(entry.path().string()), ReadBytes((again / path).string())) << path;
+        ++files;
+    }
+    EXPECT_GT(files, 1000U);
+    EXPECT_EQ(Page("misc.html").find("Site made on"), std::string::npos);
+    EXPECT_NE(Page("index.html").find("Site made on"), std::string::npos);
+}
+
 TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
     const fs::path mine = *dir_ / "mine";
     fs::create_directories(mine);
