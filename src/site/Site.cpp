@@ -30,7 +30,7 @@ const std::vector<Section>& Sections() {
     static const std::vector<Section> sections = {
         {"rankings", "World Rankings", "index.html"},
         {"tournaments", "Tournaments", "tournaments.html"},
-        {"worldcup", "World Cups", std::string(FirstWorldCupPath())},
+        {"worldcup", "World Cups", std::string(WorldCupsPath())},
         {"misc", "Misc Stats", "misc.html"},
     };
     return sections;
@@ -40,6 +40,7 @@ const std::vector<Section>& Sections() {
 std::string_view SectionKind(std::string_view kind) {
     if (kind == "tournament" || kind == "winners") return "tournaments";
     if (kind == "records") return "misc";
+    if (kind == "worldcups") return "worldcup";
     return kind;
 }
 

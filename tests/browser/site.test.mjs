@@ -119,3 +119,26 @@ test('the search box completes a name typed in lower case and goes to the player
     await page.close();
   }
 });
+
+test('pages say what the data covers, and tournaments and World Cups are browsable', async () => {
+  const { page, errors } = await open('index.html');
+  const month = await page.$eval('h1 .sub', (e) => e.textContent);
+  assert.match(await page.$eval('footer .coverage', (e) => e.textContent), new RegExp(`rankings to ${month}$`));
+  await Promise.all([page.waitForNavigation(), page.click('nav a[href="worldcups.html"]')]);
+  assert.equal(await page.$$eval('table[id^="worldCup-"] tbody tr', (rs) => rs.length), 21);
+  await page.goto(url('tournaments.html'));
+  assert.deepEqual(await page.$$eval('#tournamentIndex thead th', (ths) => ths.map((th) => th.textContent)),
+    ['Tournament', 'Date', 'Host', 'Winner', 'Players']);
+  // Every phase page: its standings, its parent and a way on or back.
+  const phases = sample.pages.filter((p) => p.path.includes('/phases/') || p.kind === 'worldcup');
+  for (const { path } of phases) {
+    await page.goto(url(path));
+    const found = await page.evaluate((month) => ({
+      standings: [...document.querySelectorAll('table thead th')].some((th) => th.textContent === 'Pts'),
+      parent: !!document.querySelector('nav.family .kicker a'),
+      onward: !!document.querySelector('nav.family a[rel=prev], nav.family a[rel=next]'),
+      month: document.querySelector('footer .coverage')?.textContent.endsWith(month) }), month);
+    assert.deepEqual(found, { standings: true, parent: true, onward: true, month: true }, path);
+  }
+  assert.deepEqual(errors, []);
+});

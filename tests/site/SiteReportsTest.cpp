@@ -192,10 +192,17 @@ TEST_F(SiteReports, APlayersAndAPairsPagesHoldTheReportsTexts) {
     EXPECT_EQ(ReadHtmlTable(pair, "grdPairGames"), JsonGrid(compared["grdPairGames"]));
     EXPECT_NE(pair.find(">" + p1 + "</a></h2>"), std::string::npos) << "a link to the player";
 
-    const std::string list = Page(PagePaths("tournaments")["current"]);
+    const Grid index = ReadHtmlTable(Page(PagePaths("tournaments")["current"]), "tournamentIndex");
     const QJsonArray listed = ReportJson("tournaments")["lstTournaments"].toArray();
-    EXPECT_EQ(ListTexts(list, "lstTournaments").size(), static_cast<std::size_t>(listed.size()));
-    EXPECT_EQ(ListTexts(list, "lstTournaments").front(), listed[0].toString().toStdString());
+    ASSERT_EQ(index.size(), static_cast<std::size_t>(listed.size()) + 1);
+    const std::string first = listed[0].toString().toStdString();
+    EXPECT_EQ(index[1][0], first);
+    EXPECT_EQ(index[1][3], JsonGrid(ReportJson("winners")["grdTournamentWinners"])[1][1]);
+    EXPECT_NE(ReportJson("tournament", {{"--name", first}})["lblTournamentDate"]
+                  .toString()
+                  .toStdString()
+                  .find(index[1][1]),
+              std::string::npos);
 }
 
 // Each individual record leads to its category's list as the window first shows it, and that
