@@ -97,7 +97,10 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
         if (MonthNumber(month.column) == MonthNumber(column)) monthText = month.text;
     }
     PageContent page;
-    page.title = "World Rankings" + (monthText.empty() ? "" : ", " + WebText(monthText));
+    // No two pages share a title: the start page and the month's own page show the same table.
+    page.title = std::string(path == kStartPath ? "World Rankings, latest" : "World Rankings") +
+                 (monthText.empty() ? "" : ", " + WebText(monthText)) +
+                 (choice.participationLimit ? "" : ", all players");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     const SiteTable table{"grdRankings",
                           "Rankings",

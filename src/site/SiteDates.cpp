@@ -2,8 +2,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #include "db/Database.h"
+#include "rankings/RankingColumn.h"
 #include "rankings/RankingMonths.h"
 
 namespace {
@@ -16,11 +18,36 @@ std::string Day(int year, int month, int day) {
 }
 
 // The date of the latest tournament: its games are the newest the database holds.
-std::string NewestGamesDay() {
+std::optional<DbValue> NewestGamesDate() {
     const QueryResult rows = Query(
-        "select [date] from [tournament players] where [date] is not null order by chrono "
-        "desc");
-    return rows.empty() ? std::string() : DayText(rows[0][0]);
+        "select [date] from [tournament players] where [date] is not null order by chrono desc");
+    if (rows.empty()) return std::nullopt;
+    return rows[0][0];
+}
+
+std::string NewestGamesDay() {
+    const auto date = NewestGamesDate();
+    return date ? DayText(*date) : std::string();
+}
+
+// "2003-12-17" from a date, or from a text such as "17 December 2003"; empty for another text.
+std::string IsoDay(const DbValue& value) {
+    const std::string text = value.toString();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    char name[16] = {};
+    if (value.kind() == DbValue::Kind::Date) {
+        if (std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) != 3) return {};
+    } else if (std::sscanf(text.c_str(), "%d %15s %d", &day, name, &year) == 3) {
+        for (int m = 0; m < 12; ++m) {
+            if (std::string_view(name).starts_with(kMonths[m])) month = m + 1;
+        }
+    }
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1000 || year > 9999) return {};
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, day);
+    return iso;
 }
 
 }  // namespace
@@ -55,6 +82,20 @@ std::string DataCoverage() {
     std::string text = games.empty() ? "" : "Games to " + games;
     if (!rankings.empty()) text += (text.empty() ? "Rankings to " : ", rankings to ") + rankings;
     return text;
+}
+
+std::string DataDay() {
+    try {
+        if (const auto date = NewestGamesDate()) {
+            if (std::string day = IsoDay(*date); !day.empty()) return day;
+        }
+        const ComboList months = RankingMonthList();
+        if (months.items.empty()) return {};
+        const std::string column = RankingColumnFromItemData(months.items.back().data);
+        return "20" + column.substr(3, 2) + "-" + column.substr(1, 2);
+    } catch (const DbError&) {
+        return {};
+    }
 }
 
 std::string RunDay() {

@@ -15,5 +15,9 @@ std::string DayText(const DbValue& value);
 // 2003", either part left out when the database cannot say it.
 std::string DataCoverage();
 
+// The newest day the data speaks of, as a W3C date for sitemap.xml: the latest tournament's
+// ("2003-12-17"), else the newest ranking month's ("2003-12"); empty when neither is known.
+std::string DataDay();
+
 // The day of the run in UTC, as "8 Dec 2026", for the start page only.
 std::string RunDay();
