@@ -127,7 +127,9 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
     TemplateData data;
     data.set("misc", SiteLink(path, kMiscPath));
     data.set("category", std::string(RecordRows().at(category).label));
-    data.set("other", SiteLink(path, RecordsPath(category, !limited)));
+    // A list the game limit does not apply to is one page, with no toggle to itself.
+    const bool toggles = RecordRows().at(category).limitsList;
+    if (toggles) data.set("other", SiteLink(path, RecordsPath(category, !limited)));
     data.set("minGames", std::to_string(kMinGames));
     if (limited) data.set("limited", true);
     const ViewTexts view =
@@ -145,7 +147,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
                                {PlayerLinks(people, path, grid, 1)}}));
     data.set("tables", std::move(tables));
     page.title = "All player records: " + std::string(RecordRows().at(category).label) +
-                 (limited ? "" : ", without the game limit");
+                 (limited || !toggles ? "" : ", without the game limit");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     page.body = templates.render("records", data);
     return page;
@@ -160,6 +162,7 @@ std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& peop
                      [plan, people](Templates& t) { return MiscPage(t, *plan, *people); }});
     for (int category = 0; category < kRecordCount; ++category) {
         for (const bool limited : {true, false}) {
+            if (!limited && !RecordRows().at(category).limitsList) continue;
             pages.push_back(
                 {{"records", RecordsName(category, limited), RecordsPath(category, limited)},
                  [plan, people, category, limited](Templates& t) {

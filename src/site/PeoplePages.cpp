@@ -69,7 +69,7 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
     try {
         const ViewTexts stats = PlayerStatsView(figures.record(player), figures.rankingNote());
         data.set("heading", WebText(stats.text("Label2_1")));
-        data.set("note", WebText(stats.text("lblNote")));
+        if (!stats.text("lblNote").empty()) data.set("note", WebText(stats.text("lblNote")));
         data.set("stats", StatsTable(page, path, stats.grid("grdPlayerStats")));
         TemplateList tables;
         for (const int mode : {kHomeGames, kAwayGames}) {

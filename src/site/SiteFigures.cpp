@@ -121,7 +121,11 @@ void SiteFigures::readTables() {
 
 // The first row of each player, as "where player=" finds it.
 void SiteFigures::readRankings() {
-    const RankingPeriod period = CurrentRankingPeriod();
+    // The newest month, as the start page: not the month of the file's date, which would make a
+    // copied database's site different and say that month's ranking is missing.
+    const std::vector<std::string> columns = RankingColumns();
+    const RankingPeriod period =
+        columns.empty() ? CurrentRankingPeriod() : RankingPeriod{columns.back(), ""};
     rankingNote_ = period.note;
     hasRankingColumn_ = !period.column.empty();
     const auto firstRows = [this](const std::string& column, DbValue Player::*field) {

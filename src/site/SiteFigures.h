@@ -35,7 +35,8 @@ class SiteFigures {
     // The pairs (indexes into pairs()) the player is in, in his opponents' name order.
     std::vector<std::size_t> pairsOf(std::string_view player) const;
 
-    // As ComputePlayerRecord with the current period's ranking column, and the period's note.
+    // As ComputePlayerRecord with the newest ranking column (the current period's when the table
+    // has none), and the period's note.
     PlayerRecord record(std::string_view player) const;
     const std::string& rankingNote() const { return rankingNote_; }
     // The player's games of mode kHomeGames or kAwayGames, in the table's order.
@@ -49,7 +50,7 @@ class SiteFigures {
     struct Player {
         std::vector<std::uint32_t> home, away;  // games, by index
         std::int64_t tournaments = 0, tournamentsWon = 0, worldCups = 0, selfGames = 0;
-        DbValue rankingPoints;  // the current period's, in the player's first rankings row
+        DbValue rankingPoints;  // the newest month's, in the player's first rankings row
         DbValue rankingNumber;  // column r of that row
         std::vector<TournamentPosition> positions;
     };

@@ -102,7 +102,9 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
     const std::size_t columns = numeric.size();
     std::vector<std::vector<std::size_t>> keys;
     for (std::size_t column = 0; column < columns; ++column) {
-        keys.push_back(ColumnSortKeys(grid, column));
+        const bool given = table.order && table.order->column == column &&
+                           table.order->keys.size() + 1 == grid.size();
+        keys.push_back(given ? table.order->keys : ColumnSortKeys(grid, column));
     }
     std::map<std::string, std::size_t> rowsOfKey;
     // The library's data is copied, not moved, when a list grows: room for every row at once.

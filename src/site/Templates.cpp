@@ -15,7 +15,7 @@ using MustacheData = kainjow::mustache::data;
 
 // The partials the templates take in; each is a template file of that name. No key of a
 // page's data may have a partial's name, or it hides the partial.
-constexpr std::string_view kPartials[] = {"grid", "labeltable"};
+constexpr std::string_view kPartials[] = {"family", "grid", "labeltable"};
 
 }  // namespace
 

@@ -11,7 +11,7 @@ const require = createRequire(import.meta.url);
 
 // The kinds of page whose first page is opened; a kind the site does not have yet is passed by.
 export const checkedKinds = ['rankings', 'player', 'pair', 'tournaments', 'tournament', 'worldcup',
-  'winners', 'misc', 'records'];
+  'worldcups', 'winners', 'misc', 'records'];
 
 export const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 export const chromiumFlags = ['--no-sandbox', '--disable-dev-shm-usage', '--disable-gpu'];

@@ -2,7 +2,7 @@
 // passes axe-core (light and dark) without a console error, fits a phone, sorts its tables and
 // finds a player from the search box. Run by CTest with DUZEDO naming the duzedo program.
 import assert from 'node:assert/strict';
-import { rmSync } from 'node:fs';
+import { readFileSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
@@ -118,4 +118,44 @@ test('the search box completes a name typed in lower case and goes to the player
     assert.deepEqual(errors, [], from);
     await page.close();
   }
+});
+
+test('pages say what the data covers, and tournaments and World Cups are browsable', async () => {
+  const { page, errors } = await open('index.html');
+  const month = await page.$eval('h1 .sub', (e) => e.textContent);
+  assert.match(await page.$eval('footer .coverage', (e) => e.textContent), new RegExp(`rankings to ${month}$`));
+  await Promise.all([page.waitForNavigation(), page.click('nav a[href="worldcups.html"]')]);
+  assert.equal(await page.$$eval('table[id^="worldCup-"] tbody tr', (rs) => rs.length), 21);
+  await page.goto(url('tournaments.html'));
+  assert.deepEqual(await page.$$eval('#tournamentIndex thead th', (ths) => ths.map((th) => th.textContent)),
+    ['Tournament', 'Date', 'Host', 'Winner', 'Players']);
+  // Every phase page: its standings, its parent and a way on or back.
+  const phases = sample.pages.filter((p) => p.path.includes('/phases/') || p.kind === 'worldcup');
+  for (const { path } of phases) {
+    await page.goto(url(path));
+    const found = await page.evaluate((month) => ({
+      standings: [...document.querySelectorAll('table thead th')].some((th) => th.textContent === 'Pts'),
+      parent: !!document.querySelector('nav.family .kicker a'),
+      onward: !!document.querySelector('nav.family a[rel=prev], nav.family a[rel=next]'),
+      month: document.querySelector('footer .coverage')?.textContent.endsWith(month) }), month);
+    assert.deepEqual(found, { standings: true, parent: true, onward: true, month: true }, path);
+  }
+  assert.deepEqual(errors, []);
+});
+
+test('no two pages share a title, each has Open Graph texts, and robots.txt and 404.html are there', async () => {
+  const titles = new Map();
+  for (const { path } of sample.pages) {
+    const html = readFileSync(join(sample.site, path), 'utf8');
+    const title = html.match(/<title>(.*)<\/title>/)[1];
+    assert.ok(!titles.has(title), `${path} and ${titles.get(title)}: ${title}`);
+    titles.set(title, path);
+    assert.match(html, /<meta property="og:title" content="[^"]+">\n<meta property="og:description" content="[^"]+">/, path);
+  }
+  assert.match(readFileSync(join(sample.site, 'robots.txt'), 'utf8'), /^User-agent: \*\nAllow: \/\n$/);
+  const { page, errors } = await open('404.html');
+  assert.deepEqual(await axeViolations(page), [], '404.html');
+  await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+  assert.deepEqual(await axeViolations(page), [], '404.html in dark');
+  assert.deepEqual(errors, []);
 });
