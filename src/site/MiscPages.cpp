@@ -95,13 +95,14 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
     for (const auto& [id, heading] :
          {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
         const Grid& games = view.grid(id);
-        tables.push_back(AddTable(page, kMiscPath,
-                                  {id,
-                                   heading,
-                                   games,
-                                   std::nullopt,
-                                   {PlayerLinks(people, kMiscPath, games, 1),
-                                    PlayerLinks(people, kMiscPath, games, 2)}}));
+        tables.push_back(AddTable(
+            page, kMiscPath,
+            {id,
+             heading,
+             games,
+             std::nullopt,
+             {PlayerLinks(people, kMiscPath, games, 1), PlayerLinks(people, kMiscPath, games, 2),
+              TournamentLinks(people, kMiscPath, games, 6)}}));
     }
     data.set("tables", std::move(tables));
 }

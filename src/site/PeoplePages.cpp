@@ -11,6 +11,7 @@
 #include "site/PlayerGraphs.h"
 #include "site/Slug.h"
 #include "site/TournamentPages.h"
+#include "site/WorldCupPages.h"
 
 namespace {
 
@@ -170,7 +171,10 @@ PageContent PlayerPage(Templates& templates, const PeoplePlan& plan, const std::
         const ViewTexts positions =
             PositionsView(player, figures.positions(player), kSiteGraphWidth, kSiteGraphHeight);
         data.set("tables", PlayerTables(page, plan, path, player, positions, hasGames));
-        data.set("graphs", PlayerGraphs(page, path, player, positions));
+        // A player without games or positions has no graph to show, only its notes.
+        if (hasGames || positions.grid("grdPos").size() > 1) {
+            data.set("graphs", PlayerGraphs(page, path, player, positions));
+        }
     } catch (const DbError&) {
         data.set("heading", WebText(player));
         data.set("note", std::string("The player's figures cannot be read"));
@@ -223,6 +227,7 @@ std::shared_ptr<const PeoplePlan> PlanPeople() {
     auto plan = std::make_shared<PeoplePlan>();
     try {
         plan->tournamentPaths = TournamentPaths();
+        plan->tournamentPaths.merge(WorldCupGamePaths());
     } catch (const DbError&) {
         // The games' tournaments go without links.
     }
