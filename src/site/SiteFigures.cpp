@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <set>
 
 #include "db/Database.h"
@@ -244,15 +245,16 @@ std::string SiteFigures::country(std::string_view player) const {
 std::vector<PlayedGame> SiteFigures::latestGames(std::string_view player, std::size_t count) const {
     const Player* p = find(player);
     if (p == nullptr) return {};
-    std::vector<std::uint32_t> all = p->home;
-    for (const std::uint32_t index : p->away) {
-        if (std::ranges::find(p->home, index) == p->home.end()) all.push_back(index);
-    }
-    std::ranges::stable_sort(all, [this](std::uint32_t x, std::uint32_t y) {
-        return IdBefore(games_[y].id, games_[x].id);
+    // Both lists are in reading order: their union holds a game against himself once.
+    std::vector<std::uint32_t> all;
+    std::ranges::set_union(p->home, p->away, std::back_inserter(all));
+    const auto end = all.begin() + static_cast<std::ptrdiff_t>(std::min(count, all.size()));
+    std::ranges::partial_sort(all, end, [this](std::uint32_t x, std::uint32_t y) {
+        return IdBefore(games_[y].id, games_[x].id) ||
+               (!IdBefore(games_[x].id, games_[y].id) && x > y);
     });
     std::vector<PlayedGame> games;
-    for (std::size_t i = 0; i < all.size() && i < count; ++i) games.push_back(games_[all[i]]);
+    for (auto at = all.begin(); at != end; ++at) games.push_back(games_[*at]);
     return games;
 }
 
