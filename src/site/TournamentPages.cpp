@@ -182,7 +182,8 @@ PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
     return page;
 }
 
-PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
+PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan,
+                        const PeoplePlan& people) {
     PageContent page;
     page.title = "Tournament Winners";
     page.description = "The winner of every tournament";
@@ -194,7 +195,8 @@ PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
                               "Tournament Winners",
                               grid,
                               std::nullopt,
-                              {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)}}};
+                              {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)},
+                               PlayerLinks(people, kWinnersPath, grid, 1)}};
         TemplateList tables;
         tables.push_back(AddTable(page, kWinnersPath, table));
         data.set("tables", std::move(tables));
@@ -244,6 +246,6 @@ std::vector<PlannedPage> TournamentPages(const std::shared_ptr<const PeoplePlan>
         pages.push_back(DiagramPage("tournament", phase, people, phases));
     }
     pages.push_back({{"winners", "current", std::string(kWinnersPath)},
-                     [plan](Templates& t) { return WinnersPage(t, *plan); }});
+                     [plan, people](Templates& t) { return WinnersPage(t, *plan, *people); }});
     return pages;
 }

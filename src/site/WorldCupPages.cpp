@@ -225,3 +225,16 @@ std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& 
     }
     return pages;
 }
+
+std::map<std::string, std::string, std::less<>> WorldCupGamePaths() {
+    std::map<std::string, std::string, std::less<>> paths;
+    for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
+        for (int phase = 0; phase < kAllGamesPhase; ++phase) {
+            paths.emplace(
+                WorldCupPrefix(worldCup) + kWorldCupPhases.at(static_cast<std::size_t>(phase)),
+                PhasePath(worldCup, phase));
+        }
+        paths.emplace(WorldCupPrefix(worldCup), PhasePath(worldCup, kAllGamesPhase));
+    }
+    return paths;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "site/PeoplePages.h"
@@ -14,3 +16,7 @@ std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& 
 
 // The World Cups' overview (kind "worldcups"), where the navigation's section leads.
 std::string_view WorldCupsPath();
+
+// The World Cup pages by the tournament names of the World Cups' games and positions: a group's
+// games lead to its phase, the others ("World Cup I ", its knockout games) to all its games.
+std::map<std::string, std::string, std::less<>> WorldCupGamePaths();

@@ -159,3 +159,39 @@ test('no two pages share a title, each has Open Graph texts, and robots.txt and 
   assert.deepEqual(await axeViolations(page), [], '404.html in dark');
   assert.deepEqual(errors, []);
 });
+
+// Every cell naming a player or a tournament that has a page links to it (a record holder's cell
+// begins with his name), on the pages that list them; the page's own player excepted.
+test('names of players and tournaments with pages are links, and no player page has an empty table', async () => {
+  const named = new Set(sample.pages.filter((p) => ['player', 'tournament'].includes(p.kind)).map((p) => p.name));
+  const kinds = ['player', 'pair', 'winners', 'misc'];
+  for (const { path, kind, name } of sample.pages.filter((p) => kinds.includes(p.kind)).filter((p, i, all) => all.findIndex((q) => q.kind === p.kind) === i)) {
+    const { page } = await open(path);
+    const cells = await page.$$eval('main td, main th', (cs) => cs.map((c) => [c.textContent, !!c.querySelector('a')]));
+    const unlinked = cells.filter(([t, linked]) => !linked && t !== (kind === 'player' ? name : '') &&
+      [...named].some((n) => t === n || t.startsWith(`${n} (`)));
+    assert.deepEqual(unlinked, [], path);
+    await page.close();
+  }
+  for (const { path } of sample.pages.filter((p) => p.kind === 'player')) {
+    assert.doesNotMatch(readFileSync(join(sample.site, path), 'utf8'), /<tbody>\s*<\/tbody>/, path);
+  }
+});
+
+// The summary agrees with the games listed below it, counted from the first player's side.
+test('a head-to-head page sums up both players\' record and the score line from its games', async () => {
+  const pair = sample.pages.find((p) => p.kind === 'pair');
+  const { page } = await open(pair.path);
+  const first = pair.name.split(' / ')[0];
+  const games = await page.$$eval('#grdPairGames tbody tr', (rs) => rs.map((r) => [...r.cells].map((c) => c.textContent)));
+  const count = [0, 0, 0];
+  for (const [, a, , ga, gb] of games.filter((g) => g[3] !== '' && g[4] !== '')) {
+    const diff = (Number(ga) - Number(gb)) * (a === first ? 1 : -1);
+    count[diff > 0 ? 0 : diff === 0 ? 1 : 2] += 1;
+  }
+  const rows = await page.$$eval('#pairSummary tr', (rs) => rs.map((r) => [...r.cells].map((c) => c.textContent)));
+  assert.deepEqual(rows.slice(1, 4).map((r) => Number(r[1])), count);
+  assert.deepEqual(rows.slice(1, 4).map((r) => Number(r[2])), [...count].reverse());
+  assert.match(await page.$eval('#pairScore', (p) => p.textContent), new RegExp(`^${first} ${count[0]}–${count[1]}–${count[2]} `));
+  await page.close();
+});

@@ -8,6 +8,7 @@
 
 #include "core/DisplayLocale.h"
 #include "site/DiagramPages.h"
+#include "site/NumberForms.h"
 #include "site/SiteTable.h"
 
 namespace {
@@ -64,6 +65,28 @@ TEST(SiteTable, StandingsCountedFromGamesRankByPointsThenGoalDifference) {
     EXPECT_EQ(table[2][1], "X");
     EXPECT_EQ(table[3][1], "Z");
     EXPECT_EQ(table[4], (Texts{"4", "W", "1", "0", "1", "0", "2", "2", "1"}));
+}
+
+TEST(SiteTable, ReaderNumbersWriteSharesAndAveragesInFullAndLeaveTheRestAlone) {
+    SetCurrentLocale(MakeFixedLocale(','));
+    EXPECT_EQ(ReaderNumbers("Wins: 1 (33,33%)"), "Wins: 1 (33,3%)");
+    EXPECT_EQ(ReaderNumbers("2 (,5)"), "2 (0,50)");
+    SetCurrentLocale(MakeFixedLocale());
+    for (const auto& [window, reader] :
+         std::vector<std::pair<std::string, std::string>>{{"Wins: 0 (.%)", "Wins: 0 (0%)"},
+                                                          {"3 (%)", "3 (0%)"},
+                                                          {"3 (75.%)", "3 (75%)"},
+                                                          {"1 (99.96%)", "1 (100%)"},
+                                                          {"12 (4.)", "12 (4.00)"},
+                                                          {"1 (.333)", "1 (0.33)"},
+                                                          {"Smith J (12)", "Smith J (12)"},
+                                                          {"Cup (1.2.3)", "Cup (1.2.3)"},
+                                                          {"(x.%)", "(x.%)"},
+                                                          {"4.", "4."},
+                                                          {"a (b) (2.5)", "a (b) (2.50)"}}) {
+        EXPECT_EQ(ReaderNumbers(window), reader) << window;
+    }
+    SetCurrentLocale(nullptr);
 }
 
 }  // namespace
