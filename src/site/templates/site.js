@@ -185,14 +185,20 @@
 
   // A table wider than the page scrolls sideways in its box (and its heading row then stays at
   // the box's top); the others lie on the page, their heading row sticking to the window's top.
+  // Watched rather than measured at once: a table far down the page is laid out only when the
+  // reader nears it.
   function markWide() {
-    document.querySelectorAll('.scroll').forEach(function (box) {
-      box.classList.toggle('wide', box.scrollWidth > box.clientWidth + 1);
+    if (!window.ResizeObserver) return;
+    var watch = new ResizeObserver(function (entries) {
+      entries.forEach(function (entry) {
+        var box = entry.target.parentElement;
+        box.classList.toggle('wide', entry.target.offsetWidth > box.clientWidth + 1);
+      });
     });
+    document.querySelectorAll('.scroll > table').forEach(function (table) { watch.observe(table); });
   }
   document.querySelectorAll('form.search').forEach(makeSearch);
   document.querySelectorAll('table.grid').forEach(makeSortable);
   document.querySelectorAll('select[data-table]').forEach(makeFilter);
-  markWide();  // once the headings are buttons, which make them wider
-  window.addEventListener('resize', markWide);
+  markWide();
 })();
