@@ -142,12 +142,13 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
 
 // Whether a column gives way on a phone: in a table of games the game's number, goal difference
 // and tournament (both players and both scores stay); elsewhere the country and the counts a
-// standings table has room for only on a wider screen (position, player, W, D, L and points
-// stay).
+// standings table has room for only on a wider screen (position, player, games and points stay:
+// a sortable heading is a 44 px target, so a phone has room for about five columns).
 bool SecondaryColumn(const std::vector<std::string>& header, const std::string& heading) {
     static const std::set<std::string, std::less<>> kOfGames = {"#",   "Dif",   "Diff",
                                                                 "Gls", "Tourn", "Tournament"};
-    static const std::set<std::string, std::less<>> kOfOthers = {"Country", "G", "GF", "GA"};
+    static const std::set<std::string, std::less<>> kOfOthers = {"Country", "W",  "D",
+                                                                 "L",       "GF", "GA"};
     const bool games = std::ranges::find(header, "Team A") != header.end();
     return (games ? kOfGames : kOfOthers).contains(heading);
 }
