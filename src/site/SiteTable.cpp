@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <set>
 
 #include "core/DisplayLocale.h"
 #include "core/QtText.h"
@@ -141,6 +142,28 @@ TemplateList RowsData(const SiteTable& table, const std::vector<bool>& numeric) 
     return rows;
 }
 
+// Whether a column gives way on a phone: in a table of games the game's number, goal difference
+// and tournament (both players and both scores stay); elsewhere the country and the counts a
+// standings table has room for only on a wider screen (position, player, games and points stay:
+// a sortable heading is a 44 px target, so a phone has room for about five columns).
+bool SecondaryColumn(const std::vector<std::string>& header, const std::string& heading) {
+    static const std::set<std::string, std::less<>> kOfGames = {"#",   "Dif",   "Diff",
+                                                                "Gls", "Tourn", "Tournament"};
+    static const std::set<std::string, std::less<>> kOfOthers = {"Country", "W",  "D",
+                                                                 "L",       "GF", "GA"};
+    const bool games = std::ranges::find(header, "Team A") != header.end();
+    return (games ? kOfGames : kOfOthers).contains(heading);
+}
+
+// The table's classes x1, x2... naming the columns (from 1) a phone leaves out; empty for none.
+std::string PhoneHiddenClasses(const std::vector<std::string>& header) {
+    std::string classes;
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        if (SecondaryColumn(header, header[column])) classes += " x" + std::to_string(column + 1);
+    }
+    return classes;
+}
+
 }  // namespace
 
 std::string WebText(std::string_view text) {
@@ -191,6 +214,9 @@ TemplateData TableData(const SiteTable& table, std::string_view csvHref, std::st
         header.push_back(std::move(cell));
     }
     data.set("header", std::move(header));
+    if (const std::string hidden = PhoneHiddenClasses(table.grid.front()); !hidden.empty()) {
+        data.set("narrow", hidden);
+    }
     data.set("rows", RowsData(table, numeric));
     if (table.filter) data.set("filter", FilterData(*table.filter));
     return data;

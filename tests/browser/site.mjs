@@ -16,10 +16,10 @@ export const checkedKinds = ['rankings', 'player', 'pair', 'tournaments', 'tourn
 export const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 export const chromiumFlags = ['--no-sandbox', '--disable-dev-shm-usage', '--disable-gpu'];
 
-// The sample DUZEDO (seed 1, scale 1) and its site in a new temporary folder.
-export function writeSampleSite(duzedo) {
+// The sample DUZEDO (seed 1, scale 1 unless asked) and its site in a new temporary folder.
+export function writeSampleSite(duzedo, scale = 1) {
   const dir = mkdtempSync(join(tmpdir(), 'vpa-site-'));
-  execFileSync(duzedo, ['sample', '--seed', '1', '--out', dir]);
+  execFileSync(duzedo, ['sample', '--seed', '1', '--scale', String(scale), '--out', dir]);
   const site = join(dir, 'site');
   execFileSync(duzedo, ['site', join(dir, 'duzedo.sqlite'), '--out', site]);
   const pages = JSON.parse(readFileSync(join(site, 'pages.json'), 'utf8'));

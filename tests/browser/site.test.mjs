@@ -96,19 +96,26 @@ test('a click on a column heading sorts the rows by it, numbers as numbers', asy
 
 test('the search box completes a name typed in lower case and goes to the player', async () => {
   const players = sample.pages.filter((p) => p.kind === 'player');
-  const cases = [{ from: 'index.html', player: players[0], choose: 'keys' },
-    { from: players[1].path, player: players.at(-1), choose: 'click' }];
-  for (const { from, player, choose } of cases) {
+  // Typed: part of the name in lower case; the whole name, then Enter; the name with punctuation
+  // and an accent put in.
+  const mangled = (name) => `${name.slice(0, 2)}'${name[2] === 'e' ? 'é' : name[2]}-${name.slice(3)}`;
+  const cases = [{ from: 'index.html', player: players[0], typed: players[0].name.slice(1).toLowerCase(), choose: 'keys' },
+    { from: players[1].path, player: players.at(-1), typed: players.at(-1).name.slice(1), choose: 'click' },
+    { from: 'index.html', player: players[2], typed: players[2].name, choose: 'enter' },
+    { from: 'index.html', player: players[3], typed: mangled(players[3].name), choose: 'click' }];
+  for (const { from, player, typed, choose } of cases) {
     const { page, errors } = await open(from);
     await page.focus('#search');
-    await page.keyboard.type(player.name.slice(1).toLowerCase());
+    await page.keyboard.type(typed);
     await page.waitForSelector('#search-list [role=option]');
-    const options = await page.$$eval('#search-list [role=option]', (os) => os.map((o) => o.textContent));
+    const options = await page.$$eval('#search-list [role=option] span:first-child', (os) => os.map((o) => o.textContent));
     const at = options.indexOf(player.name);
     assert.ok(at >= 0, `${player.name} among ${options}`);
     const arrived = page.waitForNavigation();
     if (choose === 'keys') {
       for (let i = 0; i <= at; ++i) await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('Enter');
+    } else if (choose === 'enter') {
       await page.keyboard.press('Enter');
     } else {
       await page.click(`#search-${at}`);
@@ -116,6 +123,42 @@ test('the search box completes a name typed in lower case and goes to the player
     await arrived;
     assert.equal(page.url(), url(player.path));
     assert.deepEqual(errors, [], from);
+    await page.close();
+  }
+  const { page } = await open('index.html');
+  await page.focus('#search');
+  await page.keyboard.type('qqzx');
+  await page.waitForFunction(() => /No player.*qqzx/.test(document.querySelector('.search-status')?.textContent));
+  assert.equal(await page.$eval('#search-list', (l) => l.hidden), true);
+  await page.close();
+});
+
+// On a phone each table's key columns lie inside the window, and no table sits in a box that
+// scrolls up and down.
+test('at 390 px every table shows its key columns, and none scrolls in a box of its own', async () => {
+  const first = (kind) => sample.pages.find((p) => p.kind === kind).path;
+  const games = ['Team A', 'Team B', 'A', 'B'];
+  const cases = [[first('rankings'), 'grdRankings', ['Pos', 'Player', 'Points']],
+    [first('player'), 'grdGames-home', games], [first('pair'), 'grdPairGames', games],
+    [first('tournament'), 'grdTournamentTables', ['Player', 'Pts']],
+    [first('tournament'), 'grdTournamentGames', games], [first('winners'), 'grdTournamentWinners', ['Tournament', 'Winner']]];
+  for (const [path, id, keys] of cases) {
+    const { page } = await open(path, phone);
+    const faults = await page.evaluate((id, keys) => {
+      const shown = [...document.querySelectorAll(`#${id} thead th`)].filter((th) => {
+        const box = th.getBoundingClientRect();
+        return box.width > 0 && box.left >= 0 && box.right <= window.innerWidth;
+      }).map((th) => th.textContent.trim());
+      const boxed = [...document.querySelectorAll('table')].filter((t) => {
+        for (let e = t.parentElement; e; e = e.parentElement) {
+          if (/auto|scroll/.test(getComputedStyle(e).overflowY) && e.scrollHeight > e.clientHeight) return true;
+        }
+        return false;
+      });
+      return [...keys.filter((k) => !shown.includes(k)).map((k) => `${k} not in view`),
+        ...boxed.map((t) => `${t.id} in a scroll box`)];
+    }, id, keys);
+    assert.deepEqual(faults, [], `${path} #${id}`);
     await page.close();
   }
 });

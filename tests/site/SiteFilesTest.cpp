@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -24,7 +25,7 @@ namespace fs = std::filesystem;
 // The files a page links to or loads: its links, style sheet and scripts.
 std::vector<std::string> Hrefs(std::string_view html) {
     std::vector<std::string> hrefs;
-    for (const std::string_view attribute : {"href=\"", " src=\""}) {
+    for (const std::string_view attribute : {"href=\"", " src=\"", " data=\""}) {
         for (std::size_t at = html.find(attribute); at != html.npos;
              at = html.find(attribute, at + 1)) {
             const std::size_t start = at + attribute.size();
@@ -39,8 +40,9 @@ std::string SvgTitle(const std::string& svg) {
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     QString title;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title") {
-            title = xml.readElementText();
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title" &&
+            title.isEmpty()) {
+            title = xml.readElementText();  // the picture's; the points' come after it
         }
     }
     return xml.hasError() ? std::string() : title.toStdString();
@@ -139,7 +141,7 @@ TEST_F(SiteFiles, APlayersGraphsAreTitledPicturesWithTheirNumbers) {
     const std::string page = Page(path.string());
     for (const std::string graph : {"positions", "progress"}) {
         const std::string file = path.stem().string() + ".picGraph-" + graph + ".svg";
-        EXPECT_NE(page.find("<img src=\"" + file + "\""), std::string::npos) << graph;
+        EXPECT_NE(page.find("<object data=\"" + file + "\""), std::string::npos) << graph;
         EXPECT_NE(SvgTitle(Page((path.parent_path() / file).string())).find(player),
                   std::string::npos)
             << graph;
@@ -155,6 +157,20 @@ TEST_F(SiteFiles, APlayersGraphsAreTitledPicturesWithTheirNumbers) {
     }
     EXPECT_GT(numbers.size(), 3U);
     EXPECT_EQ(ReadHtmlTable(page, "picGraph-progress-numbers"), numbers);
+    // A point with its value per ranked month, and a line that breaks at each unranked run.
+    const std::string svg =
+        Page((path.parent_path() / (path.stem().string() + ".picGraph-progress.svg")).string());
+    std::size_t runs = 0;
+    bool inRun = false;
+    for (const RankedMonth& month : PlayerRankingMonths(player)) {
+        runs += month.points && !inRun;
+        inRun = month.points.has_value();
+    }
+    const std::size_t at = svg.find("class=\"line\" d=\"");
+    const std::string line = svg.substr(at, svg.find("\"/>", at) - at);
+    EXPECT_EQ(std::ranges::count(line, 'M'), static_cast<std::ptrdiff_t>(runs));
+    EXPECT_NE(svg.find(numbers.back()[0] + ": " + numbers.back()[1] + " points</title>"),
+              std::string::npos);
 }
 
 TEST_F(SiteFiles, AbbreviatedHeadingsAreExplainedButTheCsvKeepsThemPlain) {
