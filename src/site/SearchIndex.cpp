@@ -4,6 +4,7 @@
 
 #include "core/Json.h"
 #include "db/DbValue.h"
+#include "rankings/RankingColumn.h"
 #include "rankings/Rankings.h"
 #include "site/SiteTable.h"
 
@@ -40,13 +41,16 @@ struct Standing {
     std::string position;  // on the start page's rankings; empty when he is not there
 };
 
-// Each ranked player's country, and his place in the current rankings as the start page shows
-// them; none when the rankings cannot be read (the names alone still find the pages).
+// Each ranked player's country, and his place in the newest month's rankings as the start page
+// shows them (not the month of the file's date, which would change the file with every copy);
+// none when the rankings cannot be read (the names alone still find the pages).
 std::map<std::string, Standing, std::less<>> Standings() {
     std::map<std::string, Standing, std::less<>> standings;
     try {
+        const std::vector<std::string> columns = RankingColumns();
+        const std::string newest = columns.empty() ? std::string() : columns.back();
         for (const bool limited : {true, false}) {
-            const Grid grid = RankingsView({"", std::nullopt, limited}).grid("grdRankings");
+            const Grid grid = RankingsView({newest, std::nullopt, limited}).grid("grdRankings");
             for (std::size_t row = 1; row < grid.size(); ++row) {
                 if (grid[row].size() < 3) continue;
                 Standing& standing = standings[grid[row][1]];
