@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "db/DbValue.h"
+#include "db/WideNumber.h"
 #include "tournaments/DiagramImage.h"
 #include "tournaments/Diagrams.h"
 #include "tournaments/Tournament.h"
@@ -112,7 +113,9 @@ PlannedPage DiagramPage(const std::string& kind, const SiteDiagram& diagram,
 Grid CountedStandings(const std::vector<PhaseGame>& games) {
     struct Line {
         std::string player;
-        std::int64_t g = 0, w = 0, d = 0, l = 0, gf = 0, ga = 0;
+        std::int64_t g = 0, w = 0, d = 0, l = 0;
+        // Goals of a hostile file reach the 64-bit limits: their sums are counted wider.
+        WideInt gf = 0, ga = 0;
         std::int64_t points() const { return 3 * w + d; }
     };
     std::vector<Line> lines;
@@ -139,8 +142,8 @@ Grid CountedStandings(const std::vector<PhaseGame>& games) {
     for (std::size_t at = 0; at < lines.size(); ++at) {
         const Line& l = lines[at];
         grid.push_back({std::to_string(at + 1), l.player, std::to_string(l.g), std::to_string(l.w),
-                        std::to_string(l.d), std::to_string(l.l), std::to_string(l.gf),
-                        std::to_string(l.ga), std::to_string(l.points())});
+                        std::to_string(l.d), std::to_string(l.l), WideText(l.gf), WideText(l.ga),
+                        std::to_string(l.points())});
     }
     return grid;
 }
