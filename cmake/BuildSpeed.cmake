@@ -28,7 +28,9 @@ if(VPA_UNITY_BUILD)
     set(CMAKE_UNITY_BUILD_BATCH_SIZE 8)
     # A .cpp file's class with a member of a file-local type is fine; GCC warns only because the
     # file is now included by another.
-    add_compile_options(-Wno-subobject-linkage)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        add_compile_options(-Wno-subobject-linkage)
+    endif()
 endif()
 
 option(VPA_PRECOMPILED_HEADERS "Precompile the standard and Qt headers most files include" OFF)
