@@ -201,26 +201,32 @@ std::optional<std::string> PeoplePlan::tournamentPath(std::string_view gameTourn
     return found->second;
 }
 
-SiteTable::Links PlayerLinks(const PeoplePlan& people, std::string_view path, const Grid& grid,
-                             std::size_t column) {
+namespace {
+
+// The link of each row's cell in column to the page pathOf finds for it; none where it finds none.
+template <typename PathOf>
+SiteTable::Links ColumnLinks(std::string_view path, const Grid& grid, std::size_t column,
+                             PathOf pathOf) {
     SiteTable::Links links{column, {}};
     for (std::size_t row = 1; row < grid.size(); ++row) {
-        const auto player =
-            column < grid[row].size() ? people.playerPath(grid[row][column]) : std::nullopt;
-        links.hrefs.push_back(player ? SiteLink(path, *player) : std::string());
+        const auto target = column < grid[row].size() ? pathOf(grid[row][column]) : std::nullopt;
+        links.hrefs.push_back(target ? SiteLink(path, *target) : std::string());
     }
     return links;
 }
 
+}  // namespace
+
+SiteTable::Links PlayerLinks(const PeoplePlan& people, std::string_view path, const Grid& grid,
+                             std::size_t column) {
+    return ColumnLinks(path, grid, column,
+                       [&](const std::string& name) { return people.playerPath(name); });
+}
+
 SiteTable::Links TournamentLinks(const PeoplePlan& people, std::string_view path, const Grid& grid,
                                  std::size_t column) {
-    SiteTable::Links links{column, {}};
-    for (std::size_t row = 1; row < grid.size(); ++row) {
-        const auto tournament =
-            column < grid[row].size() ? people.tournamentPath(grid[row][column]) : std::nullopt;
-        links.hrefs.push_back(tournament ? SiteLink(path, *tournament) : std::string());
-    }
-    return links;
+    return ColumnLinks(path, grid, column,
+                       [&](const std::string& name) { return people.tournamentPath(name); });
 }
 
 std::shared_ptr<const PeoplePlan> PlanPeople() {
