@@ -94,6 +94,10 @@ Mustache& Templates::Parsed::get(std::string_view name) {
     return made;
 }
 
+std::string HtmlEscaped(std::string_view text) {
+    return kainjow::mustache::html_escape(std::string(text));
+}
+
 std::string Templates::render(std::string_view name, const TemplateData& data) {
     Mustache& page = parsed_->get(name);
     // The partials sit below the page's data, so a name of the data wins over a partial's.
