@@ -11,6 +11,8 @@
 #include "players/PlayerLists.h"
 #include "rankings/RankingColumn.h"
 #include "tournaments/Tournament.h"
+#include "tournaments/TournamentLists.h"
+#include "tournaments/WorldCup.h"
 
 namespace {
 
@@ -269,6 +271,13 @@ void SiteFigures::readDates() try {
         const std::vector<DbValue>& v = rows.values(row);
         if (!v[0].isNull() && !v[1].isNull())
             dates_.try_emplace(v[0].toString(), TournamentDateText(v[1]));
+    }
+    // A World Cup's games are named by its rounds ("World Cup II Round 1 - Group D"), not by
+    // the cup's own name, which carries its host city.
+    for (std::size_t cup = 0; cup < kWorldCups.size(); ++cup) {
+        if (const auto found = dates_.find(kWorldCups[cup]); found != dates_.end()) {
+            dates_.try_emplace(WorldCupPrefix(static_cast<int>(cup)), found->second);
+        }
     }
 } catch (const DbError&) {
     dates_.clear();

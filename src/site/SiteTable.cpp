@@ -144,7 +144,8 @@ std::string RowsHtml(const SiteTable& table, const std::vector<bool>& numeric) {
 }
 
 // Whether a column gives way on a phone: in a table of games the game's number, goal difference
-// and tournament (both players and both scores stay); elsewhere the country and the counts a
+// and tournament (both players and both scores stay, or the opponent, score and result of a
+// player's form); elsewhere the country and the counts a
 // standings table has room for only on a wider screen (position, player, games and points stay:
 // a sortable heading is a 44 px target, so a phone has room for about five columns).
 bool SecondaryColumn(const std::vector<std::string>& header, const std::string& heading) {
@@ -152,7 +153,8 @@ bool SecondaryColumn(const std::vector<std::string>& header, const std::string& 
                                                                 "Gls", "Tourn", "Tournament"};
     static const std::set<std::string, std::less<>> kOfOthers = {"Country", "W",  "D",
                                                                  "L",       "GF", "GA"};
-    const bool games = std::ranges::find(header, "Team A") != header.end();
+    const bool games = std::ranges::find(header, "Team A") != header.end() ||
+                       std::ranges::find(header, "Score") != header.end();
     return (games ? kOfGames : kOfOthers).contains(heading);
 }
 

@@ -139,7 +139,8 @@ test('at 390 px every table shows its key columns, and none scrolls in a box of 
   const first = (kind) => sample.pages.find((p) => p.kind === kind).path;
   const games = ['Team A', 'Team B', 'A', 'B'];
   const cases = [[first('rankings'), 'grdRankings', ['Pos', 'Player', 'Points']],
-    [first('player'), 'grdGames-home', games], [first('pair'), 'grdPairGames', games],
+    [first('player'), 'grdGames-home', games], [first('player'), 'form', ['Date', 'Opponent', 'Score', 'Result']],
+    [first('pair'), 'grdPairGames', games],
     [first('tournament'), 'grdTournamentTables', ['Player', 'Pts']],
     [first('tournament'), 'grdTournamentGames', games], [first('winners'), 'grdTournamentWinners', ['Tournament', 'Winner']]];
   for (const [path, id, keys] of cases) {

@@ -194,6 +194,14 @@ TEST_F(SiteReports, APlayersAndAPairsPagesHoldTheReportsTexts) {
     EXPECT_EQ(HtmlUnescaped(Between(page, "<h1>", "</h1>")),
               ReportJson("player", {{"--name", player}})["Label2_1"].toString().toStdString());
 
+    // Every game of a player's form is dated, a World Cup's too.
+    for (const auto& [name, playerPath] : PagePaths("player")) {
+        const Grid form = ReadHtmlTable(Page(playerPath), "form");
+        for (std::size_t row = 1; row < form.size(); ++row) {
+            EXPECT_FALSE(form[row][0].empty()) << name << ": " << form[row][4];
+        }
+    }
+
     const std::string opponents = Between(page, "<table id=\"opponents\"", "</table>");
     const std::string pairPath =
         (fs::path(path).parent_path() / Between(opponents, "href=\"", "\"")).lexically_normal();
