@@ -1,8 +1,10 @@
 // Pictures of the sample's web site: the first page of each kind asked for (the start page for
 // "rankings"), at desktop and phone widths, light and dark, as KIND-WIDTH[-dark].png in OUT; and
-// the search box completing a name, as search-390.png.
+// the search box completing a name, as search-390.png; and the first two printed pages (A4, as
+// PDF turned into PNG by poppler's pdftoppm) of the rankings and a player, as print-KIND-N.png.
 // Usage: node tools/screenshots/site.mjs DUZEDO OUT [KIND...]; kinds the site does not have are
 // passed by.
+import { execFileSync } from 'node:child_process';
 import { mkdirSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -28,6 +30,15 @@ try {
         console.log(file);
         await page.close();
       }
+    }
+    if (kind === 'rankings' || kind === 'player') {
+      const page = await browser.newPage();
+      await page.goto(pathToFileURL(join(sample.site, path)).href);
+      const pdf = join(sample.dir, `${kind}.pdf`);
+      await page.pdf({ path: pdf, format: 'A4', printBackground: true });
+      await page.close();
+      execFileSync('pdftoppm', ['-png', '-r', '60', '-f', '1', '-l', '2', pdf, join(out, `print-${kind}`)]);
+      console.log(join(out, `print-${kind}-1.png`), join(out, `print-${kind}-2.png`));
     }
   }
   // The search box completing a name, on a phone.
