@@ -1,5 +1,7 @@
 #include "core/FileLocations.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -41,8 +43,14 @@ std::string XdgFolder(const char* variable, const char* fallback) {
 
 FileLocations CurrentLocations() {
     const std::string program = AppDir();
+#ifdef _WIN32
+    // Where Windows programs keep what belongs to one user on one machine.
+    const std::string appData = PathFromQt(qEnvironmentVariable("LOCALAPPDATA"));
+    return ChooseLocations({program, DirWritable(program), appData, appData, FileExists});
+#else
     return ChooseLocations({program, DirWritable(program), XdgFolder("XDG_CONFIG_HOME", "/.config"),
                             XdgFolder("XDG_CACHE_HOME", "/.cache"), FileExists});
+#endif
 }
 
 void MakeUserFolderFor(const std::string& file) {

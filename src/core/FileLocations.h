@@ -6,7 +6,8 @@
 // Where the program keeps the files it writes. Beside the program while its folder is writable
 // (the way it has always been); once installed where the user may not write, the settings go to
 // the user's configuration folder and the misc cache and the diagram pictures to the user's cache
-// folder. A settings file already beside the program stays in use, written in place.
+// folder (on Windows both are %LOCALAPPDATA%). A settings file already beside the program stays in
+// use, written in place.
 struct FileLocations {
     std::string settings;       // VPAStats.ini
     std::string miscCache;      // misc.bfr

@@ -36,9 +36,22 @@ bool FileExists(const std::string& path) {
     return !path.empty() && fs::is_regular_file(path, error);
 }
 
+#ifdef _WIN32
+// Windows answers access() from the read-only attribute alone, which a folder under Program
+// Files does not have: only making a file there tells.
+bool DirWritable(const std::string& dir) {
+    if (dir.empty()) return false;
+    const fs::path probe = fs::path(dir) / ".vpastats-write-probe";
+    std::error_code error;
+    const bool made = std::ofstream(probe, std::ios::binary).is_open();
+    fs::remove(probe, error);
+    return made;
+}
+#else
 bool DirWritable(const std::string& dir) {
     return !dir.empty() && ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
+#endif
 
 std::optional<std::string> ReadFileStart(const std::string& path, std::size_t maxBytes) {
     std::ifstream in(path, std::ios::binary);
