@@ -8,6 +8,7 @@
 #include "core/QtText.h"
 #include "core/Settings.h"
 #include "db/Database.h"
+#include "db/Utf8Path.h"
 #include "shell/StatusLine.h"
 #include "shell/frmMain.h"
 
@@ -21,8 +22,8 @@ StoredDatabase SettingsDatabase(const frmMain& window) {
 
 std::string Absolute(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(Utf8Path(path), error);
+    return error ? path : Utf8Text(absolute);
 }
 
 void Refuse(const std::string& path, const std::string& reason) {

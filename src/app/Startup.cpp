@@ -13,6 +13,7 @@
 #include "core/Settings.h"
 #include "core/StoredDatabase.h"
 #include "db/Database.h"
+#include "db/Utf8Path.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -91,8 +92,8 @@ std::optional<StoredDatabase> UseDatabaseOfThisRun(const std::string& path) {
     if (SameFile(path, gDbPath)) return std::nullopt;
     StoredDatabase stored{gDbPath, gDbSignature};
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    gDbPath = error ? path : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(Utf8Path(path), error);
+    gDbPath = error ? path : Utf8Text(absolute);
     return stored;
 }
 
@@ -129,12 +130,12 @@ void WaitForSplash(double startSecond) {
 
 void DeleteMiscCache() {
     std::error_code ignored;
-    std::filesystem::remove(MiscCacheFilePath(), ignored);
+    std::filesystem::remove(Utf8Path(MiscCacheFilePath()), ignored);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
+    return std::filesystem::equivalent(Utf8Path(a), Utf8Path(b), error);
 }
 
 bool SplashTimeUp(double startSecond, double now) {

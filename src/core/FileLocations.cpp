@@ -8,6 +8,7 @@
 
 #include "core/NativeFile.h"
 #include "db/Database.h"
+#include "db/Utf8Path.h"
 
 namespace {
 
@@ -56,5 +57,5 @@ FileLocations CurrentLocations() {
 void MakeUserFolderFor(const std::string& file) {
     if (file.starts_with(CurrentLocations().programFolder)) return;
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+    std::filesystem::create_directories(Utf8Path(file).parent_path(), ignored);
 }

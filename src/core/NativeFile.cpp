@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "db/PartialFile.h"
+#include "db/Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -33,7 +34,7 @@ QString PathToQt(std::string_view path) {
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return !path.empty() && fs::is_regular_file(path, error);
+    return !path.empty() && fs::is_regular_file(Utf8Path(path), error);
 }
 
 #ifdef _WIN32
@@ -41,7 +42,7 @@ bool FileExists(const std::string& path) {
 // Files does not have: only making a file there tells.
 bool DirWritable(const std::string& dir) {
     if (dir.empty()) return false;
-    const fs::path probe = fs::path(dir) / ".vpastats-write-probe";
+    const fs::path probe = Utf8Path(dir) / ".vpastats-write-probe";
     std::error_code error;
     const bool made = std::ofstream(probe, std::ios::binary).is_open();
     fs::remove(probe, error);

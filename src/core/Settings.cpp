@@ -16,6 +16,7 @@
 #include "core/NativeFile.h"
 #include "core/QtText.h"
 #include "db/Database.h"
+#include "db/Utf8Path.h"
 
 std::int16_t gOptFrameAnimation = 1;
 std::int16_t gOptMinGames = 20;
@@ -223,7 +224,7 @@ void WriteSettings() {
 
 std::optional<LocalDateTime> FileModifiedTime(const std::string& path) {
     std::error_code error;
-    const auto written = std::filesystem::last_write_time(path, error);
+    const auto written = std::filesystem::last_write_time(Utf8Path(path), error);
     if (path.empty() || error) {
         return std::nullopt;
     }

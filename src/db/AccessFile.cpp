@@ -12,6 +12,7 @@
 
 #include "db/AccessReaderProcess.h"
 #include "db/DbFile.h"
+#include "db/Utf8Path.h"
 
 namespace {
 
@@ -32,8 +33,9 @@ std::size_t CheckedPageSize(const std::string& path) {
 
 std::uintmax_t CheckedFileSize(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) throw DbError("there is no such file");
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!std::filesystem::is_regular_file(Utf8Path(path), error))
+        throw DbError("there is no such file");
+    const std::uintmax_t size = std::filesystem::file_size(Utf8Path(path), error);
     if (error) throw DbError("its size cannot be read");
     return size;
 }

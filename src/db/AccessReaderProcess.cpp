@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "db/AccessStream.h"
+#include "db/Utf8Path.h"
 
 namespace access_detail {
 
@@ -53,7 +54,7 @@ void Start(QProcess& process, const std::filesystem::path& program,
            const std::vector<std::string>& arguments, std::chrono::milliseconds timeout) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(program, error)) {
-        throw DbError("the reader program is missing (expected at '" + program.string() + "')");
+        throw DbError("the reader program is missing (expected at '" + Utf8Text(program) + "')");
     }
     QStringList nativeArguments;
     for (const std::string& argument : arguments) {
@@ -63,9 +64,9 @@ void Start(QProcess& process, const std::filesystem::path& program,
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     QString name = QFile::decodeName(program.c_str());
-    if (!QtCanHold(program.string())) {
+    if (!QtCanHold(Utf8Text(program))) {
         // A folder name Qt cannot spell: the child moves there itself, by the platform's name.
-        const std::string folder = program.parent_path().string();
+        const std::string folder = Utf8Text(program.parent_path());
         process.setChildProcessModifier([folder] { (void)::chdir(folder.c_str()); });
         name = QStringLiteral("./") + QFile::decodeName(program.filename().c_str());
     }
@@ -108,8 +109,8 @@ void CheckExit(const QProcess& process) {
 std::vector<std::string> ReaderArguments(const std::string& file,
                                          const std::vector<std::string>& tables) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-    const std::string path = error ? file : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(Utf8Path(file), error);
+    const std::string path = error ? file : Utf8Text(absolute);
     std::vector<std::string> arguments{path};
     if (!QtCanHold(path)) arguments = {std::string(kHexArgument), ToHex(path)};
     arguments.insert(arguments.end(), tables.begin(), tables.end());
@@ -122,7 +123,7 @@ std::filesystem::path ReaderProgram() {
     if (!error) return self.parent_path() / kReaderName;
     if (QCoreApplication::instance() != nullptr) {
         const QByteArray dir = QFile::encodeName(QCoreApplication::applicationDirPath());
-        return std::filesystem::path(dir.toStdString()) / kReaderName;
+        return Utf8Path(dir.toStdString()) / kReaderName;
     }
     throw DbError("there is no telling where the reader program is");
 }

@@ -9,6 +9,7 @@
 #include "db/JetText.h"
 #include "db/MemoryLoader.h"
 #include "db/SqliteUtil.h"
+#include "db/Utf8Path.h"
 #include "db/WideSql.h"
 
 namespace {
@@ -78,7 +79,7 @@ void CreateIndexes(sqlite3* db) {
 
 void LoadFile(sqlite3* db, const std::string& path) {
     std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+    if (path.empty() || !std::filesystem::is_regular_file(Utf8Path(path), error)) {
         throw DbError("No database file at '" + path + "'");
     }
     MemoryLoader loader(db);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/JetText.h"
+#include "db/Utf8Path.h"
 
 std::unique_ptr<Connection> gConn;
 std::unique_ptr<Recordset> gRs;
@@ -39,8 +40,8 @@ std::string AppDir() {
     if (!AppDirOverride().empty()) return AppDirOverride();
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) return WithSeparator(exe.parent_path().string());
-    return WithSeparator(std::filesystem::current_path(error).string());
+    if (!error) return WithSeparator(Utf8Text(exe.parent_path()));
+    return WithSeparator(Utf8Text(std::filesystem::current_path(error)));
 }
 
 void SetAppDir(std::string dir) {

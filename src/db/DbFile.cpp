@@ -7,6 +7,7 @@
 
 #include "db/PartialFile.h"
 #include "db/SqliteUtil.h"
+#include "db/Utf8Path.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string FileUri(const std::string& path) {
     // immutable: the file is only read, so the engine neither locks it nor looks for journals;
     // a write-ahead log beside it holds committed changes, which only a normal reader applies.
     std::error_code error;
-    const bool log = std::filesystem::file_size(path + "-wal", error) > 0 && !error;
+    const bool log = std::filesystem::file_size(Utf8Path(path + "-wal"), error) > 0 && !error;
     return uri + (log ? "?mode=ro" : "?mode=ro&immutable=1");
 }
 

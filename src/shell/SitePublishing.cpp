@@ -14,6 +14,7 @@
 #include <exception>
 
 #include "core/AppServices.h"
+#include "db/Utf8Path.h"
 #include "site/Site.h"
 #include "site/SiteFolder.h"
 
@@ -27,7 +28,7 @@ constexpr const char* kInnerFolder = "vpa-site";
 constexpr int kEventsMilliseconds = 50;
 
 QString PathText(const fs::path& path) {
-    return QDir::toNativeSeparators(QString::fromStdString(path.string()));
+    return QDir::toNativeSeparators(QString::fromStdString(Utf8Text(path)));
 }
 
 // A folder dialog that makes a folder typed into it rather than refusing it as not found. The
@@ -115,7 +116,7 @@ void SitePublishing::Publish() {
     if (chosen.isEmpty()) return;
     mLastFolder = chosen;
     mBusy = true;
-    Write(PublishingFolder(fs::path(chosen.toStdString())));
+    Write(PublishingFolder(Utf8Path(chosen.toStdString())));
     mBusy = false;
 }
 
@@ -161,7 +162,7 @@ void SitePublishing::ShowWritten(const fs::path& dir, const QString& summary, bo
     QPushButton* open = box->addButton(QStringLiteral("Open in browser"), QMessageBox::AcceptRole);
     open->setObjectName(QStringLiteral("chbOpenSite"));
     box->setDefaultButton(open);
-    const QUrl start = QUrl::fromLocalFile(QString::fromStdString((dir / "index.html").string()));
+    const QUrl start = QUrl::fromLocalFile(QString::fromStdString(Utf8Text(dir / "index.html")));
     connect(open, &QPushButton::clicked, this, [this, start] { OpenInBrowser(start); });
     box->open();
 }

@@ -8,14 +8,14 @@
 #include "core/FileLocations.h"
 #include "core/QtText.h"
 #include "core/Settings.h"
+#include "db/Utf8Path.h"
 
 std::string WindowMemoryPath() {
-    return (std::filesystem::path(SettingsFilePath()).parent_path() / "VPAStats-window.ini")
-        .string();
+    return Utf8Text(Utf8Path(SettingsFilePath()).parent_path() / "VPAStats-window.ini");
 }
 
 WindowMemory ReadWindowMemory(const std::string& path) {
-    if (!std::filesystem::is_regular_file(path)) return {};
+    if (!std::filesystem::is_regular_file(Utf8Path(path))) return {};
     const QSettings file(ToQString(path), QSettings::IniFormat);
     WindowMemory memory;
     const QRect geometry = file.value("window/geometry").toRect();

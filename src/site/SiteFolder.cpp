@@ -11,6 +11,8 @@
 #include <system_error>
 #include <vector>
 
+#include "db/Utf8Path.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,7 +32,7 @@ class FileDescriptor {
 };
 
 [[noreturn]] void Fail(const std::string& what, const fs::path& path) {
-    throw SiteError(what + " " + path.string() + ": " + std::strerror(errno));
+    throw SiteError(what + " " + Utf8Text(path) + ": " + std::strerror(errno));
 }
 
 // The folder as one absolute name without a trailing separator.
@@ -43,10 +45,10 @@ fs::path Normalised(const fs::path& dir) {
 void CheckTarget(const fs::path& dir, bool force) {
     const fs::file_status status = fs::symlink_status(dir);
     if (!fs::exists(status)) return;
-    if (fs::is_symlink(status)) throw SiteError(dir.string() + " is a symbolic link");
-    if (!fs::is_directory(status)) throw SiteError(dir.string() + " is not a folder");
+    if (fs::is_symlink(status)) throw SiteError(Utf8Text(dir) + " is a symbolic link");
+    if (!fs::is_directory(status)) throw SiteError(Utf8Text(dir) + " is not a folder");
     if (force || !HoldsOtherFiles(dir)) return;
-    throw SiteError(dir.string() +
+    throw SiteError(Utf8Text(dir) +
                     " holds files the site command did not write; --force replaces it");
 }
 
@@ -123,7 +125,7 @@ bool HoldsOtherFiles(const fs::path& dir) {
 }
 
 SiteFolder::SiteFolder(const fs::path& dir, bool force) : dir_(Normalised(dir)) {
-    if (dir_ == dir_.root_path()) throw SiteError("the site cannot replace " + dir_.string());
+    if (dir_ == dir_.root_path()) throw SiteError("the site cannot replace " + Utf8Text(dir_));
     CheckTarget(dir_, force);
     temp_ = MakeTempBeside(dir_);
 }

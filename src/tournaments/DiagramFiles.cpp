@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/NativeFile.h"
+#include "db/Utf8Path.h"
 #include "tournaments/DiagramImage.h"
 #include "tournaments/Diagrams.h"
 
@@ -72,13 +73,13 @@ std::string DiagramFileBytes(const DiagramPlan& plan, const std::vector<PhaseGro
 
 std::vector<std::string> WriteDiagramPictures(const std::string& dir) {
     std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error || !std::filesystem::is_directory(dir)) {
+    std::filesystem::create_directories(Utf8Path(dir), error);
+    if (error || !std::filesystem::is_directory(Utf8Path(dir))) {
         throw std::runtime_error("cannot make the folder " + dir);
     }
     std::vector<std::string> written;
     for (const DiagramPlan& plan : DiagramPlans()) {
-        const std::string path = (std::filesystem::path(dir) / plan.file).string();
+        const std::string path = Utf8Text(Utf8Path(dir) / Utf8Path(plan.file));
         // Replaced whole once complete: a viewer never sees half a picture.
         const std::string bytes = DiagramFileBytes(plan, FindPhaseGames(plan));
         if (bytes.empty() || !ReplaceFile(path, bytes)) {
@@ -111,7 +112,7 @@ std::string DiagramPicture(const std::string& file, const FileLocations& places)
         if (theirs == signature) return path;
     }
     std::error_code ignored;
-    std::filesystem::create_directories(places.pictures, ignored);
+    std::filesystem::create_directories(Utf8Path(places.pictures), ignored);
     const std::string path = places.pictures + file;
     const std::string bytes = SignedBitmap(*plan, groups, signature);
     return !bytes.empty() && ReplaceFile(path, bytes) ? path : std::string();

@@ -13,6 +13,7 @@
 #include "db/Database.h"
 #include "db/DbFile.h"
 #include "db/DbValue.h"
+#include "db/Utf8Path.h"
 #include "duzedo/Conversion.h"
 #include "duzedo/Painting.h"
 #include "jetwriter/JetWriter.h"
@@ -127,14 +128,14 @@ SiteProgress ProgressBar() {
 void RunSample(const SampleOptions& options, const fs::path& dir) {
     fs::create_directories(dir);
     // Both writers keep their file under a temporary name until it is complete.
-    SqliteFileWriter sqlite((dir / "duzedo.sqlite").string());
-    JetFileWriter mdb((dir / "duzedo.mdb").string());
+    SqliteFileWriter sqlite(Utf8Text(dir / "duzedo.sqlite"));
+    JetFileWriter mdb(Utf8Text(dir / "duzedo.mdb"));
     TeeSink both({&sqlite, &mdb});
     WriteSampleDuzedo(options, both);
     sqlite.finish();
     mdb.finish();
-    std::cout << "wrote " << (dir / "duzedo.sqlite").string() << " and "
-              << (dir / "duzedo.mdb").string() << "\n";
+    std::cout << "wrote " << Utf8Text(dir / "duzedo.sqlite") << " and "
+              << Utf8Text(dir / "duzedo.mdb") << "\n";
 }
 
 void RunSql(const std::string& db, const std::string& sql, bool json) {
@@ -190,9 +191,9 @@ int RunSite(const std::string& db, const std::string& dir, SiteOptions options) 
     if (options.title.empty()) options.title = SiteOptions{}.title;
     const ConnectedDb connected(db);
     const Painting painting;  // the diagrams' pictures and the graphs' labels
-    const SiteSummary site = WriteSite(dir, options, ProgressBar());
+    const SiteSummary site = WriteSite(Utf8Path(dir), options, ProgressBar());
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
-              << fs::absolute(dir).lexically_normal().string() << "\n";
+              << Utf8Text(fs::absolute(Utf8Path(dir)).lexically_normal()) << "\n";
     for (const std::string& omission : site.omissions) {
         std::cerr << "duzedo: " << Printable(omission) << "\n";
     }

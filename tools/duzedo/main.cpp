@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/AppServices.h"
+#include "db/Utf8Path.h"
 #include "duzedo/Commands.h"
 #include "duzedo/Report.h"
 #include "duzedo/WholeNumber.h"
@@ -76,7 +77,7 @@ void AddSample(CLI::App& app, Arguments& a) {
                                          "multiplies players, tournaments and games (default 1)"),
                      {1, kMaxSampleScale});
     TakesDirectory(command->add_option("--out", a.out, "made when missing"))->required();
-    command->callback([&a] { RunSample(a.sample, a.out); });
+    command->callback([&a] { RunSample(a.sample, Utf8Path(a.out)); });
 }
 
 void AddSql(CLI::App& app, Arguments& a) {

@@ -8,6 +8,7 @@
 #include "core/AppServices.h"
 #include "core/FileLocations.h"
 #include "core/Settings.h"
+#include "db/Utf8Path.h"
 #include "misc/MiscCache.h"
 #include "misc/MiscTexts.h"
 #include "misc/ui/frmTop.h"
@@ -75,7 +76,7 @@ void MiscFrame::OptionsChanged(const OptionValues& before) {
     if (before.minGames == gOptMinGames) return;
     // Records of the old minimum must not come back from the cache.
     std::error_code ignored;
-    std::filesystem::remove(MiscCacheFilePath(), ignored);
+    std::filesystem::remove(Utf8Path(MiscCacheFilePath()), ignored);
     ui.grdMisc[0]->setTextMatrix(0, 1, "");
 }
 
