@@ -6,15 +6,18 @@
 #      build-sanitize/ (or $SANITIZE_BUILD_DIR); the first leak, memory fault or undefined
 #      behaviour fails;
 #   3. every fuzz target for $FUZZ_SECONDS seconds (20 unless set), built with clang into
-#      build-fuzz/.
-# --ordinary, --sanitize or --fuzz runs one stage only.
+#      build-fuzz/;
+#   4. the Windows build under Wine (scripts/windows.sh test): the suite, the installer and the
+#      program in a real window; skipped, saying so, when the cross-built libraries are not in
+#      their cache (building them takes longer than a CI run may).
+# --ordinary, --sanitize, --fuzz or --windows runs one stage only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-stages=(ordinary sanitize fuzz)
+stages=(ordinary sanitize fuzz windows)
 case "${1:-}" in
-    --ordinary | --sanitize | --fuzz) stages=("${1#--}") ;;
+    --ordinary | --sanitize | --fuzz | --windows) stages=("${1#--}") ;;
     "") ;;
-    *) echo "usage: scripts/test.sh [--ordinary | --sanitize | --fuzz]" >&2; exit 2 ;;
+    *) echo "usage: scripts/test.sh [--ordinary | --sanitize | --fuzz | --windows]" >&2; exit 2 ;;
 esac
 
 run_suite() { # build folder, configure arguments...
@@ -42,6 +45,14 @@ for stage in "${stages[@]}"; do
         ;;
     fuzz)
         "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-20}"
+        ;;
+    windows)
+        if ! "$root/scripts/windows.sh" ready; then
+            echo "== windows skipped: the cross-built libraries are not cached on this machine"
+            echo "   (scripts/windows.sh deps builds them once, in about 3 hours on 2 cores)"
+            continue
+        fi
+        "$root/scripts/windows.sh" program package test
         ;;
     esac
     echo "== $stage passed in $SECONDS s"
