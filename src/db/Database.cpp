@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/JetText.h"
+#include "db/RunningProgram.h"
 
 std::unique_ptr<Connection> gConn;
 std::unique_ptr<Recordset> gRs;
@@ -37,9 +38,8 @@ bool HasDuzedoTables(const Connection& conn) {
 
 std::string AppDir() {
     if (!AppDirOverride().empty()) return AppDirOverride();
+    if (const auto exe = RunningProgram()) return WithSeparator(exe->parent_path().string());
     std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) return WithSeparator(exe.parent_path().string());
     return WithSeparator(std::filesystem::current_path(error).string());
 }
 
