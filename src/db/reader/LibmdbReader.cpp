@@ -330,7 +330,11 @@ void ReadWithLibmdb(const std::string& path, const std::vector<std::string>& tab
                     access_detail::StreamWriter& out) {
     // Settings of libmdb's own tools: other target encodings, debug output, a search path.
     for (const char* name : {"MDBICONV", "MDB_JET3_CHARSET", "MDBOPTS", "MDBPATH"}) {
+#ifdef _WIN32
+        ::_putenv_s(name, "");  // an empty value removes the variable
+#else
         ::unsetenv(name);
+#endif
     }
     const MdbPtr mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb) throw std::runtime_error("libmdb does not recognise it as an Access database");
