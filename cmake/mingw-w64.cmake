@@ -35,8 +35,8 @@ if(NOT DEFINED QT_HOST_PATH_CMAKE_DIR)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
-# Tests run under Wine where it is installed.
-find_program(VPA_WINE NAMES wine64 wine)
+# Tests run under Wine where it is installed (Debian's wine64 keeps its launcher out of the PATH).
+find_program(VPA_WINE NAMES wine64 PATHS /usr/lib/wine)
 if(VPA_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VPA_WINE})
 endif()
