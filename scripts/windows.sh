@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VPA_WINDOWS_JOBS:-2}
 host=x86_64-w64-mingw32
 
-"$root/scripts/setup.sh" --windows
+[ -n "${VPA_WINDOWS_SETUP_DONE:-}" ] || "$root/scripts/setup.sh" --windows
 
 # The versions the Linux build uses, as Debian's source packages name them.
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
@@ -178,20 +178,28 @@ build_program() {
     cmake --build "$root/build-windows" -j"$jobs"
 }
 
+run_step() {
+    case $1 in
+        sources) fetch_sources ;;
+        headers) link_headers ;;
+        program) build_program ;;
+        sqlite | mdbtools | googletest | qtbase | qtsvg) done_or "$1" "build_$1" ;;
+        *) echo "unknown step: $1" >&2; exit 2 ;;
+    esac
+}
+
 steps=("$@")
 [ ${#steps[@]} -gt 0 ] || steps=(deps program)
 for step in "${steps[@]}"; do
-    case $step in
-        deps) set -- sources headers sqlite mdbtools googletest qtbase qtsvg ;;
-        *) set -- "$step" ;;
-    esac
-    for one in "$@"; do
-        case $one in
-            sources) fetch_sources ;;
-            headers) link_headers ;;
-            program) build_program ;;
-            sqlite | mdbtools | googletest | qtbase | qtsvg) done_or "$one" "build_$one" ;;
-            *) echo "unknown step: $one" >&2; exit 2 ;;
-        esac
+    [ "$step" = deps ] || { run_step "$step"; continue; }
+    # Each library in a process of its own, so one that fails (its source missing, say) does not
+    # keep the others from being built.
+    failed=()
+    for one in sources headers sqlite mdbtools googletest qtbase qtsvg; do
+        VPA_WINDOWS_SETUP_DONE=1 "$0" "$one" || failed+=("$one")
     done
+    if [ ${#failed[@]} -gt 0 ]; then
+        echo "failed: ${failed[*]}" >&2
+        exit 1
+    fi
 done
