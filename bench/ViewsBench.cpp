@@ -46,7 +46,7 @@ std::string BusiestPlayer() {
 
 // Runs fill once per iteration on the sample of the benchmark's scale.
 template <typename F>
-void Measure(benchmark::State& state, F fill) {
+void MeasureOnBusiestPlayer(benchmark::State& state, F fill) {
     ConnectBenchSample(static_cast<int>(state.range(0)));
     const std::string player = BusiestPlayer();
     for (auto _ : state) benchmark::DoNotOptimize(fill(player));
@@ -54,12 +54,12 @@ void Measure(benchmark::State& state, F fill) {
 }
 
 void BM_FillRankings(benchmark::State& state) {
-    Measure(state, [](const std::string&) { return RankingsView({}); });
+    MeasureOnBusiestPlayer(state, [](const std::string&) { return RankingsView({}); });
 }
 BENCHMARK(BM_FillRankings)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_RankingMonths(benchmark::State& state) {
-    Measure(state, [](const std::string&) { return RankingMonthList(); });
+    MeasureOnBusiestPlayer(state, [](const std::string&) { return RankingMonthList(); });
 }
 BENCHMARK(BM_RankingMonths)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -79,22 +79,23 @@ void BM_ComputePlayerRecordEveryPlayer(benchmark::State& state) {
 BENCHMARK(BM_ComputePlayerRecordEveryPlayer)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_PlayerStatsGo(benchmark::State& state) {
-    Measure(state, [](const std::string& p) { return PlayerStatsView(p); });
+    MeasureOnBusiestPlayer(state, [](const std::string& p) { return PlayerStatsView(p); });
 }
 BENCHMARK(BM_PlayerStatsGo)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_GamesWindow(benchmark::State& state) {
-    Measure(state, [](const std::string& p) { return GamesView(p, kAwayGames, 5); });
+    MeasureOnBusiestPlayer(state, [](const std::string& p) { return GamesView(p, kAwayGames, 5); });
 }
 BENCHMARK(BM_GamesWindow)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_PositionsWindow(benchmark::State& state) {
-    Measure(state, [](const std::string& p) { return PositionsView(p, 9135, 5295); });
+    MeasureOnBusiestPlayer(state,
+                           [](const std::string& p) { return PositionsView(p, 9135, 5295); });
 }
 BENCHMARK(BM_PositionsWindow)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_ProgressWindow(benchmark::State& state) {
-    Measure(state, [](const std::string& p) { return ProgressView(p, 9135, 5295); });
+    MeasureOnBusiestPlayer(state, [](const std::string& p) { return ProgressView(p, 9135, 5295); });
 }
 BENCHMARK(BM_ProgressWindow)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 

@@ -3,7 +3,7 @@
 # checks (tests/browser, pinned by its lock file); does nothing when they are all present. ccache
 # and lld only make builds faster: the build uses them when present.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev mdbtools-dev mdbtools
+packages=(build-essential cmake pkg-config qt6-base-dev libsqlite3-dev mdbtools-dev mdbtools
           libcli11-dev libkainjow-mustache-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format xvfb xauth
           desktop-file-utils appstream clang libclang-rt-14-dev lld ccache chromium nodejs poppler-utils)
 command -v npm >/dev/null || packages+=(npm)  # some builds of nodejs bring their own npm

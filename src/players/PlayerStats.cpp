@@ -8,23 +8,23 @@
 namespace {
 
 // Share of n in per cent, whole: "63", or empty when it rounds to 0.
-std::string Percent(WideInt x, WideInt n) {
+std::string WholePercent(WideInt x, WideInt n) {
     return FormatNumber(WideRatio(x, n) * 100, "###");
 }
 
 // Per game, two decimals without a leading zero: "1.75", ".33".
-std::string Average(WideInt x, WideInt n) {
+std::string PerGame(WideInt x, WideInt n) {
     return FormatNumber(WideRatio(x, n), ".00");
 }
 
 std::string WithPercent(WideInt x, WideInt n) {
     if (n <= 0) return WideText(x);
-    return WideText(x) + " (" + Percent(x, n) + "%)";
+    return WideText(x) + " (" + WholePercent(x, n) + "%)";
 }
 
 std::string WithAverage(WideInt x, WideInt n) {
     if (n <= 0) return WideText(x);
-    return WideText(x) + " (" + Average(x, n) + ")";
+    return WideText(x) + " (" + PerGame(x, n) + ")";
 }
 
 ViewTexts FrameTexts(std::string heading, Grid grid, bool enabled, std::string note) {

@@ -1,10 +1,13 @@
 #include "site/DiagramPages.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "db/DbValue.h"
+#include "db/WideNumber.h"
 #include "tournaments/DiagramImage.h"
 #include "tournaments/Diagrams.h"
+#include "tournaments/Tournament.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
 
@@ -35,13 +38,21 @@ Grid GamesGrid(const PhaseGroup& group) {
     return grid;
 }
 
-PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteDiagram& diagram) {
+// The group's table as the database holds it, else counted from its games.
+Grid Standings(const PhaseGroup& group) {
+    Grid table = TournamentTable(group.tournament);
+    return table.size() > 1 ? table : CountedStandings(group.games);
+}
+
+PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteDiagram& diagram,
+                     const PageFamily& family) {
     const std::string& path = diagram.path;
     PageContent page;
     page.title = WebText(diagram.plan.title);
     page.description = page.title + ": the diagram and its games";
     TemplateData data;
     data.set("heading", page.title);
+    data.set("kin", FamilyData(family, path));
     try {
         const std::vector<PhaseGroup> groups = FindPhaseGames(diagram.plan);
         const Graph graph = DrawDiagram(diagram.plan, groups);
@@ -54,8 +65,16 @@ PageContent MakePage(Templates& templates, const PeoplePlan& people, const SiteD
         TemplateList tables;
         for (std::size_t index = 0; index < groups.size(); ++index) {
             const Grid grid = GamesGrid(groups[index]);
+            const std::string id = "phase-" + std::to_string(index + 1);
+            const Grid standings = Standings(groups[index]);
+            tables.push_back(AddTable(page, path,
+                                      {id + "-table",
+                                       groups[index].label + ": standings",
+                                       standings,
+                                       std::nullopt,
+                                       {PlayerLinks(people, path, standings, 1)}}));
             const SiteTable table{
-                "phase-" + std::to_string(index + 1),
+                id,
                 groups[index].label,
                 grid,
                 std::nullopt,
@@ -84,7 +103,47 @@ std::vector<DiagramPlan> OfferedDiagrams() {
 }
 
 PlannedPage DiagramPage(const std::string& kind, const SiteDiagram& diagram,
-                        const std::shared_ptr<const PeoplePlan>& people) {
+                        const std::shared_ptr<const PeoplePlan>& people, PageFamily family) {
     return {{kind, diagram.plan.title, diagram.path},
-            [diagram, people](Templates& t) { return MakePage(t, *people, diagram); }};
+            [diagram, people, family = std::move(family)](Templates& t) {
+                return MakePage(t, *people, diagram, family);
+            }};
+}
+
+Grid CountedStandings(const std::vector<PhaseGame>& games) {
+    struct Line {
+        std::string player;
+        std::int64_t g = 0, w = 0, d = 0, l = 0;
+        // Goals of a hostile file reach the 64-bit limits: their sums are counted wider.
+        WideInt gf = 0, ga = 0;
+        std::int64_t points() const { return 3 * w + d; }
+    };
+    std::vector<Line> lines;
+    const auto line = [&](const std::string& player) -> Line& {
+        const auto found = std::ranges::find(lines, player, &Line::player);
+        return found != lines.end() ? *found : lines.emplace_back(Line{player});
+    };
+    for (const PhaseGame& game : games) {
+        for (const auto& [player, goals, against] :
+             {std::tuple{game.teamA, game.goalsA, game.goalsB},
+              std::tuple{game.teamB, game.goalsB, game.goalsA}}) {
+            Line& l = line(player);
+            ++l.g;
+            l.gf += goals;
+            l.ga += against;
+            ++(goals > against ? l.w : goals < against ? l.l : l.d);
+        }
+    }
+    std::ranges::stable_sort(lines, [](const Line& x, const Line& y) {
+        return std::tuple(y.points(), y.gf - y.ga, y.gf) <
+               std::tuple(x.points(), x.gf - x.ga, x.gf);
+    });
+    Grid grid = {kTableHeader};
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const Line& l = lines[at];
+        grid.push_back({std::to_string(at + 1), l.player, std::to_string(l.g), std::to_string(l.w),
+                        std::to_string(l.d), std::to_string(l.l), WideText(l.gf), WideText(l.ga),
+                        std::to_string(l.points())});
+    }
+    return grid;
 }

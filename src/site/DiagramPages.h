@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "site/PageFamily.h"
 #include "site/PeoplePages.h"
 #include "site/SitePage.h"
 #include "tournaments/DiagramPhases.h"
@@ -22,6 +23,12 @@ struct SiteDiagram {
 // say which there are.
 std::vector<DiagramPlan> OfferedDiagrams();
 
-// The page of diagram: kind as pages.json lists it, the plan's title as its name.
+// The page of diagram: kind as pages.json lists it, the plan's title as its name; it links to
+// the pages of its family (its tournament or World Cup and their other phases). Each group or
+// stage has its standings too: the database's table of it, or one counted from its games.
 PlannedPage DiagramPage(const std::string& kind, const SiteDiagram& diagram,
-                        const std::shared_ptr<const PeoplePlan>& people);
+                        const std::shared_ptr<const PeoplePlan>& people, PageFamily family);
+
+// Standings counted from games, under the tables' header: a win 3 points, a draw 1, ordered by
+// points, goal difference and goals scored, then as the players first appear.
+Grid CountedStandings(const std::vector<PhaseGame>& games);

@@ -8,6 +8,7 @@
 #include "misc/MiscStats.h"
 #include "misc/MiscTexts.h"
 #include "misc/PlayerTotals.h"
+#include "site/NumberForms.h"
 #include "site/Slug.h"
 
 namespace {
@@ -43,15 +44,30 @@ MiscPlan ReadPlan() {
     return plan;
 }
 
-// A table of the window without a header row: a label and its value on each row.
+// A record's value cell, "Name (figure)": the holder linked to his page when he has one.
+void SetValue(TemplateData& row, const std::string& value, const PeoplePlan* people) {
+    row.set("value", WebText(value));
+    const std::size_t open = value.rfind(" (");
+    if (people == nullptr || open == std::string::npos) return;
+    if (const auto player = people->playerPath(value.substr(0, open))) {
+        row.set("holderHref", SiteLink(kMiscPath, *player));
+        row.set("holder", WebText(value.substr(0, open)));
+        row.set("figure", WebText(value.substr(open)));
+    }
+}
+
+// A table of the window without a header row: a label and its value on each row; with people,
+// the values are records whose holders link to their pages.
 TemplateData LabelTable(PageContent& page, const std::string& id, const std::string& heading,
-                        const Grid& grid, const std::vector<std::string>& hrefs = {}) {
+                        const Grid& windowGrid, const std::vector<std::string>& hrefs = {},
+                        const PeoplePlan* people = nullptr) {
+    const Grid grid = ReaderNumbersInColumn(windowGrid, 1);
     const CsvLink csv = AddCsv(page, kMiscPath, id, grid);
     TemplateList rows;
     for (std::size_t r = 0; r < grid.size(); ++r) {
         TemplateData row;
         row.set("label", WebText(grid[r].at(0)));
-        row.set("value", WebText(grid[r].at(1)));
+        SetValue(row, grid[r].at(1), people);
         if (r < hrefs.size()) row.set("href", hrefs[r]);
         rows.push_back(std::move(row));
     }
@@ -72,20 +88,21 @@ void AddMiscTables(PageContent& page, TemplateData& data, const MiscPlan& plan,
     for (int c = 0; c < kRecordCount; ++c) categories.push_back(RecordsPath(c, true));
     TemplateList labels;
     labels.push_back(LabelTable(page, "grdMisc_0", "General Stats", view.grid("grdMisc_0")));
-    labels.push_back(
-        LabelTable(page, "grdMisc_3", "Individual Records", view.grid("grdMisc_3"), categories));
+    labels.push_back(LabelTable(page, "grdMisc_3", "Individual Records", view.grid("grdMisc_3"),
+                                categories, &people));
     data.set("labels", std::move(labels));
     TemplateList tables;
     for (const auto& [id, heading] :
          {std::pair{"grdMisc_1", "Biggest Wins"}, std::pair{"grdMisc_2", "Most Goals Scored"}}) {
         const Grid& games = view.grid(id);
-        tables.push_back(AddTable(page, kMiscPath,
-                                  {id,
-                                   heading,
-                                   games,
-                                   std::nullopt,
-                                   {PlayerLinks(people, kMiscPath, games, 1),
-                                    PlayerLinks(people, kMiscPath, games, 2)}}));
+        tables.push_back(AddTable(
+            page, kMiscPath,
+            {id,
+             heading,
+             games,
+             std::nullopt,
+             {PlayerLinks(people, kMiscPath, games, 1), PlayerLinks(people, kMiscPath, games, 2),
+              TournamentLinks(people, kMiscPath, games, 6)}}));
     }
     data.set("tables", std::move(tables));
 }
@@ -127,7 +144,9 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
     TemplateData data;
     data.set("misc", SiteLink(path, kMiscPath));
     data.set("category", std::string(RecordRows().at(category).label));
-    data.set("other", SiteLink(path, RecordsPath(category, !limited)));
+    // A list the game limit does not apply to is one page, with no toggle to itself.
+    const bool toggles = RecordRows().at(category).limitsList;
+    if (toggles) data.set("other", SiteLink(path, RecordsPath(category, !limited)));
     data.set("minGames", std::to_string(kMinGames));
     if (limited) data.set("limited", true);
     const ViewTexts view =
@@ -145,7 +164,7 @@ PageContent RecordsPage(Templates& templates, const MiscPlan& plan, const People
                                {PlayerLinks(people, path, grid, 1)}}));
     data.set("tables", std::move(tables));
     page.title = "All player records: " + std::string(RecordRows().at(category).label) +
-                 (limited ? "" : ", without the game limit");
+                 (limited || !toggles ? "" : ", without the game limit");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     page.body = templates.render("records", data);
     return page;
@@ -160,6 +179,7 @@ std::vector<PlannedPage> MiscPages(const std::shared_ptr<const PeoplePlan>& peop
                      [plan, people](Templates& t) { return MiscPage(t, *plan, *people); }});
     for (int category = 0; category < kRecordCount; ++category) {
         for (const bool limited : {true, false}) {
+            if (!limited && !RecordRows().at(category).limitsList) continue;
             pages.push_back(
                 {{"records", RecordsName(category, limited), RecordsPath(category, limited)},
                  [plan, people, category, limited](Templates& t) {

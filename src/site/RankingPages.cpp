@@ -97,7 +97,10 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
         if (MonthNumber(month.column) == MonthNumber(column)) monthText = month.text;
     }
     PageContent page;
-    page.title = "World Rankings" + (monthText.empty() ? "" : ", " + WebText(monthText));
+    // No two pages share a title: the start page and the month's own page show the same table.
+    page.title = std::string(path == kStartPath ? "World Rankings, latest" : "World Rankings") +
+                 (monthText.empty() ? "" : ", " + WebText(monthText)) +
+                 (choice.participationLimit ? "" : ", all players");
     page.description = page.title + ": " + std::to_string(grid.size() - 1) + " players";
     const SiteTable table{"grdRankings",
                           "Rankings",
@@ -106,7 +109,7 @@ PageContent MakePage(Templates& templates, const RankingsPlan& plan, const Peopl
                           {PlayerLinks(people, path, grid, 1)}};
     TemplateData data;
     data.set("month", WebText(monthText));
-    data.set("note", WebText(note));
+    if (!note.empty()) data.set("note", WebText(note));
     data.set("months", MonthLinks(plan, path, column, choice.participationLimit));
     if (!plan.months.empty()) data.set("hasMonths", true);
     if (choice.participationLimit) data.set("limited", true);
@@ -129,10 +132,14 @@ std::vector<PlannedPage> RankingPages(const std::shared_ptr<const PeoplePlan>& p
     } catch (const DbError&) {
         plan = std::make_shared<RankingsPlan>();  // the start page alone says what is wrong
     }
+    // The start page shows the newest month rather than the one the file's date would choose:
+    // the site is then the same whenever it is written, and never says that a month is missing.
+    RankingsChoice newest;
+    if (!plan->months.empty()) newest.column = plan->months.back().column;
     std::vector<PlannedPage> pages;
     pages.push_back(
-        {{"rankings", "current", std::string(kStartPath)}, [plan, people](Templates& t) {
-             return MakePage(t, *plan, *people, kStartPath, RankingsChoice{});
+        {{"rankings", "current", std::string(kStartPath)}, [plan, people, newest](Templates& t) {
+             return MakePage(t, *plan, *people, kStartPath, newest);
          }});
     for (const Month& month : plan->months) {
         for (const bool limited : {true, false}) {

@@ -15,8 +15,8 @@
 struct SiteOptions {
     std::string title = "VPA Statistics";  // in every page's header and title
     bool force = false;  // replace a folder with files the site command did not write
-    // Where the site will be served (http or https), for sitemap.xml's absolute addresses; when
-    // empty, the sitemap gives paths relative to the site's folder.
+    // Where the site will be served (http or https): for sitemap.xml's absolute addresses and
+    // the pages' canonical links; when empty, neither is written.
     std::string baseUrl;
 };
 
@@ -37,7 +37,8 @@ struct SiteSummary {
 
 // Writes the site of the open database into dir, through a new folder beside it that takes dir's
 // place at the end (see SiteFolder): index.html, a page per view, each table's CSV beside its
-// page, assets/, pages.json (every page's kind, name and path) and sitemap.xml. Throws SiteError
+// page, assets/, pages.json (every page's kind, name and path), 404.html, robots.txt and, with
+// a base address, sitemap.xml. Throws SiteError
 // when dir cannot take it, the base address is not an http or https one, or progress stops it
 // (SiteStopped); dir is then as it was.
 SiteSummary WriteSite(const std::filesystem::path& dir, const SiteOptions& options,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <set>
 
 #include "db/Database.h"
@@ -9,6 +10,7 @@
 #include "players/Games.h"
 #include "players/PlayerLists.h"
 #include "rankings/RankingColumn.h"
+#include "tournaments/Tournament.h"
 
 namespace {
 
@@ -47,6 +49,7 @@ SiteFigures SiteFigures::Read() {
     figures.readTables();
     figures.readRankings();
     figures.makePairs();
+    figures.readDates();
     return figures;
 }
 
@@ -121,7 +124,11 @@ void SiteFigures::readTables() {
 
 // The first row of each player, as "where player=" finds it.
 void SiteFigures::readRankings() {
-    const RankingPeriod period = CurrentRankingPeriod();
+    // The newest month, as the start page: not the month of the file's date, which would make a
+    // copied database's site different and say that month's ranking is missing.
+    const std::vector<std::string> columns = RankingColumns();
+    const RankingPeriod period =
+        columns.empty() ? CurrentRankingPeriod() : RankingPeriod{columns.back(), ""};
     rankingNote_ = period.note;
     hasRankingColumn_ = !period.column.empty();
     const auto firstRows = [this](const std::string& column, DbValue Player::*field) {
@@ -138,6 +145,7 @@ void SiteFigures::readRankings() {
         }
     };
     firstRows("r", &Player::rankingNumber);
+    firstRows("country", &Player::country);
     if (!hasRankingColumn_) return;
     firstRows(period.column, &Player::rankingPoints);
     const QueryResult ranked = Query(
@@ -224,4 +232,49 @@ ViewTexts SiteFigures::pairView(const Pair& pair) const {
     const PairSides sides{pair.p1, NullToZero(byId_[one].rankingNumber), pair.p2,
                           NullToZero(byId_[two].rankingNumber)};
     return PairView(sides, record, games);
+}
+
+PairRecord SiteFigures::pairRecord(const Pair& pair) const {
+    const Id one = ids_.at(JetFoldKey(pair.p1));
+    const Id two = ids_.at(JetFoldKey(pair.p2));
+    const auto games = static_cast<std::int64_t>(met_.at(std::minmax(one, two)).size());
+    return {games, tallies_.pair(pair.p1, pair.p2)};
+}
+
+std::string SiteFigures::country(std::string_view player) const {
+    const Player* p = find(player);
+    return p == nullptr || p->country.isNull() ? std::string() : p->country.toString();
+}
+
+std::vector<PlayedGame> SiteFigures::latestGames(std::string_view player, std::size_t count) const {
+    const Player* p = find(player);
+    if (p == nullptr) return {};
+    // Both lists are in reading order: their union holds a game against himself once.
+    std::vector<std::uint32_t> all;
+    std::ranges::set_union(p->home, p->away, std::back_inserter(all));
+    const auto end = all.begin() + static_cast<std::ptrdiff_t>(std::min(count, all.size()));
+    std::ranges::partial_sort(all, end, [this](std::uint32_t x, std::uint32_t y) {
+        return IdBefore(games_[y].id, games_[x].id) ||
+               (!IdBefore(games_[x].id, games_[y].id) && x > y);
+    });
+    std::vector<PlayedGame> games;
+    for (auto at = all.begin(); at != end; ++at) games.push_back(games_[*at]);
+    return games;
+}
+
+// Without them the games go undated: a damaged table costs no page.
+void SiteFigures::readDates() try {
+    const QueryResult rows = Query("select tournament, [date] from [tournament players]");
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::vector<DbValue>& v = rows.values(row);
+        if (!v[0].isNull() && !v[1].isNull())
+            dates_.try_emplace(v[0].toString(), TournamentDateText(v[1]));
+    }
+} catch (const DbError&) {
+    dates_.clear();
+}
+
+std::string SiteFigures::dateOf(std::string_view gameTournament) const {
+    const auto found = FindGameTournament(dates_, gameTournament);
+    return found == dates_.end() ? std::string() : found->second;
 }

@@ -34,6 +34,12 @@ struct SiteTable {
         std::vector<std::string> hrefs;
     };
     std::vector<Links> links = {};
+    // A column's sort keys, a key per body row, in place of its cells' own order (dates in words).
+    struct Order {
+        std::size_t column = 0;
+        std::vector<std::size_t> keys;
+    };
+    std::optional<Order> order = {};
 };
 
 // A text from the database fit for a page or a CSV file: bytes that are not UTF-8 and control

@@ -15,7 +15,7 @@ using MustacheData = kainjow::mustache::data;
 
 // The partials the templates take in; each is a template file of that name. No key of a
 // page's data may have a partial's name, or it hides the partial.
-constexpr std::string_view kPartials[] = {"grid", "labeltable"};
+constexpr std::string_view kPartials[] = {"family", "grid", "labeltable"};
 
 }  // namespace
 
@@ -92,6 +92,10 @@ Mustache& Templates::Parsed::get(std::string_view name) {
         throw SiteError("the site template " + std::string(name) + ": " + made.error_message());
     }
     return made;
+}
+
+std::string HtmlEscaped(std::string_view text) {
+    return kainjow::mustache::html_escape(std::string(text));
 }
 
 std::string Templates::render(std::string_view name, const TemplateData& data) {

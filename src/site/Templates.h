@@ -37,6 +37,10 @@ class TemplateData {
     std::unique_ptr<Value> value_;
 };
 
+// text with the characters markup gives a meaning to (quotes too) written as entities, as
+// {{name}} writes them; for markup put together outside a template and placed with {{{name}}}.
+std::string HtmlEscaped(std::string_view text);
+
 // A file of the templates folder, as its bytes; throws SiteError when there is none.
 std::string SiteAsset(std::string_view name);
 

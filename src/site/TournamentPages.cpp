@@ -8,6 +8,8 @@
 #include "db/DbValue.h"
 #include "site/DiagramPages.h"
 #include "site/Slug.h"
+#include "site/TournamentIndex.h"
+#include "site/WorldCupPages.h"
 #include "tournaments/Tournament.h"
 #include "tournaments/TournamentLists.h"
 
@@ -16,15 +18,11 @@ namespace {
 constexpr std::string_view kListPath = "tournaments.html";
 constexpr std::string_view kWinnersPath = "winners.html";
 
-struct HostCountry {
-    std::string country;
-    Texts tournaments;
-};
-
 // What the list, the winners and every tournament's page share: the names and their pages.
 struct TournamentsPlan {
     Texts names;  // as the frame lists them at start
-    std::vector<HostCountry> countries;
+    Texts hosts;  // the host filter's items: every country, then each; none without countries
+    std::optional<TournamentIndex> index;
     std::map<std::string, std::string, std::less<>> paths;  // by the name as written
     std::vector<SiteDiagram> phases;                        // of the multi-phase tournament
     std::string note;                                       // why there is no list
@@ -49,9 +47,13 @@ TournamentsPlan MakePlan() {
     for (std::string& name : ListedTournaments()) {
         if (listed.insert(name).second) plan.names.push_back(std::move(name));
     }
-    const CountryFilter filter = TournamentCountryFilter();
-    for (std::size_t item = 1; filter.supported && item < filter.items.size(); ++item) {
-        plan.countries.push_back({filter.items[item], TournamentNames(filter.items[item])});
+    if (const CountryFilter filter = TournamentCountryFilter(); filter.supported) {
+        plan.hosts = filter.items;
+    }
+    try {
+        plan.index = ReadTournamentIndex(plan.gameTournaments.value_or(GameTournamentNames()));
+    } catch (const DbError&) {
+        // The table then has the names alone.
     }
     if (std::ranges::any_of(plan.names, IsMultiPhase)) {
         SlugSet slugs;
@@ -64,38 +66,6 @@ TournamentsPlan MakePlan() {
     return plan;
 }
 
-TemplateList NameLinks(const TournamentsPlan& plan, std::string_view from, const Texts& names) {
-    TemplateList links;
-    for (const std::string& name : names) {
-        TemplateData link;
-        link.set("text", WebText(name));
-        if (const auto path = plan.path(name)) link.set("href", SiteLink(from, *path));
-        links.push_back(std::move(link));
-    }
-    return links;
-}
-
-PageContent ListPage(Templates& templates, const TournamentsPlan& plan) {
-    PageContent page;
-    page.title = "Tournaments";
-    page.description = "The tournaments, " + std::to_string(plan.names.size()) + " in all";
-    TemplateData data;
-    if (!plan.note.empty()) data.set("note", WebText(plan.note));
-    data.set("all", NameLinks(plan, kListPath, plan.names));
-    TemplateList countries;
-    for (std::size_t index = 0; index < plan.countries.size(); ++index) {
-        TemplateData country;
-        country.set("country", WebText(plan.countries[index].country));
-        country.set("id", "country-" + std::to_string(index + 1));
-        country.set("links", NameLinks(plan, kListPath, plan.countries[index].tournaments));
-        countries.push_back(std::move(country));
-    }
-    data.set("countries", std::move(countries));
-    data.set("winners", std::string(kWinnersPath));
-    page.body = templates.render("tournaments", data);
-    return page;
-}
-
 // A link per body row from the page at from to the page of the row's cell in column, if it has one.
 template <typename PathOf>
 std::vector<std::string> Links(std::string_view from, const Grid& grid, std::size_t column,
@@ -106,6 +76,43 @@ std::vector<std::string> Links(std::string_view from, const Grid& grid, std::siz
         links.push_back(to ? SiteLink(from, *to) : std::string());
     }
     return links;
+}
+
+// The dates sort as the tournaments were held, not as their words would.
+std::vector<std::size_t> HeldOrder(const TournamentsPlan& plan) {
+    std::vector<std::size_t> keys;
+    for (const std::string& name : plan.names) {
+        const TournamentFacts* facts = plan.index ? plan.index->find(name) : nullptr;
+        keys.push_back(facts ? static_cast<std::size_t>(std::max<std::int64_t>(facts->chrono, 0))
+                             : 0);
+    }
+    return keys;
+}
+
+PageContent ListPage(Templates& templates, const TournamentsPlan& plan, const PeoplePlan& people) {
+    PageContent page;
+    page.title = "Tournaments";
+    page.description = "The tournaments, " + std::to_string(plan.names.size()) +
+                       " in all: when and where they were held and who won them";
+    TemplateData data;
+    if (!plan.note.empty()) data.set("note", WebText(plan.note));
+    const Grid grid = TournamentIndexGrid(plan.index.value_or(TournamentIndex{}), plan.names);
+    const auto tournament = [&](const std::string& cell) { return plan.path(cell); };
+    SiteTable table{"tournamentIndex",
+                    "All tournaments",
+                    grid,
+                    std::nullopt,
+                    {SiteTable::Links{0, Links(kListPath, grid, 0, tournament)},
+                     PlayerLinks(people, kListPath, grid, 3)},
+                    SiteTable::Order{1, HeldOrder(plan)}};
+    if (!plan.hosts.empty()) table.filter = SiteTable::Filter{"Host:", 2, plan.hosts, std::nullopt};
+    TemplateList tables;
+    tables.push_back(AddTable(page, kListPath, table));
+    data.set("tables", std::move(tables));
+    data.set("winners", std::string(kWinnersPath));
+    data.set("worldCups", std::string(WorldCupsPath()));
+    page.body = templates.render("tournaments", data);
+    return page;
 }
 
 // The grid the view shows under name; none where it hides it (a cup, the multi-phase tournament).
@@ -175,7 +182,8 @@ PageContent TournamentPage(Templates& templates, const TournamentsPlan& plan,
     return page;
 }
 
-PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
+PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan,
+                        const PeoplePlan& people) {
     PageContent page;
     page.title = "Tournament Winners";
     page.description = "The winner of every tournament";
@@ -187,7 +195,8 @@ PageContent WinnersPage(Templates& templates, const TournamentsPlan& plan) {
                               "Tournament Winners",
                               grid,
                               std::nullopt,
-                              {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)}}};
+                              {SiteTable::Links{0, Links(kWinnersPath, grid, 0, tournament)},
+                               PlayerLinks(people, kWinnersPath, grid, 1)}};
         TemplateList tables;
         tables.push_back(AddTable(page, kWinnersPath, table));
         data.set("tables", std::move(tables));
@@ -219,17 +228,24 @@ std::vector<PlannedPage> TournamentPages(const std::shared_ptr<const PeoplePlan>
     }
     std::vector<PlannedPage> pages;
     pages.push_back({{"tournaments", "current", std::string(kListPath)},
-                     [plan](Templates& t) { return ListPage(t, *plan); }});
+                     [plan, people](Templates& t) { return ListPage(t, *plan, *people); }});
     for (const std::string& name : plan->names) {
         const std::string& path = plan->paths.at(name);
         pages.push_back({{"tournament", name, path}, [plan, people, path, name](Templates& t) {
                              return TournamentPage(t, *plan, *people, path, name);
                          }});
     }
+    PageFamily phases;
+    for (const std::string& name : plan->names) {
+        if (IsMultiPhase(name)) phases.parent = {WebText(name), plan->paths.at(name)};
+    }
     for (const SiteDiagram& phase : plan->phases) {
-        pages.push_back(DiagramPage("tournament", phase, people));
+        phases.members.push_back({WebText(phase.plan.title), phase.path});
+    }
+    for (const SiteDiagram& phase : plan->phases) {
+        pages.push_back(DiagramPage("tournament", phase, people, phases));
     }
     pages.push_back({{"winners", "current", std::string(kWinnersPath)},
-                     [plan](Templates& t) { return WinnersPage(t, *plan); }});
+                     [plan, people](Templates& t) { return WinnersPage(t, *plan, *people); }});
     return pages;
 }

@@ -5,7 +5,10 @@
 
 #include "db/DbValue.h"
 #include "site/DiagramPages.h"
+#include "site/PageFamily.h"
 #include "site/Slug.h"
+#include "site/TournamentIndex.h"
+#include "tournaments/Tournament.h"
 #include "tournaments/TournamentLists.h"
 #include "tournaments/WorldCup.h"
 
@@ -25,8 +28,11 @@ std::string PhasePath(int worldCup, int phase) {
            std::to_string(phase) + ".html";
 }
 
+constexpr std::string_view kOverviewPath = "worldcups.html";
+
 struct WorldCupsPlan {
     std::vector<std::pair<int, SiteDiagram>> trees;  // by World Cup
+    std::vector<PageFamily> families;                // each World Cup's phases, then its trees
 };
 
 // The World Cup whose tree the diagram is; none for another diagram.
@@ -42,28 +48,27 @@ std::optional<int> TreeOf(const DiagramPlan& diagram) {
 // Every World Cup page's links to all of them, by World Cup.
 TemplateList CupLinks(const WorldCupsPlan& plan, std::string_view from) {
     TemplateList cups;
-    for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
-        const std::string& cupName = kWorldCups.at(static_cast<std::size_t>(worldCup));
-        TemplateList links;
-        const auto add = [&](const std::string& text, const std::string& to) {
-            TemplateData link;
-            link.set("text", WebText(text));
-            link.set("href", SiteLink(from, to));
-            if (to == from) link.set("current", true);
-            links.push_back(std::move(link));
-        };
-        for (int phase = 0; phase < kPhaseCount; ++phase) {
-            add(kWorldCupPhases.at(static_cast<std::size_t>(phase)), PhasePath(worldCup, phase));
-        }
-        for (const auto& [cup, tree] : plan.trees) {
-            if (cup == worldCup) add(tree.plan.title, tree.path);
-        }
-        TemplateData cup;
-        cup.set("name", WebText(cupName));
-        cup.set("links", std::move(links));
+    for (const PageFamily& family : plan.families) {
+        TemplateData cup = FamilyData(family, from);
+        cup.set("name", WebText(family.parent.text));
         cups.push_back(std::move(cup));
     }
     return cups;
+}
+
+PageFamily CupFamily(const WorldCupsPlan& plan, int worldCup) {
+    const std::string anchor = "#worldCup-" + std::to_string(worldCup + 1);
+    PageFamily family{
+        {kWorldCups.at(static_cast<std::size_t>(worldCup)), std::string(kOverviewPath) + anchor},
+        {}};
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+        family.members.push_back(
+            {kWorldCupPhases.at(static_cast<std::size_t>(phase)), PhasePath(worldCup, phase)});
+    }
+    for (const auto& [cup, tree] : plan.trees) {
+        if (cup == worldCup) family.members.push_back({WebText(tree.plan.title), tree.path});
+    }
+    return family;
 }
 
 PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const PeoplePlan& people,
@@ -78,6 +83,7 @@ PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const Peo
     data.set("cup", WebText(cupName));
     data.set("phase", WebText(phaseName));
     data.set("cups", CupLinks(plan, path));
+    data.set("kin", FamilyData(plan.families.at(static_cast<std::size_t>(worldCup)), path, false));
     // Each grid is read on its own, as the frame does: one that cannot be read shows empty.
     const auto read = [&](Grid (*view)(int, int), const Texts& header, std::string& note) {
         try {
@@ -110,11 +116,83 @@ PageContent PhasePage(Templates& templates, const WorldCupsPlan& plan, const Peo
     return page;
 }
 
+// The phase's winner: the top of its table; the final's for a tree.
+std::string PhaseWinner(const WorldCupsPlan& plan, int worldCup, std::size_t member,
+                        const Texts& gameTournaments) {
+    if (member < static_cast<std::size_t>(kPhaseCount)) {
+        const Grid table = WorldCupTable(worldCup, static_cast<int>(member));
+        return table.size() > 1 && table[1].size() > 1 ? table[1][1] : std::string();
+    }
+    std::size_t at = kPhaseCount;
+    for (const auto& [cup, tree] : plan.trees) {
+        if (cup != worldCup) continue;
+        const bool playout = tree.plan.file == WorldCupTreeName(worldCup, 1);
+        if (at++ == member) {
+            return FinalWinner(tree.plan.base, gameTournaments, playout ? "playoffs" : "playouts");
+        }
+    }
+    return {};
+}
+
+// The World Cup's table: its phases and trees, linked, and who won each.
+SiteTable CupTable(const WorldCupsPlan& plan, const PeoplePlan& people, int worldCup,
+                   const Texts& gameTournaments) {
+    const PageFamily& family = plan.families.at(static_cast<std::size_t>(worldCup));
+    Grid grid = {{"Phase", "Winner"}};
+    std::vector<std::string> links;
+    for (std::size_t member = 0; member < family.members.size(); ++member) {
+        grid.push_back(
+            {family.members[member].text, PhaseWinner(plan, worldCup, member, gameTournaments)});
+        links.push_back(SiteLink(kOverviewPath, family.members[member].path));
+    }
+    SiteTable::Links players = PlayerLinks(people, kOverviewPath, grid, 1);
+    return {"worldCup-" + std::to_string(worldCup + 1),
+            family.parent.text,
+            std::move(grid),
+            std::nullopt,
+            {SiteTable::Links{0, std::move(links)}, std::move(players)}};
+}
+
+// Both World Cups with their winners (their playoff finals'), then a table of each.
+PageContent OverviewPage(Templates& templates, const WorldCupsPlan& plan,
+                         const PeoplePlan& people) {
+    PageContent page;
+    page.title = "World Cups";
+    page.description = "Both World Cups, their phases and their winners";
+    TemplateData data;
+    TemplateList tables;
+    TemplateList cups;
+    try {
+        const Texts gameTournaments = GameTournamentNames();
+        for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
+            const SiteTable table = CupTable(plan, people, worldCup, gameTournaments);
+            TemplateData cup;
+            cup.set("name", WebText(table.heading));
+            cup.set("anchor", "#" + table.id);
+            for (const auto& [cupOf, tree] : plan.trees) {
+                if (cupOf != worldCup || tree.plan.file != WorldCupTreeName(worldCup, 0)) continue;
+                for (std::size_t row = 1; row < table.grid.size(); ++row) {
+                    if (table.grid[row][0] != tree.plan.title) continue;
+                    cup.set("winner", WebText(table.grid[row][1]));
+                    cup.set("href", table.links[1].hrefs.at(row - 1));
+                }
+            }
+            cups.push_back(std::move(cup));
+            tables.push_back(AddTable(page, kOverviewPath, table));
+        }
+    } catch (const DbError&) {
+        data.set("note", std::string("The World Cups cannot be read"));
+    }
+    data.set("cups", std::move(cups));
+    data.set("tables", std::move(tables));
+    page.body = templates.render("worldcups", data);
+    return page;
+}
+
 }  // namespace
 
-std::string_view FirstWorldCupPath() {
-    static const std::string path = PhasePath(0, 0);
-    return path;
+std::string_view WorldCupsPath() {
+    return kOverviewPath;
 }
 
 std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& people) {
@@ -126,7 +204,12 @@ std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& 
                 {*worldCup, {diagram, "worldcups/" + slugs.add(diagram.title) + ".html"}});
         }
     }
+    for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
+        plan->families.push_back(CupFamily(*plan, worldCup));
+    }
     std::vector<PlannedPage> pages;
+    pages.push_back({{"worldcups", "current", std::string(kOverviewPath)},
+                     [plan, people](Templates& t) { return OverviewPage(t, *plan, *people); }});
     for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
         for (int phase = 0; phase < kPhaseCount; ++phase) {
             pages.push_back(
@@ -137,7 +220,21 @@ std::vector<PlannedPage> WorldCupPages(const std::shared_ptr<const PeoplePlan>& 
         }
     }
     for (const auto& [worldCup, tree] : plan->trees) {
-        pages.push_back(DiagramPage("worldcup", tree, people));
+        pages.push_back(DiagramPage("worldcup", tree, people,
+                                    plan->families.at(static_cast<std::size_t>(worldCup))));
     }
     return pages;
+}
+
+std::map<std::string, std::string, std::less<>> WorldCupGamePaths() {
+    std::map<std::string, std::string, std::less<>> paths;
+    for (int worldCup = 0; worldCup < kWorldCupCount; ++worldCup) {
+        for (int phase = 0; phase < kAllGamesPhase; ++phase) {
+            paths.emplace(
+                WorldCupPrefix(worldCup) + kWorldCupPhases.at(static_cast<std::size_t>(phase)),
+                PhasePath(worldCup, phase));
+        }
+        paths.emplace(WorldCupPrefix(worldCup), PhasePath(worldCup, kAllGamesPhase));
+    }
+    return paths;
 }

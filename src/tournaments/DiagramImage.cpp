@@ -1,10 +1,11 @@
 #include "tournaments/DiagramImage.h"
 
-#include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "core/QtText.h"
 #include "core/Twips.h"
@@ -18,6 +19,38 @@ QColor Colour(const GraphColour& colour) {
 
 QPointF At(int x, int y) {
     return {static_cast<double>(x) / kTwipsPerPixel, static_cast<double>(y) / kTwipsPerPixel};
+}
+
+QFont DiagramFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kDiagramFontPixels);
+    return font;
+}
+
+// A coordinate to a hundredth, as short as it goes ("12", "12.5").
+std::string Number(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, std::round(value * 100) / 100).ptr;
+    return std::string(text, end);
+}
+
+std::string Hex(const QColor& colour) {
+    return colour.name().toStdString();
+}
+
+// Text as XML character data: markup's characters escaped, and what XML 1.0 cannot hold (control
+// characters, line separators) shown as the replacement character.
+std::string XmlText(std::string_view text) {
+    QString clean = ToQString(text);
+    for (QChar& c : clean) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029 ||
+            u == 0xFFFE || u == 0xFFFF) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    return ToUtf8(clean.toHtmlEscaped());
 }
 
 }  // namespace
@@ -41,10 +74,7 @@ void PaintDiagram(const Graph& graph, QPaintDevice& device) {
         painter.setPen(pen);
         painter.drawLine(At(line.x1, line.y1), At(line.x2, line.y2));
     }
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kDiagramFontPixels);
-    painter.setFont(font);
+    painter.setFont(DiagramFont());
     painter.setPen(Qt::black);
     const double ascent = painter.fontMetrics().ascent();
     for (const GraphText& text : graph.texts) {
@@ -64,12 +94,41 @@ QImage DiagramImage(const Graph& graph) {
 }
 
 std::string DiagramSvg(const Graph& graph, std::string_view title) {
-    QBuffer svg;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&svg);
-    generator.setSize(DiagramSize(graph));
-    generator.setViewBox(QRect(QPoint(0, 0), DiagramSize(graph)));
-    generator.setTitle(ToQString(title));
-    PaintDiagram(graph, generator);
-    return svg.data().toStdString();
+    const QSize size = DiagramSize(graph);
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+        Number(size.width()) + "\" height=\"" + Number(size.height()) + "\" viewBox=\"0 0 " +
+        Number(size.width()) + ' ' + Number(size.height()) +
+        "\" shape-rendering=\"crispEdges\">\n<title>" + XmlText(title) +
+        "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+    for (const GraphBox& box : graph.boxes) {
+        const QPointF from = At(box.x1, box.y1);
+        const QPointF to = At(box.x2, box.y2);
+        svg += "<rect x=\"" + Number(from.x()) + "\" y=\"" + Number(from.y()) + "\" width=\"" +
+               Number(to.x() - from.x()) + "\" height=\"" + Number(to.y() - from.y()) +
+               "\" fill=\"" + Hex(Colour(box.fill)) + "\" stroke=\"#aab4c8\"/>\n";
+    }
+    for (const GraphLine& line : graph.lines) {
+        const QPointF from = At(line.x1, line.y1);
+        const QPointF to = At(line.x2, line.y2);
+        const int width = std::max(line.width, 1);
+        svg += "<line x1=\"" + Number(from.x()) + "\" y1=\"" + Number(from.y()) + "\" x2=\"" +
+               Number(to.x()) + "\" y2=\"" + Number(to.y()) + "\" stroke=\"" +
+               Hex(Colour(line.colour)) + "\" stroke-width=\"" + Number(width) + '"';
+        if (line.dotted)
+            svg += " stroke-dasharray=\"" + Number(width) + ' ' + Number(2 * width) + '"';
+        svg += "/>\n";
+    }
+    const QFontMetricsF metrics(DiagramFont());
+    const double lead = (static_cast<double>(kDiagramLine) / kTwipsPerPixel - metrics.height()) / 2;
+    svg += "<g font-family=\"DejaVu Sans, sans-serif\" font-size=\"" + Number(kDiagramFontPixels) +
+           "\" fill=\"#000\">\n";
+    for (const GraphText& text : graph.texts) {
+        const QPointF at = At(text.x, text.y);
+        svg += "<text x=\"" + Number(at.x()) + "\" y=\"" +
+               Number(at.y() + lead + metrics.ascent()) + "\" xml:space=\"preserve\">" +
+               XmlText(text.text) + "</text>\n";
+    }
+    return svg + "</g>\n</svg>\n";
 }

@@ -20,5 +20,6 @@ void PaintDiagram(const Graph& graph, QPaintDevice& device);
 
 QImage DiagramImage(const Graph& graph);
 
-// The same drawing as an SVG document, UTF-8, titled title (plain text; escaped here).
+// The same drawing as an SVG document, UTF-8, titled title (plain text; escaped here). Written
+// directly, its texts as text, so the pictures need no SVG module of the toolkit.
 std::string DiagramSvg(const Graph& graph, std::string_view title);

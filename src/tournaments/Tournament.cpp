@@ -36,8 +36,16 @@ std::string PrefixCondition(std::string_view tournament, const Texts& gameTourna
     return names.empty() ? "1=0" : "tournament in (" + names + ")";
 }
 
-// A date as the user writes dates; a date stored as text stays as it is.
-std::string DateText(const DbValue& value) {
+// Field 0 of every record, as text.
+Texts FirstFields(const std::string& sql) {
+    Texts values;
+    for (const Record row : Query(sql)) values.push_back(row[0].toString());
+    return values;
+}
+
+}  // namespace
+
+std::string TournamentDateText(const DbValue& value) {
     if (value.kind() != DbValue::Kind::Date) return value.toString();
     LocalDateTime when;
     const std::string iso = value.toString();
@@ -48,15 +56,6 @@ std::string DateText(const DbValue& value) {
     const bool midnight = when.hour == 0 && when.minute == 0 && when.second == 0;
     return midnight ? CurrentLocale().shortDate(when) : CurrentLocale().generalDate(when);
 }
-
-// Field 0 of every record, as text.
-Texts FirstFields(const std::string& sql) {
-    Texts values;
-    for (const Record row : Query(sql)) values.push_back(row[0].toString());
-    return values;
-}
-
-}  // namespace
 
 Texts TournamentNames(const std::optional<std::string>& country) {
     std::string sql = "select tournament from [tournament players]";
@@ -108,11 +107,11 @@ std::string TournamentHeading(std::string_view tournament) {
     } catch (const DbError&) {
         // Older databases have no host countries: the heading goes without one.
         held = Query("select [date]" + where);
-        return name + " - held on " + (held.empty() ? "" : DateText(held[0]["date"]));
+        return name + " - held on " + (held.empty() ? "" : TournamentDateText(held[0]["date"]));
     }
     if (held.empty()) return name + " - held in  on ";
     return name + " - held in " + held[0]["country"].toString() + " on " +
-           DateText(held[0]["date"]);
+           TournamentDateText(held[0]["date"]);
 }
 
 Grid TableRows(const std::string& sql) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/ViewTexts.h"
+#include "db/DbValue.h"
 
 // One tournament of the Tournaments frame: its heading, its final table (or what stands in for
 // it), its player filter and its games; and the list of all tournament winners.
@@ -40,6 +41,8 @@ TournamentKind KindOf(std::string_view tournament);
 // "N - held in C on D", the date in the user's short date format; "N - held on D" when the
 // database has no host countries.
 std::string TournamentHeading(std::string_view tournament);
+// A tournament's date as the user writes dates; a date stored as text stays as it is.
+std::string TournamentDateText(const DbValue& value);
 // The final table with its header row, in the order the database returns the rows.
 Grid TournamentTable(std::string_view tournament);
 // "<all players>", then the Team A players in the database's order, then the Team B players not

@@ -10,6 +10,11 @@
 class QImage;
 class QMenu;
 
+// A graph window's picture at design, in twips, and the least it may shrink to: below it the axes'
+// labels and the points leave no room for the chart.
+inline constexpr QSize kGraphWindowPicture(9135, 5295);
+inline constexpr QSize kGraphWindowMinimum(4500, 2700);
+
 // A picture box showing one graph of a view, repainted from the stored graph whenever the window
 // system asks, so covering or moving the window never loses the drawing. A picture with nothing
 // to draw shows the view's note in its middle instead.

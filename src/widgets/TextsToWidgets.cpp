@@ -48,6 +48,11 @@ void ShowComboItems(QComboBox& combo, const Texts& items) {
     for (const std::string& item : items) combo.addItem(ToQString(item));
 }
 
+int PickedRow(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return item != nullptr && item->isSelected() ? list.currentRow() : -1;
+}
+
 void AddListItems(QListWidget& list, const Texts& items) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(items.size()));

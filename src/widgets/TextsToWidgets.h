@@ -33,6 +33,9 @@ void ShowComboItems(QComboBox& combo, const Texts& items);
 // Appends the items to the list.
 void AddListItems(QListWidget& list, const Texts& items);
 
+// The row the user picked; -1 when none is (a current row without selection does not count).
+int PickedRow(const QListWidget& list);
+
 // The grid's width less its border and a vertical scroll bar, shown or not: what its columns can
 // share without a horizontal scroll bar.
 int GridWidthInside(const GridControl& grid);

@@ -1,4 +1,5 @@
-// The sample site's audit: Lighthouse on the start page and a player page, served on loopback
+// The sample site's audit: Lighthouse on the start page and a player page of the scale-1 sample
+// and on the largest player page of the scale-10 one, served on loopback
 // (Lighthouse does not audit file:// pages), and axe-core on the first page of each kind. Prints
 // the scores and the violations; fails when a score is under its goal or axe-core finds any.
 // Usage: node audit.mjs DUZEDO
@@ -45,14 +46,20 @@ async function lighthouseScores(browser, url) {
 }
 
 const sample = writeSampleSite(process.argv[2]);
+const large = writeSampleSite(process.argv[2], 10);
 const server = await serve(sample.site);
+const largeServer = await serve(large.site);
 const browser = await launchBrowser();
 const origin = `http://127.0.0.1:${server.address().port}/`;
+const largeOrigin = `http://127.0.0.1:${largeServer.address().port}/`;
 let short = false;
 try {
   const player = sample.pages.find((p) => p.kind === 'player');
-  for (const path of ['index.html', player.path]) {
-    const { scores, failed } = await lighthouseScores(browser, origin + path);
+  const size = (p) => statSync(join(large.site, p.path)).size;
+  const largest = large.pages.filter((p) => p.kind === 'player').reduce((a, b) => (size(b) > size(a) ? b : a));
+  for (const address of [origin + 'index.html', origin + player.path, largeOrigin + largest.path]) {
+    const path = address.replace(/^http:\/\/[^/]+\//, `${address.startsWith(largeOrigin) ? 'scale 10 ' : ''}`);
+    const { scores, failed } = await lighthouseScores(browser, address);
     console.log(`Lighthouse ${path}: ${Object.entries(scores).map(([id, s]) => `${id} ${s}`).join(', ')}`);
     for (const line of failed) console.log(`  below full marks: ${line}`);
     short ||= Object.entries(goals).some(([id, goal]) => scores[id] < goal);
@@ -69,6 +76,8 @@ try {
 } finally {
   await browser.close();
   server.close();
+  largeServer.close();
   rmSync(sample.dir, { recursive: true, force: true });
+  rmSync(large.dir, { recursive: true, force: true });
 }
 process.exit(short ? 1 : 0);

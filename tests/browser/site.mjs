@@ -11,15 +11,15 @@ const require = createRequire(import.meta.url);
 
 // The kinds of page whose first page is opened; a kind the site does not have yet is passed by.
 export const checkedKinds = ['rankings', 'player', 'pair', 'tournaments', 'tournament', 'worldcup',
-  'winners', 'misc', 'records'];
+  'worldcups', 'winners', 'misc', 'records'];
 
 export const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 export const chromiumFlags = ['--no-sandbox', '--disable-dev-shm-usage', '--disable-gpu'];
 
-// The sample DUZEDO (seed 1, scale 1) and its site in a new temporary folder.
-export function writeSampleSite(duzedo) {
+// The sample DUZEDO (seed 1, scale 1 unless asked) and its site in a new temporary folder.
+export function writeSampleSite(duzedo, scale = 1) {
   const dir = mkdtempSync(join(tmpdir(), 'vpa-site-'));
-  execFileSync(duzedo, ['sample', '--seed', '1', '--out', dir]);
+  execFileSync(duzedo, ['sample', '--seed', '1', '--scale', String(scale), '--out', dir]);
   const site = join(dir, 'site');
   execFileSync(duzedo, ['site', join(dir, 'duzedo.sqlite'), '--out', site]);
   const pages = JSON.parse(readFileSync(join(site, 'pages.json'), 'utf8'));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -24,7 +25,7 @@ namespace fs = std::filesystem;
 // The files a page links to or loads: its links, style sheet and scripts.
 std::vector<std::string> Hrefs(std::string_view html) {
     std::vector<std::string> hrefs;
-    for (const std::string_view attribute : {"href=\"", " src=\""}) {
+    for (const std::string_view attribute : {"href=\"", " src=\"", " data=\""}) {
         for (std::size_t at = html.find(attribute); at != html.npos;
              at = html.find(attribute, at + 1)) {
             const std::size_t start = at + attribute.size();
@@ -39,8 +40,9 @@ std::string SvgTitle(const std::string& svg) {
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
     QString title;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title") {
-            title = xml.readElementText();
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title" &&
+            title.isEmpty()) {
+            title = xml.readElementText();  // the picture's; the points' come after it
         }
     }
     return xml.hasError() ? std::string() : title.toStdString();
@@ -60,13 +62,40 @@ TEST_F(SiteFiles, PagesJsonAndSitemapListEveryPageOnce) {
         const std::string path = page["path"].toString().toStdString();
         EXPECT_TRUE(fs::is_regular_file(Site() / path)) << path;
         const std::string location = kBaseUrl + ("/" + path);
-        EXPECT_NE(sitemap.find("<loc>" + location + "</loc>"), std::string::npos) << path;
+        EXPECT_NE(sitemap.find("<loc>" + location + "</loc><lastmod>"), std::string::npos) << path;
+        EXPECT_NE(Page(path).find("<link rel=\"canonical\" href=\"" + location + "\">"),
+                  std::string::npos)
+            << path;
         files.insert(path);
     }
     EXPECT_EQ(files.size(), static_cast<std::size_t>(pages.size()));
     EXPECT_TRUE(fs::exists(Site() / kSiteMarker));
     EXPECT_LT(fs::file_size(Site() / "assets/site.css"), 15U * 1024);
     EXPECT_LT(fs::file_size(Site() / "assets/site.js"), 15U * 1024);
+}
+
+// A host that copies only changed files copies the start page alone, which says when it was made;
+// a copy of the database, dated otherwise (June 2003 has its own ranking), changes nothing either.
+TEST_F(SiteFiles, TheSameDataWritesTheSameFilesButTheStartPage) {
+    const fs::path again = *dir_ / "again";
+    const fs::path copy = *dir_ / "copied.sqlite";
+    fs::copy_file(db_, copy);
+    using namespace std::chrono;
+    fs::last_write_time(copy, file_clock::from_sys(sys_seconds(sys_days{year{2003} / 6 / 15})));
+    ASSERT_EQ(RunDuzedoTool("site '" + copy.string() + "' --out '" + again.string() +
+                            "' --base-url " + kBaseUrl),
+              0);
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(Site())) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path path = fs::relative(entry.path(), Site());
+        if (path == "index.html") continue;
+        EXPECT_EQ(ReadBytes(entry.path().string()), ReadBytes((again / path).string())) << path;
+        ++files;
+    }
+    EXPECT_GT(files, 1000U);
+    EXPECT_EQ(Page("misc.html").find("Site made on"), std::string::npos);
+    EXPECT_NE(Page("index.html").find("Site made on"), std::string::npos);
 }
 
 TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
@@ -79,6 +108,7 @@ TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
     EXPECT_EQ(ReadBytes((mine / "notes.txt").string()), "keep");
     EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
     EXPECT_FALSE(fs::exists(mine / "notes.txt"));
+    EXPECT_FALSE(fs::exists(mine / "sitemap.xml")) << "a sitemap takes absolute addresses only";
     EXPECT_NE(ReadBytes((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
     EXPECT_EQ(RunDuzedoTool("site '" + (*dir_ / "none.sqlite").string() + "' --out '" +
                             mine.string() + "'"),
@@ -93,9 +123,12 @@ TEST_F(SiteFiles, EveryLinkLeadsToAFile) {
         if (entry.path().extension() != ".html") continue;
         for (std::string href : Hrefs(ReadBytes(entry.path().string()))) {
             href = href.substr(0, href.find('#'));
-            if (href.empty() || href.starts_with("data:")) continue;  // the empty icon
-            EXPECT_TRUE(fs::is_regular_file(entry.path().parent_path() / href))
-                << entry.path() << ": " << href;
+            if (href.empty() || href.starts_with("data:")) continue;  // a CSV in its link
+            // The missing-page page's links, served at any depth, start from the site's address.
+            const std::string base = kBaseUrl + std::string("/");
+            const fs::path target = href.starts_with(base) ? Site() / href.substr(base.size())
+                                                           : entry.path().parent_path() / href;
+            EXPECT_TRUE(fs::is_regular_file(target)) << entry.path() << ": " << href;
             ++links;
         }
     }
@@ -108,7 +141,7 @@ TEST_F(SiteFiles, APlayersGraphsAreTitledPicturesWithTheirNumbers) {
     const std::string page = Page(path.string());
     for (const std::string graph : {"positions", "progress"}) {
         const std::string file = path.stem().string() + ".picGraph-" + graph + ".svg";
-        EXPECT_NE(page.find("<img src=\"" + file + "\""), std::string::npos) << graph;
+        EXPECT_NE(page.find("<object data=\"" + file + "\""), std::string::npos) << graph;
         EXPECT_NE(SvgTitle(Page((path.parent_path() / file).string())).find(player),
                   std::string::npos)
             << graph;
@@ -124,6 +157,20 @@ TEST_F(SiteFiles, APlayersGraphsAreTitledPicturesWithTheirNumbers) {
     }
     EXPECT_GT(numbers.size(), 3U);
     EXPECT_EQ(ReadHtmlTable(page, "picGraph-progress-numbers"), numbers);
+    // A point with its value per ranked month, and a line that breaks at each unranked run.
+    const std::string svg =
+        Page((path.parent_path() / (path.stem().string() + ".picGraph-progress.svg")).string());
+    std::size_t runs = 0;
+    bool inRun = false;
+    for (const RankedMonth& month : PlayerRankingMonths(player)) {
+        runs += month.points && !inRun;
+        inRun = month.points.has_value();
+    }
+    const std::size_t at = svg.find("class=\"line\" d=\"");
+    const std::string line = svg.substr(at, svg.find("\"/>", at) - at);
+    EXPECT_EQ(std::ranges::count(line, 'M'), static_cast<std::ptrdiff_t>(runs));
+    EXPECT_NE(svg.find(numbers.back()[0] + ": " + numbers.back()[1] + " points</title>"),
+              std::string::npos);
 }
 
 TEST_F(SiteFiles, AbbreviatedHeadingsAreExplainedButTheCsvKeepsThemPlain) {

@@ -19,11 +19,6 @@ namespace {
 
 using namespace access_detail;
 
-struct GFreer {
-    void operator()(char* text) const { g_free(text); }
-};
-using GText = std::unique_ptr<char, GFreer>;
-
 constexpr int kJetBigInt = 0x13;  // "Large Number" of newer ACE files, unknown to libmdb 1.0.0
 constexpr int kJetExtendedDate = 0x14;  // "Date/Time Extended" of Access 2019, likewise
 constexpr std::size_t kDefaultBindSize = MDB_BIND_SIZE;

@@ -35,13 +35,6 @@ struct TableDefFreer {
 };
 using TableDefPtr = std::unique_ptr<MdbTableDef, TableDefFreer>;
 
-struct GFreer {
-    void operator()(char* text) const { g_free(text); }
-};
-using GText = std::unique_ptr<char, GFreer>;
-
-// Row offsets on a data page carry two flags above the offset itself.
-constexpr int kRowOffsetMask = 0x1fff;
 constexpr int kOverflowRow = 0x4000;
 constexpr int kMaxOverflowHops = 4;
 // System objects carry the top bit; hidden ones the 0x2 bit. Neither is a table of the user's.

@@ -6,10 +6,10 @@
 
 #include "db/reader/Properties.h"
 
-#include <glib.h>
-
 #include <memory>
 #include <vector>
+
+#include "db/reader/TablePages.h"
 
 namespace {
 
@@ -24,19 +24,14 @@ unsigned Le(std::string_view bytes, std::size_t at, int size) {
     return v;
 }
 
-struct GFreer {
-    void operator()(char* text) const { g_free(text); }
-};
-
 // UTF-16LE as UTF-8; empty where it is not text.
 std::string Utf8(std::string_view utf16) {
     std::u16string units(utf16.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(Le(utf16, 2 * i, 2));
     }
-    const std::unique_ptr<char, GFreer> text(
-        g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(units.data()),
-                        static_cast<glong>(units.size()), nullptr, nullptr, nullptr));
+    const GText text(g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(units.data()),
+                                     static_cast<glong>(units.size()), nullptr, nullptr, nullptr));
     return text ? text.get() : "";
 }
 

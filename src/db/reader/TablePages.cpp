@@ -17,7 +17,6 @@ constexpr int kMaxDefinitionPages = 64;
 // A definition page after the first continues the definition from this byte on.
 constexpr std::size_t kDefinitionPageHeader = 8;
 constexpr unsigned char kCalculatedColumn = 0xc0;  // in a column's extra flags
-constexpr int kRowOffsetMask = 0x1fff;
 // A long value's first four bytes: its length below, where it is in the top byte.
 constexpr std::uint32_t kLongValueLength = 0x00ffffff;
 constexpr unsigned kLongValueInRow = 0x80;

@@ -10,9 +10,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
+
+// Text that libmdb or glib allocated, freed with its owner.
+struct GFreer {
+    void operator()(char* text) const { g_free(text); }
+};
+using GText = std::unique_ptr<char, GFreer>;
+
+// Row offsets on a data page carry two flags above the offset itself.
+inline constexpr int kRowOffsetMask = 0x1fff;
 
 // Throws std::runtime_error saying the file is damaged, and what in it.
 [[noreturn]] void Damaged(const std::string& what);

@@ -29,12 +29,6 @@ namespace {
 
 enum ListButton { kAdd = 0, kRemove = 1, kRemoveAll = 2, kChooseAll = 3 };
 
-// The row the user picked; -1 when none is (a current row without selection does not count).
-int PickedRow(const QListWidget& list) {
-    const QListWidgetItem* item = list.currentItem();
-    return item != nullptr && item->isSelected() ? list.currentRow() : -1;
-}
-
 // Runs an action when the scope ends, by return or by exception.
 template <typename F>
 class AtExit {

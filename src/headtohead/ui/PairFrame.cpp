@@ -16,12 +16,6 @@
 
 namespace {
 
-// The row the user picked; -1 when none is (a current row without selection does not count).
-int PickedRow(const QListWidget& list) {
-    const QListWidgetItem* item = list.currentItem();
-    return item != nullptr && item->isSelected() ? list.currentRow() : -1;
-}
-
 void ShowList(QListWidget& list, const Texts& items) {
     list.clear();
     AddListItems(list, items);

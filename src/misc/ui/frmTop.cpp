@@ -20,10 +20,10 @@
 namespace {
 
 // The window at design, in twips.
-constexpr int kWidth = 6600;
-constexpr int kHeight = 7200;
+constexpr int kTopWidth = 6600;
+constexpr int kTopHeight = 7200;
 // Tenths of the grid's width per column: "#", the player, the value, the games.
-constexpr std::array<double, 4> kColumnTenths = {1, 4, 2.5, 1.5};
+constexpr std::array<double, 4> kTopColumnTenths = {1, 4, 2.5, 1.5};
 // Category 0 has no value column.
 constexpr std::array<double, 4> kGamesOnlyTenths = {1, 5, 0, 3};
 
@@ -38,7 +38,7 @@ frmTop::frmTop(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmTop"));
     setWindowTitle(QStringLiteral("All player records"));
     setFont(parent != nullptr ? parent->font() : font());
-    resize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
+    resize(TwipsToPixels(kTopWidth), TwipsToPixels(kTopHeight));
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -104,7 +104,7 @@ void frmTop::resizeEvent(QResizeEvent* event) {
 
 void frmTop::SizeColumns() {
     const double tenth = PixelsToTwips(GridWidthInside(*grdTop)) / 10.0;
-    const auto& tenths = mStatType == 0 ? kGamesOnlyTenths : kColumnTenths;
+    const auto& tenths = mStatType == 0 ? kGamesOnlyTenths : kTopColumnTenths;
     for (int col = 0; col < 4; ++col) {
         grdTop->setColWidthTwips(col, static_cast<int>(RoundHalfEven(tenth * tenths[col])));
     }

@@ -17,18 +17,18 @@
 namespace {
 
 // The window at design, in twips.
-constexpr int kWidth = 12000;
-constexpr int kHeight = 7200;
+constexpr int kGamesWidth = 12000;
+constexpr int kGamesHeight = 7200;
 constexpr int kColumns = 7;
 // Tenths of the grid's width per column: "#", the two teams, the goals, "Dif", the tournament.
-constexpr double kColumnTenths[kColumns] = {0.8, 2, 2, 1, 1, 1, 2};
+constexpr double kGamesColumnTenths[kColumns] = {0.8, 2, 2, 1, 1, 1, 2};
 
 }  // namespace
 
 frmGames::frmGames(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGames"));
     setFont(parent != nullptr ? parent->font() : font());
-    resize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
+    resize(TwipsToPixels(kGamesWidth), TwipsToPixels(kGamesHeight));
 
     auto* orderLabel = new QLabel(QStringLiteral("Order:"), this);
     cmbOrder = new QComboBox(this);
@@ -94,6 +94,7 @@ void frmGames::resizeEvent(QResizeEvent* event) {
 void frmGames::SizeColumns() {
     const double tenth = PixelsToTwips(GridWidthInside(*grdGames)) / 10.0;
     for (int col = 0; col < kColumns; ++col) {
-        grdGames->setColWidthTwips(col, static_cast<int>(std::lround(tenth * kColumnTenths[col])));
+        grdGames->setColWidthTwips(col,
+                                   static_cast<int>(std::lround(tenth * kGamesColumnTenths[col])));
     }
 }

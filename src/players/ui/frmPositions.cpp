@@ -13,11 +13,8 @@
 
 namespace {
 
-// The picture and the table at design, in twips.
-constexpr QSize kPictureSize(9135, 5295);
+// The table at design, in twips.
 constexpr int kGridWidth = 4200;
-// Below this the graph's margins and points no longer fit.
-constexpr QSize kMinimumPicture(4500, 2700);
 
 }  // namespace
 
@@ -34,10 +31,10 @@ frmPositions::frmPositions(QWidget* parent) : QDialog(parent) {
     grdPos->setFixedWidth(TwipsToPixels(kGridWidth));
     grdPos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    picGraph = new GraphPicture(kPictureSize, this);
+    picGraph = new GraphPicture(kGraphWindowPicture, this);
     picGraph->setObjectName(QStringLiteral("picGraph"));
-    picGraph->setMinimumSize(TwipsToPixels(kMinimumPicture.width()),
-                             TwipsToPixels(kMinimumPicture.height()));
+    picGraph->setMinimumSize(TwipsToPixels(kGraphWindowMinimum.width()),
+                             TwipsToPixels(kGraphWindowMinimum.height()));
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grdPos);

@@ -9,14 +9,6 @@
 #include "widgets/GraphPicture.h"
 #include "widgets/ScreenPlacement.h"
 
-namespace {
-
-constexpr QSize kPictureSize(9135, 5295);
-// Below this the axes' labels leave no room for the chart.
-constexpr QSize kMinimumPicture(4500, 2700);
-
-}  // namespace
-
 frmRankGraph::frmRankGraph(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmRankGraph"));
     setFont(parent != nullptr ? parent->font() : font());
@@ -30,10 +22,10 @@ frmRankGraph::frmRankGraph(QWidget* parent) : QDialog(parent) {
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     Label1->setFont(heading);
 
-    picGraph = new GraphPicture(kPictureSize, this);
+    picGraph = new GraphPicture(kGraphWindowPicture, this);
     picGraph->setObjectName(QStringLiteral("picGraph"));
-    picGraph->setMinimumSize(TwipsToPixels(kMinimumPicture.width()),
-                             TwipsToPixels(kMinimumPicture.height()));
+    picGraph->setMinimumSize(TwipsToPixels(kGraphWindowMinimum.width()),
+                             TwipsToPixels(kGraphWindowMinimum.height()));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

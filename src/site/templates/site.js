@@ -61,37 +61,53 @@
     apply();
   }
 
-  // Letters without their accents, in lower case: "jose" finds "José".
+  // Letters and digits without their accents, in lower case, punctuation dropped and spaces
+  // made one: "jose" finds "José", "oneil" finds "O'Neil S".
   function searchKey(text) {
-    return text.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase();
+    return text.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase()
+      .replace(/[^\p{L}\p{N}\s]/gu, '').replace(/\s+/g, ' ').trim();
   }
 
   // Up to ten players: names that begin with the text first, then a word that does, then any
   // other name holding it; each group in the players' order.
   function matches(names, text) {
-    var key = searchKey(text.trim());
-    var groups = [[], [], []];
+    var key = searchKey(text);
+    var groups = [[], [], [], []];
     if (!key) return [];
-    for (var i = 0; i < names.length; i += 2) {
+    for (var i = 0; i < names.length; i += 4) {
       var name = searchKey(names[i]);
       var at = name.indexOf(key);
       if (at < 0) continue;
-      groups[at === 0 ? 0 : /\s/.test(name.charAt(at - 1)) ? 1 : 2].push(i);
+      // The name itself, typed whole, comes before every other.
+      groups[name === key ? 0 : at === 0 ? 1 : name.charAt(at - 1) === ' ' ? 2 : 3].push(i);
     }
-    return groups[0].concat(groups[1], groups[2]).slice(0, 10);
+    return groups[0].concat(groups[1], groups[2], groups[3]).slice(0, 10);
+  }
+
+  // What a result says besides the name: the country and the place in the current rankings.
+  function details(names, at) {
+    var parts = [names[at + 2], names[at + 3] ? 'ranked ' + names[at + 3] : ''];
+    return parts.filter(Boolean).join(', ');
   }
 
   // The search box: a combobox over the name index, which loads at the first focus so that
-  // pages stay light; arrows choose, Enter goes to the chosen or the first player, Esc closes.
+  // pages stay light; arrows choose, Enter goes to the chosen or the first player (the one
+  // named, when the whole name was typed), Esc closes. A text that finds nobody says so.
   function makeSearch(form) {
     var root = form.getAttribute('data-root');
     var input = form.querySelector('input');
     var list = form.querySelector('[role=listbox]');
+    var status = document.createElement('p');
+    status.className = 'search-status';
+    status.setAttribute('role', 'status');
+    form.appendChild(status);
     var found = [];
     var active = -1;
+    var pending = false;  // Enter came before the names
     function go(index) {
       var names = window.siteNames;
-      if (found.length) location.href = root + 'players/' + names[found[Math.max(index, 0)] + 1] + '.html';
+      if (!names) pending = true;
+      else if (found.length) location.href = root + 'players/' + names[found[Math.max(index, 0)] + 1] + '.html';
     }
     function mark(index) {
       active = index;
@@ -108,26 +124,44 @@
         var item = document.createElement('li');
         item.id = 'search-' + i;
         item.setAttribute('role', 'option');
-        item.textContent = window.siteNames[at];
+        var name = document.createElement('span');
+        name.textContent = window.siteNames[at];
+        item.appendChild(name);
+        var more = details(window.siteNames, at);
+        if (more) {
+          var where = document.createElement('span');
+          where.className = 'where';
+          where.textContent = more;
+          item.appendChild(where);
+        }
         item.addEventListener('mousedown', function (event) { event.preventDefault(); });
         item.addEventListener('click', function () { go(i); });
         list.appendChild(item);
       });
       list.hidden = !found.length;
       input.setAttribute('aria-expanded', String(found.length > 0));
+      var none = window.siteNames && !found.length && searchKey(input.value);
+      status.textContent = none ? 'No player\u2019s name holds \u201c' + input.value.trim() + '\u201d' : '';
       mark(-1);
     }
     function load() {
       if (window.siteNames || form.querySelector('script')) return;
       var script = document.createElement('script');
       script.src = root + 'assets/names.js';
-      script.onload = show;
+      script.onload = function () {
+        show();
+        if (pending) go(active);
+      };
       form.appendChild(script);
     }
     input.addEventListener('focus', load);
-    input.addEventListener('input', show);
+    input.addEventListener('input', function () {
+      pending = false;
+      show();
+    });
     function close() {
       list.hidden = true;
+      status.textContent = '';
       input.setAttribute('aria-expanded', 'false');
       mark(-1);
     }
@@ -149,7 +183,22 @@
     });
   }
 
+  // A table wider than the page scrolls sideways in its box (and its heading row then stays at
+  // the box's top); the others lie on the page, their heading row sticking to the window's top.
+  // Watched rather than measured at once: a table far down the page is laid out only when the
+  // reader nears it.
+  function markWide() {
+    if (!window.ResizeObserver) return;
+    var watch = new ResizeObserver(function (entries) {
+      entries.forEach(function (entry) {
+        var box = entry.target.parentElement;
+        box.classList.toggle('wide', entry.target.offsetWidth > box.clientWidth + 1);
+      });
+    });
+    document.querySelectorAll('.scroll > table').forEach(function (table) { watch.observe(table); });
+  }
   document.querySelectorAll('form.search').forEach(makeSearch);
   document.querySelectorAll('table.grid').forEach(makeSortable);
   document.querySelectorAll('select[data-table]').forEach(makeFilter);
+  markWide();
 })();
