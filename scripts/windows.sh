@@ -4,7 +4,7 @@
 # ${XDG_CACHE_HOME:-~/.cache}/vpa-windows/<versions>/, so only the first run pays for them; each
 # step is skipped when its result is there.
 #
-#   scripts/windows.sh [deps|sources|headers|sqlite|mdbtools|googletest|qtbase|qtsvg|program]...
+#   scripts/windows.sh [deps|sources|headers|sqlite|iconv|mdbtools|googletest|qtbase|program]...
 #
 # With no step it runs them all. The Qt build takes hours on a small machine: run the script
 # niced and in the background (nohup nice -n 19 scripts/windows.sh deps >log 2>&1 &).
@@ -19,17 +19,19 @@ host=x86_64-w64-mingw32
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
 declare -A version=(
     [qt6-base]=$(source_version qt6-base-dev)
-    [qt6-svg]=$(source_version qt6-svg-dev)
     [sqlite3]=$(source_version libsqlite3-dev)
     [mdbtools]=$(source_version mdbtools-dev)
     [googletest]=$(source_version libgtest-dev)
 )
-upstream() { local v=${version[$1]#*:}; v=${v%-*}; echo "${v%%+*}"; }
+upstream_of() { local v=${1#*:}; v=${v%-*}; echo "${v%%+*}"; }
+upstream() { upstream_of "${version[$1]}"; }
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/vpa-windows
-dir=$cache/qt$(upstream qt6-base)-sqlite$(upstream sqlite3)-mdbtools$(upstream mdbtools)
-dir+=-gtest$(upstream googletest)-gcc$($host-g++-posix -dumpversion)
-src=$dir/src build=$dir/build prefix=$dir/prefix stamps=$dir/stamps
-mkdir -p "$src" "$build" "$prefix" "$stamps"
+# The folder of the libraries built from these versions, mdbtools' given apart (see below).
+folder_for() {
+    local name
+    name=$cache/qt$(upstream qt6-base)-sqlite$(upstream sqlite3)-mdbtools$(upstream_of "$1")
+    echo "$name-gtest$(upstream googletest)-gcc$($host-g++-posix -dumpversion)"
+}
 
 # apt-get with a sources list and state of its own, so the machine's apt set-up stays as it is.
 apt_dir=$cache/apt
@@ -38,19 +40,83 @@ apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::Sourc
              -o "Dir::State::Status=/var/lib/dpkg/status")
 # As root, apt's unprivileged download user could not write the cache's folders.
 [ "$(id -u)" -ne 0 ] || apt_options+=(-o "APT::Sandbox::User=root")
-fetch_sources() {
+# Trixie is listed for mdbtools alone (below); apt verifies its index as it does bookworm's.
+apt_update() {
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
     cat >"$apt_dir/sources.list" <<'EOF'
 deb-src http://deb.debian.org/debian bookworm main
 deb-src http://deb.debian.org/debian bookworm-updates main
 deb-src http://deb.debian.org/debian-security bookworm-security main
+deb-src http://deb.debian.org/debian trixie main
 EOF
     apt-get "${apt_options[@]}" update -qq
+}
+# A source package's files as apt's verified index gives them: URI, name, size, SHA256:sum.
+source_uris() {
+    apt-get "${apt_options[@]}" source -qq --print-uris "$1=$2" | sed -n "s/^'\([^']*\)' /\1 /p"
+}
+
+# The archive no longer serves the tarballs of bookworm's mdbtools (1.0.0+dfsg-1.1), only its
+# .dsc. Trixie's 1.0.1-0.1 is still served (its tarballs, not its .dsc): it is built then.
+mdbtools_fallback=1.0.1-0.1
+pick_mdbtools() {
+    local one
+    for one in "${version[mdbtools]}" "$mdbtools_fallback"; do
+        [ ! -e "$(folder_for "$one")/stamps/source-mdbtools" ] || { echo "$one"; return; }
+    done
+    grep -qs trixie "$apt_dir/sources.list" || apt_update >&2
+    local tarball
+    tarball=$(source_uris mdbtools "${version[mdbtools]}" | awk '$2 ~ /\.orig\./ { print $1 }')
+    if [ -n "$tarball" ] && curl -fsIL --max-time 60 "$tarball" >/dev/null; then
+        echo "${version[mdbtools]}"
+    else
+        echo "$mdbtools_fallback"
+    fi
+}
+version[mdbtools]=$(pick_mdbtools)
+dir=$(folder_for "${version[mdbtools]}")
+src=$dir/src build=$dir/build prefix=$dir/prefix stamps=$dir/stamps
+mkdir -p "$src" "$build" "$prefix" "$stamps"
+
+# A source package whose .dsc the archive does not serve: its tarballs fetched one by one, each
+# checked against the SHA256 of apt's verified index, and unpacked as dpkg-source would.
+fetch_unsigned_source() {
+    local uri name size sum tarballs=()
+    while read -r uri name size sum; do
+        [[ $name == *.dsc ]] && continue
+        curl -fsSL --max-time 900 -o "$src/$name" "$uri" || return 1
+        if [ "$(sha256sum <"$src/$name" | cut -d' ' -f1)" != "${sum#SHA256:}" ]; then
+            echo "error: $name ($size bytes) differs from Debian's index: refused" >&2
+            rm -f "$src/$name"
+            return 1
+        fi
+        tarballs+=("$src/$name")
+    done < <(source_uris "$1" "$2")
+    [ ${#tarballs[@]} -gt 0 ] || return 1
+    local out tarball patch
+    out=$src/$1-$(upstream_of "$2")
+    # Run where its failure is tested, so set -e does not apply: each step returns on failure.
+    rm -rf "$out" && mkdir -p "$out" || return 1
+    for tarball in "${tarballs[@]}"; do
+        [[ $tarball != *.orig.* ]] || tar -xf "$tarball" -C "$out" --strip-components=1 || return 1
+    done
+    for tarball in "${tarballs[@]}"; do
+        [[ $tarball != *.debian.* ]] || tar -xf "$tarball" -C "$out" || return 1
+    done
+    [ -e "$out/debian/patches/series" ] || return 0
+    while read -r patch _; do
+        [[ -z $patch || $patch == \#* ]] || patch -s -d "$out" -p1 <"$out/debian/patches/$patch" ||
+            return 1
+    done <"$out/debian/patches/series"
+}
+fetch_sources() {
+    apt_update
     local package
     for package in "${!version[@]}"; do
         [ -e "$stamps/source-$package" ] && continue
         # A package the archive cannot serve fails only the steps that need it.
-        if (cd "$src" && apt-get "${apt_options[@]}" source -qq "$package=${version[$package]}"); then
+        if (cd "$src" && apt-get "${apt_options[@]}" source -qq "$package=${version[$package]}") ||
+            fetch_unsigned_source "$package" "${version[$package]}"; then
             touch "$stamps/source-$package"
         else
             echo "warning: no source of $package ${version[$package]}" >&2
@@ -98,7 +164,7 @@ build_sqlite() {
     $host-ar rcs "$prefix/lib/libsqlite3.a" "$out/sqlite3.o"
     cp "$out/sqlite3.h" "$out/sqlite3ext.h" "$prefix/include/"
     cat >"$prefix/lib/pkgconfig/sqlite3.pc" <<PC
-prefix=$prefix
+prefix=\${pcfiledir}/../..
 Name: SQLite
 Description: SQL database engine
 Version: $(upstream sqlite3)
@@ -107,21 +173,48 @@ Cflags: -I\${prefix}/include
 PC
 }
 
+# MinGW has no iconv: libmdb (Jet 3 code pages, Jet 4 UTF-16) and the reader use the project's
+# own, over the Win32 conversions. Rebuilt whenever its source changes.
+iconv_source=$root/packaging/windows/iconv
+build_iconv() {
+    mkdir -p "$build/iconv" "$prefix/include" "$prefix/lib"
+    $host-gcc-posix -std=c11 -O2 -Wall -Wextra -Werror -c "$iconv_source/iconv.c" \
+        -o "$build/iconv/iconv.o"
+    rm -f "$prefix/lib/libiconv.a"
+    $host-ar rcs "$prefix/lib/libiconv.a" "$build/iconv/iconv.o"
+    cp "$iconv_source/iconv.h" "$prefix/include/"
+}
+build_iconv_when_changed() {
+    local sum
+    sum=$(cat "$iconv_source/iconv.c" "$iconv_source/iconv.h" | sha256sum | cut -c1-16)
+    done_or "iconv-$sum" build_iconv
+}
+
 # libmdb alone, static, without GLib (it carries a small stand-in), and its pkg-config file.
 build_mdbtools() {
+    build_iconv_when_changed
     local source out=$build/mdbtools
     source=$(source_dir mdbtools)
     rm -rf "$out" && cp -a "$source" "$out"
+    # What configure sets for MinGW breaks a static build: libtool's -no-undefined in LDFLAGS
+    # fails its link tests (iconv's among them), a spawnv define clashes with MinGW's own, and
+    # the locale type is MinGW's _locale_t.
+    sed -i 's/^\( *\)\[\*mingw\*\], \[LDFLAGS=.*/\1[*mingw*], [LOCALE_T=_locale_t], [])/' \
+        "$out/configure.ac"
+    grep -q 'LOCALE_T=_locale_t' "$out/configure.ac"
     (cd "$out" && autoreconf -fi -Wnone >/dev/null &&
         ./configure -q --host=$host --prefix="$prefix" --disable-glib --disable-man \
-            --enable-static --disable-shared &&
+            --enable-static --disable-shared CC=$host-gcc-posix \
+            CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" &&
+        grep -q 'HAVE_ICONV_H 1' include/mdbtools.h &&
         make -s -C include install && make -s -C src/libmdb install)
+    mkdir -p "$prefix/lib/pkgconfig"
     cat >"$prefix/lib/pkgconfig/libmdb.pc" <<PC
-prefix=$prefix
+prefix=\${pcfiledir}/../..
 Name: libmdb
 Description: reading Access files
 Version: $(upstream mdbtools)
-Libs: -L\${prefix}/lib -lmdb
+Libs: -L\${prefix}/lib -lmdb -liconv
 Cflags: -I\${prefix}/include
 PC
 }
@@ -161,16 +254,6 @@ build_qtbase() {
     cmake --install "$build/qtbase"
 }
 
-build_qtsvg() {
-    local source
-    source=$(source_dir qt6-svg)
-    "${cross_cmake[@]}" -S "$source" -B "$build/qtsvg" -DCMAKE_PREFIX_PATH="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    cmake --build "$build/qtsvg" -j"$jobs"
-    cmake --install "$build/qtsvg"
-}
-
 # The project itself, from its own CMake files.
 build_program() {
     "${cross_cmake[@]}" -S "$root" -B "$root/build-windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -183,7 +266,8 @@ run_step() {
         sources) fetch_sources ;;
         headers) link_headers ;;
         program) build_program ;;
-        sqlite | mdbtools | googletest | qtbase | qtsvg) done_or "$1" "build_$1" ;;
+        sqlite | mdbtools | googletest | qtbase) done_or "$1" "build_$1" ;;
+        iconv) build_iconv_when_changed ;;
         *) echo "unknown step: $1" >&2; exit 2 ;;
     esac
 }
@@ -195,7 +279,7 @@ for step in "${steps[@]}"; do
     # Each library in a process of its own, so one that fails (its source missing, say) does not
     # keep the others from being built.
     failed=()
-    for one in sources headers sqlite mdbtools googletest qtbase qtsvg; do
+    for one in sources headers sqlite iconv mdbtools googletest qtbase; do
         VPA_WINDOWS_SETUP_DONE=1 "$0" "$one" || failed+=("$one")
     done
     if [ ${#failed[@]} -gt 0 ]; then
