@@ -15,8 +15,9 @@ if(VPA_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
 endif()
 
 # GNU ld takes most of a minute over a test program with debug information; lld takes seconds.
+# MinGW's GCC links with its own ld.
 find_program(VPA_LLD ld.lld)
-if(VPA_LLD)
+if(VPA_LLD AND NOT WIN32)
     add_link_options(-fuse-ld=lld)
 endif()
 

@@ -1,6 +1,8 @@
 #include "db/AccessReaderProcess.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <system_error>
 
 #include "db/AccessStream.h"
+#include "db/RunningProgram.h"
 #include "db/Utf8Path.h"
 
 namespace access_detail {
@@ -21,7 +24,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kReaderName = "vpa_mdbreader";
+// With the platform's suffix for programs, as the build names it.
+constexpr const char* kReaderName = VPA_READER_FILE_NAME;
 
 int Milliseconds(Clock::duration d) {
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(d).count());
@@ -32,6 +36,15 @@ int Milliseconds(Clock::duration d) {
 bool QtCanHold(const std::string& name) {
     return QFile::encodeName(QFile::decodeName(QByteArray::fromStdString(name))).toStdString() ==
            name;
+}
+
+// A file name as a Qt string: the platform's bytes decoded on Unix, the UTF-16 name on Windows.
+QString ToQt(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
 }
 
 // Kills and reaps the child unless it has finished, so that no way out leaves it running.
@@ -63,13 +76,15 @@ void Start(QProcess& process, const std::filesystem::path& program,
     // Only the stream matters: libmdb's warnings on standard error would pile up unread.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    QString name = QFile::decodeName(program.c_str());
+    QString name = ToQt(program);
+#ifndef _WIN32
     if (!QtCanHold(Utf8Text(program))) {
         // A folder name Qt cannot spell: the child moves there itself, by the platform's name.
         const std::string folder = Utf8Text(program.parent_path());
         process.setChildProcessModifier([folder] { (void)::chdir(folder.c_str()); });
         name = QStringLiteral("./") + QFile::decodeName(program.filename().c_str());
     }
+#endif
     process.start(name, nativeArguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(Milliseconds(timeout))) {
         throw DbError("cannot start the reader (" + process.errorString().toStdString() + ")");
@@ -95,12 +110,20 @@ void Pump(QProcess& process, StreamDecoder& decoder, const ChildLimits& limits) 
 
 void CheckExit(const QProcess& process) {
     if (process.exitStatus() == QProcess::CrashExit) {
+#ifdef _WIN32
+        // Qt keeps the exception code (an NTSTATUS) that ended the process as its exit code.
+        throw DbError("the reader crashed (exception 0x" +
+                      QByteArray::number(static_cast<uint>(process.exitCode()), 16).toStdString() +
+                      "): the file is damaged");
+#else
         // Qt keeps the number of the signal that ended the process as its exit code.
         const int signal = process.exitCode();
         throw DbError(signal == SIGALRM ? std::string("the reader took too long")
                                         : "the reader crashed (signal " + std::to_string(signal) +
                                               "): the file is damaged");
+#endif
     }
+    if (process.exitCode() == kReaderTimedOut) throw DbError("the reader took too long");
     if (process.exitCode() != 0) throw DbError("the reader failed");
 }
 
@@ -118,12 +141,15 @@ std::vector<std::string> ReaderArguments(const std::string& file,
 }
 
 std::filesystem::path ReaderProgram() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) return self.parent_path() / kReaderName;
+    if (const auto self = RunningProgram()) return self->parent_path() / kReaderName;
     if (QCoreApplication::instance() != nullptr) {
-        const QByteArray dir = QFile::encodeName(QCoreApplication::applicationDirPath());
-        return Utf8Path(dir.toStdString()) / kReaderName;
+#ifdef _WIN32
+        const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdWString();
+#else
+        const std::filesystem::path dir =
+            Utf8Path(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+#endif
+        return dir / kReaderName;
     }
     throw DbError("there is no telling where the reader program is");
 }

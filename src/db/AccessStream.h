@@ -22,6 +22,10 @@ inline constexpr std::string_view kHexArgument = "--hex";
 std::string ToHex(std::string_view bytes);
 std::optional<std::string> FromHex(std::string_view hex);
 
+// The reader's exit status when it outlives ChildLimits::lifetimeSeconds where no alarm signal
+// ends it (Windows).
+inline constexpr int kReaderTimedOut = 124;
+
 // What the program lets the reader take; the reader also ends itself at the end of its lifetime.
 struct ChildLimits {
     // Longest silence from the reader before it counts as hung.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/JetText.h"
+#include "db/RunningProgram.h"
 #include "db/Utf8Path.h"
 
 std::unique_ptr<Connection> gConn;
@@ -38,9 +39,8 @@ bool HasDuzedoTables(const Connection& conn) {
 
 std::string AppDir() {
     if (!AppDirOverride().empty()) return AppDirOverride();
+    if (const auto exe = RunningProgram()) return WithSeparator(Utf8Text(exe->parent_path()));
     std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) return WithSeparator(Utf8Text(exe.parent_path()));
     return WithSeparator(Utf8Text(std::filesystem::current_path(error)));
 }
 

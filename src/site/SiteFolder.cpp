@@ -1,12 +1,16 @@
 #include "site/SiteFolder.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -17,22 +21,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) close(fd_);
+std::vector<std::string> CheckedParts(std::string_view path) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view part = path.substr(start, end - start);
+        if (part.empty() || part == "." || part == ".." || part.find('\0') != part.npos) {
+            throw SiteError("refused file name in the site: " + std::string(path));
+        }
+        parts.emplace_back(part);
+        if (end == path.size()) return parts;
+        start = end + 1;
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-[[noreturn]] void Fail(const std::string& what, const fs::path& path) {
-    throw SiteError(what + " " + Utf8Text(path) + ": " + std::strerror(errno));
 }
 
 // The folder as one absolute name without a trailing separator.
@@ -52,6 +53,99 @@ void CheckTarget(const fs::path& dir, bool force) {
                     " holds files the site command did not write; --force replaces it");
 }
 
+#ifdef _WIN32
+
+// Windows has no descriptor-relative calls: each folder on the way is checked for a link (a
+// junction counts) before it is entered, and files are made only where nothing is.
+[[noreturn]] void Fail(const std::string& what, const fs::path& path,
+                       const std::error_code& error) {
+    throw SiteError(what + " " + Utf8Text(path) + ": " + error.message());
+}
+
+// A new folder beside dir whose name ends in tag and six random characters.
+fs::path MakeFolderBeside(const fs::path& dir, const std::string& tag) {
+    std::random_device random;
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::error_code error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "." + Utf8Text(dir.filename()) + tag;
+        for (int i = 0; i < 6; ++i) name += letters[random() % letters.size()];
+        const fs::path folder = dir.parent_path() / Utf8Path(name);
+        if (fs::create_directory(folder, error)) return folder;
+        if (error) break;
+    }
+    Fail("cannot make a folder beside", dir, error);
+}
+
+fs::path MakeTempBeside(const fs::path& dir) {
+    fs::create_directories(dir.parent_path());
+    return MakeFolderBeside(dir, ".new-");
+}
+
+void WriteBelow(const fs::path& top, const std::vector<std::string>& parts, std::string_view bytes,
+                const fs::path& shown) {
+    fs::path at = top;
+    std::error_code error;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        at /= Utf8Path(parts[i]);
+        fs::create_directory(at, error);
+        if (error) Fail("cannot make", shown, error);
+        if (!fs::is_directory(fs::symlink_status(at, error))) {
+            Fail("cannot open", shown, std::make_error_code(std::errc::not_a_directory));
+        }
+    }
+    at /= Utf8Path(parts.back());
+    if (fs::exists(fs::symlink_status(at, error))) {
+        Fail("cannot write", shown, std::make_error_code(std::errc::file_exists));
+    }
+    std::ofstream out(at, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) Fail("cannot write", shown, std::make_error_code(std::errc::io_error));
+}
+
+// Puts fresh in dir's place in two steps: Windows cannot swap two folders in one.
+void Replace(const fs::path& fresh, const fs::path& dir) {
+    const fs::path old = MakeFolderBeside(dir, ".old-");
+    std::error_code error;
+    fs::remove(old, error);
+    fs::rename(dir, old, error);
+    if (error) Fail("cannot move away", dir, error);
+    fs::rename(fresh, dir, error);
+    if (error) {
+        std::error_code ignored;
+        fs::rename(old, dir, ignored);
+        Fail("cannot replace", dir, error);
+    }
+    fs::remove_all(old, error);
+}
+
+void MoveInPlace(const fs::path& fresh, const fs::path& dir) {
+    std::error_code error;
+    fs::rename(fresh, dir, error);
+    if (error) Fail("cannot move the site to", dir, error);
+}
+
+#else
+
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+[[noreturn]] void Fail(const std::string& what, const fs::path& path) {
+    throw SiteError(what + " " + Utf8Text(path) + ": " + std::strerror(errno));
+}
+
 // A new folder beside dir, readable as the user's other new folders are.
 fs::path MakeTempBeside(const fs::path& dir) {
     fs::create_directories(dir.parent_path());
@@ -61,21 +155,6 @@ fs::path MakeTempBeside(const fs::path& dir) {
     umask(mask);
     chmod(pattern.c_str(), 0777 & ~mask);
     return pattern;
-}
-
-std::vector<std::string> CheckedParts(std::string_view path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = std::min(path.find('/', start), path.size());
-        const std::string_view part = path.substr(start, end - start);
-        if (part.empty() || part == "." || part == ".." || part.find('\0') != part.npos) {
-            throw SiteError("refused file name in the site: " + std::string(path));
-        }
-        parts.emplace_back(part);
-        if (end == path.size()) return parts;
-        start = end + 1;
-    }
 }
 
 // The folder part below parent, made when missing; a symbolic link there is refused.
@@ -116,6 +195,28 @@ void Replace(const fs::path& fresh, const fs::path& dir) {
     fs::remove_all(old, ignored);
 }
 
+// Writes bytes to the file parts below top, making its folders, through descriptors so that
+// no symbolic link is followed on the way.
+void WriteBelow(const fs::path& top, const std::vector<std::string>& parts, std::string_view bytes,
+                const fs::path& shown) {
+    auto folder = std::make_unique<FileDescriptor>(
+        open(top.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder->get() < 0) Fail("cannot open", top);
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        folder = std::make_unique<FileDescriptor>(OpenFolder(folder->get(), parts[i], shown));
+    }
+    const FileDescriptor file(openat(folder->get(), parts.back().c_str(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (file.get() < 0) Fail("cannot write", shown);
+    WriteAll(file.get(), bytes, shown);
+}
+
+void MoveInPlace(const fs::path& fresh, const fs::path& dir) {
+    if (std::rename(fresh.c_str(), dir.c_str()) != 0) Fail("cannot move the site to", dir);
+}
+
+#endif
+
 }  // namespace
 
 bool HoldsOtherFiles(const fs::path& dir) {
@@ -138,25 +239,15 @@ SiteFolder::~SiteFolder() {
 
 void SiteFolder::write(std::string_view path, std::string_view bytes) {
     const std::vector<std::string> parts = CheckedParts(path);
-    const fs::path shown = temp_ / path;
-    auto folder = std::make_unique<FileDescriptor>(
-        open(temp_.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (folder->get() < 0) Fail("cannot open", temp_);
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-        folder = std::make_unique<FileDescriptor>(OpenFolder(folder->get(), parts[i], shown));
-    }
-    const FileDescriptor file(openat(folder->get(), parts.back().c_str(),
-                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file.get() < 0) Fail("cannot write", shown);
-    WriteAll(file.get(), bytes, shown);
+    WriteBelow(temp_, parts, bytes, temp_ / path);
 }
 
 void SiteFolder::commit() {
     write(kSiteMarker, "Written by duzedo site; the next run replaces this folder whole.\n");
     if (fs::exists(fs::symlink_status(dir_))) {
         Replace(temp_, dir_);
-    } else if (std::rename(temp_.c_str(), dir_.c_str()) != 0) {
-        Fail("cannot move the site to", dir_);
+    } else {
+        MoveInPlace(temp_, dir_);
     }
     committed_ = true;
 }

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <map>
 #include <set>
-#include <system_error>
 
 #include "app/CommandLine.h"
+#include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
 #include "support/TestData.h"
 
@@ -44,9 +44,7 @@ struct ProgramRun {
 };
 
 std::filesystem::path ProgramPath() {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : self.parent_path() / "VPAStats";
+    return BesideTests("VPAStats");
 }
 
 // Where no window can be opened: an X11 platform without a display, so that making the

@@ -5,12 +5,16 @@
 #include <QProcess>
 #include <QStringList>
 #include <cstdlib>
-#include <system_error>
+
+#include "db/RunningProgram.h"
+
+std::filesystem::path BesideTests(const std::string& program) {
+    const auto self = RunningProgram();
+    return self ? self->parent_path() / (program + VPA_EXE_SUFFIX) : std::filesystem::path();
+}
 
 std::filesystem::path DuzedoToolPath() {
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : self.parent_path() / "duzedo";
+    return BesideTests("duzedo");
 }
 
 int RunDuzedoTool(const std::string& arguments) {

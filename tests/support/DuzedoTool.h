@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// A program the build puts beside the test program, by its name without the platform's suffix;
+// empty when the system does not tell where the test program is.
+std::filesystem::path BesideTests(const std::string& program);
+
 // The duzedo command-line tool, which the build puts beside the test program; tests that run it
 // skip when it is not there.
 std::filesystem::path DuzedoToolPath();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "db/RunningProgram.h"
 #include "support/FileBytes.h"
 #include "support/SqliteEdit.h"
 
@@ -14,7 +15,7 @@ std::string TestData(std::string_view name) {
     // which lies beside the test programs' folder.
     fs::path source = __FILE__;
     if (source.is_relative()) {
-        source = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tests" / source;
+        source = RunningProgram().value().parent_path().parent_path() / "tests" / source;
     }
     const fs::path file = source.parent_path().parent_path() / "data" / name;
     std::string text = ReadBytes(file);

@@ -3,8 +3,11 @@
 // From libmdb's view of a column and of one field of a row to the stream's column types and
 // values.
 
-// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block.
+// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block. On Windows
+// libmdb is built without GLib and carries a small stand-in of its own.
+#ifndef _WIN32
 #include <glib.h>
+#endif
 #include <mdbtools.h>
 
 #include <optional>

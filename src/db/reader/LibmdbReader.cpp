@@ -6,9 +6,13 @@
 #include "db/reader/LibmdbReader.h"
 
 #include <iconv.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -240,7 +244,7 @@ MdbCatalogEntry TableEntry(MdbHandle& mdb, const std::string& name, std::uint32_
     entry.object_type = MDB_TABLE;
     entry.table_pg = definitionPage;
     entry.flags = static_cast<int>(flags);
-    g_strlcpy(entry.object_name, name.c_str(), sizeof entry.object_name);
+    std::snprintf(entry.object_name, sizeof entry.object_name, "%s", name.c_str());
     return entry;
 }
 
@@ -293,10 +297,33 @@ void RefuseEncrypted(const MdbHandle& mdb) {
 bool IsUserTable(const MdbCatalogEntry& entry) {
     if (entry.object_type != MDB_TABLE) return false;
     if (static_cast<std::uint32_t>(entry.flags) & kSystemObject) return false;
-    return g_ascii_strncasecmp(entry.object_name, "MSys", 4) != 0;
+    const std::string_view prefix = "msys";
+    const std::string_view name = std::string_view(entry.object_name).substr(0, prefix.size());
+    return !std::equal(name.begin(), name.end(), prefix.begin(), prefix.end(), [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+    });
 }
 
 // Table names compare as Access compares them, without regard to case.
+#ifdef _WIN32
+std::wstring Wide(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(std::max(n, 0)));
+    return wide;
+}
+
+bool IsWanted(const char* name, const std::vector<std::string>& tables) {
+    if (tables.empty()) return true;
+    const std::wstring wide = Wide(name);
+    return std::any_of(tables.begin(), tables.end(), [&](const std::string& table) {
+        const std::wstring wanted = Wide(table);
+        return ::CompareStringOrdinal(wide.data(), static_cast<int>(wide.size()), wanted.data(),
+                                      static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL;
+    });
+}
+#else
 bool IsWanted(const char* name, const std::vector<std::string>& tables) {
     if (tables.empty()) return true;
     const GText folded(g_utf8_casefold(name, -1));
@@ -305,6 +332,7 @@ bool IsWanted(const char* name, const std::vector<std::string>& tables) {
         return folded && wanted && std::string_view(folded.get()) == wanted.get();
     });
 }
+#endif
 
 // libmdb decodes Jet 4 text as UCS-2, which turns every character beyond the Basic Multilingual
 // Plane into question marks; Jet 4 text is UTF-16.
@@ -323,7 +351,11 @@ void ReadWithLibmdb(const std::string& path, const std::vector<std::string>& tab
                     access_detail::StreamWriter& out) {
     // Settings of libmdb's own tools: other target encodings, debug output, a search path.
     for (const char* name : {"MDBICONV", "MDB_JET3_CHARSET", "MDBOPTS", "MDBPATH"}) {
+#ifdef _WIN32
+        ::_putenv_s(name, "");  // an empty value removes the variable
+#else
         ::unsetenv(name);
+#endif
     }
     const MdbPtr mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb) throw std::runtime_error("libmdb does not recognise it as an Access database");

@@ -24,15 +24,41 @@ unsigned Le(std::string_view bytes, std::size_t at, int size) {
     return v;
 }
 
-// UTF-16LE as UTF-8; empty where it is not text.
-std::string Utf8(std::string_view utf16) {
-    std::u16string units(utf16.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(Le(utf16, 2 * i, 2));
+void AppendUtf8(std::string& text, unsigned c) {
+    const auto byte = [&](unsigned b) { text += static_cast<char>(b); };
+    if (c < 0x80) {
+        byte(c);
+    } else if (c < 0x800) {
+        byte(0xC0 | c >> 6);
+        byte(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        byte(0xE0 | c >> 12);
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
+    } else {
+        byte(0xF0 | c >> 18);
+        byte(0x80 | (c >> 12 & 0x3F));
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
     }
-    const GText text(g_utf16_to_utf8(reinterpret_cast<const gunichar2*>(units.data()),
-                                     static_cast<glong>(units.size()), nullptr, nullptr, nullptr));
-    return text ? text.get() : "";
+}
+
+// UTF-16LE as UTF-8, up to a zero unit; empty where it is not text (a surrogate out of its pair).
+std::string Utf8(std::string_view utf16) {
+    std::string text;
+    const std::size_t units = utf16.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        unsigned c = Le(utf16, 2 * i, 2);
+        if (c == 0) break;
+        if (c >= 0xDC00 && c <= 0xDFFF) return {};
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            const unsigned low = ++i < units ? Le(utf16, 2 * i, 2) : 0;
+            if (low < 0xDC00 || low > 0xDFFF) return {};
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        }
+        AppendUtf8(text, c);
+    }
+    return text;
 }
 
 std::vector<std::string> Names(std::string_view block) {

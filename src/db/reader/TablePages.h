@@ -4,8 +4,11 @@
 // cannot read or that is not the table's, so that a damaged table would look merely short; here
 // such a page is an error.
 
-// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block.
+// Before mdbtools.h, which would pull glib's C++ templates into an extern "C" block. On Windows
+// libmdb is built without GLib and carries a small stand-in of its own.
+#ifndef _WIN32
 #include <glib.h>
+#endif
 #include <mdbtools.h>
 
 #include <cstddef>

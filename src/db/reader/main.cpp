@@ -4,12 +4,22 @@
 // Failure and exit status 1. The program starts it for each Access file it opens and checks all it
 // writes: libmdb may crash or loop on a damaged file, and then only this process is lost.
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+#else
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
@@ -19,6 +29,33 @@
 #include "db/reader/LibmdbReader.h"
 
 namespace {
+
+#ifdef _WIN32
+
+// A crash ends the process at once rather than waiting on an error dialog nobody sees, and the
+// lifetime limit holds also when the program that started us is gone.
+void PrepareProcess() {
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    std::thread([] {
+        std::this_thread::sleep_for(
+            std::chrono::seconds(access_detail::ChildLimits{}.lifetimeSeconds));
+        std::_Exit(access_detail::kReaderTimedOut);
+    }).detach();
+}
+
+// Moves the stream off standard output, which libmdb chatters on. Returns the stream's descriptor,
+// in binary mode so that no line ending is rewritten.
+int TakeStreamOutput() {
+    std::fflush(stdout);
+    const int stream = ::_dup(_fileno(stdout));
+    const int devNull = ::_open("NUL", _O_WRONLY);
+    if (stream < 0 || devNull < 0 || ::_dup2(devNull, _fileno(stdout)) < 0) return -1;
+    ::_close(devNull);
+    ::_setmode(stream, _O_BINARY);
+    return stream;
+}
+
+#else
 
 // Dispositions ignored and signals blocked by whoever started us survive exec; a blocked SIGALRM
 // would defeat the lifetime limit.
@@ -30,6 +67,14 @@ void ResetSignals() {
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+void PrepareProcess() {
+    ResetSignals();
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    // Also when the program that started us is gone and nobody reads the stream any more.
+    ::alarm(access_detail::ChildLimits{}.lifetimeSeconds);
 }
 
 // Moves the stream off standard output, which libmdb chatters on, and drops any descriptor
@@ -46,6 +91,8 @@ int TakeStreamOutput() {
     return stream;
 }
 
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,11 +108,7 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    ResetSignals();
-    const rlimit noCore{0, 0};
-    ::setrlimit(RLIMIT_CORE, &noCore);
-    // Also when the program that started us is gone and nobody reads the stream any more.
-    ::alarm(access_detail::ChildLimits{}.lifetimeSeconds);
+    PrepareProcess();
     const int fd = TakeStreamOutput();
     if (fd < 0) return 3;
 
