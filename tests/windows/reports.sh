@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# duzedo.exe under Wine against the Linux tool: every report view, on the sample and on a DUZEDO
+# of another seed (both Access files, so the Windows reader is used), prints the same JSON. Line
+# ends aside: the Windows tool writes CRLF to a console, as Windows programs do.
+#
+#   tests/windows/reports.sh LINUX_DUZEDO WINDOWS_DUZEDO_EXE
+set -euo pipefail
+linux=$1 windows=$2
+wine=${VPA_WINE:-/usr/lib/wine/wine64}
+export WINEPREFIX WINEDEBUG=-all LANG=en_GB.UTF-8 LC_ALL=en_GB.UTF-8
+WINEPREFIX=$(mktemp -d /tmp/vpa-reports-wine.XXXXXX)
+work=$(mktemp -d /tmp/vpa-reports.XXXXXX)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
+
+field() { # json file, grid, row, column: one cell of a view's grid
+    python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]][int(sys.argv[3])][int(sys.argv[4])])' "$@"
+}
+item() { # json file, list, index
+    python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]][int(sys.argv[3])])' "$@"
+}
+
+failed=0 compared=0
+for seed in 1 7; do
+    db=$work/seed-$seed/duzedo.mdb
+    "$linux" sample --seed "$seed" --out "$work/seed-$seed" >/dev/null
+    "$linux" report rankings "$db" >"$work/rankings.json"
+    "$linux" report tournaments "$db" >"$work/tournaments.json"
+    first=$(field "$work/rankings.json" grdRankings 1 1)
+    second=$(field "$work/rankings.json" grdRankings 2 1)
+    tournament=$(item "$work/tournaments.json" lstTournaments 0)
+    # A view's words, split at "|": names hold spaces.
+    views=(
+        "rankings" "rankings|--month|3|--limit|0" "months" "options" "winners" "tournaments"
+        "player|--name|$first" "games|--player|$first|--mode|2|--order|3"
+        "positions|--player|$first" "progress|--player|$first"
+        "pair|--p1|$first|--p2|$second|--seed|4" "predict|--home|$first|--away|$second|--seed|2"
+        "fantasy|--players|$first;$second|--seed|3" "tournament|--name|$tournament"
+        "worldcup|--wc|0|--phase|0" "worldcup|--wc|1|--phase|8" "misc" "records|--stat|0"
+        "records|--stat|21|--limit|0"
+    )
+    for view in "${views[@]}"; do
+        IFS='|' read -r -a words <<<"$view"
+        compared=$((compared + 1))
+        "$linux" report "${words[@]}" "$db" >"$work/linux.json" 2>&1 || true
+        "$wine" "$windows" report "${words[@]}" "$(winepath -w "$db" 2>/dev/null)" 2>&1 |
+            tr -d '\r' >"$work/windows.json" || true
+        if ! cmp -s "$work/linux.json" "$work/windows.json"; then
+            echo "reports: seed $seed, $view differs:" >&2
+            diff "$work/linux.json" "$work/windows.json" | head -n 10 >&2
+            failed=$((failed + 1))
+        fi
+    done
+done
+echo "reports: $((compared - failed)) of $compared views print the same on Windows"
+[ "$failed" = 0 ]
