@@ -4,16 +4,18 @@
 # ${XDG_CACHE_HOME:-~/.cache}/vpa-windows/<versions>/, so only the first run pays for them; each
 # step is skipped when its result is there.
 #
-#   scripts/windows.sh [deps|sources|headers|sqlite|iconv|mdbtools|googletest|qtbase|program]...
+#   scripts/windows.sh [deps|sources|headers|sqlite|iconv|mdbtools|googletest|qtbase|program|
+#                       package|test|ready]...
 #
-# With no step it runs them all. The Qt build takes hours on a small machine: run the script
+# package lays out dist/windows/ (the folder, its zip and the installer); test runs the suite
+# under Wine, the reports against the Linux tool, the installer and the program in a window;
+# ready answers (exit status) whether the libraries are all built, installing and fetching
+# nothing. With no step it builds the libraries and the program. The Qt build takes hours on a small machine: run the script
 # niced and in the background (nohup nice -n 19 scripts/windows.sh deps >log 2>&1 &).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VPA_WINDOWS_JOBS:-2}
 host=x86_64-w64-mingw32
-
-[ -n "${VPA_WINDOWS_SETUP_DONE:-}" ] || "$root/scripts/setup.sh" --windows
 
 # The versions the Linux build uses, as Debian's source packages name them.
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
@@ -32,6 +34,26 @@ folder_for() {
     name=$cache/qt$(upstream qt6-base)-sqlite$(upstream sqlite3)-mdbtools$(upstream_of "$1")
     echo "$name-gtest$(upstream googletest)-gcc$($host-g++-posix -dumpversion)"
 }
+
+# The archive no longer serves the tarballs of bookworm's mdbtools (1.0.0+dfsg-1.1), only its
+# .dsc. Trixie's 1.0.1-0.1 is still served (its tarballs, not its .dsc): it is built then.
+mdbtools_fallback=1.0.1-0.1
+
+libraries_ready() {
+    command -v "$host-g++-posix" >/dev/null || return 1
+    local one stamps
+    for one in "${version[mdbtools]}" "$mdbtools_fallback"; do
+        stamps=$(folder_for "$one")/stamps
+        [ -e "$stamps/sqlite" ] && [ -e "$stamps/mdbtools" ] && [ -e "$stamps/googletest" ] &&
+            [ -e "$stamps/qtbase" ] && return 0
+    done
+    return 1
+}
+if [ "${1:-}" = ready ]; then
+    libraries_ready
+    exit
+fi
+[ -n "${VPA_WINDOWS_SETUP_DONE:-}" ] || "$root/scripts/setup.sh" --windows
 
 # apt-get with a sources list and state of its own, so the machine's apt set-up stays as it is.
 apt_dir=$cache/apt
@@ -56,9 +78,6 @@ source_uris() {
     apt-get "${apt_options[@]}" source -qq --print-uris "$1=$2" | sed -n "s/^'\([^']*\)' /\1 /p"
 }
 
-# The archive no longer serves the tarballs of bookworm's mdbtools (1.0.0+dfsg-1.1), only its
-# .dsc. Trixie's 1.0.1-0.1 is still served (its tarballs, not its .dsc): it is built then.
-mdbtools_fallback=1.0.1-0.1
 pick_mdbtools() {
     local one
     for one in "${version[mdbtools]}" "$mdbtools_fallback"; do
@@ -262,11 +281,28 @@ build_program() {
     cmake --build "$root/build-windows" -j"$jobs"
 }
 
+# The program's folder, zip and installer in dist/windows/.
+package_program() {
+    "$root/scripts/windows-package.sh" "$root/build-windows" "$prefix" "$src"
+}
+
+# Everything tested under Wine; the Linux tool, built as usual, is what the reports are held to.
+test_program() {
+    (cd "$root/build-windows" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    "$root/scripts/build.sh" >/dev/null
+    "$root/tests/windows/reports.sh" "${BUILD_DIR:-$root/build}/bin/duzedo" \
+        "$root/build-windows/bin/duzedo.exe"
+    "$root/tests/windows/installer.sh" "$root/dist/windows"
+    "$root/tests/windows/smoke.sh" "$root/dist/windows/VPAStats"
+}
+
 run_step() {
     case $1 in
         sources) fetch_sources ;;
         headers) link_headers ;;
         program) build_program ;;
+        package) package_program ;;
+        test) test_program ;;
         sqlite | mdbtools | googletest | qtbase) done_or "$1" "build_$1" ;;
         iconv) build_iconv_when_changed ;;
         *) echo "unknown step: $1" >&2; exit 2 ;;
