@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtGlobal>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -41,11 +42,11 @@ TEST(FileLocations, BesideTheProgramWhileItsFolderIsWritableElseInTheUserFolders
 
 TEST(FileLocations, XdgFoldersMustBeAbsolute) {
     const std::string home = getenv("HOME") != nullptr ? getenv("HOME") : "";
-    setenv("XDG_CACHE_TEST_VAR", "relative/cache", 1);
+    qputenv("XDG_CACHE_TEST_VAR", "relative/cache");
     EXPECT_EQ(XdgFolder("XDG_CACHE_TEST_VAR", "/.cache"), home + "/.cache");
-    setenv("XDG_CACHE_TEST_VAR", "/var/cache/u", 1);
+    qputenv("XDG_CACHE_TEST_VAR", "/var/cache/u");
     EXPECT_EQ(XdgFolder("XDG_CACHE_TEST_VAR", "/.cache"), "/var/cache/u");
-    unsetenv("XDG_CACHE_TEST_VAR");
+    qunsetenv("XDG_CACHE_TEST_VAR");
 }
 
 TEST(NativeFile, ReplacesWholeOrInPlaceWhenNoNewFileCanBeMade) {

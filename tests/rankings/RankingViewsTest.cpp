@@ -27,7 +27,7 @@ class Rankings : public ConnectedSuite<WriteHandMadeDuzedo> {
         local.tm_mday = day;
         local.tm_hour = 12;
         local.tm_isdst = -1;
-        const utimbuf times{std::mktime(&local), std::mktime(&local)};
+        utimbuf times{std::mktime(&local), std::mktime(&local)};  // MinGW's utime takes no const
         ASSERT_EQ(::utime(gDbPath.c_str(), &times), 0);
     }
 };

@@ -82,9 +82,8 @@ TEST_F(SiteFiles, TheSameDataWritesTheSameFilesButTheStartPage) {
     fs::copy_file(db_, copy);
     using namespace std::chrono;
     fs::last_write_time(copy, file_clock::from_sys(sys_seconds(sys_days{year{2003} / 6 / 15})));
-    ASSERT_EQ(RunDuzedoTool("site '" + copy.string() + "' --out '" + again.string() +
-                            "' --base-url " + kBaseUrl),
-              0);
+    ASSERT_EQ(
+        RunDuzedoTool({"site", copy.string(), "--out", again.string(), "--base-url", kBaseUrl}), 0);
     std::size_t files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(Site())) {
         if (!entry.is_regular_file()) continue;
@@ -102,17 +101,19 @@ TEST_F(SiteFiles, TheCommandRefusesAFolderOfOtherFilesUnlessForced) {
     const fs::path mine = *dir_ / "mine";
     fs::create_directories(mine);
     std::ofstream(mine / "notes.txt") << "keep";
-    const std::string command = "site '" + db_ + "' --out '" + mine.string() + "'";
+    const std::vector<std::string> command = {"site", db_, "--out", mine.string()};
+    const auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), command.begin(), command.end());
+        return more;
+    };
     EXPECT_EQ(RunDuzedoTool(command), 2);
-    EXPECT_EQ(RunDuzedoTool(command + " --force --base-url 'javascript:alert(1)'"), 2);
+    EXPECT_EQ(RunDuzedoTool(with({"--force", "--base-url", "javascript:alert(1)"})), 2);
     EXPECT_EQ(ReadBytes((mine / "notes.txt").string()), "keep");
-    EXPECT_EQ(RunDuzedoTool(command + " --title 'Our <VPA>' --force"), 0);
+    EXPECT_EQ(RunDuzedoTool(with({"--title", "Our <VPA>", "--force"})), 0);
     EXPECT_FALSE(fs::exists(mine / "notes.txt"));
     EXPECT_FALSE(fs::exists(mine / "sitemap.xml")) << "a sitemap takes absolute addresses only";
     EXPECT_NE(ReadBytes((mine / "index.html").string()).find("Our &lt;VPA&gt;"), std::string::npos);
-    EXPECT_EQ(RunDuzedoTool("site '" + (*dir_ / "none.sqlite").string() + "' --out '" +
-                            mine.string() + "'"),
-              2);
+    EXPECT_EQ(RunDuzedoTool({"site", (*dir_ / "none.sqlite").string(), "--out", mine.string()}), 2);
     EXPECT_TRUE(fs::exists(mine / "index.html"))
         << "a database that cannot be read changes nothing";
 }

@@ -204,7 +204,9 @@ TEST_F(SiteReports, APlayersAndAPairsPagesHoldTheReportsTexts) {
 
     const std::string opponents = Between(page, "<table id=\"opponents\"", "</table>");
     const std::string pairPath =
-        (fs::path(path).parent_path() / Between(opponents, "href=\"", "\"")).lexically_normal();
+        (fs::path(path).parent_path() / Between(opponents, "href=\"", "\""))
+            .lexically_normal()
+            .generic_string();
     std::string name;
     for (const QJsonValue& entry : PagesJson()) {
         if (entry["path"] == QString::fromStdString(pairPath)) {

@@ -1,10 +1,7 @@
 #include "support/DuzedoTool.h"
 
-#include <sys/wait.h>
-
 #include <QProcess>
 #include <QStringList>
-#include <cstdlib>
 
 #include "db/RunningProgram.h"
 
@@ -17,11 +14,9 @@ std::filesystem::path DuzedoToolPath() {
     return BesideTests("duzedo");
 }
 
-int RunDuzedoTool(const std::string& arguments) {
-    const std::string command =
-        "'" + DuzedoToolPath().string() + "' " + arguments + " >/dev/null 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int RunDuzedoTool(const std::vector<std::string>& arguments) {
+    const ToolRun run = RunDuzedoToolLimited(arguments, std::chrono::milliseconds(-1));
+    return run.end == ToolRun::End::Exited ? run.status : -1;
 }
 
 ToolRun RunDuzedoToolLimited(const std::vector<std::string>& arguments,

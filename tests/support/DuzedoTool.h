@@ -13,9 +13,9 @@ std::filesystem::path BesideTests(const std::string& program);
 // skip when it is not there.
 std::filesystem::path DuzedoToolPath();
 
-// Runs the tool with arguments (quoted for the shell by the caller), its output thrown away.
-// Returns its exit status, or -1 when it did not exit normally.
-int RunDuzedoTool(const std::string& arguments);
+// Runs the tool with arguments (no shell involved), its output thrown away. Returns its exit
+// status, or -1 when it did not exit normally.
+int RunDuzedoTool(const std::vector<std::string>& arguments);
 
 // How a run of the tool under a time limit ended.
 struct ToolRun {

@@ -25,8 +25,7 @@ class SampleSite : public testing::Test {
         dir_ = std::make_unique<TempDir>("site-sample");
         db_ = (*dir_ / "duzedo.sqlite").string();
         WriteSampleDb(db_);
-        written_ = RunDuzedoTool("site '" + db_ + "' --out '" + Site().string() + "' --base-url " +
-                                 kBaseUrl);
+        written_ = RunDuzedoTool({"site", db_, "--out", Site().string(), "--base-url", kBaseUrl});
     }
     static void TearDownTestSuite() { dir_.reset(); }
     void SetUp() override {

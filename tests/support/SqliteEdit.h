@@ -15,7 +15,7 @@ using SqliteHandle = std::unique_ptr<sqlite3, CloseSqlite>;
 
 inline SqliteHandle OpenForWriting(const std::filesystem::path& path) {
     sqlite3* raw = nullptr;
-    sqlite3_open(path.c_str(), &raw);
+    sqlite3_open(reinterpret_cast<const char*>(path.u8string().c_str()), &raw);
     return SqliteHandle(raw);
 }
 

@@ -38,7 +38,7 @@ namespace fs = std::filesystem;
 TEST(DuzedoTool, AnswersEveryCommandLineAsAUserRelies) {
     if (!fs::exists(DuzedoToolPath())) GTEST_SKIP() << "duzedo is not built";
     const TempDir dir("tool");
-    ASSERT_EQ(RunDuzedoTool("sample --seed 1 --out '" + (dir / "out").string() + "'"), 0);
+    ASSERT_EQ(RunDuzedoTool({"sample", "--seed", "1", "--out", (dir / "out").string()}), 0);
     const std::map<std::string, fs::path> files = {{"SQLITE", dir / "out/duzedo.sqlite"},
                                                    {"MDB", dir / "out/duzedo.mdb"},
                                                    {"JUNK", dir / "junk.mdb"},
@@ -76,9 +76,8 @@ TEST(DuzedoTool, AnswersEveryCommandLineAsAUserRelies) {
     WriteSampleDb((dir / "library.sqlite").string(), {.seed = 1});
     EXPECT_TRUE(ReadBytes(dir / "out/duzedo.mdb") == WriteSampleAccessFile(dir / "library.mdb"));
     EXPECT_TRUE(ReadBytes(dir / "out/duzedo.sqlite") == ReadBytes(dir / "library.sqlite"));
-    EXPECT_EQ(RunDuzedoTool("to-sqlite '" + files.at("MDB").string() + "' '" +
-                            (dir / "copy.sqlite").string() + "'"),
-              0);
+    EXPECT_EQ(
+        RunDuzedoTool({"to-sqlite", files.at("MDB").string(), (dir / "copy.sqlite").string()}), 0);
     EXPECT_TRUE(ReadBytes(dir / "copy.sqlite") == before);
 }
 
@@ -90,8 +89,8 @@ TEST(DuzedoTool, WritesAViewsPrintedPagesWhoseTextHoldsEveryRow) {
     const fs::path db = dir / "duzedo.sqlite";
     const fs::path pdf = dir / "rankings.pdf";
     WriteSampleDb(db.string(), {.seed = 1, .scale = 3});  // rankings of several pages
-    ASSERT_EQ(RunDuzedoTool("report rankings '" + db.string() + "' --format pdf --out '" +
-                            pdf.string() + "'"),
+    ASSERT_EQ(RunDuzedoTool(
+                  {"report", "rankings", db.string(), "--format", "pdf", "--out", pdf.string()}),
               0);
     EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
     const std::optional<std::string> text = PdfText(pdf);

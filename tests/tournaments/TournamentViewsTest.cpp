@@ -150,9 +150,9 @@ TEST(DiagramsTool, WritesEveryPictureOrFailsWithStatusTwo) {
     const std::string db = (dir / "duzedo.sqlite").string();
     WriteTournamentsDuzedo(db);
     const std::string out = (dir / "out").string();
-    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "'"), 0);
+    EXPECT_EQ(RunDuzedoTool({"pictures", db, "--out", out}), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 9);
-    EXPECT_EQ(RunDuzedoTool("pictures '" + db + "' --out '" + out + "/wc2plout.bmp'"), 2);
+    EXPECT_EQ(RunDuzedoTool({"pictures", db, "--out", out + "/wc2plout.bmp"}), 2);
 }
 
 }  // namespace

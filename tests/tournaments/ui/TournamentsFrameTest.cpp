@@ -170,7 +170,7 @@ TEST_F(SecondDuzedoWindow, DiagramsAreDrawnAfreshFromTheOpenDuzedo) {
     TempDir sample("first-sample");
     const std::string first = (sample / "duzedo.sqlite").string();
     WriteSampleDb(first);
-    ASSERT_EQ(RunDuzedoTool("pictures '" + first + "' --out '" + appDir.path().string() + "'"), 0);
+    ASSERT_EQ(RunDuzedoTool({"pictures", first, "--out", appDir.path().string()}), 0);
     const QImage firstPicture(QString::fromStdString((appDir / "Gr7R1.bmp").string()));
 
     Do(window, {"lstTournaments", "Dadidurez VII"});
