@@ -35,8 +35,10 @@ if(NOT DEFINED QT_HOST_PATH_CMAKE_DIR)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
-# Tests run under Wine where it is installed (Debian's wine64 keeps its launcher out of the PATH).
+# Tests run under Wine where it is installed (Debian's wine64 keeps its launcher out of the PATH),
+# with Qt's and MinGW's DLLs on its search path.
 find_program(VPA_WINE NAMES wine64 PATHS /usr/lib/wine)
 if(VPA_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${VPA_WINE})
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${VPA_WINE}
+                                      ${VPA_WINDOWS_PREFIX})
 endif()
