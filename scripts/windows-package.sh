@@ -49,6 +49,9 @@ while :; do
     [ "$added" = 1 ] || break
 done
 
+# Debugging symbols stay in the build folder: they are most of the programs' size.
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec $host-strip --strip-unneeded {} +
+
 # The licences of what is bundled, as Debian's packages state them.
 mkdir -p "$stage/licences"
 for package in qt6-base sqlite3 mdbtools; do

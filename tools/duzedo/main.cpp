@@ -267,6 +267,9 @@ int Main(int argc, char** argv) {
     app.footer(
         "Exit status: 0 on success, 1 when a site was written with pages left out (the reason on "
         "standard error), 2 on any error.");
+    // Options are written --name on every system: on Windows the library would otherwise also take
+    // /name, and with it an absolute path as given by a Linux shell under Wine.
+    app.allow_windows_style_options(false);
     // One command; the words after it are its own, even one that names another command.
     app.require_subcommand(1);
     Arguments a;
