@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installer under Wine, in a Wine prefix of its own: a silent install into Program Files
-# with .mdb files offered to VPA Stats, the installed tool answering, then a silent uninstall
+# with .mdb files offered to VPA Stats, the installed tool reading the sample, then a silent uninstall
 # that removes what was installed and nothing the user put in the folder.
 #
 #   tests/windows/installer.sh DIST_DIR
@@ -28,7 +28,10 @@ done
 "$wine" reg query "$progid" | grep -q 'VPAStats.exe" "%1"' || fail ".mdb files not offered"
 "$wine" reg query 'HKLM\Software\Classes\.mdb' /ve 2>/dev/null | grep -q VPAStats &&
     fail ".mdb files taken over"
-"$wine" "C:\\Program Files\\VPAStats\\duzedo.exe" --version | grep -q . || fail "the tool does not start"
+# The installed tool reads the installed sample through the installed reader.
+"$wine" "C:\\Program Files\\VPAStats\\duzedo.exe" report months \
+    "C:\\Program Files\\VPAStats\\duzedo.mdb" | grep -q cmbRankMonth ||
+    fail "the installed tool does not read the installed sample"
 
 # What the user keeps in the folder stays.
 echo "[Options]" >"$folder/VPAStats.ini"

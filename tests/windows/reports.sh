@@ -7,7 +7,7 @@
 set -euo pipefail
 linux=$1 windows=$2
 wine=${VPA_WINE:-/usr/lib/wine/wine64}
-export WINEPREFIX WINEDEBUG=-all LANG=en_GB.UTF-8 LC_ALL=en_GB.UTF-8
+export WINEPREFIX WINEDEBUG=-all LANG=en_GB.UTF-8
 WINEPREFIX=$(mktemp -d /tmp/vpa-reports-wine.XXXXXX)
 work=$(mktemp -d /tmp/vpa-reports.XXXXXX)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
@@ -44,7 +44,10 @@ for seed in 1 7; do
         "$linux" report "${words[@]}" "$db" >"$work/linux.json" 2>&1 || true
         "$wine" "$windows" report "${words[@]}" "$(winepath -w "$db" 2>/dev/null)" 2>&1 |
             tr -d '\r' >"$work/windows.json" || true
-        if ! cmp -s "$work/linux.json" "$work/windows.json"; then
+        if [ "$(head -c 1 "$work/linux.json")" != "{" ]; then
+            echo "reports: seed $seed, $view: the Linux tool printed no view" >&2
+            failed=$((failed + 1))
+        elif ! cmp -s "$work/linux.json" "$work/windows.json"; then
             echo "reports: seed $seed, $view differs:" >&2
             diff "$work/linux.json" "$work/windows.json" | head -n 10 >&2
             failed=$((failed + 1))
