@@ -28,9 +28,11 @@ for seed in 1 7; do
     first=$(field "$work/rankings.json" grdRankings 1 1)
     second=$(field "$work/rankings.json" grdRankings 2 1)
     tournament=$(item "$work/tournaments.json" lstTournaments 0)
+    "$linux" report months "$db" >"$work/months.json"
+    month=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["cmbRankMonth"]["items"][1]["data"])' "$work/months.json")
     # A view's words, split at "|": names hold spaces.
     views=(
-        "rankings" "rankings|--month|3|--limit|0" "months" "options" "winners" "tournaments"
+        "rankings" "rankings|--month|$month|--limit|0" "months" "options" "winners" "tournaments"
         "player|--name|$first" "games|--player|$first|--mode|2|--order|3"
         "positions|--player|$first" "progress|--player|$first"
         "pair|--p1|$first|--p2|$second|--seed|4" "predict|--home|$first|--away|$second|--seed|2"
