@@ -53,12 +53,7 @@ bool DirWritable(const std::string& dir) {
 }
 #else
 bool DirWritable(const std::string& dir) {
-#ifdef _WIN32
-    // Windows has no permission to enter a folder: asked about it (X_OK), access() fails.
-    return !dir.empty() && ::_access(dir.c_str(), W_OK) == 0;
-#else
     return !dir.empty() && ::access(dir.c_str(), W_OK | X_OK) == 0;
-#endif
 }
 #endif
 

@@ -272,9 +272,6 @@ int Main(int argc, char** argv) {
     app.allow_windows_style_options(false);
     // One command; the words after it are its own, even one that names another command.
     app.require_subcommand(1);
-    // Options are spelt --name on every system (CLI11 would also take /name on Windows), so a
-    // path that starts with a slash stays a path.
-    app.allow_windows_style_options(false);
     Arguments a;
     AddSample(app, a);
     AddSql(app, a);
