@@ -1,18 +1,33 @@
 #pragma once
 
+#include <QString>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 // Paths are UTF-8 texts throughout the program, as Linux gives them. On Windows std::filesystem
 // would read a std::string, and write one, in the C library's 8-bit code page, which turns a
-// Greek or accented name into other letters; these two keep it UTF-8 on both.
+// Greek or accented name into other letters; these two keep it UTF-8 there. On Linux a path is
+// its bytes, whatever they are.
 
 inline std::filesystem::path Utf8Path(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#ifdef _WIN32
+    // Bytes that are not UTF-8 (an old settings file's code page) cannot name a Windows file:
+    // they become replacement characters rather than an exception.
+    const std::u16string wide =
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU16String();
+    return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+#else
+    return std::filesystem::path(std::string(text));
+#endif
 }
 
+// With '/' between folders on every system, as Qt writes paths.
 inline std::string Utf8Text(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
+#ifdef _WIN32
+    const std::u8string text = path.generic_u8string();
     return std::string(text.begin(), text.end());
+#else
+    return path.string();
+#endif
 }
