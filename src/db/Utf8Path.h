@@ -22,10 +22,9 @@ inline std::filesystem::path Utf8Path(std::string_view text) {
 #endif
 }
 
-// With '/' between folders on every system, as Qt writes paths.
 inline std::string Utf8Text(const std::filesystem::path& path) {
 #ifdef _WIN32
-    const std::u8string text = path.generic_u8string();
+    const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 #else
     return path.string();
