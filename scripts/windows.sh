@@ -286,7 +286,8 @@ package_program() {
     "$root/scripts/windows-package.sh" "$root/build-windows" "$prefix" "$src"
 }
 
-# Everything tested under Wine; the Linux tool, built as usual, is what the reports are held to.
+# Everything tested under Wine, the programs as packaged; the Linux tool, built as usual, is what
+# the reports are held to.
 test_program() {
     # Tests that do not pass under Wine yet are listed, each with its reason, in a file of their
     # own; the stage fails on any other. A test that times out or fails is run once more: under
@@ -300,7 +301,7 @@ test_program() {
             ${known:+-E "^($known)\$"})
     "$root/scripts/build.sh" >/dev/null
     "$root/tests/windows/reports.sh" "${BUILD_DIR:-$root/build}/bin/duzedo" \
-        "$root/build-windows/bin/duzedo.exe"
+        "$root/dist/windows/VPAStats/duzedo.exe"
     "$root/tests/windows/installer.sh" "$root/dist/windows"
     "$root/tests/windows/smoke.sh" "$root/dist/windows/VPAStats"
 }
