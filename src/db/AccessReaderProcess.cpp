@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "db/AccessStream.h"
+#include "db/ReaderHandles.h"
 #include "db/RunningProgram.h"
 #include "db/Utf8Path.h"
 
@@ -85,6 +86,7 @@ void Start(QProcess& process, const std::filesystem::path& program,
         name = QStringLiteral("./") + QFile::decodeName(program.filename().c_str());
     }
 #endif
+    InheritStandardHandlesOnly(process);
     process.start(name, nativeArguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(Milliseconds(timeout))) {
         throw DbError("cannot start the reader (" + process.errorString().toStdString() + ")");

@@ -19,6 +19,10 @@ item() { # json file, list, index
     python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))[sys.argv[2]][int(sys.argv[3])])' "$@"
 }
 
+run_windows() { # report words...: the Windows tool's output, line ends as on Linux
+    "$wine" "$windows" report "$@" 2>&1 | tr -d '\r' >"$work/windows.json" || true
+}
+
 failed=0 compared=0
 for seed in 1 7; do
     db=$work/seed-$seed/duzedo.mdb
@@ -40,18 +44,32 @@ for seed in 1 7; do
         "worldcup|--wc|0|--phase|0" "worldcup|--wc|1|--phase|8" "misc" "records|--stat|0"
         "records|--stat|21|--limit|0"
     )
+    windows_db=$(winepath -w "$db" 2>/dev/null || true)
+    if [ -z "$windows_db" ]; then
+        echo "reports: winepath found no Windows name for $db" >&2
+        exit 1
+    fi
     for view in "${views[@]}"; do
         IFS='|' read -r -a words <<<"$view"
         compared=$((compared + 1))
         "$linux" report "${words[@]}" "$db" >"$work/linux.json" 2>&1 || true
-        "$wine" "$windows" report "${words[@]}" "$(winepath -w "$db" 2>/dev/null)" 2>&1 |
-            tr -d '\r' >"$work/windows.json" || true
         if [ "$(head -c 1 "$work/linux.json")" != "{" ]; then
             echo "reports: seed $seed, $view: the Linux tool printed no view" >&2
             failed=$((failed + 1))
-        elif ! cmp -s "$work/linux.json" "$work/windows.json"; then
-            echo "reports: seed $seed, $view differs:" >&2
-            diff "$work/linux.json" "$work/windows.json" | head -n 10 >&2 || true
+            continue
+        fi
+        run_windows "${words[@]}" "$windows_db"
+        if ! cmp -s "$work/linux.json" "$work/windows.json" &&
+            [ "$(head -c 1 "$work/windows.json")" != "{" ]; then
+            # No view at all, as when Wine under load starts the reader too slowly: said, and
+            # tried once more, as the suite does. A view that differs is never tried again.
+            echo "reports: seed $seed, $view printed no view on Windows, once more:" >&2
+            head -n 5 "$work/windows.json" >&2
+            run_windows "${words[@]}" "$windows_db"
+        fi
+        if ! cmp -s "$work/linux.json" "$work/windows.json"; then
+            echo "reports: seed $seed, $view differs (< Linux, > Windows):" >&2
+            diff "$work/linux.json" "$work/windows.json" | grep '^[<>]' | head -n 12 >&2 || true
             failed=$((failed + 1))
         fi
     done
