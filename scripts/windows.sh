@@ -10,8 +10,9 @@
 # package lays out dist/windows/ (the folder, its zip and the installer); test runs the suite
 # under Wine, the reports against the Linux tool, the installer and the program in a window;
 # ready answers (exit status) whether the libraries are all built, installing and fetching
-# nothing. With no step it builds the libraries and the program. The Qt build takes hours on a small machine: run the script
-# niced and in the background (nohup nice -n 19 scripts/windows.sh deps >log 2>&1 &).
+# nothing. With no step it builds the libraries and the program. The Qt build takes hours on a
+# small machine: run the script niced and in the background
+# (nohup nice -n 19 scripts/windows.sh deps >log 2>&1 &).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VPA_WINDOWS_JOBS:-2}
@@ -170,15 +171,30 @@ cross_cmake=(cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DVPA_WINDOWS_PR
 
 # SQLite: the amalgamation is generated on the build machine (it needs tclsh), then compiled
 # with the flags Debian's own package uses into a static library.
+# Debian's own compile-time options: those its rules set, and the ones its configure line adds
+# (FTS4, FTS5, and the maths functions configure enables by default), so a DUZEDO kept as SQLite
+# opens on Windows exactly as on Linux.
+sqlite_flags() {
+    sed -n '/^export CFLAGS += /,/[^\\]$/p' "$(source_dir sqlite3)/debian/rules" |
+        grep -o -- '-DSQLITE_[A-Z0-9_]*\(=[0-9]*\)\?'
+    echo -DSQLITE_ENABLE_FTS4 -DSQLITE_ENABLE_FTS5 -DSQLITE_ENABLE_MATH_FUNCTIONS
+}
+# Rebuilt whenever those options change; the plain stamp says a build exists at all.
+build_sqlite_when_changed() {
+    local sum
+    sum=$(sqlite_flags | sha256sum | cut -c1-16)
+    done_or "sqlite-$sum" build_sqlite
+    touch "$stamps/sqlite"
+}
+
 build_sqlite() {
     local source out=$build/sqlite
     source=$(source_dir sqlite3)
     rm -rf "$out" && mkdir -p "$out"
     (cd "$out" && "$source/configure" --disable-tcl -q >/dev/null && make -s sqlite3.c)
-    local flags
-    flags=$(sed -n '/^export CFLAGS += /,/[^\\]$/p' "$source/debian/rules" | grep -o -- '-DSQLITE_[A-Z0-9_]*\(=[0-9]*\)\?')
-    # shellcheck disable=SC2086
-    $host-gcc-posix -O2 -fno-strict-aliasing $flags -c "$out/sqlite3.c" -o "$out/sqlite3.o"
+    # shellcheck disable=SC2046
+    $host-gcc-posix -O2 -fno-strict-aliasing $(sqlite_flags) -c "$out/sqlite3.c" \
+        -o "$out/sqlite3.o"
     mkdir -p "$prefix/include" "$prefix/lib/pkgconfig"
     $host-ar rcs "$prefix/lib/libsqlite3.a" "$out/sqlite3.o"
     cp "$out/sqlite3.h" "$out/sqlite3ext.h" "$prefix/include/"
@@ -276,6 +292,7 @@ build_qtbase() {
 
 # The project itself, from its own CMake files.
 build_program() {
+    build_sqlite_when_changed
     "${cross_cmake[@]}" -S "$root" -B "$root/build-windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_PREFIX_PATH="$prefix" -DVPA_BUILD_BENCH=OFF
     cmake --build "$root/build-windows" -j"$jobs"
@@ -313,7 +330,8 @@ run_step() {
         program) build_program ;;
         package) package_program ;;
         test) test_program ;;
-        sqlite | mdbtools | googletest | qtbase) done_or "$1" "build_$1" ;;
+        sqlite) build_sqlite_when_changed ;;
+        mdbtools | googletest | qtbase) done_or "$1" "build_$1" ;;
         iconv) build_iconv_when_changed ;;
         *) echo "unknown step: $1" >&2; exit 2 ;;
     esac

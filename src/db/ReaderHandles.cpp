@@ -44,8 +44,8 @@ class HandleList {
         if (!::InitializeProcThreadAttributeList(attributes(), 1, 0, &size)) return;
         initialised_ = true;
         if (!::UpdateProcThreadAttribute(attributes(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
-                                         handles_.data(), handles_.size() * sizeof(HANDLE),
-                                         nullptr, nullptr)) {
+                                         handles_.data(), handles_.size() * sizeof(HANDLE), nullptr,
+                                         nullptr)) {
             return;
         }
         info_ = {};

@@ -11,6 +11,7 @@
 #include "app/CommandLine.h"
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
+#include "support/LineEnds.h"
 #include "support/TestData.h"
 
 namespace {
@@ -63,8 +64,8 @@ ProgramRun RunProgram(const QStringList& arguments) {
         return {};
     }
     return {true, process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
+            UnixLineEnds(process.readAllStandardOutput().toStdString()),
+            UnixLineEnds(process.readAllStandardError().toStdString())};
 }
 
 std::set<std::string> FilesBeside(const std::filesystem::path& program) {

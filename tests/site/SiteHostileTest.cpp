@@ -63,8 +63,8 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     std::set<std::string> headings;  // of the players' and the pairs' pages
     std::set<std::string> paths;     // in lower case
     for (const fs::path& page : Files(out / "site", ".html")) {
-        const std::string html = ReadBytes(page.string());
-        std::string path = fs::relative(page, out / "site").string();
+        const std::string html = ReadBytes(page);
+        std::string path = fs::relative(page, out / "site").generic_string();
         std::ranges::transform(path, path.begin(), [](unsigned char c) { return std::tolower(c); });
         EXPECT_TRUE(paths.insert(path).second) << path;
         if (path.starts_with("players/") || path.starts_with("pairs/") ||
@@ -102,14 +102,14 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     }
     std::string trees;  // the World Cups' trees' texts, with their players' names
     for (const fs::path& tree : Files(out / "site/worldcups", ".svg")) {
-        const std::string svg = ReadBytes(tree.string());
+        const std::string svg = ReadBytes(tree);
         EXPECT_EQ(svg.find("<script>"), std::string::npos) << tree;
         trees += XmlTexts(svg);
     }
     // A drawing sets no line separator; the rest of the name is there as written.
     EXPECT_NE(trees.find(names[1].substr(0, names[1].rfind("\u2028"))), std::string::npos);
     // The search box's index: no name ends the script or its string, and each reads back whole.
-    const std::string script = ReadBytes((out / "site/assets/names.js").string());
+    const std::string script = ReadBytes(out / "site/assets/names.js");
     for (const std::string_view unsafe : {"<", ">", "&", "\u2028"}) {
         EXPECT_EQ(script.find(unsafe), std::string::npos) << unsafe;
     }
@@ -125,9 +125,9 @@ TEST(SiteHostile, NamesShowAsWrittenAndNeverAsMarkup) {
     }
 
     std::string csv;  // every CSV, in files and in the pages' links
-    for (const fs::path& file : Files(out / "site", ".csv")) csv += ReadBytes(file.string());
+    for (const fs::path& file : Files(out / "site", ".csv")) csv += ReadBytes(file);
     for (const fs::path& file : Files(out / "site", ".html")) {
-        const std::string html = ReadBytes(file.string());
+        const std::string html = ReadBytes(file);
         for (std::size_t at = 0; (at = html.find("\"data:text/csv;", at)) != html.npos; ++at) {
             const QByteArray link =
                 QByteArray::fromStdString(html.substr(at, html.find('"', at + 1) - at));
@@ -144,7 +144,7 @@ TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
     const TempDir out("site-stopped-out");
     const SiteSummary first = WriteSite(out / "site", {});
     EXPECT_GT(first.pages, 3U);
-    const std::string before = ReadBytes((out / "site/index.html").string());
+    const std::string before = ReadBytes(out / "site/index.html");
 
     std::size_t calls = 0;
     const auto stopAtThird = [&](std::size_t written, std::size_t total) {
@@ -156,7 +156,7 @@ TEST(SiteHostile, StoppingARunLeavesTheOldSiteWhole) {
     retitled.title = "Another title";
     EXPECT_THROW(WriteSite(out / "site", retitled, stopAtThird), SiteStopped);
     EXPECT_EQ(calls, 3U);
-    EXPECT_EQ(ReadBytes((out / "site/index.html").string()), before);
+    EXPECT_EQ(ReadBytes(out / "site/index.html"), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), {}), 1);
 }
 
@@ -171,7 +171,7 @@ TEST(SiteHostile, GoalsPastTheRangeKeepThePlayersPages) {
     WriteSite(out / "site", {});
     const std::vector<fs::path> players = Files(out / "site/players", ".html");
     ASSERT_FALSE(players.empty());
-    const Grid stats = ReadHtmlTable(ReadBytes(players.front().string()), "grdPlayerStats");
+    const Grid stats = ReadHtmlTable(ReadBytes(players.front()), "grdPlayerStats");
     const auto goals = std::find_if(stats.begin(), stats.end(), [](const auto& row) {
         return !row.empty() && row[0] == "Goals for";
     });
@@ -196,8 +196,7 @@ TEST(SiteHostile, EveryHostileDuzedoGetsItsStartPage) {
         if (!site.omissions.empty()) {
             EXPECT_FALSE(fs::exists(out / "site/players"));
         }
-        const Grid table =
-            ReadHtmlTable(ReadBytes((out / "site/index.html").string()), "grdRankings");
+        const Grid table = ReadHtmlTable(ReadBytes(out / "site/index.html"), "grdRankings");
         ASSERT_FALSE(table.empty());
         EXPECT_EQ(table[0], (std::vector<std::string>{"Pos", "Player", "Country", "Points"}));
     }

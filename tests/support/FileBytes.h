@@ -21,8 +21,12 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
 
 // The program's paths are UTF-8 texts, which Windows' std::filesystem would read in another code
 // page.
-inline std::string ReadBytes(const std::string& file) { return ReadBytes(Utf8Path(file)); }
-inline std::string ReadBytes(const char* file) { return ReadBytes(Utf8Path(file)); }
+inline std::string ReadBytes(const std::string& file) {
+    return ReadBytes(Utf8Path(file));
+}
+inline std::string ReadBytes(const char* file) {
+    return ReadBytes(Utf8Path(file));
+}
 inline void WriteBytes(const std::string& file, const std::string& bytes) {
     WriteBytes(Utf8Path(file), bytes);
 }

@@ -19,6 +19,7 @@
 #include "support/DamagedFiles.h"
 #include "support/DuzedoTool.h"
 #include "support/FileBytes.h"
+#include "support/LineEnds.h"
 #include "support/PrintedText.h"
 #include "support/SampleDb.h"
 #include "support/TempDir.h"
@@ -60,8 +61,8 @@ TEST(DuzedoTool, AnswersEveryCommandLineAsAUserRelies) {
         QProcess tool;
         tool.start(QString::fromStdString(DuzedoToolPath().string()), arguments);
         ASSERT_TRUE(tool.waitForFinished(20000));
-        const std::string out = tool.readAllStandardOutput().toStdString();
-        const std::string err = tool.readAllStandardError().toStdString();
+        const std::string out = UnixLineEnds(tool.readAllStandardOutput().toStdString());
+        const std::string err = UnixLineEnds(tool.readAllStandardError().toStdString());
         const std::string what = arguments.join(' ').toStdString() + ": " + err;
         EXPECT_EQ(tool.exitCode(), status) << what;
         EXPECT_NE((status == 0 ? out : err).find(line["said"].toString().toStdString()),

@@ -122,7 +122,8 @@ TEST_F(TournamentsWindow, PhaseAndTreeButtonsOpenTheirPicturesOrSayWhichIsMissin
     EXPECT_TRUE(window.ui.picStatus->message().startsWith("The diagram cannot be drawn"));
     ASSERT_EQ(services->messages.size(), 2U);
     EXPECT_EQ(services->messages[0].text, "The picture file Gr7Cup.bmp was not found");
-    EXPECT_EQ(services->messages[1].text, "The picture file " + tree.string() + " was not found");
+    EXPECT_EQ(services->messages[1].text,
+              "The picture file " + tree.generic_string() + " was not found");
     fs::remove(tree);
     whenOpened();
     C<Button>("chbWC_0").click();
