@@ -11,7 +11,7 @@ command -v npm >/dev/null || packages+=(npm)  # some builds of nodejs bring thei
 # the browser checks' packages (scripts/windows.sh runs this).
 windows=false
 [ "${1:-}" != --windows ] || windows=true
-$windows && packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 dpkg-dev curl tcl autoconf
+$windows && packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 dpkg-dev curl tcl autoconf patch
                        automake libtool ninja-build)
 missing=()
 for p in "${packages[@]}"; do

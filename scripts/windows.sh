@@ -225,12 +225,22 @@ build_iconv_when_changed() {
     done_or "iconv-$sum" build_iconv
 }
 
-# libmdb alone, static, without GLib (it carries a small stand-in), and its pkg-config file.
+# libmdb alone, static, without GLib (it carries a small stand-in), and its pkg-config file. It
+# opens files through the wide API (the patch), so a DUZEDO may sit on a share, under a long path
+# or a name outside the code page. Rebuilt whenever the patch changes.
+mdbtools_patch=$root/packaging/windows/mdbtools-wide-paths.patch
+build_mdbtools_when_changed() {
+    local sum
+    sum=$(sha256sum <"$mdbtools_patch" | cut -c1-16)
+    done_or "mdbtools-$sum" build_mdbtools
+    touch "$stamps/mdbtools"
+}
 build_mdbtools() {
     build_iconv_when_changed
     local source out=$build/mdbtools
     source=$(source_dir mdbtools)
     rm -rf "$out" && cp -a "$source" "$out"
+    patch -s -d "$out" -p1 <"$mdbtools_patch"
     # What configure sets for MinGW breaks a static build: libtool's -no-undefined in LDFLAGS
     # fails its link tests (iconv's among them), a spawnv define clashes with MinGW's own, and
     # the locale type is MinGW's _locale_t.
@@ -293,6 +303,7 @@ build_qtbase() {
 # The project itself, from its own CMake files.
 build_program() {
     build_sqlite_when_changed
+    build_mdbtools_when_changed
     "${cross_cmake[@]}" -S "$root" -B "$root/build-windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_PREFIX_PATH="$prefix" -DVPA_BUILD_BENCH=OFF
     cmake --build "$root/build-windows" -j"$jobs"
@@ -319,6 +330,8 @@ test_program() {
     "$root/scripts/build.sh" >/dev/null
     "$root/tests/windows/reports.sh" "${BUILD_DIR:-$root/build}/bin/duzedo" \
         "$root/dist/windows/VPAStats/duzedo.exe"
+    "$root/tests/windows/paths.sh" "${BUILD_DIR:-$root/build}/bin/duzedo" \
+        "$root/dist/windows/VPAStats/duzedo.exe"
     "$root/tests/windows/installer.sh" "$root/dist/windows"
     "$root/tests/windows/smoke.sh" "$root/dist/windows/VPAStats"
 }
@@ -331,7 +344,8 @@ run_step() {
         package) package_program ;;
         test) test_program ;;
         sqlite) build_sqlite_when_changed ;;
-        mdbtools | googletest | qtbase) done_or "$1" "build_$1" ;;
+        mdbtools) build_mdbtools_when_changed ;;
+        googletest | qtbase) done_or "$1" "build_$1" ;;
         iconv) build_iconv_when_changed ;;
         *) echo "unknown step: $1" >&2; exit 2 ;;
     esac

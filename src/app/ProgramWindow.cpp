@@ -22,7 +22,7 @@ StoredDatabase SettingsDatabase(const frmMain& window) {
 
 std::string Absolute(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(Utf8Path(path), error);
+    const std::filesystem::path absolute = AbsolutePath(Utf8Path(path), error);
     return error ? path : Utf8Text(absolute);
 }
 

@@ -92,7 +92,7 @@ std::optional<StoredDatabase> UseDatabaseOfThisRun(const std::string& path) {
     if (SameFile(path, gDbPath)) return std::nullopt;
     StoredDatabase stored{gDbPath, gDbSignature};
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(Utf8Path(path), error);
+    const std::filesystem::path absolute = AbsolutePath(Utf8Path(path), error);
     gDbPath = error ? path : Utf8Text(absolute);
     return stored;
 }

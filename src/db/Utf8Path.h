@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // Paths are UTF-8 texts throughout the program, as Linux gives them. On Windows std::filesystem
 // would read a std::string, and write one, in the C library's 8-bit code page, which turns a
@@ -29,4 +30,33 @@ inline std::string Utf8Text(const std::filesystem::path& path) {
 #else
     return path.string();
 #endif
+}
+
+// MinGW's std::filesystem knows no Windows share (\\server\share\...): it takes one for a folder
+// of the current drive, and its normal form folds the leading pair of separators into one. These
+// two keep a share's name whole; elsewhere they are std::filesystem's.
+inline bool IsShareName([[maybe_unused]] const std::filesystem::path& path) {
+#ifdef _WIN32
+    const auto& text = path.native();
+    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    return text.size() > 2 && separator(text[0]) && separator(text[1]);
+#else
+    return false;
+#endif
+}
+
+inline std::filesystem::path AbsolutePath(const std::filesystem::path& path,
+                                          std::error_code& error) {
+    if (!IsShareName(path)) return std::filesystem::absolute(path, error);
+    error.clear();
+    return path;
+}
+
+// Absolute and lexically normal (no "." or ".." left), for names that are shown or compared.
+inline std::filesystem::path NormalAbsolutePath(const std::filesystem::path& path,
+                                                std::error_code& error) {
+    if (!IsShareName(path)) return std::filesystem::absolute(path, error).lexically_normal();
+    error.clear();
+    const auto rest = std::filesystem::path(path.native().substr(2)).lexically_normal();
+    return std::filesystem::path(path.native().substr(0, 2)) += rest.native();
 }

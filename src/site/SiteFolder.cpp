@@ -38,7 +38,9 @@ std::vector<std::string> CheckedParts(std::string_view path) {
 
 // The folder as one absolute name without a trailing separator.
 fs::path Normalised(const fs::path& dir) {
-    fs::path full = fs::absolute(dir).lexically_normal();
+    std::error_code error;
+    fs::path full = NormalAbsolutePath(dir, error);
+    if (error) throw fs::filesystem_error("cannot find the folder's full name", dir, error);
     if (!full.has_filename()) full = full.parent_path();
     return full;
 }

@@ -192,8 +192,9 @@ int RunSite(const std::string& db, const std::string& dir, SiteOptions options) 
     const ConnectedDb connected(db);
     const Painting painting;  // the diagrams' pictures and the graphs' labels
     const SiteSummary site = WriteSite(Utf8Path(dir), options, ProgressBar());
+    std::error_code ignored;
     std::cout << "wrote " << site.pages << " pages, " << (site.bytes + 1023) / 1024 << " KiB, to "
-              << Utf8Text(fs::absolute(Utf8Path(dir)).lexically_normal()) << "\n";
+              << Utf8Text(NormalAbsolutePath(Utf8Path(dir), ignored)) << "\n";
     for (const std::string& omission : site.omissions) {
         std::cerr << "duzedo: " << Printable(omission) << "\n";
     }
