@@ -334,6 +334,7 @@ test_program() {
         "$root/dist/windows/VPAStats/duzedo.exe"
     "$root/tests/windows/installer.sh" "$root/dist/windows"
     "$root/tests/windows/smoke.sh" "$root/dist/windows/VPAStats"
+    VPA_SMOKE_SCALE=200 "$root/tests/windows/smoke.sh" "$root/dist/windows/VPAStats"
 }
 
 run_step() {

@@ -2,7 +2,8 @@
 # The Windows program in a real window under Wine: started on the sample under Xvfb and openbox,
 # its main window shows within 30 s, Ctrl+1 to Ctrl+8 bring each frame forward (each looks
 # different from the one before), and Ctrl+Q closes it with exit status 0. With a folder as a
-# second argument, a picture of each frame is saved there.
+# second argument, a picture of each frame is saved there. VPA_SMOKE_SCALE=150 or 200 runs it as
+# on a screen scaled that much (Windows' dots per inch, which Qt follows).
 #
 #   tests/windows/smoke.sh PROGRAM_FOLDER [PICTURES_FOLDER]
 set -euo pipefail
@@ -28,6 +29,10 @@ sleep 1
 openbox >/dev/null 2>&1 &
 pids+=($!)
 "$wine" wineboot -i >/dev/null 2>&1  # a new Wine prefix is made before the clock starts
+if [ -n "${VPA_SMOKE_SCALE:-}" ]; then
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d $((96 * VPA_SMOKE_SCALE / 100)) /f >/dev/null 2>&1
+fi
 wineserver -w
 cp -r "$folder" "$work/VPAStats"  # settings are written beside the program
 
