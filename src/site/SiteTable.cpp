@@ -170,13 +170,7 @@ std::string PhoneHiddenClasses(const std::vector<std::string>& header) {
 }  // namespace
 
 std::string WebText(std::string_view text) {
-    QString clean = ToQString(text);  // bytes that are not UTF-8 become U+FFFD here
-    for (QChar& c : clean) {
-        const char16_t u = c.unicode();
-        const bool lineOrTab = u == u'\t' || u == u'\n' || u == u'\r';
-        if ((u < 0x20 && !lineOrTab) || (u >= 0x7F && u < 0xA0)) c = QChar::ReplacementCharacter;
-    }
-    return ToUtf8(clean);
+    return ToUtf8(ShowableText(text, TextFor::Html));
 }
 
 std::vector<std::size_t> ColumnSortKeys(const Grid& grid, std::size_t column) {

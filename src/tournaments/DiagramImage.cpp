@@ -39,18 +39,9 @@ std::string Hex(const QColor& colour) {
     return colour.name().toStdString();
 }
 
-// Text as XML character data: markup's characters escaped, and what XML 1.0 cannot hold (control
-// characters, line separators) shown as the replacement character.
+// Text as XML character data: markup's characters escaped, and nothing XML 1.0 cannot hold.
 std::string XmlText(std::string_view text) {
-    QString clean = ToQString(text);
-    for (QChar& c : clean) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029 ||
-            u == 0xFFFE || u == 0xFFFF) {
-            c = QChar::ReplacementCharacter;
-        }
-    }
-    return ToUtf8(clean.toHtmlEscaped());
+    return ToUtf8(ShowableText(text, TextFor::Xml).toHtmlEscaped());
 }
 
 }  // namespace
