@@ -1,7 +1,6 @@
 #include "tournaments/DiagramImage.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <charconv>
@@ -111,15 +110,19 @@ std::string DiagramSvg(const Graph& graph, std::string_view title) {
             svg += " stroke-dasharray=\"" + Number(width) + ' ' + Number(2 * width) + '"';
         svg += "/>\n";
     }
-    const QFontMetricsF metrics(DiagramFont());
-    const double lead = (static_cast<double>(kDiagramLine) / kTwipsPerPixel - metrics.height()) / 2;
+    // The browser draws the text in the font the picture names, so the baseline comes from that
+    // font's own measures (DejaVu Sans: ascent 1901 and descent 483 of 2048 units to the em), not
+    // from whichever font this machine has: a site is then the same written anywhere.
+    constexpr double kAscent = 1901.0 / 2048 * kDiagramFontPixels;
+    constexpr double kDescent = 483.0 / 2048 * kDiagramFontPixels;
+    const double baseline =
+        (static_cast<double>(kDiagramLine) / kTwipsPerPixel - kAscent - kDescent) / 2 + kAscent;
     svg += "<g font-family=\"DejaVu Sans, sans-serif\" font-size=\"" + Number(kDiagramFontPixels) +
            "\" fill=\"#000\">\n";
     for (const GraphText& text : graph.texts) {
         const QPointF at = At(text.x, text.y);
-        svg += "<text x=\"" + Number(at.x()) + "\" y=\"" +
-               Number(at.y() + lead + metrics.ascent()) + "\" xml:space=\"preserve\">" +
-               XmlText(text.text) + "</text>\n";
+        svg += "<text x=\"" + Number(at.x()) + "\" y=\"" + Number(at.y() + baseline) +
+               "\" xml:space=\"preserve\">" + XmlText(text.text) + "</text>\n";
     }
     return svg + "</g>\n</svg>\n";
 }
