@@ -20,12 +20,6 @@ StoredDatabase SettingsDatabase(const frmMain& window) {
     return {gDbPath, gDbSignature};
 }
 
-std::string Absolute(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = AbsolutePath(Utf8Path(path), error);
-    return error ? path : Utf8Text(absolute);
-}
-
 void Refuse(const std::string& path, const std::string& reason) {
     Services().message(MessageIcon::Critical,
                        "The DUZEDO at " + path + " cannot be opened: the one open stays open.",
@@ -79,7 +73,7 @@ bool ProgramWindow::Replace(const std::string& path, bool reload) {
     const frmMain::Choice choice = old.CurrentChoice();
     old.Remember();
     if (!oneOff) {
-        gDbPath = Absolute(path);
+        gDbPath = AbsoluteUtf8Path(path);
         gDbSignature = DbSignature(gDbPath).value_or("");
         if (!SameFile(gDbPath, settings.path) || gDbSignature != settings.signature) {
             DeleteMiscCache();

@@ -91,9 +91,7 @@ bool LoadMainWindow(frmMain& window) {
 std::optional<StoredDatabase> UseDatabaseOfThisRun(const std::string& path) {
     if (SameFile(path, gDbPath)) return std::nullopt;
     StoredDatabase stored{gDbPath, gDbSignature};
-    std::error_code error;
-    const std::filesystem::path absolute = AbsolutePath(Utf8Path(path), error);
-    gDbPath = error ? path : Utf8Text(absolute);
+    gDbPath = AbsoluteUtf8Path(path);
     return stored;
 }
 

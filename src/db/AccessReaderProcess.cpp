@@ -133,9 +133,7 @@ void CheckExit(const QProcess& process) {
 
 std::vector<std::string> ReaderArguments(const std::string& file,
                                          const std::vector<std::string>& tables) {
-    std::error_code error;
-    const std::filesystem::path absolute = AbsolutePath(Utf8Path(file), error);
-    const std::string path = error ? file : Utf8Text(absolute);
+    const std::string path = AbsoluteUtf8Path(file);
     std::vector<std::string> arguments{path};
     if (!QtCanHold(path)) arguments = {std::string(kHexArgument), ToHex(path)};
     arguments.insert(arguments.end(), tables.begin(), tables.end());

@@ -52,6 +52,13 @@ inline std::filesystem::path AbsolutePath(const std::filesystem::path& path,
     return path;
 }
 
+// A UTF-8 path made absolute; as given when it cannot be.
+inline std::string AbsoluteUtf8Path(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = AbsolutePath(Utf8Path(path), error);
+    return error ? path : Utf8Text(absolute);
+}
+
 // Absolute and lexically normal (no "." or ".." left), for names that are shown or compared.
 inline std::filesystem::path NormalAbsolutePath(const std::filesystem::path& path,
                                                 std::error_code& error) {
